@@ -1,0 +1,41 @@
+#include "model/driver.h"
+
+#include <cstdio>
+
+#include "model/contaminants.h"
+#include "model/conventional.h"
+#include "model/input.h"
+#include "model/phosphorus.h"
+#include "model/results_writer.h"
+
+namespace velmar {
+
+void ComputeModel(ModelState& s) {
+    ComputeTss(s);
+    ComputeTcbBodTn(s);
+    ComputeSedimentVelocities(s);
+    // An established or new wetland without TSS data ends the computations early.
+    const bool go_on = !s.model_p || ComputePhosphorus(s);
+    if (go_on && s.model_contaminant) ComputeContaminants(s);
+    ComputeConventionalOutflows(s);
+    ComputeContaminantConcentrations(s);
+}
+
+int RunEngine(int argc, const char* const* argv, ModelState& s) {
+    if (argc < 2) return -1;
+    std::FILE* data = std::fopen(argv[1], "r+");
+    if (data == nullptr) return -1;
+    SetEngineStartValues(s);
+    ReadModelInput(data, s);
+    std::fclose(data);
+
+    ComputeModel(s);
+
+    std::FILE* results = std::fopen(kResultsFileName, "w");
+    if (results == nullptr) return -1;
+    const bool written = WriteResults(results, s);
+    const bool closed = std::fclose(results) == 0;
+    return written && closed ? 0 : -1;
+}
+
+}  // namespace velmar

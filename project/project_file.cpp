@@ -1,0 +1,154 @@
+#include "project/project_file.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "project/file_entries.h"
+
+namespace velmar {
+namespace {
+
+constexpr char kHeaderLine[] = "Velmar v2.2 release 1 data file.";
+
+// Entries 1 to 444 end their label with ": ", later ones with a single space.
+constexpr std::size_t kLastColonEntry = 444;
+
+// Label lines and the header's tail are read into a line of at most 79 characters; a
+// longer line is read in pieces, which puts the rest of the file out of step.
+constexpr int kLineSize = 80;
+
+// The entries a layout holds, as two runs of 1-based entry numbers.
+struct EntryRuns {
+    std::size_t first_end;    // entries 1 .. first_end
+    std::size_t second_from;  // then second_from .. 600
+};
+
+EntryRuns RunsOf(int layout) {
+    switch (layout) {
+    case kLayoutV22: return {600, 601};
+    case kLayoutV21: return {546, 591};
+    case kLayoutV20: return {541, 591};
+    default: return {528, 592};
+    }
+}
+
+// Reads one white-space-delimited word, keeping the leading characters that fit and
+// consuming the rest of the word so that the next read starts after it.
+bool ReadWord(std::FILE* file, char* out, std::size_t size) {
+    char format[16];
+    std::snprintf(format, sizeof format, "%%%zus", size - 1);
+    if (std::fscanf(file, format, out) != 1) return false;
+    std::fscanf(file, "%*[^ \t\n\v\f\r]");
+    return true;
+}
+
+void SkipLine(std::FILE* file) {
+    char line[kLineSize];
+    if (std::fgets(line, sizeof line, file) == nullptr) return;
+}
+
+// Reads one value; after a value that converts, the line end and any blank lines that
+// follow it are consumed too, as the "\n" of the value formats does.
+void ReadValue(std::FILE* file, ProjectRecord& r, const FileEntry& e) {
+    switch (e.kind) {
+    case FieldKind::Int: {
+        std::int32_t v;
+        if (std::fscanf(file, "%d\n", &v) == 1) IntAt(r, e) = v;
+        break;
+    }
+    case FieldKind::Real: {
+        double v;
+        if (std::fscanf(file, "%le\n", &v) == 1) RealAt(r, e) = v;
+        break;
+    }
+    case FieldKind::Name: {
+        NameText v;
+        if (ReadWord(file, v, sizeof v)) {
+            std::memcpy(NameAt(r, e), v, sizeof v);
+            std::fscanf(file, "\n");
+        }
+        break;
+    }
+    }
+}
+
+bool WriteEntry(std::FILE* file, const ProjectRecord& r, std::size_t index) {
+    const FileEntry& e = kFileEntries[index];
+    const char* label_end = index < kLastColonEntry ? ": " : " ";
+    if (std::fprintf(file, "%s%s\n", e.label, label_end) < 0) return false;
+    switch (e.kind) {
+    case FieldKind::Int: return std::fprintf(file, "%d\n", IntAt(r, e)) >= 0;
+    case FieldKind::Real: return std::fprintf(file, "%10.3e\n", RealAt(r, e)) >= 0;
+    case FieldKind::Name: return std::fprintf(file, "%s\n", NameAt(r, e)) >= 0;
+    }
+    return false;
+}
+
+bool WriteAll(std::FILE* file, const ProjectRecord& r) {
+    if (std::fprintf(file, "%s\n", kHeaderLine) < 0) return false;
+    for (std::size_t i = 0; i < kFileEntryCount; ++i) {
+        if (!WriteEntry(file, r, i)) return false;
+    }
+    return std::fflush(file) == 0 && std::ferror(file) == 0;
+}
+
+}  // namespace
+
+int LayoutFromToken(const char* token) {
+    if (std::strcmp(token, "v1.0") == 0) return kLayoutV10;
+    if (std::strcmp(token, "v2.0") == 0) return kLayoutV20;
+    if (std::strcmp(token, "v2.1") == 0) return kLayoutV21;
+    if (std::strcmp(token, "v2.2") == 0) return kLayoutV22;
+    return kLayoutUnknown;
+}
+
+ProjectFileHeader ReadProjectEntries(std::FILE* file, ProjectRecord& r) {
+    ProjectFileHeader header;
+    ReadWord(file, header.product, sizeof header.product);
+    ReadWord(file, header.version, sizeof header.version);
+    SkipLine(file);
+    header.layout = LayoutFromToken(header.version);
+
+    const EntryRuns runs = RunsOf(header.layout);
+    for (std::size_t n = 1; n <= kFileEntryCount; ++n) {
+        if (n > runs.first_end && n < runs.second_from) continue;
+        SkipLine(file);
+        ReadValue(file, r, kFileEntries[n - 1]);
+    }
+    return header;
+}
+
+int ReadProjectFile(const std::string& path, ProjectRecord& r) {
+    std::FILE* file = std::fopen(path.c_str(), "r+");
+    if (file == nullptr) return -1;
+    const ProjectFileHeader header = ReadProjectEntries(file, r);
+    std::fclose(file);
+    if (header.layout == kLayoutV10 || header.layout == kLayoutUnknown) UpgradeV1Project(r);
+    return 0;
+}
+
+int WriteProjectFile(const std::string& path, const ProjectRecord& r) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    fs::path partial = target;
+    partial += ".saving";
+
+    std::FILE* file = std::fopen(partial.string().c_str(), "w");
+    if (file == nullptr) return -1;
+    const bool written = WriteAll(file, r);
+    const bool closed = std::fclose(file) == 0;
+
+    std::error_code ec;
+    if (written && closed) {
+        // Keep the permissions of the file being replaced.
+        const fs::file_status old = fs::status(target, ec);
+        if (!ec && fs::is_regular_file(old)) fs::permissions(partial, old.permissions(), ec);
+        fs::rename(partial, target, ec);
+        if (!ec) return 0;
+    }
+    fs::remove(partial, ec);
+    return -1;
+}
+
+}  // namespace velmar

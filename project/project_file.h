@@ -1,0 +1,40 @@
+// The project data file: a header line, then entries of a label line and a value line,
+// read by position. Both programs read it; only the front end writes it.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "project/record.h"
+
+namespace velmar {
+
+// Layout codes, decided from the header's version token.
+enum LayoutVersion { kLayoutUnknown = 0, kLayoutV10 = 1, kLayoutV20 = 2, kLayoutV21 = 21, kLayoutV22 = 22 };
+
+// Header words are kept to 19 characters.
+constexpr std::size_t kHeaderWordSize = 20;
+
+struct ProjectFileHeader {
+    char product[kHeaderWordSize] = "";
+    char version[kHeaderWordSize] = "";
+    int layout = kLayoutUnknown;
+};
+
+int LayoutFromToken(const char* token);
+
+// Reads the header and the entries of its layout from an open file over the record.
+// Nothing is checked: a missing entry leaves its field as it was, and a value that does
+// not convert leaves its field and the reading position where the conversion stopped.
+ProjectFileHeader ReadProjectEntries(std::FILE* file, ProjectRecord& r);
+
+// The front end's reader: 0, or -1 (nothing read) when the file cannot be opened for
+// reading and update. A v1.0 or unrecognised file is upgraded after reading.
+int ReadProjectFile(const std::string& path, ProjectRecord& r);
+
+// Writes the whole record in the current layout. The file is written beside the target
+// and moved over it only once every byte is written, so a failed save leaves the
+// previous file intact. Returns 0, or -1 on any failure.
+int WriteProjectFile(const std::string& path, const ProjectRecord& r);
+
+}  // namespace velmar

@@ -1,0 +1,74 @@
+// The engine as a program: its arguments, exit status and where it writes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "project/project_file.h"
+#include "tests/support/temp_dir.h"
+
+namespace velmar {
+namespace {
+
+using testing::ReadText;
+using testing::TempDir;
+using testing::WriteText;
+
+// Runs the engine in a working folder; returns its exit status (0..255).
+int RunEngineIn(const std::filesystem::path& cwd, const std::string& arguments) {
+    std::string command = "cd '";
+    command.append(cwd.string()).append("' && '" VELMAR_ENGINE "' ").append(arguments);
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ProjectRecord DefaultProject() {
+    ProjectRecord r = ProgramStartRecord();
+    ClearEntryState(r);
+    ResetToDefaults(r);
+    return r;
+}
+
+TEST(Engine, NoArgumentFailsWithoutOutput) {
+    TempDir dir;
+    EXPECT_EQ(RunEngineIn(dir.path(), ""), 255);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "Results.txt"));
+}
+
+TEST(Engine, MissingDataFileFailsAndLeavesOldResults) {
+    TempDir dir;
+    WriteText(dir.File("Results.txt"), "old");
+    EXPECT_EQ(RunEngineIn(dir.path(), "absent.inp"), 255);
+    EXPECT_EQ(ReadText(dir.File("Results.txt")), "old");
+}
+
+TEST(Engine, EmptyDataFileStillWritesEveryResult) {
+    TempDir dir;
+    WriteText(dir.File("empty.inp"), "");
+    EXPECT_EQ(RunEngineIn(dir.path(), "empty.inp"), 0);
+    const std::string results = ReadText(dir.File("Results.txt"));
+    EXPECT_EQ(results.rfind("TSS Removal Rate (/day): \n0\n", 0), 0u);
+    EXPECT_NE(results.find("ARhoB_entered: \n"), std::string::npos);
+}
+
+TEST(Engine, ResultsGoToTheWorkingFolderAndSecondArgumentIsIgnored) {
+    TempDir data_dir, work_dir;
+    ASSERT_EQ(WriteProjectFile(data_dir.File("p.inp"), DefaultProject()), 0);
+    std::string arguments = "'";
+    arguments.append(data_dir.File("p.inp")).append("' ignored.inp");
+    EXPECT_EQ(RunEngineIn(work_dir.path(), arguments), 0);
+    EXPECT_TRUE(std::filesystem::exists(work_dir.path() / "Results.txt"));
+    EXPECT_FALSE(std::filesystem::exists(data_dir.path() / "Results.txt"));
+    EXPECT_FALSE(std::filesystem::exists(work_dir.path() / "ignored.inp"));
+}
+
+TEST(Engine, ResultsThatCannotBeCreatedFailTheRun) {
+    TempDir dir;
+    ASSERT_EQ(WriteProjectFile(dir.File("p.inp"), DefaultProject()), 0);
+    std::filesystem::create_directory(dir.path() / "Results.txt");
+    EXPECT_EQ(RunEngineIn(dir.path(), "p.inp"), 255);
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,26 @@
+# Shared by ./run and ./test: install what the build needs, then configure and build.
+set -euo pipefail
+
+VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VELMAR_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev)
+
+install_missing_packages() {
+    local missing=()
+    for p in "${VELMAR_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+# build_velmar BUILD_DIR [cmake options...]
+build_velmar() {
+    local dir="$1"
+    shift
+    cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir"
+}
