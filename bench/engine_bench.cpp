@@ -30,7 +30,9 @@ void Evaluate(benchmark::State& state, const ModelState& input) {
     }
 }
 
-void BM_Typical(benchmark::State& state) { Evaluate(state, ReadExample("typical.inp")); }
+void BM_Typical(benchmark::State& state) {
+    Evaluate(state, ReadExample("typical.inp"));
+}
 
 void BM_ThreeOrganicsByProcessesThreeMetals(benchmark::State& state) {
     Evaluate(state, ReadExample("organics_metals.inp"));

@@ -145,7 +145,8 @@ ProjectRecord OrganicsAndMetals() {
     r.checked_HMKdwInput = r.checked_HMKdwInput_temp = 0;
     r.checked_HMKdwCalc = r.checked_HMKdwCalc_temp = 1;
     const char* organics[] = {"Dieldrin", "Naphthalene", "Toluene"};
-    const double kow[] = {3.16e5, 2.29e3, 537}, henry[] = {5.8e-5, 4.8e-4, 6.6e-3}, mw[] = {380.9, 128.2, 92.1};
+    const double kow[] = {3.16e5, 2.29e3, 537}, henry[] = {5.8e-5, 4.8e-4, 6.6e-3},
+                 mw[] = {380.9, 128.2, 92.1};
     NameText* organic_names[][2] = {{&r.TauCompName1, &r.TauCompName1_temp},
                                     {&r.TauCompName2, &r.TauCompName2_temp},
                                     {&r.TauCompName3, &r.TauCompName3_temp}};
@@ -171,8 +172,9 @@ ProjectRecord OrganicsAndMetals() {
     r.HMInConc1 = r.HMInConc1_temp = 0.005;
     r.HMInConc2 = r.HMInConc2_temp = 0.02;
     r.HMInConc3 = r.HMInConc3_temp = 0.2;
-    for (std::int32_t* flag : {&r.checked_Contam1OutConc, &r.checked_Contam2OutConc, &r.checked_Contam3OutConc,
-                               &r.checked_HM1OutConc, &r.checked_HM2OutConc, &r.checked_HM3OutConc}) {
+    for (std::int32_t* flag :
+         {&r.checked_Contam1OutConc, &r.checked_Contam2OutConc, &r.checked_Contam3OutConc,
+          &r.checked_HM1OutConc, &r.checked_HM2OutConc, &r.checked_HM3OutConc}) {
         *flag = 1;
     }
     return r;

@@ -10,7 +10,9 @@ namespace velmar {
 namespace {
 
 // Slots in use: counts outside 0..3 are held to that range.
-int SlotsInUse(int count) { return std::clamp(count, 0, 3); }
+int SlotsInUse(int count) {
+    return std::clamp(count, 0, 3);
+}
 
 // Partition coefficient (L/kg) from the octanol-water coefficient, the organic carbon
 // fraction of the solids and the dissolved organic carbon (mg/L) that competes for it.
@@ -102,12 +104,13 @@ void ComputeContaminantConcentrations(ModelState& s) {
     for (int k = 0; k < 3; ++k) {
         if (!organic_requested[k]) continue;
         const double out = s.ContamOutConc[k] = OutflowConcentration(organic_inflow[k], s.RE_Contam[k]);
-        s.ContamSedConc[k] = (s.ContamFd[k] * s.ConVd[k] + s.ContamFp[k] * s.Vs) /
-                             ((s.ConVd[k] + 0.01 * s.ActiveLayerThickness * s.kdb[k]) * s.ContamFdp[k] +
-                              s.ActiveVb + s.Vr) /
-                             s.ActiveRhoB * out * 1000;
+        s.ContamSedConc[k] =
+            (s.ContamFd[k] * s.ConVd[k] + s.ContamFp[k] * s.Vs) /
+            ((s.ConVd[k] + 0.01 * s.ActiveLayerThickness * s.kdb[k]) * s.ContamFdp[k] + s.ActiveVb + s.Vr) /
+            s.ActiveRhoB * out * 1000;
     }
-    const std::int32_t metal_requested[3] = {s.checked_HM1OutConc, s.checked_HM2OutConc, s.checked_HM3OutConc};
+    const std::int32_t metal_requested[3] = {s.checked_HM1OutConc, s.checked_HM2OutConc,
+                                             s.checked_HM3OutConc};
     const double metal_inflow[3] = {s.HMInConc1, s.HMInConc2, s.HMInConc3};
     for (int k = 0; k < 3; ++k) {
         if (!metal_requested[k]) continue;

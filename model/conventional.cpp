@@ -11,7 +11,9 @@ namespace {
 // 10 / 365.25.
 constexpr double kAccretionToRemoval = 0.02737850787132101;
 
-bool DepthAndSolidsPositive(const ModelState& s) { return s.depth > 0 && s.SSConc > 0; }
+bool DepthAndSolidsPositive(const ModelState& s) {
+    return s.depth > 0 && s.SSConc > 0;
+}
 
 double RemovalBySurfaceAccretion(const ModelState& s) {
     return s.SurfVb * s.SurfRhoB * kAccretionToRemoval / (s.SSConc * s.depth);

@@ -20,6 +20,8 @@ void SetEngineStartValues(ModelState& s) {
     s.mean_vel_check = 5e-06;
 }
 
-void ReadModelInput(std::FILE* file, ModelState& s) { ReadProjectEntries(file, s); }
+void ReadModelInput(std::FILE* file, ModelState& s) {
+    ReadProjectEntries(file, s);
+}
 
 }  // namespace velmar

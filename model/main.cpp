@@ -5,4 +5,6 @@ namespace {
 velmar::ModelState state;  // one state for the run, kept off the stack
 }
 
-int main(int argc, char** argv) { return velmar::RunEngine(argc, argv, state); }
+int main(int argc, char** argv) {
+    return velmar::RunEngine(argc, argv, state);
+}

@@ -8,10 +8,12 @@
 namespace velmar {
 namespace {
 
-constexpr double kSecondsPerYear = 31557600;  // 365.25 days
+constexpr double kSecondsPerYear = 31557600;               // 365.25 days
 constexpr double kKgPerYearToGPerDay = 2.737850787132101;  // 1000 / 365.25
 
-double RemovalRateOrZero(const ModelState& s) { return s.depth > 0 ? s.KtpH / s.depth : 0; }
+double RemovalRateOrZero(const ModelState& s) {
+    return s.depth > 0 ? s.KtpH / s.depth : 0;
+}
 
 void ComputeSpecifiedRate(ModelState& s) {
     if (s.check_Vtp) {

@@ -19,7 +19,9 @@ void CopyUnknowns(ModelState& s) {
     s.Cdp = s.Y[5];
 }
 
-double Larger(double first, double second) { return first > second ? first : second; }
+double Larger(double first, double second) {
+    return first > second ? first : second;
+}
 
 void DecomposeMatrix(ModelState& s) {
     auto& J = s.solver.J;

@@ -35,7 +35,9 @@ inline NameText& NameAt(ProjectRecord& r, const FileEntry& e) {
 inline std::int32_t IntAt(const ProjectRecord& r, const FileEntry& e) {
     return IntAt(const_cast<ProjectRecord&>(r), e);
 }
-inline double RealAt(const ProjectRecord& r, const FileEntry& e) { return RealAt(const_cast<ProjectRecord&>(r), e); }
+inline double RealAt(const ProjectRecord& r, const FileEntry& e) {
+    return RealAt(const_cast<ProjectRecord&>(r), e);
+}
 inline const NameText& NameAt(const ProjectRecord& r, const FileEntry& e) {
     return NameAt(const_cast<ProjectRecord&>(r), e);
 }

@@ -1,8 +1,7 @@
-#include "project/project_file.h"
-
 #include <cstring>
 
 #include "project/file_entries.h"
+#include "project/project_file.h"
 
 namespace velmar {
 namespace {
@@ -19,10 +18,10 @@ struct EntryRuns {
 
 EntryRuns RunsOf(int layout) {
     switch (layout) {
-    case kLayoutV22: return {600, 601};
-    case kLayoutV21: return {546, 591};
-    case kLayoutV20: return {541, 591};
-    default: return {528, 592};
+        case kLayoutV22: return {600, 601};
+        case kLayoutV21: return {546, 591};
+        case kLayoutV20: return {541, 591};
+        default: return {528, 592};
     }
 }
 
@@ -45,24 +44,24 @@ void SkipLine(std::FILE* file) {
 // follow it are consumed too, as the "\n" of the value formats does.
 void ReadValue(std::FILE* file, ProjectRecord& r, const FileEntry& e) {
     switch (e.kind) {
-    case FieldKind::Int: {
-        std::int32_t v;
-        if (std::fscanf(file, "%d\n", &v) == 1) IntAt(r, e) = v;
-        break;
-    }
-    case FieldKind::Real: {
-        double v;
-        if (std::fscanf(file, "%le\n", &v) == 1) RealAt(r, e) = v;
-        break;
-    }
-    case FieldKind::Name: {
-        NameText v;
-        if (ReadWord(file, v, sizeof v)) {
-            std::memcpy(NameAt(r, e), v, sizeof v);
-            std::fscanf(file, "\n");
+        case FieldKind::Int: {
+            std::int32_t v;
+            if (std::fscanf(file, "%d\n", &v) == 1) IntAt(r, e) = v;
+            break;
         }
-        break;
-    }
+        case FieldKind::Real: {
+            double v;
+            if (std::fscanf(file, "%le\n", &v) == 1) RealAt(r, e) = v;
+            break;
+        }
+        case FieldKind::Name: {
+            NameText v;
+            if (ReadWord(file, v, sizeof v)) {
+                std::memcpy(NameAt(r, e), v, sizeof v);
+                std::fscanf(file, "\n");
+            }
+            break;
+        }
     }
 }
 

@@ -60,7 +60,9 @@ void ResetToDefaults(ProjectRecord& r) {
     r.checked_Option2 = r.checked_Option2_temp = 0;
     r.checked_Option3 = r.checked_Option3_temp = 0;
     r.checked_Opt1Input = r.checked_Opt1Input_temp = 1;
-    r.checked_Opt1Calc = r.checked_Opt1Calc_temp = r.checked_Opt2Input = r.checked_Opt2Input_temp = r.checked_Opt2Calc = r.checked_Opt2Calc_temp = r.checked_Opt3Input = r.checked_Opt3Input_temp = r.checked_Opt3Calc = r.checked_Opt3Calc_temp = 0;
+    r.checked_Opt1Calc = r.checked_Opt1Calc_temp = r.checked_Opt2Input = r.checked_Opt2Input_temp =
+        r.checked_Opt2Calc = r.checked_Opt2Calc_temp = r.checked_Opt3Input = r.checked_Opt3Input_temp =
+            r.checked_Opt3Calc = r.checked_Opt3Calc_temp = 0;
     r.option_entered_prior = 0;
     r.equation_to_use = 1;
     r.Vb = r.Vb_temp = 4.7e-6;
@@ -81,12 +83,19 @@ void ResetToDefaults(ProjectRecord& r) {
 
     // Entry flags
     r.UserEnteredTSS = 0;
-    r.Vb_entered = r.Vb_entered_temp = r.Vs_entered = r.Vs_entered_temp = r.SSConc_entered = r.SSConc_entered_temp = r.DSD_entered = r.DSD_entered_temp = r.PD_entered = r.PD_entered_temp = r.SG_entered = r.SG_entered_temp = r.APhi_entered = r.APhi_entered_temp = r.ARhoB_entered = 0;
-    r.Vb_entered_MP = r.Vs_entered_MP = r.ARhoB_entered_MP = r.SSConc_entered_MP = r.APhi_entered_MP = r.PD_entered_MP = r.SG_entered_MP = r.DSD_entered_MP = 0;
-    r.Vb_entered_MC = r.Vs_entered_MC = r.ARhoB_entered_MC = r.SSConc_entered_MC = r.APhi_entered_MC = r.PD_entered_MC = r.SG_entered_MC = r.DSD_entered_MC = r.ALT_entered_MC = 0;
+    r.Vb_entered = r.Vb_entered_temp = r.Vs_entered = r.Vs_entered_temp = r.SSConc_entered =
+        r.SSConc_entered_temp = r.DSD_entered = r.DSD_entered_temp = r.PD_entered = r.PD_entered_temp =
+            r.SG_entered = r.SG_entered_temp = r.APhi_entered = r.APhi_entered_temp = r.ARhoB_entered = 0;
+    r.Vb_entered_MP = r.Vs_entered_MP = r.ARhoB_entered_MP = r.SSConc_entered_MP = r.APhi_entered_MP =
+        r.PD_entered_MP = r.SG_entered_MP = r.DSD_entered_MP = 0;
+    r.Vb_entered_MC = r.Vs_entered_MC = r.ARhoB_entered_MC = r.SSConc_entered_MC = r.APhi_entered_MC =
+        r.PD_entered_MC = r.SG_entered_MC = r.DSD_entered_MC = r.ALT_entered_MC = 0;
     r.Vb_entered_MTC = r.Vs_entered_MTC = r.ARhoB_entered_MTC = 0;
-    r.Vb_entered_MT = r.Vs_entered_MT = r.ARhoB_entered_MT = r.APhi_entered_MT = r.DSD_entered_MT = r.PD_entered_MT = r.SG_entered_MT = 0;
-    r.TSS_entered_Vs = r.TSS_entered_Vb = r.TSS_entered_PD = r.TSS_entered_SG = r.TSS_entered_SSConc = r.TSS_entered_Va = r.TSS_entered_SRhoB = r.TSS_entered_SPhi = r.TSS_entered_ARhoB = r.TSS_entered_APhi = r.TSS_entered_DSD = 0;
+    r.Vb_entered_MT = r.Vs_entered_MT = r.ARhoB_entered_MT = r.APhi_entered_MT = r.DSD_entered_MT =
+        r.PD_entered_MT = r.SG_entered_MT = 0;
+    r.TSS_entered_Vs = r.TSS_entered_Vb = r.TSS_entered_PD = r.TSS_entered_SG = r.TSS_entered_SSConc =
+        r.TSS_entered_Va = r.TSS_entered_SRhoB = r.TSS_entered_SPhi = r.TSS_entered_ARhoB =
+            r.TSS_entered_APhi = r.TSS_entered_DSD = 0;
     r.ActiveLayerThickness_entered = 0;
 
     // Screen state
@@ -101,12 +110,17 @@ void ResetToDefaults(ProjectRecord& r) {
     r.update_tss = r.update_tcb = r.update_bod = r.update_n = r.update_p = r.update_contaminant = 0;
     r.print_possible = 0;
     r.RE_Viewed_By_User = 0;
-    r.checked_Volume = r.checked_Volume_temp = r.checked_Area = r.checked_Area_temp = r.checked_Depth = r.checked_Depth_temp = r.checked_Length = r.checked_Length_temp = r.checked_Width = r.checked_Width_temp = 0;
+    r.checked_Volume = r.checked_Volume_temp = r.checked_Area = r.checked_Area_temp = r.checked_Depth =
+        r.checked_Depth_temp = r.checked_Length = r.checked_Length_temp = r.checked_Width =
+            r.checked_Width_temp = 0;
     r.VAH_Entered = 0;
     r.area_entered = r.volume_entered = r.depth_entered = 0;
     r.called_by_VAH_selection = 0;
-    r.called_by_component_selection = r.called_by_grad_selection = r.called_by_known_selection = r.called_by_phos_selection = r.called_by_TP_load_selection = r.called_by_TPNew_selection = r.called_by_option_selection = 0;
-    r.called_by_double_window_close = r.called_by_triple_window_close = r.called_by_quad_window_close = r.called_by_mult_window_close = 0;
+    r.called_by_component_selection = r.called_by_grad_selection = r.called_by_known_selection =
+        r.called_by_phos_selection = r.called_by_TP_load_selection = r.called_by_TPNew_selection =
+            r.called_by_option_selection = 0;
+    r.called_by_double_window_close = r.called_by_triple_window_close = r.called_by_quad_window_close =
+        r.called_by_mult_window_close = 0;
     r.matrix_flag = 0;
     r.reset_here = r.calculated_Vb = r.calculated_Vs = r.UserMustEnterTSS = 0;
     r.start_up_with_defaults = 0;
@@ -154,7 +168,8 @@ void ResetToDefaults(ProjectRecord& r) {
     r.OkToModelTP = 0;
     r.nu_m_entered = r.TPLoad_entered = r.QiCi_entered = r.UserEnterActiveLayerThick = 0;
     r.m_entered = r.fi_entered = r.FooledByAccept = 0;
-    r.checked_fi = r.checked_fi_temp = r.checked_Kdw = r.checked_Kdw_temp = r.checked_Fpw = r.checked_Fpw_temp = 0;
+    r.checked_fi = r.checked_fi_temp = r.checked_Kdw = r.checked_Kdw_temp = r.checked_Fpw =
+        r.checked_Fpw_temp = 0;
     r.checked_fpw_l = r.checked_fpw_l_temp = 0;
     r.checked_fi1 = r.checked_fi2 = r.checked_fi3 = 0;
     r.checked_fo1 = r.checked_fo2 = r.checked_fo3 = 0;
@@ -186,7 +201,8 @@ void ResetToDefaults(ProjectRecord& r) {
                            &r.TauCompName3, &r.TauCompName3_temp}) {
         SetName(*name, "Dieldrin");
     }
-    for (NameText* name : {&r.HMName1, &r.HMName1_temp, &r.HMName2, &r.HMName2_temp, &r.HMName3, &r.HMName3_temp}) {
+    for (NameText* name :
+         {&r.HMName1, &r.HMName1_temp, &r.HMName2, &r.HMName2_temp, &r.HMName3, &r.HMName3_temp}) {
         SetName(*name, "Chromium");
     }
     r.f_oc = r.f_oc_temp = 0.02;
@@ -240,11 +256,18 @@ void ResetToDefaults(ProjectRecord& r) {
     r.recalc_hmvd1 = r.recalc_hmvd2 = r.recalc_hmvd3 = 1;
 
     // Inflow
-    r.checked_TSSGenOutConc = r.checked_TSSGenOutConc_temp = r.checked_TCBGenOutConc = r.checked_TCBGenOutConc_temp = r.checked_BODGenOutConc = r.checked_BODGenOutConc_temp = r.checked_TNGenOutConc = r.checked_TNGenOutConc_temp = r.checked_TPGenOutConc = r.checked_TPGenOutConc_temp = 0;
-    r.checked_Contam1OutConc = r.checked_Contam1OutConc_temp = r.checked_Contam2OutConc = r.checked_Contam2OutConc_temp = r.checked_Contam3OutConc = r.checked_Contam3OutConc_temp = 0;
-    r.checked_HM1OutConc = r.checked_HM1OutConc_temp = r.checked_HM2OutConc = r.checked_HM2OutConc_temp = r.checked_HM3OutConc = r.checked_HM3OutConc_temp = 0;
-    r.TSSinConc = r.TSSinConc_temp = r.TCBinConc = r.TCBinConc_temp = r.BODinConc = r.BODinConc_temp = r.TNinConc = r.TNinConc_temp = r.TPinConc = r.TPinConc_temp = 0;
-    r.ContamInConc1 = r.ContamInConc1_temp = r.ContamInConc2 = r.ContamInConc2_temp = r.ContamInConc3 = r.ContamInConc3_temp = 0;
+    r.checked_TSSGenOutConc = r.checked_TSSGenOutConc_temp = r.checked_TCBGenOutConc =
+        r.checked_TCBGenOutConc_temp = r.checked_BODGenOutConc = r.checked_BODGenOutConc_temp =
+            r.checked_TNGenOutConc = r.checked_TNGenOutConc_temp = r.checked_TPGenOutConc =
+                r.checked_TPGenOutConc_temp = 0;
+    r.checked_Contam1OutConc = r.checked_Contam1OutConc_temp = r.checked_Contam2OutConc =
+        r.checked_Contam2OutConc_temp = r.checked_Contam3OutConc = r.checked_Contam3OutConc_temp = 0;
+    r.checked_HM1OutConc = r.checked_HM1OutConc_temp = r.checked_HM2OutConc = r.checked_HM2OutConc_temp =
+        r.checked_HM3OutConc = r.checked_HM3OutConc_temp = 0;
+    r.TSSinConc = r.TSSinConc_temp = r.TCBinConc = r.TCBinConc_temp = r.BODinConc = r.BODinConc_temp =
+        r.TNinConc = r.TNinConc_temp = r.TPinConc = r.TPinConc_temp = 0;
+    r.ContamInConc1 = r.ContamInConc1_temp = r.ContamInConc2 = r.ContamInConc2_temp = r.ContamInConc3 =
+        r.ContamInConc3_temp = 0;
     r.HMInConc1 = r.HMInConc1_temp = r.HMInConc2 = r.HMInConc2_temp = r.HMInConc3 = r.HMInConc3_temp = 0;
 }
 

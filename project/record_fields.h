@@ -10,6 +10,7 @@
 // Readers match entries by position only, so this order is the file format.
 #pragma once
 
+// clang-format off
 #define VELMAR_PROJECT_ENTRIES(FIELD, ARRAY3, ARRAY7, AGAIN) \
     FIELD(INT, System_Properties_Selection_Made, "System Properties Selection Made") \
     FIELD(INT, System_Properties_Entered, "System Properties Entered") \
@@ -537,3 +538,4 @@
     AGAIN(REAL, f_o, "f_o") \
     AGAIN(REAL, f_o_temp, "f_o_temp") \
     FIELD(INT, checked_fdw, "checked_fdw")
+// clang-format on

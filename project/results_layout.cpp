@@ -4,14 +4,14 @@
 
 namespace velmar {
 
-#define RECORD_REAL(format, name, field) \
-    ResultsEntry { format, name, ResultsSource::RecordReal, offsetof(ProjectRecord, field) }
-#define RECORD_INT(format, name, field) \
-    ResultsEntry { format, name, ResultsSource::RecordInt, offsetof(ProjectRecord, field) }
-#define RESULT(format, name, field) \
-    ResultsEntry { format, name, ResultsSource::Results, offsetof(ModelResults, field) }
-
 // clang-format off
+#define RECORD_REAL(format, name, field) \
+    ResultsEntry{format, name, ResultsSource::RecordReal, offsetof(ProjectRecord, field)}
+#define RECORD_INT(format, name, field) \
+    ResultsEntry{format, name, ResultsSource::RecordInt, offsetof(ProjectRecord, field)}
+#define RESULT(format, name, field) \
+    ResultsEntry{format, name, ResultsSource::Results, offsetof(ModelResults, field)}
+
 const std::array<ResultsEntry, kResultsEntryCount> kResultsEntries = {
     RECORD_REAL("TSS Removal Rate (/day): \n%g\n", ResultsName::None, TSS_removal_rate),  // 1
     RECORD_REAL("TCB Removal Rate (/day): \n%g\n", ResultsName::None, tcb_decay_rate),  // 2
@@ -113,13 +113,13 @@ const std::array<ResultsEntry, kResultsEntryCount> kResultsEntries = {
 
 const char* ResultsEntryName(const ProjectRecord& r, const ResultsEntry& e) {
     switch (e.name) {
-    case ResultsName::None: return nullptr;
-    case ResultsName::TauCompName1: return r.TauCompName1;
-    case ResultsName::TauCompName2: return r.TauCompName2;
-    case ResultsName::TauCompName3: return r.TauCompName3;
-    case ResultsName::HMName1: return r.HMName1;
-    case ResultsName::HMName2: return r.HMName2;
-    case ResultsName::HMName3: return r.HMName3;
+        case ResultsName::None: return nullptr;
+        case ResultsName::TauCompName1: return r.TauCompName1;
+        case ResultsName::TauCompName2: return r.TauCompName2;
+        case ResultsName::TauCompName3: return r.TauCompName3;
+        case ResultsName::HMName1: return r.HMName1;
+        case ResultsName::HMName2: return r.HMName2;
+        case ResultsName::HMName3: return r.HMName3;
     }
     return nullptr;
 }
@@ -142,9 +142,9 @@ double ResultsValue(const ProjectRecord& r, const ModelResults& m, const Results
     auto& record = const_cast<ProjectRecord&>(r);
     auto& results = const_cast<ModelResults&>(m);
     switch (e.source) {
-    case ResultsSource::RecordReal: return At<double>(record, e.offset);
-    case ResultsSource::RecordInt: return At<std::int32_t>(record, e.offset);
-    case ResultsSource::Results: return At<double>(results, e.offset);
+        case ResultsSource::RecordReal: return At<double>(record, e.offset);
+        case ResultsSource::RecordInt: return At<std::int32_t>(record, e.offset);
+        case ResultsSource::Results: return At<double>(results, e.offset);
     }
     return 0;
 }

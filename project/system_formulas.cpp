@@ -11,9 +11,8 @@ double RoundToDecimals(double x, int n) {
     const double biased = m * x + 5.0;
     // Out of range (or not a number) the conversion yields the integer indefinite value,
     // as the processor's truncating conversion does.
-    const std::int32_t scaled = (biased > -2147483649.0 && biased < 2147483648.0)
-                                    ? static_cast<std::int32_t>(biased)
-                                    : INT32_MIN;
+    const std::int32_t scaled =
+        (biased > -2147483649.0 && biased < 2147483648.0) ? static_cast<std::int32_t>(biased) : INT32_MIN;
     return static_cast<double>(scaled / 10) / (m / 10.0);
 }
 

@@ -12,8 +12,8 @@ namespace {
 using testing::DefaultModel;
 
 // A linear system with its solution at Y = (1, 2, 3, 4, 5): F = b - A Y, J = A.
-constexpr double kA[6][6] = {{0}, {0, 4, 1, 0, 0, 0}, {0, 1, 5, 1, 0, 0}, {0, 0, 1, 6, 1, 0},
-                             {0, 0, 0, 1, 7, 1},  {0, 0, 0, 0, 1, 8}};
+constexpr double kA[6][6] = {
+    {0}, {0, 4, 1, 0, 0, 0}, {0, 1, 5, 1, 0, 0}, {0, 0, 1, 6, 1, 0}, {0, 0, 0, 1, 7, 1}, {0, 0, 0, 0, 1, 8}};
 
 void LinearSystem(ModelState& s) {
     for (int i = 1; i <= 5; ++i) {
@@ -92,7 +92,11 @@ void SetMatrix(ModelState& s, const double (&J)[6][6]) {
 TEST(Decomposition, LaterRowWinsAPivotTie) {
     ModelState s = DefaultModel();
     // Scaled by their largest entries, rows 1 and 2 both offer 1 in column 1.
-    SetMatrix(s, {{0}, {0, 2, 1, 0, 0, 0}, {0, 1, 0.25, 0, 0, 0}, {0, 0, 0, 1, 0, 0}, {0, 0, 0, 0, 1, 0},
+    SetMatrix(s, {{0},
+                  {0, 2, 1, 0, 0, 0},
+                  {0, 1, 0.25, 0, 0, 0},
+                  {0, 0, 0, 1, 0, 0},
+                  {0, 0, 0, 0, 1, 0},
                   {0, 0, 0, 0, 0, 1}});
     DecomposeMatrix(s);
     EXPECT_EQ(s.solver.P[1], 2);
@@ -118,7 +122,11 @@ TEST(Decomposition, ZeroRowSetsTheFlagAndLeavesTheMatrix) {
 TEST(Decomposition, ZeroPivotIsReplacedByATinyOne) {
     ModelState s = DefaultModel();
     // Column 2 below the first pivot eliminates to zero.
-    SetMatrix(s, {{0}, {0, 1, 1, 0, 0, 0}, {0, 1, 1, 1, 0, 0}, {0, 0, 0, 1, 0, 0}, {0, 0, 0, 0, 1, 0},
+    SetMatrix(s, {{0},
+                  {0, 1, 1, 0, 0, 0},
+                  {0, 1, 1, 1, 0, 0},
+                  {0, 0, 0, 1, 0, 0},
+                  {0, 0, 0, 0, 1, 0},
                   {0, 0, 0, 0, 0, 1}});
     DecomposeMatrix(s);
     EXPECT_EQ(s.solver.J[2][2], 1e-20);

@@ -30,9 +30,9 @@ ProjectRecord MarkedProject() {
     ProjectRecord r = DefaultProject();
     for (const FileEntry& e : kFileEntries) {
         switch (e.kind) {
-        case FieldKind::Int: IntAt(r, e) = 7; break;
-        case FieldKind::Real: RealAt(r, e) = 7.5; break;
-        case FieldKind::Name: SetName(NameAt(r, e), "Marker"); break;
+            case FieldKind::Int: IntAt(r, e) = 7; break;
+            case FieldKind::Real: RealAt(r, e) = 7.5; break;
+            case FieldKind::Name: SetName(NameAt(r, e), "Marker"); break;
         }
     }
     return r;
@@ -40,9 +40,9 @@ ProjectRecord MarkedProject() {
 
 bool HoldsMark(const ProjectRecord& r, const FileEntry& e) {
     switch (e.kind) {
-    case FieldKind::Int: return IntAt(r, e) == 7;
-    case FieldKind::Real: return RealAt(r, e) == 7.5;
-    case FieldKind::Name: return std::strcmp(NameAt(r, e), "Marker") == 0;
+        case FieldKind::Int: return IntAt(r, e) == 7;
+        case FieldKind::Real: return RealAt(r, e) == 7.5;
+        case FieldKind::Name: return std::strcmp(NameAt(r, e), "Marker") == 0;
     }
     return false;
 }
@@ -52,8 +52,8 @@ std::size_t FieldSize(const FileEntry& e) {
 }
 
 bool SameField(const ProjectRecord& a, const ProjectRecord& b, const FileEntry& e) {
-    return std::memcmp(reinterpret_cast<const char*>(&a) + e.offset, reinterpret_cast<const char*>(&b) + e.offset,
-                       FieldSize(e)) == 0;
+    return std::memcmp(reinterpret_cast<const char*>(&a) + e.offset,
+                       reinterpret_cast<const char*>(&b) + e.offset, FieldSize(e)) == 0;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -65,7 +65,8 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The file text of a layout: the given header, then the listed entries (1-based) of a
 // file written from the record.
-std::string LayoutText(const ProjectRecord& r, const std::string& header, std::vector<std::pair<int, int>> runs) {
+std::string LayoutText(const ProjectRecord& r, const std::string& header,
+                       std::vector<std::pair<int, int>> runs) {
     TempDir dir;
     EXPECT_EQ(WriteProjectFile(dir.File("full.inp"), r), 0);
     const std::vector<std::string> lines = Lines(ReadText(dir.File("full.inp")));
@@ -137,7 +138,8 @@ TEST(ProjectFileReader, EachLayoutReadsExactlyItsEntries) {
         TempDir dir;
         ProjectRecord marked = MarkedProject();
         marked.model_p = marked.model_n = marked.checked_Ktn = 1;  // let a v1.0 upgrade act
-        WriteText(dir.File("l.inp"), LayoutText(marked, std::string("Velmar ") + layout.token + " release 1", layout.runs));
+        WriteText(dir.File("l.inp"),
+                  LayoutText(marked, std::string("Velmar ") + layout.token + " release 1", layout.runs));
 
         // Expected: the defaults, overwritten by every entry of the layout.
         ProjectRecord expected = DefaultProject();
@@ -180,7 +182,8 @@ TEST(ProjectFileReader, UnrecognisedTokenReadsAsV10AndUpgrades) {
         ProjectRecord saved = DefaultProject();
         saved.model_p = 1;
         saved.checked_fdw = 1;  // entry 600, the last of every layout
-        WriteText(dir.File("u.inp"), LayoutText(saved, std::string("Velmar ") + token, {{1, 528}, {592, 600}}));
+        WriteText(dir.File("u.inp"),
+                  LayoutText(saved, std::string("Velmar ") + token, {{1, 528}, {592, 600}}));
         ProjectRecord opened = DefaultProject();
         ASSERT_EQ(ReadProjectFile(dir.File("u.inp"), opened), 0);
         EXPECT_EQ(opened.PhosremCalc, 1);
@@ -205,10 +208,10 @@ TEST(ProjectFileReader, ShortFileLeavesTheRestAtDefaults) {
     WriteText(dir.File("s.inp"), LayoutText(MarkedProject(), "Velmar v2.2 release 1 data file.", {{1, 528}}));
     ProjectRecord opened = DefaultProject();
     ASSERT_EQ(ReadProjectFile(dir.File("s.inp"), opened), 0);
-    EXPECT_EQ(opened.NothingToDoInDPC, 7);        // entry 528
-    EXPECT_EQ(opened.PhosRemSpec, 1);             // entry 529, default
-    EXPECT_EQ(opened.checked_TSSGenOutConc, 0);   // entry 547, default
-    EXPECT_EQ(opened.checked_fdw, 0);             // entry 600, default
+    EXPECT_EQ(opened.NothingToDoInDPC, 7);       // entry 528
+    EXPECT_EQ(opened.PhosRemSpec, 1);            // entry 529, default
+    EXPECT_EQ(opened.checked_TSSGenOutConc, 0);  // entry 547, default
+    EXPECT_EQ(opened.checked_fdw, 0);            // entry 600, default
 }
 
 TEST(ProjectFileReader, LongNameIsCutAndTheFileStaysInStep) {
@@ -222,6 +225,20 @@ TEST(ProjectFileReader, LongNameIsCutAndTheFileStaysInStep) {
     EXPECT_STREQ(opened.TauCompName1, "ABCDEFGHIJK");
     EXPECT_STREQ(opened.TauCompName1_temp, "Dieldrin");
     EXPECT_EQ(opened.f_oc, 0.02);  // later entries still in place
+}
+
+TEST(ProjectFile, NamesAreSavedAsOneWordSoTheFileStaysInStep) {
+    TempDir dir;
+    ProjectRecord saved = DefaultProject();
+    SetName(saved.TauCompName1, "Lindane 2");
+    saved.HMName3[0] = '\0';
+    saved.checked_fdw = 1;
+    ASSERT_EQ(WriteProjectFile(dir.File("w.inp"), saved), 0);
+    ProjectRecord opened = DefaultProject();
+    ASSERT_EQ(ReadProjectFile(dir.File("w.inp"), opened), 0);
+    EXPECT_STREQ(opened.TauCompName1, "Lindane_2");
+    EXPECT_STREQ(opened.HMName3, "-");
+    EXPECT_EQ(opened.checked_fdw, 1);
 }
 
 TEST(ProjectFileReader, LongHeaderWordsAreCutWithoutLosingTheLayout) {

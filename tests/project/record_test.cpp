@@ -1,9 +1,10 @@
+#include "project/record.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "project/file_entries.h"
-#include "project/record.h"
 #include "project/system_formulas.h"
 
 namespace velmar {
@@ -53,7 +54,8 @@ TEST(ProjectRecord, DefaultsAfterStartUp) {
     EXPECT_EQ(r.NumOC_SLR, 0);
     EXPECT_EQ(r.NumHM_LLR, 0);
     EXPECT_EQ(r.start_up_with_defaults, 0);
-    for (const char* name : {r.TauCompName1, r.TauCompName2_temp, r.TauCompName3}) EXPECT_STREQ(name, "Dieldrin");
+    for (const char* name : {r.TauCompName1, r.TauCompName2_temp, r.TauCompName3})
+        EXPECT_STREQ(name, "Dieldrin");
     for (const char* name : {r.HMName1, r.HMName2, r.HMName3_temp}) EXPECT_STREQ(name, "Chromium");
 }
 

@@ -1,12 +1,12 @@
 // A scratch folder for one test, removed afterwards.
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include <stdlib.h>
 
 namespace velmar::testing {
 
