@@ -1,0 +1,59 @@
+#include "interface/platform/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QShortcut>
+
+namespace velmar {
+
+MainWindow::MainWindow(MainWindowSpec spec) : spec_(std::move(spec)) {
+    setWindowTitle(spec_.title);
+    setWindowIcon(QIcon(spec_.icon_file));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto* client = new QWidget(this);
+    const QPixmap tile(spec_.background_file);
+    if (!tile.isNull()) {
+        QPalette colours = client->palette();
+        colours.setBrush(QPalette::Window, QBrush(tile));
+        client->setPalette(colours);
+        client->setAutoFillBackground(true);
+    }
+    setCentralWidget(client);
+    BuildMenu();
+    setFixedSize(spec_.size);
+    move(spec_.position);
+}
+
+void MainWindow::BuildMenu() {
+    // Narrow item padding, so that every menu title fits across the small fixed window.
+    menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
+    QMenu* menu = nullptr;
+    for (const MenuItem& item : spec_.menu) {
+        const int command = item.command;
+        if (!item.text) {
+            menuBar()->addAction(item.menu, this, [this, command] { spec_.command(command); });
+            menu = nullptr;
+            continue;
+        }
+        if (!menu || menu->title() != item.menu) menu = menuBar()->addMenu(item.menu);
+        if (item.separator_before) menu->addSeparator();
+        menu->addAction(item.text, this, [this, command] { spec_.command(command); });
+    }
+    for (const Accelerator& accelerator : spec_.accelerators) {
+        const int command = accelerator.command;
+        auto* shortcut = new QShortcut(QKeySequence(accelerator.keys), this);
+        connect(shortcut, &QShortcut::activated, this, [this, command] { spec_.command(command); });
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (spec_.close_request()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace velmar

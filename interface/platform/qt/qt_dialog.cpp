@@ -1,0 +1,327 @@
+#include "interface/platform/qt/qt_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "interface/platform/qt/controls.h"
+
+namespace velmar {
+
+// The dialog window: Escape and the close box become the Cancel event, so that the
+// procedure decides whether the dialog closes.
+class QtDialog::Window : public QDialog {
+public:
+    Window(QtDialog& owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
+    void reject() override { owner_.Send({DialogEvent::Cancel}); }
+
+private:
+    QtDialog& owner_;
+};
+
+// Turns focus changes of edit fields into FieldEntered and FieldLeft. Focus that moves
+// because another window became active (a message box opening) is not the user's doing.
+class QtDialog::FocusWatcher : public QObject {
+public:
+    explicit FocusWatcher(QtDialog& owner) : owner_(owner) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                owner_.Send(
+                    {event->type() == QEvent::FocusIn ? DialogEvent::FieldEntered : DialogEvent::FieldLeft,
+                     watched->objectName().toInt()});
+            }
+        }
+        return false;
+    }
+
+private:
+    QtDialog& owner_;
+};
+
+namespace {
+
+bool IsButton(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::DefaultButton;
+}
+
+int CharactersWide(const QWidget* widget, int characters) {
+    return characters * widget->fontMetrics().averageCharWidth();
+}
+
+}  // namespace
+
+QtDialog::QtDialog(Ui& ui, QWidget* parent, const DialogTemplate& dialog, const DialogProc& proc)
+    : ui_(ui),
+      template_(dialog),
+      proc_(proc),
+      window_(std::make_unique<Window>(*this, parent)),
+      focus_watcher_(std::make_unique<FocusWatcher>(*this)) {
+    window_->setObjectName(QString("dialog-%1").arg(dialog.number));
+    window_->setWindowTitle(QString::fromStdString(dialog.caption));
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (dialog.system_menu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    window_->setWindowFlags(flags);
+    Build();
+}
+
+QtDialog::~QtDialog() {
+    // The widgets go before the watcher that filters their events.
+    window_.reset();
+}
+
+void QtDialog::Build() {
+    const bool bottom = template_.buttons == ButtonStrip::Bottom;
+    QBoxLayout* outer = bottom ? static_cast<QBoxLayout*>(new QVBoxLayout(window_.get()))
+                               : static_cast<QBoxLayout*>(new QHBoxLayout(window_.get()));
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    auto* body = new QGridLayout;
+    outer->addLayout(body);
+    containers_[0] = body;
+    QBoxLayout* strip = bottom ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;
+    if (bottom) strip->addStretch();
+
+    for (const Control& control : template_.controls) {
+        QWidget* parent = control.at.group ? widgets_.at(control.at.group) : window_.get();
+        QWidget* widget = Make(control, parent);
+        widget->setObjectName(QString::number(control.id));
+        widget->setEnabled(!(control.flags & kDisabled));
+        if (control.flags & kHidden) widget->hide();
+        widgets_[control.id] = widget;
+        if (IsButton(control.kind) && control.at.row < 0) {
+            strip->addWidget(widget);
+        } else {
+            containers_.at(control.at.group)
+                ->addWidget(widget, control.at.row, control.at.column, 1, control.at.span);
+        }
+        if (control.kind == ControlKind::GroupBox) containers_[control.id] = new QGridLayout(widget);
+        Connect(control, widget);
+    }
+    if (!bottom) strip->addStretch();
+    outer->addLayout(strip);
+}
+
+QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
+    const QString text = QString::fromStdString(control.text);
+    switch (control.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, parent);
+            label->setTextFormat(Qt::PlainText);
+            if (control.flags & kCentered) label->setAlignment(Qt::AlignCenter);
+            if (control.width > 0) {
+                label->setWordWrap(true);
+                label->setMinimumWidth(CharactersWide(label, control.width));
+            }
+            return label;
+        }
+        case ControlKind::NumberField:
+        case ControlKind::ReadOnlyField:
+        case ControlKind::TextField: {
+            auto* field = new QLineEdit(text, parent);
+            field->setReadOnly(control.kind == ControlKind::ReadOnlyField);
+            if (control.width > 0) field->setMinimumWidth(CharactersWide(field, control.width));
+            return field;
+        }
+        case ControlKind::MultilineText: {
+            auto* box = new QPlainTextEdit(text, parent);
+            box->setReadOnly(true);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            const int frame = 2 * box->frameWidth() + 2 * static_cast<int>(box->document()->documentMargin());
+            box->setMinimumSize(
+                CharactersWide(box, control.width) + box->verticalScrollBar()->sizeHint().width() + frame,
+                control.lines * box->fontMetrics().lineSpacing() + frame);
+            return box;
+        }
+        case ControlKind::RadioButton: {
+            auto* radio = new QRadioButton(text, parent);
+            RadioSet(control)->addButton(radio);
+            return radio;
+        }
+        case ControlKind::CheckBox: return new QCheckBox(text, parent);
+        case ControlKind::CheckList: {
+            auto* list = new QListWidget(parent);
+            if (control.width > 0) list->setMinimumWidth(CharactersWide(list, control.width));
+            if (control.lines > 0)
+                list->setMinimumHeight((control.lines + 1) * list->fontMetrics().lineSpacing());
+            return list;
+        }
+        case ControlKind::Spin: return new SpinArrows(control.low, control.high, parent);
+        case ControlKind::PushButton:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(text, parent);
+            button->setDefault(control.kind == ControlKind::DefaultButton);
+            return button;
+        }
+        case ControlKind::GroupBox: return new QGroupBox(text, parent);
+        case ControlKind::Link: return new LinkLabel(text, parent);
+    }
+    return nullptr;
+}
+
+QButtonGroup* QtDialog::RadioSet(const Control& control) {
+    QButtonGroup*& set = radio_sets_[{control.at.group, control.radio_set}];
+    if (!set) set = new QButtonGroup(window_.get());
+    return set;
+}
+
+void QtDialog::Connect(const Control& control, QWidget* widget) {
+    const int id = control.id;
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        field->installEventFilter(focus_watcher_.get());
+        QObject::connect(field, &QLineEdit::textEdited, [this, id] { Send({DialogEvent::TextEdited, id}); });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QObject::connect(button, &QAbstractButton::clicked, [this, id] { SendClick(id); });
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        QObject::connect(list, &QListWidget::itemChanged, [this, id, list](QListWidgetItem* item) {
+            Send({DialogEvent::ItemChanged, id, list->row(item)});
+        });
+    } else if (control.kind == ControlKind::Spin) {
+        static_cast<SpinArrows*>(widget)->OnStep([this, id](int position) {
+            Send({DialogEvent::Spin, id, -1, position});
+        });
+    } else if (control.kind == ControlKind::Link) {
+        static_cast<LinkLabel*>(widget)->OnClick([this, id] { Send({DialogEvent::Clicked, id}); });
+    }
+}
+
+void QtDialog::SendClick(int id) {
+    if (id == kOkId) {
+        Send({DialogEvent::Ok, id});
+    } else if (id == kCancelId) {
+        Send({DialogEvent::Cancel, id});
+    } else {
+        Send({DialogEvent::Clicked, id});
+    }
+}
+
+void QtDialog::Send(const DialogEvent& event) {
+    if (!ended_) proc_(*this, event);
+}
+
+int QtDialog::Run() {
+    Send({DialogEvent::Opened});
+    if (ended_) return window_->result();
+    return window_->exec();
+}
+
+void QtDialog::End(int result) {
+    if (ended_) return;
+    ended_ = true;
+    window_->done(result);
+}
+
+QDialog* QtDialog::window() const {
+    return window_.get();
+}
+
+QWidget* QtDialog::widget(int id) const {
+    auto found = widgets_.find(id);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+std::string QtDialog::Caption() const {
+    return window_->windowTitle().toStdString();
+}
+void QtDialog::SetCaption(const std::string& caption) {
+    window_->setWindowTitle(QString::fromStdString(caption));
+}
+
+std::string QtDialog::Text(int id) const {
+    QWidget* w = widget(id);
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+    if (auto* field = qobject_cast<QLineEdit*>(w)) text = field->text();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) text = box->toPlainText();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w)) text = group->title();
+    return text.toStdString();
+}
+
+void QtDialog::SetText(int id, const std::string& text) {
+    QWidget* w = widget(id);
+    const QString value = QString::fromStdString(text);
+    if (auto* label = qobject_cast<QLabel*>(w)) label->setText(value);
+    if (auto* field = qobject_cast<QLineEdit*>(w)) field->setText(value);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) box->setPlainText(value);
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(value);
+    if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(value);
+}
+
+void QtDialog::SelectAllText(int id) {
+    if (auto* field = qobject_cast<QLineEdit*>(widget(id))) field->selectAll();
+}
+
+bool QtDialog::Checked(int id) const {
+    auto* button = qobject_cast<QAbstractButton*>(widget(id));
+    return button && button->isChecked();
+}
+
+void QtDialog::SetChecked(int id, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(widget(id));
+    if (!button) return;
+    // An exclusive set refuses to clear its checked button, and a set may hold none.
+    QButtonGroup* set = button->group();
+    if (set && !checked) set->setExclusive(false);
+    button->setChecked(checked);
+    if (set && !checked) set->setExclusive(true);
+}
+
+bool QtDialog::IsEnabled(int id) const {
+    return widget(id)->isEnabled();
+}
+void QtDialog::Enable(int id, bool enabled) {
+    widget(id)->setEnabled(enabled);
+}
+bool QtDialog::IsShown(int id) const {
+    return !widget(id)->isHidden();
+}
+void QtDialog::Show(int id, bool shown) {
+    widget(id)->setVisible(shown);
+}
+void QtDialog::SetFocus(int id) {
+    widget(id)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtDialog::SetItems(int id, const std::vector<std::string>& items) {
+    auto* list = qobject_cast<QListWidget*>(widget(id));
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const std::string& text : items) {
+        auto* item = new QListWidgetItem(QString::fromStdString(text), list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+}
+
+int QtDialog::ItemCount(int id) const {
+    return qobject_cast<QListWidget*>(widget(id))->count();
+}
+
+bool QtDialog::ItemChecked(int id, int item) const {
+    return qobject_cast<QListWidget*>(widget(id))->item(item)->checkState() == Qt::Checked;
+}
+
+void QtDialog::SetItemChecked(int id, int item, bool checked) {
+    auto* list = qobject_cast<QListWidget*>(widget(id));
+    const QSignalBlocker quiet(list);
+    list->item(item)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+int QtDialog::SpinPosition(int id) const {
+    return static_cast<SpinArrows*>(widget(id))->position();
+}
+void QtDialog::SetSpinPosition(int id, int position) {
+    static_cast<SpinArrows*>(widget(id))->SetPosition(position);
+}
+
+}  // namespace velmar

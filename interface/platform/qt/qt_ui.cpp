@@ -1,0 +1,145 @@
+#include "interface/platform/qt/qt_ui.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+
+#include "interface/platform/qt/qt_dialog.h"
+#include "interface/platform/qt/qt_print_surface.h"
+#include "interface/platform/run_program.h"
+
+namespace velmar {
+namespace {
+
+std::unique_ptr<QSettings> UserSettings() {
+#ifdef _WIN32
+    return std::make_unique<QSettings>("HKEY_CURRENT_USER\\Software\\Velmar", QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Velmar", "Velmar");
+#endif
+}
+
+// A filter in Qt's form "Description (*.ext)".
+QString NameFilter(const FileFilter& filter) {
+    const QString description = QString::fromStdString(filter.description);
+    const QString pattern = QString::fromStdString(filter.pattern);
+    return description.contains('(') ? description : description + " (" + pattern + ")";
+}
+
+}  // namespace
+
+QtUi::QtUi() : settings_(UserSettings()) {}
+
+QtUi::QtUi(std::unique_ptr<QSettings> options) : settings_(std::move(options)) {}
+
+QtUi::~QtUi() = default;
+
+QWidget* QtUi::OwnerWidget(Owner owner) const {
+    switch (owner.kind()) {
+        case Owner::MainWindow: return main_window_;
+        case Owner::OfDialog: return static_cast<QtDialog*>(owner.dialog())->window();
+        default: return nullptr;
+    }
+}
+
+int QtUi::ShowModal(Owner owner, const DialogTemplate& dialog, const DialogProc& proc) {
+    QtDialog live(*this, OwnerWidget(owner), dialog, [this, &proc](Dialog& d, const DialogEvent& e) {
+        proc(d, e);
+        if (e.kind == DialogEvent::Opened && opened_) opened_(static_cast<QtDialog&>(d));
+    });
+    return live.Run();
+}
+
+Answer QtUi::MessageBox(Owner owner, const std::string& text, const std::string& caption, Buttons buttons) {
+    const QMessageBox::StandardButtons shown = buttons == Buttons::Ok
+                                                   ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                                   : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text), shown,
+                    OwnerWidget(owner));
+    box.setTextFormat(Qt::PlainText);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Ok: return Answer::Ok;
+        default: return Answer::Cancel;
+    }
+}
+
+std::optional<std::string> QtUi::AskFileName(bool save, Owner owner, const FileFilter& filter,
+                                             const std::string& initial_name) {
+    // Qt's own dialog: the same on every platform, and it never changes the current directory.
+    QFileDialog dialog(OwnerWidget(owner));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(NameFilter(filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!initial_name.empty()) {
+        const QFileInfo initial(QString::fromStdString(initial_name));
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> QtUi::AskOpenFileName(Owner owner, const FileFilter& filter,
+                                                 const std::string& initial_name) {
+    return AskFileName(false, owner, filter, initial_name);
+}
+
+std::optional<std::string> QtUi::AskSaveFileName(Owner owner, const FileFilter& filter,
+                                                 const std::string& initial_name) {
+    return AskFileName(true, owner, filter, initial_name);
+}
+
+std::unique_ptr<PrintSurface> QtUi::BeginPrint(Owner owner, const std::string& document_name) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(QString::fromStdString(document_name));
+    printer->setCopyCount(1);
+    printer->setFromTo(1, 1);
+    QPrintDialog dialog(printer.get(), OwnerWidget(owner));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return std::make_unique<QtPrintSurface>(std::move(printer));
+}
+
+void QtUi::OpenDocument(const std::string& path_or_address) {
+    const QString target = QString::fromStdString(path_or_address);
+    QDesktopServices::openUrl(
+        target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
+}
+
+int QtUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) {
+    return RunProgramAndWaitFor(program, arguments);
+}
+
+std::optional<std::int32_t> QtUi::ReadOption(const std::string& name) {
+    const QVariant value = settings_->value(QString::fromStdString(name));
+    switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt: return static_cast<std::int32_t>(value.toUInt());  // a registry DWORD
+        case QMetaType::QString: {
+            // An INI file keeps a number as its decimal text; anything else is another type.
+            bool is_number = false;
+            const int number = value.toString().toInt(&is_number, 10);
+            return is_number ? std::optional<std::int32_t>(number) : std::nullopt;
+        }
+        default: return std::nullopt;
+    }
+}
+
+void QtUi::WriteOption(const std::string& name, std::int32_t value) {
+    settings_->setValue(QString::fromStdString(name), value);
+    settings_->sync();
+}
+
+void QtUi::PostCloseRequest() {
+    if (QWidget* window = main_window_) QTimer::singleShot(0, window, [window] { window->close(); });
+}
+
+}  // namespace velmar

@@ -1,0 +1,69 @@
+#include "interface/platform/run_program.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+
+extern char** environ;
+#endif
+
+namespace velmar {
+
+#ifdef _WIN32
+
+namespace {
+
+// One argument of a command line, quoted so that the child's argument parser gives it back.
+std::wstring QuotedArgument(const std::string& text) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(size > 0 ? size - 1 : 0, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), size);
+    return L"\"" + wide + L"\"";
+}
+
+}  // namespace
+
+int RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
+    std::wstring command = QuotedArgument(program);
+    for (const std::string& argument : arguments) command += L" " + QuotedArgument(argument);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                        nullptr, &startup, &process)) {
+        return static_cast<int>(GetLastError());
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return 0;
+}
+
+#else
+
+int RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    std::string program_copy = program;
+    std::vector<std::string> argument_copies = arguments;
+    argv.push_back(program_copy.data());
+    for (std::string& argument : argument_copies) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    pid_t child = 0;
+    const int error = posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ);
+    if (error != 0) return error;
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return 0;
+}
+
+#endif
+
+}  // namespace velmar

@@ -1,0 +1,27 @@
+// The dialog templates of the front end, by number.
+#pragma once
+
+#include <vector>
+
+#include "interface/platform/dialog_template.h"
+
+namespace velmar {
+
+enum TemplateNumber : int {
+    kAboutDialog = 103,
+    kDetailedInformationDialog = 143,
+    kHelpTextDialog = 182,
+    kDisclaimerDialog = 200,
+};
+
+// Every template the program holds, in number order.
+const std::vector<const DialogTemplate*>& AllTemplates();
+
+// The template with this number. Asking for a number the program does not hold is a
+// programming error and ends the program.
+const DialogTemplate& Template(int number);
+
+// The templates of each family of windows, gathered by AllTemplates.
+const std::vector<DialogTemplate>& ShellTemplates();
+
+}  // namespace velmar

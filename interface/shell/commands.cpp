@@ -1,0 +1,87 @@
+#include "interface/shell/commands.h"
+
+#include <string>
+
+#include "interface/resources/commands.h"
+#include "interface/resources/strings.h"
+#include "interface/shell/about.h"
+#include "interface/shell/file_commands.h"
+#include "interface/shell/options.h"
+#include "interface/shell/state.h"
+
+namespace velmar {
+namespace {
+
+// Stands in for a screen that a later version of the program provides.
+void ScreenNotAvailable(Ui& ui, const std::string& what) {
+    ui.MessageBox(kMainWindow, what + " is not available in this version yet.", kScreenNotAvailableCaption,
+                  Buttons::Ok);
+}
+
+void ConstituentData(Ui& ui) {
+    if (Project().System_Properties_Entered != 1) {
+        ui.MessageBox(kMainWindow, kSystemDataFirst, kSystemDataFirstCaption, Buttons::Ok);
+        return;
+    }
+    ScreenNotAvailable(ui, "The Data Input Selection Screen");
+}
+
+// The geometry selection screen opens on the committed choice whatever screen was
+// cancelled before, so the main window brings the working copies back in line first.
+void SyncGeometrySelection() {
+    ProjectRecord& r = Project();
+    r.checked_Volume_temp = r.checked_Volume;
+    r.checked_Area_temp = r.checked_Area;
+    r.checked_Depth_temp = r.checked_Depth;
+    r.checked_Length_temp = r.checked_Length;
+    r.checked_Width_temp = r.checked_Width;
+}
+
+struct CommandEntry {
+    int command;
+    void (*run)(Ui&);
+};
+
+constexpr CommandEntry kCommands[] = {
+    {kCommandNew, NewProject},
+    {kCommandOpen, OpenProject},
+    {kCommandSave, [](Ui& ui) { SaveProject(ui, false); }},
+    {kCommandSaveAs, [](Ui& ui) { SaveProject(ui, true); }},
+    {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
+    {kCommandRunModel, [](Ui& ui) { ScreenNotAvailable(ui, "Run Model"); }},
+    {kCommandSystemData, [](Ui& ui) { ScreenNotAvailable(ui, "The System Data screens"); }},
+    {kCommandSelectConstituents, [](Ui& ui) { ScreenNotAvailable(ui, "The Constituent Selection screen"); }},
+    {kCommandConstituentData, ConstituentData},
+    {kCommandInflowConcentrations,
+     [](Ui& ui) { ScreenNotAvailable(ui, "The Inflow Concentration Input screen"); }},
+    {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
+    {kCommandOptions, [](Ui& ui) { ScreenNotAvailable(ui, "The Program Options dialog"); }},
+    {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(kModelOverviewDocument); }},
+    {kCommandGeneralInstructions, [](Ui& ui) { ui.OpenDocument(kGeneralInstructionsDocument); }},
+    {kCommandAbout, [](Ui& ui) { ShowAbout(ui, kMainWindow); }},
+};
+
+}  // namespace
+
+bool RunMenuCommand(Ui& ui, int command) {
+    SyncGeometrySelection();
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.command != command) continue;
+        entry.run(ui);
+        return true;
+    }
+    return false;
+}
+
+bool CloseRequest(Ui& ui) {
+    SyncGeometrySelection();
+    SaveProgramOptions(ui);
+    ShellState& shell = Shell();
+    if (!shell.changes) return true;
+    shell.exiting = true;
+    const bool may_close = SaveProject(ui, false);
+    shell.exiting = false;
+    return may_close;
+}
+
+}  // namespace velmar

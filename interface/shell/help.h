@@ -1,0 +1,22 @@
+// The help text window, the Detailed Information window, and the help documents.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "interface/platform/ui.h"
+
+namespace velmar {
+
+// The text of a file in the Help folder of the current directory, each line ending made a
+// single '\n' (files may end their lines in CR LF, LF or CR); empty when the file cannot
+// be read.
+std::optional<std::string> ReadHelpFile(const std::string& file);
+
+// Shows a help file in a read-only window with the given caption until the user closes it.
+void ShowHelpText(Ui& ui, Owner owner, const std::string& caption, const std::string& file);
+
+// The Detailed Information window of the About box, with a link to the technical notes.
+void ShowDetailedInformation(Ui& ui, Owner owner);
+
+}  // namespace velmar

@@ -1,0 +1,77 @@
+// velmarui_screenshots OUTDIR: saves the main window and every dialog template as PNG files,
+// for reviewing layouts by eye. Run it from the program folder so that the shell's windows
+// find their texts; under QT_QPA_PLATFORM=offscreen it needs no display.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "interface/platform/qt/main_window.h"
+#include "interface/platform/qt/qt_dialog.h"
+#include "interface/platform/qt/qt_ui.h"
+#include "interface/resources/menu.h"
+#include "interface/resources/strings.h"
+#include "interface/resources/templates.h"
+#include "interface/shell/about.h"
+#include "interface/shell/help.h"
+#include "interface/shell/startup.h"
+
+namespace {
+
+using namespace velmar;
+
+void Save(QWidget& widget, const QString& path) {
+    widget.show();
+    QApplication::processEvents();
+    if (!widget.grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+}
+
+// Templates whose windows the shell fills with their real texts; the others show the
+// template as it stands.
+const std::map<int, std::function<void(Ui&)>> kOpeners = {
+    {kAboutDialog, [](Ui& ui) { ShowAbout(ui, kNoOwner); }},
+    {kDetailedInformationDialog, [](Ui& ui) { ShowDetailedInformation(ui, kNoOwner); }},
+    {kHelpTextDialog,
+     [](Ui& ui) { ShowHelpText(ui, kNoOwner, "Total Coliform Bacteria (TCB) Data Entry Help", "tcb.txt"); }},
+    {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: velmarui_screenshots OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    QtUi ui;
+    ui.OnDialogOpened([&out](QtDialog& d) {
+        Save(*d.window(), out.filePath(QString("dialog-%1.png").arg(d.TemplateNumber())));
+        d.End(0);
+    });
+    for (const DialogTemplate* dialog : AllTemplates()) {
+        auto opener = kOpeners.find(dialog->number);
+        if (opener != kOpeners.end()) {
+            opener->second(ui);
+        } else {
+            ui.ShowModal(kNoOwner, *dialog, [](Dialog&, const DialogEvent&) {});
+        }
+    }
+
+    MainWindow window({.title = kMainWindowTitle,
+                       .size = {kMainWindowWidth, kMainWindowHeight},
+                       .position = {0, 0},
+                       .background_file = "back.bmp",
+                       .icon_file = "velmar.png",
+                       .menu = kMainMenu,
+                       .accelerators = kMainAccelerators,
+                       .command = [](int) {},
+                       .close_request = [] { return true; }});
+    Save(window, out.filePath("main-window.png"));
+    return 0;
+}
