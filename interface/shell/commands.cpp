@@ -14,7 +14,7 @@ namespace {
 
 // Stands in for a screen that a later version of the program provides.
 void ScreenNotAvailable(Ui& ui, const std::string& what) {
-    ui.MessageBox(kMainWindow, what + " is not available in this version yet.", kScreenNotAvailableCaption,
+    ui.MessageBox(kMainWindow, "This version does not have " + what + " yet.", kScreenNotAvailableCaption,
                   Buttons::Ok);
 }
 
@@ -23,7 +23,7 @@ void ConstituentData(Ui& ui) {
         ui.MessageBox(kMainWindow, kSystemDataFirst, kSystemDataFirstCaption, Buttons::Ok);
         return;
     }
-    ScreenNotAvailable(ui, "The Data Input Selection Screen");
+    ScreenNotAvailable(ui, "the Data Input Selection Screen");
 }
 
 // The geometry selection screen opens on the committed choice whatever screen was
@@ -49,13 +49,13 @@ constexpr CommandEntry kCommands[] = {
     {kCommandSaveAs, [](Ui& ui) { SaveProject(ui, true); }},
     {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
     {kCommandRunModel, [](Ui& ui) { ScreenNotAvailable(ui, "Run Model"); }},
-    {kCommandSystemData, [](Ui& ui) { ScreenNotAvailable(ui, "The System Data screens"); }},
-    {kCommandSelectConstituents, [](Ui& ui) { ScreenNotAvailable(ui, "The Constituent Selection screen"); }},
+    {kCommandSystemData, [](Ui& ui) { ScreenNotAvailable(ui, "the System Data screens"); }},
+    {kCommandSelectConstituents, [](Ui& ui) { ScreenNotAvailable(ui, "the Constituent Selection screen"); }},
     {kCommandConstituentData, ConstituentData},
     {kCommandInflowConcentrations,
-     [](Ui& ui) { ScreenNotAvailable(ui, "The Inflow Concentration Input screen"); }},
+     [](Ui& ui) { ScreenNotAvailable(ui, "the Inflow Concentration Input screen"); }},
     {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
-    {kCommandOptions, [](Ui& ui) { ScreenNotAvailable(ui, "The Program Options dialog"); }},
+    {kCommandOptions, [](Ui& ui) { ScreenNotAvailable(ui, "the Program Options dialog"); }},
     {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(kModelOverviewDocument); }},
     {kCommandGeneralInstructions, [](Ui& ui) { ui.OpenDocument(kGeneralInstructionsDocument); }},
     {kCommandAbout, [](Ui& ui) { ShowAbout(ui, kMainWindow); }},

@@ -1,2 +1,116 @@
+// The scripted host plays a user's actions the way a real dialog would deliver them.
+#include "interface/platform/scripted/scripted_ui.h"
+
 #include <gtest/gtest.h>
-TEST(Placeholder, Builds) {}
+
+#include "interface/platform/run_program.h"
+
+namespace velmar {
+namespace {
+
+using K = ControlKind;
+
+const DialogTemplate kSample{
+    .number = 900,
+    .caption = "Sample",
+    .controls = {
+        {.id = 10, .kind = K::NumberField, .at = {0, 0}},
+        {.id = 11, .kind = K::NumberField, .at = {1, 0}, .flags = kDisabled},
+        {.id = 20, .kind = K::GroupBox, .text = "Scheme", .at = {2, 0}},
+        {.id = 21, .kind = K::RadioButton, .text = "Longitudinal", .at = {0, 0, 1, 20}},
+        {.id = 22, .kind = K::RadioButton, .text = "Mixed", .at = {1, 0, 1, 20}},
+        {.id = 30, .kind = K::CheckList, .at = {3, 0}},
+        {.id = 40, .kind = K::Spin, .at = {4, 0}, .low = 0, .high = 3},
+        {.id = 50, .kind = K::CheckBox, .text = "TSS", .at = {5, 0}, .flags = kHidden},
+        {.id = kOkId, .kind = K::DefaultButton, .text = "OK"},
+        {.id = kCancelId, .kind = K::PushButton, .text = "Cancel"},
+    }};
+
+// Records every event and ends on Ok or Cancel.
+struct Recorder {
+    std::vector<std::string> events;
+    void operator()(Dialog& d, const DialogEvent& e) {
+        static const char* const kNames[] = {"Opened",      "Clicked", "Entered", "Left",  "Edited",
+                                             "ItemChanged", "Spin",    "Ok",      "Cancel"};
+        std::string name = kNames[e.kind];
+        if (e.id) name += ' ' + std::to_string(e.id);
+        events.push_back(name);
+        if (e.kind == DialogEvent::Opened) d.SetItems(30, {"Volume", "Area", "Depth"});
+        if (e.kind == DialogEvent::Ok || e.kind == DialogEvent::Cancel)
+            d.End(e.kind == DialogEvent::Ok ? 1 : 2);
+    }
+};
+
+TEST(ScriptedUi, FocusLeavesTheFieldBeforeTheButtonActs) {
+    ScriptedUi ui;
+    Recorder recorder;
+    ui.Expect(900).Type(10, "2.5").Click(21).PressOk();
+    EXPECT_EQ(ui.ShowModal(kNoOwner, kSample, std::ref(recorder)), 1);
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"Opened", "Entered 10", "Edited 10", "Left 10",
+                                                         "Clicked 21", "Ok 1"}));
+}
+
+TEST(ScriptedUi, RadioButtonsOfASetExcludeEachOtherAndMayAllBeClear) {
+    ScriptedUi ui;
+    ui.Expect(900)
+        .Click(21)
+        .Click(22)
+        .Inspect([](Dialog& d) {
+            EXPECT_FALSE(d.Checked(21));
+            EXPECT_TRUE(d.Checked(22));
+            d.SetChecked(22, false);
+            EXPECT_FALSE(d.Checked(21) || d.Checked(22));
+        })
+        .PressCancel();
+    EXPECT_EQ(ui.ShowModal(kNoOwner, kSample, Recorder{}), 2);
+}
+
+TEST(ScriptedUi, CheckListsAndSpinsReportOnlyRealChanges) {
+    ScriptedUi ui;
+    Recorder recorder;
+    ui.Expect(900)
+        .CheckItem(30, 1, true)
+        .CheckItem(30, 1, true)  // already checked: no event
+        .Spin(40, 5)
+        .Inspect([](Dialog& d) {
+            EXPECT_TRUE(d.ItemChecked(30, 1));
+            EXPECT_EQ(d.SpinPosition(40), 3);  // held within its range
+        })
+        .PressEscape();
+    ui.ShowModal(kNoOwner, kSample, std::ref(recorder));
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"Opened", "ItemChanged 30", "Spin 40", "Cancel"}));
+}
+
+TEST(ScriptedUi, RefusesWhatAUserCouldNotDo) {
+    for (auto script : std::initializer_list<void (*)(ScriptedUi&)>{
+             [](ScriptedUi& ui) { ui.Expect(900).Type(11, "1"); },                 // disabled
+             [](ScriptedUi& ui) { ui.Expect(900).Click(50); },                     // hidden
+             [](ScriptedUi& ui) { ui.Expect(900).Type(99, "1"); },                 // no such control
+             [](ScriptedUi& ui) { ui.Expect(901); },                               // another dialog
+             [](ScriptedUi& ui) { ui.Expect(900); },                               // left open at the end
+             [](ScriptedUi& ui) { ui.Expect(900).ExpectMessage("Hello", "Hi"); },  // no message came
+         }) {
+        ScriptedUi ui;
+        script(ui);
+        EXPECT_THROW(ui.ShowModal(kNoOwner, kSample, Recorder{}), ScriptError);
+    }
+}
+
+TEST(ScriptedUi, MessagesMustMatchTextCaptionAndButtons) {
+    ScriptedUi ui;
+    ui.ExpectMessage("Invalid Input!", "Invalid Input");
+    EXPECT_THROW(ui.MessageBox(kMainWindow, "Invalid input!", "Invalid Input", Buttons::Ok), ScriptError);
+    ui.ExpectMessage("Save?", "Save", Answer::Yes);
+    EXPECT_THROW(ui.MessageBox(kMainWindow, "Save?", "Save", Buttons::Ok), ScriptError);
+    ui.ExpectMessage("Save?", "Save", Answer::No);
+    EXPECT_EQ(ui.MessageBox(kMainWindow, "Save?", "Save", Buttons::YesNoCancel), Answer::No);
+    EXPECT_EQ(ui.Messages().size(), 3u);
+}
+
+TEST(RunProgram, ReportsTheSystemErrorWhenTheProgramCannotStart) {
+    EXPECT_EQ(RunProgramAndWaitFor("./no-such-engine", {"data.tmp"}), 2);
+    EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "exit 3"}), 0);
+}
+
+}  // namespace
+}  // namespace velmar
