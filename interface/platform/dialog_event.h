@@ -21,4 +21,15 @@ struct DialogEvent {
     int position = 0;
 };
 
+// Ids the hosts treat specially: a click on kOkId is the Ok event, on kCancelId the Cancel event.
+constexpr int kOkId = 1;
+constexpr int kCancelId = 2;
+
+// The event a click on a control raises.
+inline DialogEvent ClickEvent(int id) {
+    if (id == kOkId) return {DialogEvent::Ok, id};
+    if (id == kCancelId) return {DialogEvent::Cancel, id};
+    return {DialogEvent::Clicked, id};
+}
+
 }  // namespace velmar

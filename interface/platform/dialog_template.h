@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "interface/platform/dialog_event.h"
+
 namespace velmar {
 
 enum class ControlKind {
@@ -22,10 +24,6 @@ enum class ControlKind {
     GroupBox,       // a framed container for the controls that name it as their group
     Link,           // text that opens something when clicked
 };
-
-// Ids the hosts treat specially: a click on kOkId is the Ok event, on kCancelId the Cancel event.
-constexpr int kOkId = 1;
-constexpr int kCancelId = 2;
 
 // Where a control stands: a cell of the grid of its container (the dialog body or a group
 // box). Buttons without a row go to the dialog's button strip, in the order declared.

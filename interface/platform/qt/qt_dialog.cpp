@@ -180,7 +180,7 @@ void QtDialog::Connect(const Control& control, QWidget* widget) {
         field->installEventFilter(focus_watcher_.get());
         QObject::connect(field, &QLineEdit::textEdited, [this, id] { Send({DialogEvent::TextEdited, id}); });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QObject::connect(button, &QAbstractButton::clicked, [this, id] { SendClick(id); });
+        QObject::connect(button, &QAbstractButton::clicked, [this, id] { Send(ClickEvent(id)); });
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
         QObject::connect(list, &QListWidget::itemChanged, [this, id, list](QListWidgetItem* item) {
             Send({DialogEvent::ItemChanged, id, list->row(item)});
@@ -191,16 +191,6 @@ void QtDialog::Connect(const Control& control, QWidget* widget) {
         });
     } else if (control.kind == ControlKind::Link) {
         static_cast<LinkLabel*>(widget)->OnClick([this, id] { Send({DialogEvent::Clicked, id}); });
-    }
-}
-
-void QtDialog::SendClick(int id) {
-    if (id == kOkId) {
-        Send({DialogEvent::Ok, id});
-    } else if (id == kCancelId) {
-        Send({DialogEvent::Cancel, id});
-    } else {
-        Send({DialogEvent::Clicked, id});
     }
 }
 

@@ -56,7 +56,6 @@ private:
     void Build();
     QWidget* Make(const Control& control, QWidget* parent);
     void Connect(const Control& control, QWidget* widget);
-    void SendClick(int id);
     QButtonGroup* RadioSet(const Control& control);
 
     Ui& ui_;

@@ -169,13 +169,7 @@ void ScriptedDialog::UserClick(int id) {
         default: throw ScriptError("cannot click " + Describe(template_.number, id) + ": it is not a button");
     }
     if (TakesFocus(state.control.kind)) MoveFocus(id);
-    if (id == kOkId) {
-        Send({DialogEvent::Ok, id});
-    } else if (id == kCancelId) {
-        Send({DialogEvent::Cancel, id});
-    } else {
-        Send({DialogEvent::Clicked, id});
-    }
+    Send(ClickEvent(id));
 }
 
 void ScriptedDialog::UserEscape() {

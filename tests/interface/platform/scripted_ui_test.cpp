@@ -4,37 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "interface/platform/run_program.h"
+#include "tests/interface/support/sample_dialog.h"
 
-namespace velmar {
+namespace velmar::testing {
 namespace {
-
-using K = ControlKind;
-
-const DialogTemplate kSample{
-    .number = 900,
-    .caption = "Sample",
-    .controls = {
-        {.id = 10, .kind = K::NumberField, .at = {0, 0}},
-        {.id = 11, .kind = K::NumberField, .at = {1, 0}, .flags = kDisabled},
-        {.id = 20, .kind = K::GroupBox, .text = "Scheme", .at = {2, 0}},
-        {.id = 21, .kind = K::RadioButton, .text = "Longitudinal", .at = {0, 0, 1, 20}},
-        {.id = 22, .kind = K::RadioButton, .text = "Mixed", .at = {1, 0, 1, 20}},
-        {.id = 30, .kind = K::CheckList, .at = {3, 0}},
-        {.id = 40, .kind = K::Spin, .at = {4, 0}, .low = 0, .high = 3},
-        {.id = 50, .kind = K::CheckBox, .text = "TSS", .at = {5, 0}, .flags = kHidden},
-        {.id = kOkId, .kind = K::DefaultButton, .text = "OK"},
-        {.id = kCancelId, .kind = K::PushButton, .text = "Cancel"},
-    }};
 
 // Records every event and ends on Ok or Cancel.
 struct Recorder {
     std::vector<std::string> events;
     void operator()(Dialog& d, const DialogEvent& e) {
-        static const char* const kNames[] = {"Opened",      "Clicked", "Entered", "Left",  "Edited",
-                                             "ItemChanged", "Spin",    "Ok",      "Cancel"};
-        std::string name = kNames[e.kind];
-        if (e.id) name += ' ' + std::to_string(e.id);
-        events.push_back(name);
+        events.push_back(EventName(e));
         if (e.kind == DialogEvent::Opened) d.SetItems(30, {"Volume", "Area", "Depth"});
         if (e.kind == DialogEvent::Ok || e.kind == DialogEvent::Cancel)
             d.End(e.kind == DialogEvent::Ok ? 1 : 2);
@@ -45,7 +24,7 @@ TEST(ScriptedUi, FocusLeavesTheFieldBeforeTheButtonActs) {
     ScriptedUi ui;
     Recorder recorder;
     ui.Expect(900).Type(10, "2.5").Click(21).PressOk();
-    EXPECT_EQ(ui.ShowModal(kNoOwner, kSample, std::ref(recorder)), 1);
+    EXPECT_EQ(ui.ShowModal(kNoOwner, kEveryKind, std::ref(recorder)), 1);
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"Opened", "Entered 10", "Edited 10", "Left 10",
                                                          "Clicked 21", "Ok 1"}));
 }
@@ -62,7 +41,7 @@ TEST(ScriptedUi, RadioButtonsOfASetExcludeEachOtherAndMayAllBeClear) {
             EXPECT_FALSE(d.Checked(21) || d.Checked(22));
         })
         .PressCancel();
-    EXPECT_EQ(ui.ShowModal(kNoOwner, kSample, Recorder{}), 2);
+    EXPECT_EQ(ui.ShowModal(kNoOwner, kEveryKind, Recorder{}), 2);
 }
 
 TEST(ScriptedUi, CheckListsAndSpinsReportOnlyRealChanges) {
@@ -77,8 +56,9 @@ TEST(ScriptedUi, CheckListsAndSpinsReportOnlyRealChanges) {
             EXPECT_EQ(d.SpinPosition(40), 3);  // held within its range
         })
         .PressEscape();
-    ui.ShowModal(kNoOwner, kSample, std::ref(recorder));
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"Opened", "ItemChanged 30", "Spin 40", "Cancel"}));
+    ui.ShowModal(kNoOwner, kEveryKind, std::ref(recorder));
+    EXPECT_EQ(recorder.events,
+              (std::vector<std::string>{"Opened", "ItemChanged 30/1", "Spin 40=3", "Cancel"}));
 }
 
 TEST(ScriptedUi, RefusesWhatAUserCouldNotDo) {
@@ -92,7 +72,7 @@ TEST(ScriptedUi, RefusesWhatAUserCouldNotDo) {
          }) {
         ScriptedUi ui;
         script(ui);
-        EXPECT_THROW(ui.ShowModal(kNoOwner, kSample, Recorder{}), ScriptError);
+        EXPECT_THROW(ui.ShowModal(kNoOwner, kEveryKind, Recorder{}), ScriptError);
     }
 }
 
@@ -107,10 +87,28 @@ TEST(ScriptedUi, MessagesMustMatchTextCaptionAndButtons) {
     EXPECT_EQ(ui.Messages().size(), 3u);
 }
 
+TEST(ScriptedUi, RecordsPrintedTextAndProgramRuns) {
+    ScriptedUi ui;
+    ui.ExpectPrint(false).ExpectPrint(true);
+    EXPECT_EQ(ui.BeginPrint(kNoOwner, "Velmar Model Results"), nullptr);
+    auto page = ui.BeginPrint(kNoOwner, "Velmar Model Results");
+    ASSERT_NE(page, nullptr);
+    page->DrawText(50, 50, "Page one");
+    page->NewPage();
+    page->DrawText(50, 50, "Page two");
+    EXPECT_EQ(ui.Printed().back().page, 2);
+    EXPECT_EQ(ui.Printed().back().text, "Page two");
+
+    ui.OnRun([](const ScriptedUi::ProgramRun& run) { return run.program == "./velmar" ? 0 : 2; });
+    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {"data.tmp"}), 0);
+    EXPECT_EQ(ui.RunProgramAndWait("./missing", {}), 2);
+    EXPECT_EQ(ui.ProgramRuns().front().arguments, std::vector<std::string>{"data.tmp"});
+}
+
 TEST(RunProgram, ReportsTheSystemErrorWhenTheProgramCannotStart) {
     EXPECT_EQ(RunProgramAndWaitFor("./no-such-engine", {"data.tmp"}), 2);
     EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "exit 3"}), 0);
 }
 
 }  // namespace
-}  // namespace velmar
+}  // namespace velmar::testing

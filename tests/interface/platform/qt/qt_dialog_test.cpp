@@ -15,48 +15,18 @@
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
+#include "tests/interface/support/sample_dialog.h"
 
 namespace velmar::testing {
 namespace {
 
 using K = ControlKind;
 
-const DialogTemplate kEveryKind{
-    .number = 900,
-    .caption = "Every kind",
-    .controls = {
-        {.id = 10, .kind = K::NumberField, .at = {0, 0}},
-        {.id = 11, .kind = K::ReadOnlyField, .text = "3", .at = {0, 1}},
-        {.id = 12, .kind = K::TextField, .at = {1, 0}, .flags = kDisabled},
-        {.id = 13, .kind = K::Label, .text = "Depth (m)", .at = {1, 1}},
-        {.id = 14, .kind = K::MultilineText, .at = {2, 0, 2}, .width = 30, .lines = 3},
-        {.id = 20, .kind = K::GroupBox, .text = "Scheme", .at = {3, 0, 2}},
-        {.id = 21, .kind = K::RadioButton, .text = "Longitudinal", .at = {0, 0, 1, 20}},
-        {.id = 22, .kind = K::RadioButton, .text = "Mixed", .at = {1, 0, 1, 20}},
-        {.id = 23, .kind = K::CheckBox, .text = "TSS", .at = {4, 0}, .flags = kHidden},
-        {.id = 30, .kind = K::CheckList, .at = {5, 0}, .width = 20, .lines = 3},
-        {.id = 40, .kind = K::Spin, .at = {5, 1}, .low = 0, .high = 3},
-        {.id = 50, .kind = K::Link, .text = "Technical notes", .at = {6, 0}},
-        {.id = kOkId, .kind = K::DefaultButton, .text = "OK"},
-        {.id = kCancelId, .kind = K::PushButton, .text = "Cancel"},
-        {.id = 60, .kind = K::PushButton, .text = "Help"},
-    }};
-
-std::string Name(const DialogEvent& e) {
-    static const char* const kNames[] = {"Opened",      "Clicked", "Entered", "Left",  "Edited",
-                                         "ItemChanged", "Spin",    "Ok",      "Cancel"};
-    std::string name = kNames[e.kind];
-    if (e.id) name += ' ' + std::to_string(e.id);
-    if (e.kind == DialogEvent::ItemChanged) name += '/' + std::to_string(e.item);
-    if (e.kind == DialogEvent::Spin) name += '=' + std::to_string(e.position);
-    return name;
-}
-
 class QtDialogs : public QtTest {
 protected:
     QtUi ui;
     std::vector<std::string> events;
-    DialogProc record = [this](Dialog&, const DialogEvent& e) { events.push_back(Name(e)); };
+    DialogProc record = [this](Dialog&, const DialogEvent& e) { events.push_back(EventName(e)); };
 };
 
 TEST_F(QtDialogs, EveryTemplateBuildsWithEachControlAsDeclared) {
