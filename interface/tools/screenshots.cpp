@@ -8,11 +8,9 @@
 #include <functional>
 #include <map>
 
-#include "interface/platform/qt/main_window.h"
+#include "interface/app/main_window_spec.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
-#include "interface/resources/menu.h"
-#include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
 #include "interface/shell/about.h"
 #include "interface/shell/help.h"
@@ -63,15 +61,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    MainWindow window({.title = kMainWindowTitle,
-                       .size = {kMainWindowWidth, kMainWindowHeight},
-                       .position = {0, 0},
-                       .background_file = "back.bmp",
-                       .icon_file = "velmar.png",
-                       .menu = kMainMenu,
-                       .accelerators = kMainAccelerators,
-                       .command = [](int) {},
-                       .close_request = [] { return true; }});
+    MainWindow window(VelmarMainWindow(ui, {0, 0}));
     Save(window, out.filePath("main-window.png"));
     return 0;
 }

@@ -13,14 +13,12 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "interface/platform/qt/main_window.h"
+#include "interface/app/main_window_spec.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_print_surface.h"
 #include "interface/resources/menu.h"
 #include "interface/resources/templates.h"
-#include "interface/shell/commands.h"
 #include "interface/shell/help.h"
-#include "interface/shell/startup.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 #include "tests/support/temp_dir.h"
 
@@ -39,17 +37,7 @@ protected:
                                            QSettings::IniFormat);
     }
 
-    MainWindowSpec Spec(QtUi& ui) {
-        return {.title = "Velmar User Interface",
-                .size = {kMainWindowWidth, kMainWindowHeight},
-                .position = {379, 231},
-                .background_file = "back.bmp",
-                .icon_file = "",
-                .menu = kMainMenu,
-                .accelerators = kMainAccelerators,
-                .command = [&ui](int command) { RunMenuCommand(ui, command); },
-                .close_request = [] { return true; }};
-    }
+    MainWindowSpec Spec(QtUi& ui) { return VelmarMainWindow(ui, {379, 231}); }
 
     TempDir folder_;
 

@@ -1,0 +1,23 @@
+// velmarui: the wetland removal model's desktop front end.
+#include <QApplication>
+#include <QScreen>
+
+#include "interface/app/main_window_spec.h"
+#include "interface/platform/qt/qt_ui.h"
+#include "interface/shell/startup.h"
+
+int main(int argc, char** argv) {
+    using namespace velmar;
+    QApplication app(argc, argv);
+    QtUi ui;
+    if (!ShowDisclaimer(ui)) return 0;
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const WindowPosition at =
+        MainWindowPosition(screen->geometry().width(), screen->availableGeometry().height());
+    MainWindow window(VelmarMainWindow(ui, {at.x, at.y}));
+    ui.SetMainWindow(&window);
+    window.show();
+    PrepareSession(ui);
+    return app.exec();
+}
