@@ -11,7 +11,10 @@ enum TemplateNumber : int {
     kAboutDialog = 103,
     kDetailedInformationDialog = 143,
     kHelpTextDialog = 182,
+    kProgramOptionsDialog = 198,
+    kSaveDataDialog = 199,
     kDisclaimerDialog = 200,
+    kResultsDialog = 208,
 };
 
 // Every template the program holds, in number order.
@@ -23,5 +26,6 @@ const DialogTemplate& Template(int number);
 
 // The templates of each family of windows, gathered by AllTemplates.
 const std::vector<DialogTemplate>& ShellTemplates();
+const std::vector<DialogTemplate>& RunTemplates();
 
 }  // namespace velmar

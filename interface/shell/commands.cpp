@@ -7,6 +7,7 @@
 #include "interface/shell/about.h"
 #include "interface/shell/file_commands.h"
 #include "interface/shell/options.h"
+#include "interface/shell/run_model.h"
 #include "interface/shell/state.h"
 
 namespace velmar {
@@ -48,14 +49,14 @@ constexpr CommandEntry kCommands[] = {
     {kCommandSave, [](Ui& ui) { SaveProject(ui, false); }},
     {kCommandSaveAs, [](Ui& ui) { SaveProject(ui, true); }},
     {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
-    {kCommandRunModel, [](Ui& ui) { ScreenNotAvailable(ui, "Run Model"); }},
+    {kCommandRunModel, RunModel},
     {kCommandSystemData, [](Ui& ui) { ScreenNotAvailable(ui, "the System Data screens"); }},
     {kCommandSelectConstituents, [](Ui& ui) { ScreenNotAvailable(ui, "the Constituent Selection screen"); }},
     {kCommandConstituentData, ConstituentData},
     {kCommandInflowConcentrations,
      [](Ui& ui) { ScreenNotAvailable(ui, "the Inflow Concentration Input screen"); }},
     {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
-    {kCommandOptions, [](Ui& ui) { ScreenNotAvailable(ui, "the Program Options dialog"); }},
+    {kCommandOptions, ShowProgramOptions},
     {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(kModelOverviewDocument); }},
     {kCommandGeneralInstructions, [](Ui& ui) { ui.OpenDocument(kGeneralInstructionsDocument); }},
     {kCommandAbout, [](Ui& ui) { ShowAbout(ui, kMainWindow); }},

@@ -131,11 +131,9 @@ TEST_F(MainWindowCommands, EveryMenuItemAndAcceleratorReachesACommand) {
 
 TEST_F(MainWindowCommands, ScreensStillToComeSaySo) {
     const std::pair<int, std::string> kPlaceholders[] = {
-        {kCommandRunModel, "Run Model"},
         {kCommandSystemData, "the System Data screens"},
         {kCommandSelectConstituents, "the Constituent Selection screen"},
         {kCommandInflowConcentrations, "the Inflow Concentration Input screen"},
-        {kCommandOptions, "the Program Options dialog"},
     };
     for (const auto& [command, what] : kPlaceholders) {
         ui.ExpectMessage("This version does not have " + what + " yet.", kScreenNotAvailableCaption);

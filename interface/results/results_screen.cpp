@@ -1,0 +1,134 @@
+#include "interface/results/results_screen.h"
+
+#include <cstdio>
+#include <string>
+
+#include "interface/resources/run_templates.h"
+#include "interface/resources/strings.h"
+#include "interface/resources/templates.h"
+#include "interface/results/results_reading.h"
+#include "interface/shell/help.h"
+#include "interface/shell/state.h"
+
+namespace velmar {
+namespace {
+
+constexpr char kResultsFile[] = "Results.txt";
+constexpr char kNoResults[] =
+    "The model produced no results: \"Results.txt\" could not be read. Check that the model "
+    "program is present and that the current folder is writable, then run the model again.";
+constexpr char kNoResultsCaption[] = "No Results";
+constexpr char kReportNotAvailable[] = "This version does not save or print the results report yet.";
+
+std::string WithoutLineEnd(std::string line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    return line;
+}
+
+std::string FormatValue(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", value);
+    return text;
+}
+
+// The label an entry's line carries, as the engine writes it.
+std::string EntryLabel(const ProjectRecord& r, int entry) {
+    const ResultsEntry& e = kResultsEntries[entry - 1];
+    const std::string format = e.format;
+    const std::string label_format = format.substr(0, format.find('\n'));
+    const char* name = ResultsEntryName(r, e);
+    char text[128];
+    if (name != nullptr) {
+        std::snprintf(text, sizeof text, label_format.c_str(), name);
+    } else {
+        std::snprintf(text, sizeof text, label_format.c_str(), 0);
+    }
+    return text;
+}
+
+void ShowRow(Dialog& d, int entry, RowState state, const std::string& label, const std::string& value) {
+    const int label_id = ResultsLabelId(entry);
+    const int value_id = ResultsValueId(entry);
+    switch (state) {
+    case RowState::Shown:
+        d.SetText(label_id, label);
+        d.SetText(value_id, value);
+        break;
+    case RowState::Greyed:
+        d.SetText(label_id, label);
+        d.SetText(value_id, "");
+        d.Enable(label_id, false);
+        d.Enable(value_id, false);
+        break;
+    case RowState::Hidden:
+        d.SetText(label_id, "");
+        d.Show(label_id, false);
+        d.Show(value_id, false);
+        break;
+    case RowState::NoRow: break;
+    }
+}
+
+// Fills the rows from the file and keeps what the project and the reports need.
+void FillFromFile(Dialog& d, const ResultsLines& lines) {
+    ProjectRecord& r = Project();
+    for (int entry = 1; entry <= static_cast<int>(kResultsEntryCount); ++entry) {
+        const ResultsLine& line = lines[entry - 1];
+        const RowState state = ResultsRowState(r, entry);
+        if (state == RowState::NoRow) {
+            if (KeptWithoutRow(entry)) KeepResultsLine(r, KeptResults(), entry, line.value);
+            continue;
+        }
+        if (state == RowState::Shown) KeepResultsLine(r, KeptResults(), entry, line.value);
+        ShowRow(d, entry, state, WithoutLineEnd(line.label), FormatValue(ResultsLineValue(line.value)));
+    }
+}
+
+// Without a results file nothing is kept: every row that would show a value is greyed.
+void FillWithoutFile(Dialog& d) {
+    const ProjectRecord& r = Project();
+    for (int entry = 1; entry <= static_cast<int>(kResultsEntryCount); ++entry) {
+        RowState state = ResultsRowState(r, entry);
+        if (state == RowState::Shown) state = RowState::Greyed;
+        ShowRow(d, entry, state, EntryLabel(r, entry), "");
+    }
+    d.ui().MessageBox(d, kNoResults, kNoResultsCaption, Buttons::Ok);
+}
+
+void ResultsProc(Dialog& d, const DialogEvent& e) {
+    switch (e.kind) {
+    case DialogEvent::Opened: {
+        ResultsLines lines;
+        if (ReadResultsLines(kResultsFile, lines)) {
+            FillFromFile(d, lines);
+        } else {
+            FillWithoutFile(d);
+        }
+        break;
+    }
+    case DialogEvent::Ok:
+    case DialogEvent::Cancel:
+        Project().RE_Viewed_By_User = 1;
+        d.End(e.kind == DialogEvent::Ok ? kOkId : kCancelId);
+        break;
+    case DialogEvent::Clicked:
+        if (e.id == kResultsHelp) {
+            ShowHelpText(d.ui(), d, "Help for volumetric removal rate and efficiency output screen", "results.txt");
+        } else if (e.id == kResultsPrint || e.id == kResultsSave) {
+            d.ui().MessageBox(d, kReportNotAvailable, kScreenNotAvailableCaption, Buttons::Ok);
+        }
+        break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+ModelResults& KeptResults() {
+    static ModelResults kept{};
+    return kept;
+}
+
+void ShowResultsScreen(Ui& ui, Owner owner) { ui.ShowModal(owner, Template(kResultsDialog), ResultsProc); }
+
+}  // namespace velmar

@@ -1,0 +1,132 @@
+#include "interface/shell/run_model.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "interface/resources/run_templates.h"
+#include "interface/resources/strings.h"
+#include "interface/resources/templates.h"
+#include "interface/results/results_screen.h"
+#include "interface/shell/file_commands.h"
+#include "interface/shell/state.h"
+#include "project/project_file.h"
+
+namespace velmar {
+namespace {
+
+constexpr char kTemporaryDataFile[] = "data.tmp";
+constexpr char kResultsFile[] = "Results.txt";
+#ifdef _WIN32
+constexpr char kEngineFile[] = "velmar.exe";
+#else
+constexpr char kEngineFile[] = "velmar";
+#endif
+
+void Tell(Ui& ui, const std::string& text, const char* caption) {
+    ui.MessageBox(kMainWindow, text, caption, Buttons::Ok);
+}
+
+bool WriteTemporaryDataFile(Ui& ui) {
+    if (WriteProjectFile(kTemporaryDataFile, Project()) == 0) return true;
+    Tell(ui, "The temporary data file could not be written!", kFileErrorCaption);
+    return false;
+}
+
+// Puts the project on disk as the program options say; the data file's name, or nothing
+// when the run is not to go ahead.
+std::optional<std::string> ChooseDataFile(Ui& ui) {
+    ShellState& shell = Shell();
+    const ProgramOptions& options = shell.options;
+    if (options.AutoSave == 1 && !shell.current_file.empty()) {
+        if (WriteProjectFile(shell.current_file, Project()) != 0) {
+            Tell(ui, "The inp file could not be updated!", kFileErrorCaption);
+            return std::nullopt;
+        }
+        shell.changes = false;
+        return shell.current_file;
+    }
+    if (options.AutoSave == 1) {
+        Tell(ui, "You must save the current settings before running the model.", "Must Save Settings");
+        if (!SaveProject(ui, false)) return std::nullopt;
+        return shell.current_file;
+    }
+    if (options.TempSave == 1) {
+        if (!WriteTemporaryDataFile(ui)) return std::nullopt;
+        return kTemporaryDataFile;
+    }
+    switch (AskSaveData(ui)) {
+    case 1:
+        if (!WriteTemporaryDataFile(ui)) return std::nullopt;
+        return kTemporaryDataFile;
+    case 2:
+        if (!SaveProject(ui, false)) return std::nullopt;
+        return shell.current_file;
+    default: return std::nullopt;
+    }
+}
+
+void RemoveQuietly(const char* file) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+}
+
+void SelectOnly(Dialog& d, int id) {
+    for (int option : {kOptionAutoSave, kOptionTempSave, kOptionPromptMe}) d.SetChecked(option, option == id);
+}
+
+void ProgramOptionsProc(Dialog& d, const DialogEvent& e) {
+    ProgramOptions& options = Shell().options;
+    switch (e.kind) {
+    case DialogEvent::Opened:
+        // Each option that is set selects its button alone, so the last of them wins.
+        if (options.AutoSave == 1) SelectOnly(d, kOptionAutoSave);
+        if (options.TempSave == 1) SelectOnly(d, kOptionTempSave);
+        if (options.PromptMe == 1) SelectOnly(d, kOptionPromptMe);
+        break;
+    case DialogEvent::Ok:
+        options.AutoSave = d.Checked(kOptionAutoSave) ? 1 : 0;
+        options.TempSave = d.Checked(kOptionTempSave) ? 1 : 0;
+        options.PromptMe = d.Checked(kOptionPromptMe) ? 1 : 0;
+        d.End(kOkId);
+        break;
+    case DialogEvent::Cancel: d.End(kCancelId); break;
+    default: break;
+    }
+}
+
+void SaveDataProc(Dialog& d, const DialogEvent& e) {
+    switch (e.kind) {
+    case DialogEvent::Opened: d.SetChecked(kSaveDataTemporary, true); break;
+    case DialogEvent::Ok: d.End(d.Checked(kSaveDataTemporary) ? 1 : 2); break;
+    case DialogEvent::Cancel: d.End(-1); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+void RunModel(Ui& ui) {
+    const std::optional<std::string> data_file = ChooseDataFile(ui);
+    if (!data_file) return;
+
+    // A results file left from an earlier run must not pass for this run's.
+    RemoveQuietly(kResultsFile);
+    const std::string engine = (std::filesystem::current_path() / kEngineFile).string();
+    const int error = ui.RunProgramAndWait(engine, {*data_file});
+    if (error != 0) {
+        Tell(ui, "Error " + std::to_string(error) + " occured while attempting to run the model!",
+             "Error Executing Model");
+        return;
+    }
+    ShowResultsScreen(ui, kMainWindow);
+    RemoveQuietly(kTemporaryDataFile);
+    RemoveQuietly(kResultsFile);
+}
+
+void ShowProgramOptions(Ui& ui) { ui.ShowModal(kMainWindow, Template(kProgramOptionsDialog), ProgramOptionsProc); }
+
+int AskSaveData(Ui& ui) { return ui.ShowModal(kMainWindow, Template(kSaveDataDialog), SaveDataProc); }
+
+}  // namespace velmar
