@@ -3,6 +3,7 @@
 // find their texts; under QT_QPA_PLATFORM=offscreen it needs no display.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <cstdio>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
+#include "interface/results/results_screen.h"
 #include "interface/shell/about.h"
 #include "interface/shell/help.h"
 #include "interface/shell/startup.h"
@@ -27,8 +29,10 @@ void Save(QWidget& widget, const QString& path) {
 }
 
 // Templates whose windows the shell fills with their real texts; the others show the
-// template as it stands.
+// template as it stands. The results screen shows a run's results when the folder holds
+// a Results.txt (run `./velmar examples/typical.inp` there first).
 const std::map<int, std::function<void(Ui&)>> kOpeners = {
+    {kResultsDialog, [](Ui& ui) { ShowResultsScreen(ui, kNoOwner); }},
     {kAboutDialog, [](Ui& ui) { ShowAbout(ui, kNoOwner); }},
     {kDetailedInformationDialog, [](Ui& ui) { ShowDetailedInformation(ui, kNoOwner); }},
     {kHelpTextDialog,
@@ -54,7 +58,8 @@ int main(int argc, char** argv) {
     });
     for (const DialogTemplate* dialog : AllTemplates()) {
         auto opener = kOpeners.find(dialog->number);
-        if (opener != kOpeners.end()) {
+        const bool without_results = dialog->number == kResultsDialog && !QFile::exists("Results.txt");
+        if (opener != kOpeners.end() && !without_results) {
             opener->second(ui);
         } else {
             ui.ShowModal(kNoOwner, *dialog, [](Dialog&, const DialogEvent&) {});

@@ -1,0 +1,166 @@
+#include "interface/results/results_screen.h"
+
+#include <filesystem>
+
+#include "interface/platform/run_program.h"
+#include "interface/resources/run_templates.h"
+#include "interface/resources/templates.h"
+#include "interface/shell/run_model.h"
+#include "model/results_writer.h"
+#include "project/project_file.h"
+#include "tests/interface/support/shell_fixture.h"
+
+namespace velmar::testing {
+namespace {
+
+class ResultsScreen : public ShellTest {
+protected:
+    ResultsScreen() { KeptResults() = ModelResults{}; }
+
+    // Results.txt as the engine writes it for the project, with some results set.
+    void WriteResultsFor(const std::function<void(ModelState&)>& results) {
+        ModelState s{};
+        static_cast<ProjectRecord&>(s) = Project();
+        results(s);
+        std::FILE* file = std::fopen(File("Results.txt").c_str(), "w");
+        ASSERT_TRUE(WriteResults(file, s));
+        std::fclose(file);
+    }
+};
+
+TEST_F(ResultsScreen, NonConvergedPhosphorusShowsMinus999) {
+    Project().model_p = 1;
+    WriteResultsFor([](ModelState& s) {
+        s.RE_TP = -999;
+        s.tp_removal_rate = 0;
+    });
+    ui.Expect(kResultsDialog)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(ResultsLabelId(10)), "RE TP (%): ");
+            EXPECT_EQ(d.Text(ResultsValueId(10)), "-999");
+            EXPECT_EQ(d.Text(ResultsValueId(5)), "0");
+        })
+        .PressOk();
+    ShowResultsScreen(ui, kMainWindow);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(KeptResults().RE_TP, -999);
+    EXPECT_EQ(Project().RE_Viewed_By_User, 1);
+}
+
+TEST_F(ResultsScreen, OnlyTssGreysTheOtherConstituentsAndHidesContaminants) {
+    Project().model_tss = 1;
+    Project().checked_TSSGenOutConc = 1;
+    Project().checked_TCBGenOutConc = 1;  // requested, not modelled
+    WriteResultsFor([](ModelState& s) {
+        s.TSS_removal_rate = 1.23456;
+        s.RE_TSS = 68.6514;
+        s.TSSoutConc = 18.8;
+        s.RE_TCB = 40;
+        s.TCBoutConc = 12;
+    });
+    ui.Expect(kResultsDialog)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(ResultsValueId(1)), "1.235");
+            EXPECT_EQ(d.Text(ResultsValueId(6)), "68.65");
+            EXPECT_EQ(d.Text(ResultsValueId(23)), "18.8");
+            for (int entry : {2, 7, 24}) {
+                EXPECT_FALSE(d.IsEnabled(ResultsLabelId(entry)));
+                EXPECT_FALSE(d.IsEnabled(ResultsValueId(entry)));
+                EXPECT_EQ(d.Text(ResultsValueId(entry)), "");
+            }
+            EXPECT_EQ(d.Text(ResultsLabelId(2)), "TCB Removal Rate (/day): ");
+            for (int entry : {11, 14, 17, 20, 28, 31, 90, 93}) {
+                EXPECT_FALSE(d.IsShown(ResultsLabelId(entry)));
+                EXPECT_FALSE(d.IsShown(ResultsValueId(entry)));
+            }
+        })
+        .PressEscape();
+    ShowResultsScreen(ui, kMainWindow);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(Project().TSS_removal_rate, 1.23456);
+    EXPECT_EQ(KeptResults().TSSoutConc, 18.8);
+    EXPECT_EQ(KeptResults().RE_TCB, 0);  // greyed rows keep nothing
+    EXPECT_EQ(KeptResults().TCBoutConc, 0);
+    EXPECT_EQ(Project().RE_Viewed_By_User, 1);
+}
+
+TEST_F(ResultsScreen, ReadBackValuesReachTheNextSave) {
+    WriteResultsFor([](ModelState& s) {
+        s.Vn = 0.4321;
+        s.Vr = -2e-6;
+        s.KtpH = 0.0123;
+        s.Qi = 0.5;
+        s.Ci = 0.19;
+        s.Vb_entered = 1;
+        s.ContamFd[1] = 0.75;
+    });
+    ui.Expect(kResultsDialog).PressOk();
+    ShowResultsScreen(ui, kMainWindow);
+    EXPECT_EQ(KeptResults().ContamFd[1], 0.75);
+    ASSERT_EQ(WriteProjectFile(File("after.inp"), Project()), 0);
+    ProjectRecord saved = ProgramStartRecord();
+    ASSERT_EQ(ReadProjectFile(File("after.inp"), saved), 0);
+    EXPECT_EQ(saved.Vn, 0.4321);
+    EXPECT_EQ(saved.Vn_temp, 0.4321);
+    EXPECT_EQ(saved.Vr, -2e-6);
+    EXPECT_EQ(saved.KtpH, 0.0123);
+    EXPECT_EQ(saved.Qi, 0.5);
+    EXPECT_EQ(saved.Ci, 0.19);
+    EXPECT_EQ(saved.Vb_entered_temp, 1);
+}
+
+TEST_F(ResultsScreen, WithoutAResultsFileNothingIsKeptAndTheUserIsTold) {
+    Project().model_tss = 1;
+    Project().TSS_removal_rate = 0.5;
+    Project().Vn = 0.1;
+    ui.Expect(kResultsDialog)
+        .ExpectMessage(
+            "The model produced no results: \"Results.txt\" could not be read. Check that the model "
+            "program is present and that the current folder is writable, then run the model again.",
+            "No Results")
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(ResultsLabelId(1)), "TSS Removal Rate (/day): ");
+            EXPECT_FALSE(d.IsEnabled(ResultsValueId(1)));
+            EXPECT_FALSE(d.IsShown(ResultsValueId(11)));
+        })
+        .PressOk();
+    ShowResultsScreen(ui, kMainWindow);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(Project().TSS_removal_rate, 0.5);
+    EXPECT_EQ(Project().Vn, 0.1);
+}
+
+TEST_F(ResultsScreen, HelpShowsItsTopic) {
+    WriteHelpFile("results.txt", "How to read the results.\n");
+    WriteResultsFor([](ModelState&) {});
+    ui.Expect(kResultsDialog).Click(kResultsHelp).Expect(kHelpTextDialog).PressOk().PressOk();
+    ShowResultsScreen(ui, kMainWindow);
+    EXPECT_TRUE(ui.ScriptDone());
+}
+
+// The front end and the engine together: the real velmar runs on the project in the
+// current folder, and the screen shows what it computed.
+TEST_F(ResultsScreen, RealEngineRunOnTheTypicalProject) {
+    std::filesystem::copy_file(VELMAR_ENGINE, File("velmar"));
+    ASSERT_EQ(ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project()), 0);
+    ui.OnRun([](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
+    ui.Expect(kResultsDialog)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(ResultsValueId(1)), "1");
+            EXPECT_EQ(d.Text(ResultsValueId(6)), "68.65");
+            EXPECT_EQ(d.Text(ResultsValueId(23)), "18.81");
+            EXPECT_FALSE(d.IsEnabled(ResultsValueId(2)));
+            EXPECT_NE(d.Text(ResultsValueId(10)), "");
+            EXPECT_NE(d.Text(ResultsValueId(10)), "-999");
+        })
+        .PressOk();
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_NEAR(KeptResults().RE_TSS, 68.6514, 1e-4);
+    EXPECT_EQ(Project().Vn, 0.5);
+    EXPECT_FALSE(std::filesystem::exists(File("data.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(File("Results.txt")));
+}
+
+}  // namespace
+}  // namespace velmar::testing

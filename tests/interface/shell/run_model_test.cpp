@@ -1,0 +1,150 @@
+#include "interface/shell/run_model.h"
+
+#include <filesystem>
+
+#include "interface/platform/run_program.h"
+#include "interface/resources/run_templates.h"
+#include "interface/resources/templates.h"
+#include "project/project_file.h"
+#include "tests/interface/support/shell_fixture.h"
+
+namespace velmar::testing {
+namespace {
+
+class RunModelCommand : public ShellTest {
+protected:
+    RunModelCommand() {
+        // The results file the engine would leave, so that the screen has something to read.
+        ui.OnRun([this](const ScriptedUi::ProgramRun& run) {
+            runs_seen_data_file_ = std::filesystem::exists(run.arguments.at(0));
+            WriteText(File("Results.txt"), "");
+            return 0;
+        });
+    }
+
+    void UseOptions(int auto_save, int temp_save, int prompt_me) {
+        Shell().options = ProgramOptions{auto_save, temp_save, prompt_me};
+    }
+
+    const ScriptedUi::ProgramRun& OnlyRun() {
+        EXPECT_EQ(ui.ProgramRuns().size(), 1u);
+        return ui.ProgramRuns().front();
+    }
+
+    bool runs_seen_data_file_ = false;
+};
+
+TEST_F(RunModelCommand, TemporaryFileRunsAtOnceAndKeepsTheChanges) {
+    ChangeProject();
+    ui.Expect(kResultsDialog).PressOk();
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    const ScriptedUi::ProgramRun& run = OnlyRun();
+    EXPECT_EQ(run.program, (std::filesystem::current_path() / "velmar").string());
+    EXPECT_EQ(run.arguments, std::vector<std::string>{"data.tmp"});
+    EXPECT_TRUE(runs_seen_data_file_);
+    EXPECT_TRUE(Shell().changes);
+    EXPECT_FALSE(std::filesystem::exists(File("data.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(File("Results.txt")));
+    EXPECT_EQ(Project().RE_Viewed_By_User, 1);
+}
+
+TEST_F(RunModelCommand, AutoSaveOnAnUnnamedProjectAsksForANameAndCancelRunsNothing) {
+    UseOptions(1, 0, 0);
+    ui.ExpectMessage("You must save the current settings before running the model.", "Must Save Settings")
+        .ExpectSaveFile(std::nullopt);
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_TRUE(ui.ProgramRuns().empty());
+}
+
+TEST_F(RunModelCommand, AutoSaveOnANamedProjectSavesThenRunsOnItAndClearsDataTmp) {
+    UseOptions(1, 0, 0);
+    ChangeProject();
+    Shell().current_file = File("site.inp");
+    WriteText(File("data.tmp"), "left from another run");
+    ui.Expect(kResultsDialog).PressOk();
+    RunModel(ui);
+    EXPECT_EQ(OnlyRun().arguments, std::vector<std::string>{File("site.inp")});
+    EXPECT_FALSE(Shell().changes);
+    EXPECT_TRUE(std::filesystem::exists(File("site.inp")));
+    EXPECT_FALSE(std::filesystem::exists(File("data.tmp")));
+}
+
+TEST_F(RunModelCommand, AutoSaveThatCannotWriteSaysSoOnceAndRunsNothing) {
+    UseOptions(1, 0, 0);
+    Shell().current_file = File("missing-folder/site.inp");
+    ui.ExpectMessage("The inp file could not be updated!", "File I/O Error");
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(ui.Messages().size(), 1u);
+    EXPECT_TRUE(ui.ProgramRuns().empty());
+}
+
+TEST_F(RunModelCommand, PromptChoosingToSaveTheNamedFileNeedsNoDialog) {
+    UseOptions(0, 0, 1);
+    ChangeProject();
+    Shell().current_file = File("site.inp");
+    ui.Expect(kSaveDataDialog)
+        .Inspect([](Dialog& d) {
+            EXPECT_TRUE(d.Checked(kSaveDataTemporary));
+            EXPECT_FALSE(d.Checked(kSaveDataToFile));
+        })
+        .Click(kSaveDataToFile)
+        .PressOk()
+        .Expect(kResultsDialog)
+        .PressOk();
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_TRUE(ui.FileDialogs().empty());
+    EXPECT_EQ(OnlyRun().arguments, std::vector<std::string>{File("site.inp")});
+    EXPECT_FALSE(Shell().changes);
+}
+
+TEST_F(RunModelCommand, NoOptionSetPromptsAndTheOptionsDialogSelectsNothing) {
+    UseOptions(0, 0, 0);
+    ui.Expect(kSaveDataDialog).PressCancel();
+    RunModel(ui);
+    EXPECT_TRUE(ui.ProgramRuns().empty());
+
+    ui.Expect(kProgramOptionsDialog)
+        .Inspect([](Dialog& d) {
+            for (int id : {kOptionAutoSave, kOptionTempSave, kOptionPromptMe}) EXPECT_FALSE(d.Checked(id));
+        })
+        .PressCancel();
+    ShowProgramOptions(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+}
+
+TEST_F(RunModelCommand, ProgramOptionsShowTheLastSetOptionAndOkStoresTheChoice) {
+    UseOptions(1, 1, 0);
+    ui.Expect(kProgramOptionsDialog)
+        .Inspect([](Dialog& d) {
+            EXPECT_FALSE(d.Checked(kOptionAutoSave));
+            EXPECT_TRUE(d.Checked(kOptionTempSave));
+        })
+        .Click(kOptionPromptMe)
+        .PressOk();
+    ShowProgramOptions(ui);
+    EXPECT_EQ(Shell().options.AutoSave, 0);
+    EXPECT_EQ(Shell().options.TempSave, 0);
+    EXPECT_EQ(Shell().options.PromptMe, 1);
+}
+
+TEST_F(RunModelCommand, TemporaryFileThatCannotBeWrittenStopsTheRun) {
+    std::filesystem::create_directory(File("data.tmp"));  // the name is taken by a folder
+    ui.ExpectMessage("The temporary data file could not be written!", "File I/O Error");
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_TRUE(ui.ProgramRuns().empty());
+}
+
+TEST_F(RunModelCommand, MissingEngineReportsTheSystemErrorNumber) {
+    ui.OnRun([](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
+    ui.ExpectMessage("Error 2 occured while attempting to run the model!", "Error Executing Model");
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+}
+
+}  // namespace
+}  // namespace velmar::testing
