@@ -6,10 +6,13 @@
 #include <filesystem>
 
 #include "project/project_file.h"
+#include "tests/support/default_project.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar {
 namespace {
+
+using testing::DefaultProject;
 
 using testing::ReadText;
 using testing::TempDir;
@@ -21,13 +24,6 @@ int RunEngineIn(const std::filesystem::path& cwd, const std::string& arguments) 
     command.append(cwd.string()).append("' && '" VELMAR_ENGINE "' ").append(arguments);
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-ProjectRecord DefaultProject() {
-    ProjectRecord r = ProgramStartRecord();
-    ClearEntryState(r);
-    ResetToDefaults(r);
-    return r;
 }
 
 TEST(Engine, NoArgumentFailsWithoutOutput) {

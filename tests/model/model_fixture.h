@@ -3,15 +3,13 @@
 
 #include "model/model_state.h"
 #include "project/record.h"
+#include "tests/support/default_project.h"
 
 namespace velmar::testing {
 
 inline ModelState DefaultModel() {
     ModelState s{};
-    ProjectRecord& r = s;
-    r = ProgramStartRecord();
-    ClearEntryState(r);
-    ResetToDefaults(r);
+    static_cast<ProjectRecord&>(s) = DefaultProject();
     return s;
 }
 

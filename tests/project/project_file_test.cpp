@@ -9,21 +9,17 @@
 #include <vector>
 
 #include "project/file_entries.h"
+#include "tests/support/default_project.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar {
 namespace {
 
+using testing::DefaultProject;
+
 using testing::ReadText;
 using testing::TempDir;
 using testing::WriteText;
-
-ProjectRecord DefaultProject() {
-    ProjectRecord r = ProgramStartRecord();
-    ClearEntryState(r);
-    ResetToDefaults(r);
-    return r;
-}
 
 // A record in which every field differs from its default: ints 7, reals 7.5, names "Marker".
 ProjectRecord MarkedProject() {

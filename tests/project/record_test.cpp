@@ -6,19 +6,15 @@
 
 #include "project/file_entries.h"
 #include "project/system_formulas.h"
+#include "tests/support/default_project.h"
 
 namespace velmar {
 namespace {
 
-ProjectRecord FreshProject() {
-    ProjectRecord r = ProgramStartRecord();
-    ClearEntryState(r);
-    ResetToDefaults(r);
-    return r;
-}
+using testing::DefaultProject;
 
 TEST(ProjectRecord, DefaultsAfterStartUp) {
-    const ProjectRecord r = FreshProject();
+    const ProjectRecord r = DefaultProject();
     EXPECT_EQ(r.temperature, 20);
     EXPECT_EQ(r.depth_temp, 1);
     EXPECT_EQ(r.width, 500);
@@ -60,7 +56,7 @@ TEST(ProjectRecord, DefaultsAfterStartUp) {
 }
 
 TEST(ProjectRecord, ProgramStartValuesSurviveResets) {
-    ProjectRecord r = FreshProject();
+    ProjectRecord r = DefaultProject();
     EXPECT_EQ(r.mean_vel_check, 5e-6);
     EXPECT_EQ(r.big_width_temp, 1);
     EXPECT_EQ(r.big_width, 0);
@@ -88,7 +84,7 @@ TEST(ProjectRecord, ProgramStartValuesSurviveResets) {
 }
 
 TEST(ProjectRecord, ResetDefaultsKeepsLengthAndWidthEntered) {
-    ProjectRecord r = FreshProject();
+    ProjectRecord r = DefaultProject();
     r.length_entered = r.width_entered = r.area_entered = 1;
     ResetToDefaults(r);
     EXPECT_EQ(r.length_entered, 1);
@@ -101,7 +97,7 @@ TEST(ProjectRecord, ResetDefaultsKeepsLengthAndWidthEntered) {
 }
 
 TEST(ProjectRecord, BodDefaultComesFromTheDefaultDepthNotTheCurrentOne) {
-    ProjectRecord r = FreshProject();
+    ProjectRecord r = DefaultProject();
     EXPECT_EQ(r.bod_decay_rate20, 0.38);
     EXPECT_EQ(r.bod_decay_rate20_temp, 0.38);
     r.depth = 0.3;
@@ -126,7 +122,7 @@ TEST(SystemFormulas, BodDecayRateBandsByDepth) {
 }
 
 TEST(ProjectRecord, UpgradeV1SwitchesPhosphorusToCalculatedAndNitrogenToVolumetric) {
-    ProjectRecord r = FreshProject();
+    ProjectRecord r = DefaultProject();
     r.model_p = 1;
     r.model_n = 1;
     r.checked_KtnAreal = r.checked_KtnAreal_temp = 1;
@@ -143,7 +139,7 @@ TEST(ProjectRecord, UpgradeV1SwitchesPhosphorusToCalculatedAndNitrogenToVolumetr
 }
 
 TEST(ProjectRecord, UpgradeV1LeavesUnmodelledConstituentsAlone) {
-    ProjectRecord r = FreshProject();
+    ProjectRecord r = DefaultProject();
     r.checked_KtnAreal = 1;
     UpgradeV1Project(r);
     EXPECT_EQ(r.PhosRemSpec, 1);

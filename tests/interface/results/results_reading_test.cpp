@@ -5,19 +5,15 @@
 #include <cstdio>
 
 #include "model/results_writer.h"
+#include "tests/support/default_project.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar {
 namespace {
 
-using testing::TempDir;
+using testing::DefaultProject;
 
-ProjectRecord DefaultProject() {
-    ProjectRecord r = ProgramStartRecord();
-    ClearEntryState(r);
-    ResetToDefaults(r);
-    return r;
-}
+using testing::TempDir;
 
 TEST(ResultsReading, ReadsTheEngineFileByPosition) {
     ModelState s{};

@@ -143,7 +143,8 @@ TEST_F(ResultsScreen, HelpShowsItsTopic) {
 TEST_F(ResultsScreen, RealEngineRunOnTheTypicalProject) {
     std::filesystem::copy_file(VELMAR_ENGINE, File("velmar"));
     ASSERT_EQ(ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project()), 0);
-    ui.OnRun([](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
+    ui.OnRun(
+        [](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
     ui.Expect(kResultsDialog)
         .Inspect([](Dialog& d) {
             EXPECT_EQ(d.Text(ResultsValueId(1)), "1");
