@@ -9,6 +9,9 @@ namespace velmar {
 
 enum TemplateNumber : int {
     kAboutDialog = 103,
+    kGeometrySelectionScreen = 138,
+    kSystemPropertiesScreen = 139,
+    kSystemContinuedScreen = 140,
     kDetailedInformationDialog = 143,
     kHelpTextDialog = 182,
     kProgramOptionsDialog = 198,
@@ -27,5 +30,6 @@ const DialogTemplate& Template(int number);
 // The templates of each family of windows, gathered by AllTemplates.
 const std::vector<DialogTemplate>& ShellTemplates();
 const std::vector<DialogTemplate>& RunTemplates();
+const std::vector<DialogTemplate>& SystemTemplates();
 
 }  // namespace velmar

@@ -4,6 +4,7 @@
 
 #include "interface/resources/commands.h"
 #include "interface/resources/strings.h"
+#include "interface/screens/system.h"
 #include "interface/shell/about.h"
 #include "interface/shell/file_commands.h"
 #include "interface/shell/options.h"
@@ -50,7 +51,7 @@ constexpr CommandEntry kCommands[] = {
     {kCommandSaveAs, [](Ui& ui) { SaveProject(ui, true); }},
     {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
     {kCommandRunModel, RunModel},
-    {kCommandSystemData, [](Ui& ui) { ScreenNotAvailable(ui, "the System Data screens"); }},
+    {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { ScreenNotAvailable(ui, "the Constituent Selection screen"); }},
     {kCommandConstituentData, ConstituentData},
     {kCommandInflowConcentrations,

@@ -131,7 +131,6 @@ TEST_F(MainWindowCommands, EveryMenuItemAndAcceleratorReachesACommand) {
 
 TEST_F(MainWindowCommands, ScreensStillToComeSaySo) {
     const std::pair<int, std::string> kPlaceholders[] = {
-        {kCommandSystemData, "the System Data screens"},
         {kCommandSelectConstituents, "the Constituent Selection screen"},
         {kCommandInflowConcentrations, "the Inflow Concentration Input screen"},
     };

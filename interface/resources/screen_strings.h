@@ -1,0 +1,16 @@
+// Messages of the data-entry screens; each screen's own messages beside the shared ones.
+#pragma once
+
+namespace velmar {
+
+inline constexpr const char* kInvalidInput = "Invalid Input!";
+inline constexpr const char* kInvalidInputCaption = "Invalid Input";
+inline constexpr const char* kChooseOneOption = "You must select ONE option!";
+inline constexpr const char* kChooseOneOptionCaption = "Invalid Selection";
+
+// Volume/Area/Depth & Length/Width Selection Screen
+inline constexpr const char* kChooseTwoDimensions = "You must choose TWO from the first list!";
+inline constexpr const char* kChooseOneDimension = "You must choose ONE from the second list!";
+inline constexpr const char* kInvalidSelectionsCaption = "Invalid Selections";
+
+}  // namespace velmar

@@ -1,0 +1,413 @@
+// The system property chain, clicked through as a user would, and the values it derives.
+#include "interface/screens/system.h"
+
+#include <filesystem>
+#include <string>
+
+#include "interface/resources/commands.h"
+#include "interface/resources/screen_strings.h"
+#include "interface/resources/system_templates.h"
+#include "interface/resources/templates.h"
+#include "interface/screens/record_defaults.h"
+#include "interface/shell/commands.h"
+#include "tests/interface/support/shell_fixture.h"
+
+namespace velmar::testing {
+namespace {
+
+bool AnyRecalcFlag(const ProjectRecord& r) {
+    return r.recalc_convd1 || r.recalc_convd2 || r.recalc_convd3 || r.recalc_hmvd1 || r.recalc_hmvd2 ||
+           r.recalc_hmvd3;
+}
+
+void ClearRecalcFlags(ProjectRecord& r) {
+    r.recalc_convd1 = r.recalc_convd2 = r.recalc_convd3 = r.recalc_hmvd1 = r.recalc_hmvd2 = r.recalc_hmvd3 =
+        0;
+}
+
+class SystemScreens : public ShellTest {
+protected:
+    // The committed choice of volume, depth and width, as the selection screen leaves it.
+    void ChooseVolumeDepthWidth() {
+        ProjectRecord& r = Project();
+        r.checked_Volume = r.checked_Volume_temp = r.checked_Depth = r.checked_Depth_temp = 1;
+        r.checked_Width = r.checked_Width_temp = 1;
+    }
+};
+
+// ---- Derived values ----
+
+TEST(SystemValues, GeometryFollowsFromTheChosenDimensionsBothWays) {
+    ProjectRecord r = DefaultRecord();
+    r.checked_Volume = r.checked_Depth = r.checked_Width = 1;
+    r.volume_temp = 2e6;
+    r.depth_temp = 2;
+    r.width_temp = 250;
+    RecomputeGeometry(r);
+    EXPECT_EQ(r.area_temp, 1e6);
+    EXPECT_EQ(r.length_temp, 4000);
+
+    r = DefaultRecord();
+    r.checked_Area = r.checked_Depth = r.checked_Length = 1;
+    r.area_temp = 1e6;
+    r.depth_temp = 0.5;
+    r.length_temp = 2500;
+    RecomputeGeometry(r);
+    EXPECT_EQ(r.volume_temp, 5e5);
+    EXPECT_EQ(r.width_temp, 400);
+}
+
+TEST(SystemValues, BodDecayRateFollowsTheDepthWhileBodIsNotModelled) {
+    const std::pair<double, double> kRates[] = {{0.3048, 2.3}, {1.524, 0.2}, {1, 0.38}, {0, 2.3}, {-1, 0}};
+    for (const auto& [depth, rate] : kRates) {
+        ProjectRecord r = DefaultRecord();
+        r.depth = depth;
+        r.theta_bod = 1.06;
+        DeriveSystemValues(r);
+        EXPECT_DOUBLE_EQ(r.bod_decay_rate20, rate) << depth;
+        EXPECT_DOUBLE_EQ(r.bod_decay_rate20_temp, rate) << depth;
+        EXPECT_DOUBLE_EQ(r.bod_default_decay, rate) << depth;
+        EXPECT_EQ(r.bod_default_temp, 1.047);
+        EXPECT_EQ(r.theta_bod_temp, 1.06);
+    }
+}
+
+TEST(SystemValues, ConstituentsNotModelledGetTheirDefaultsAndModelledOnesKeepTheirValues) {
+    ProjectRecord r = DefaultRecord();
+    r.bod_decay_rate20 = r.tcb_decay_rate20 = r.Ktn = r.Kdn = r.PhosRemRateAB = r.Kds[2] = r.HMVd_temp[1] = 9;
+    SetName(r.HMName3, "Lead");
+    r.recalc_convd2 = 0;
+    ProjectRecord modelled = r;
+    modelled.model_bod = modelled.model_tcb = modelled.model_n = modelled.model_p =
+        modelled.model_contaminant = 1;
+
+    DeriveSystemValues(r);
+    EXPECT_EQ(r.bod_decay_rate20, 0.38);
+    EXPECT_EQ(r.tcb_decay_rate20, 0.8);
+    EXPECT_EQ(r.Ktn, 0.05);
+    EXPECT_EQ(r.Kdn_temp, 0.2);
+    EXPECT_EQ(r.PhosRemRateAB, 0.0082);
+    EXPECT_EQ(r.Kds[2], 240);
+    EXPECT_EQ(r.HMVd_temp[1], 0);
+    EXPECT_STREQ(r.HMName3, "Chromium");
+    EXPECT_EQ(r.recalc_convd2, 1);
+
+    DeriveSystemValues(modelled);
+    for (double value : {modelled.bod_decay_rate20, modelled.tcb_decay_rate20, modelled.Ktn, modelled.Kdn,
+                         modelled.PhosRemRateAB, modelled.Kds[2], modelled.HMVd_temp[1]}) {
+        EXPECT_EQ(value, 9);
+    }
+    EXPECT_STREQ(modelled.HMName3, "Lead");
+    EXPECT_EQ(modelled.System_Properties_Entered, 1);
+}
+
+TEST(SystemValues, RatioResidenceTimeAndVelocity) {
+    ProjectRecord r = DefaultRecord();
+    DeriveSystemValues(r);
+    EXPECT_EQ(r.RatioLoW, 4);
+    EXPECT_EQ(r.HydResidenceTime, 11.57);
+    EXPECT_EQ(r.mean_vel_cms_temp, 0.2);  // 1 m3/s through 500 m by 1 m
+    EXPECT_EQ(r.mean_velocity_temp, 0);   // 0.002 m/s to two decimals
+
+    r.width = 0;
+    r.flow = 0;
+    DeriveSystemValues(r);
+    EXPECT_EQ(r.RatioLoW, 0);
+    EXPECT_EQ(r.HydResidenceTime, 0);
+    EXPECT_EQ(r.mean_vel_cms_temp, 0);
+}
+
+TEST(SystemValues, SuggestedDetentionTime) {
+    struct Case {
+        int mixed, longitudinal;
+        double length, width, flow, days;
+    };
+    const Case kCases[] = {
+        {1, 0, 2000, 500, 1, 11.57}, {0, 1, 2000, 500, 1, 8.8}, {0, 1, 5000, 500, 1, 9.7},
+        {0, 1, 6000, 500, 1, 11.57}, {1, 0, 2000, 500, 0, 0},   {0, 1, 2000, 500, 0, 0},
+        {1, 1, 2000, 500, 1, 11.57},  // fully mixed wins
+        {0, 0, 2000, 500, 1, 3.14},   // no scheme: the current value, rounded
+        {0, 1, 2000, 0, 1, 3.14},     // no width: nothing to suggest, and the program runs on
+        {0, 1, 2000, -5, 1, 3.14},
+    };
+    for (const Case& c : kCases) {
+        ProjectRecord r = DefaultRecord();
+        r.mixed_clac_re = c.mixed;
+        r.longitudinal_calc_re = c.longitudinal;
+        r.length = c.length;
+        r.width = c.width;
+        r.flow = c.flow;
+        r.detention_time_temp = 3.14159;
+        SuggestDetentionTime(r);
+        EXPECT_EQ(r.detention_time_temp, c.days)
+            << c.mixed << c.longitudinal << " L/W " << c.length << "/" << c.width << " Q " << c.flow;
+    }
+}
+
+// ---- The chain ----
+
+TEST_F(SystemScreens, SystemDataCommandRunsTheChainAndEveryOkCommits) {
+    ui.Expect(kGeometrySelectionScreen)
+        .CheckItem(kVolumeAreaDepthList, 0, true)
+        .CheckItem(kVolumeAreaDepthList, 2, true)
+        .CheckItem(kLengthWidthList, 1, true)
+        .PressOk()
+        .Expect(kSystemPropertiesScreen)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(Project().VAH_Entered, 1);
+            for (int id : {kTemperatureField, kWidthField, kVolumeField, kDepthField, kFlowField})
+                EXPECT_TRUE(d.IsEnabled(id)) << id;
+            for (int id : {kLengthField, kAreaField}) EXPECT_FALSE(d.IsEnabled(id)) << id;
+            EXPECT_EQ(d.Text(kVolumeField), "1e+6");
+        })
+        .Type(kDepthField, "2")
+        .Type(kFlowField, "2")
+        .PressOk()
+        .Expect(kSystemContinuedScreen)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(kRatioField), "2");             // length 1e6 / 2 / 500
+            EXPECT_EQ(d.Text(kResidenceTimeField), "5.79");  // 1e6 / 2 / 86400
+            EXPECT_EQ(d.Text(kMeanVelocityField), "0.2");
+            EXPECT_EQ(d.Text(kDetentionTimeField), "3.37");
+            EXPECT_TRUE(d.Checked(kLongitudinalButton));
+        })
+        .PressOk();
+    RunMenuCommand(ui, kCommandSystemData);
+
+    const ProjectRecord& r = Project();
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(r.checked_Volume + r.checked_Depth + r.checked_Width, 3);
+    EXPECT_EQ(r.depth, 2);
+    EXPECT_EQ(r.area, 5e5);
+    EXPECT_EQ(r.length, 1000);
+    EXPECT_EQ(r.detention_time, 3.37);
+    EXPECT_EQ(r.mean_vel_cms, 0.2);
+    EXPECT_DOUBLE_EQ(r.mean_velocity, 0.002);
+    EXPECT_EQ(r.System_Properties_Entered + r.System_Properties_Selection_Made, 2);
+    EXPECT_EQ(r.depth_entered, 0);
+    EXPECT_EQ(r.VAH_Entered, 0);
+    EXPECT_TRUE(Shell().changes);
+}
+
+TEST_F(SystemScreens, SelectionMustHoldTwoDimensionsAndOneExtent) {
+    ui.Expect(kGeometrySelectionScreen)
+        .CheckItem(kVolumeAreaDepthList, 0, true)
+        .PressOk()
+        .ExpectMessage(kChooseTwoDimensions, kInvalidSelectionsCaption)
+        .CheckItem(kVolumeAreaDepthList, 1, true)
+        .PressOk()
+        .ExpectMessage(kChooseOneDimension, kInvalidSelectionsCaption)
+        .CheckItem(kLengthWidthList, 0, true)
+        .CheckItem(kLengthWidthList, 1, true)
+        .PressOk()
+        .ExpectMessage(kChooseOneDimension, kInvalidSelectionsCaption)
+        .PressCancel();
+    EXPECT_FALSE(ShowGeometrySelection(ui, kMainWindow));
+    const ProjectRecord& r = Project();
+    EXPECT_EQ(r.checked_Volume_temp + r.checked_Area_temp + r.checked_Length_temp + r.checked_Width_temp, 0);
+    EXPECT_EQ(r.checked_Volume + r.checked_Area, 0);
+    EXPECT_FALSE(Shell().changes);
+}
+
+TEST_F(SystemScreens, StartUpMarkOfALoadedFileBringsInTheStartUpValuesOnce) {
+    Project().temperature = Project().temperature_temp = 7;
+    Project().start_up_with_defaults = 1;
+    ui.Expect(kGeometrySelectionScreen).PressCancel();
+    ShowGeometrySelection(ui, kMainWindow);
+    EXPECT_EQ(Project().temperature, 20);
+    EXPECT_EQ(Project().start_up_with_defaults, 0);
+
+    Project().temperature = Project().temperature_temp = 7;
+    ui.Expect(kGeometrySelectionScreen).PressCancel();
+    ShowGeometrySelection(ui, kMainWindow);
+    EXPECT_EQ(Project().temperature_temp, 7);
+}
+
+TEST_F(SystemScreens, CancelledPropertiesLeaveTheSelectionOpenWithItsChoiceCommitted) {
+    ui.Expect(kGeometrySelectionScreen)
+        .CheckItem(kVolumeAreaDepthList, 1, true)
+        .CheckItem(kVolumeAreaDepthList, 2, true)
+        .CheckItem(kLengthWidthList, 0, true)
+        .PressOk()
+        .Expect(kSystemPropertiesScreen)
+        .PressEscape()
+        .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kGeometrySelectionScreen); })
+        .PressCancel();
+    EXPECT_FALSE(ShowGeometrySelection(ui, kMainWindow));
+    EXPECT_EQ(Project().checked_Area + Project().checked_Depth + Project().checked_Length, 3);
+    EXPECT_EQ(Project().VAH_Entered, 0);
+    EXPECT_FALSE(Shell().changes);
+}
+
+TEST_F(SystemScreens, LeavingAFieldRecomputesTheOthersOrRestoresABadText) {
+    ChooseVolumeDepthWidth();
+    ui.Expect(kSystemPropertiesScreen)
+        .Focus(kDepthField)
+        .Inspect([](Dialog& d) { EXPECT_EQ(static_cast<ScriptedDialog&>(d).selected_all(), kDepthField); })
+        .Type(kDepthField, "4")
+        .Focus(kFlowField)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(kAreaField), "250000");
+            EXPECT_EQ(d.Text(kLengthField), "500");
+            EXPECT_EQ(Project().depth_entered, 1);
+            EXPECT_EQ(Project().width_entered, 0);
+        })
+        .Type(kDepthField, "4 m")
+        .Focus(kFlowField)
+        .Type(kTemperatureField, std::string(100, '1'))
+        .Focus(kFlowField)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(kDepthField), "4");
+            EXPECT_EQ(d.Text(kTemperatureField), "20");
+        })
+        .PressCancel();
+    EXPECT_FALSE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_EQ(Project().depth_temp, 1);
+    EXPECT_EQ(Project().area_temp, 1e6);
+}
+
+TEST_F(SystemScreens, OnlyATemperatureChangeBeyondAMillionthAsksForNewTransferVelocities) {
+    ClearRecalcFlags(Project());
+    ui.Expect(kSystemPropertiesScreen)
+        .Type(kTemperatureField, "20.0000005")
+        .Focus(kFlowField)
+        .Type(kTemperatureField, "19.9999995")
+        .Focus(kFlowField)
+        .Inspect([](Dialog&) { EXPECT_FALSE(AnyRecalcFlag(Project())); })
+        .Type(kTemperatureField, "20.00001")
+        .Focus(kFlowField)
+        .PressCancel();
+    ShowSystemProperties(ui, kMainWindow);
+    EXPECT_EQ(Project().temp_check, 20.00001);
+    EXPECT_TRUE(Project().recalc_convd1 && Project().recalc_convd3 && Project().recalc_hmvd2);
+}
+
+TEST_F(SystemScreens, UntouchedValuesAreStoredWithSixDigits) {
+    Project().temperature_temp = 20.123456789;
+    ui.Expect(kSystemPropertiesScreen).PressOk().Expect(kSystemContinuedScreen).PressOk();
+    EXPECT_TRUE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_EQ(Project().temperature, 20.1235);
+}
+
+TEST_F(SystemScreens, CancelOnTheContinuationReturnsToPropertiesWithTheirValuesCommitted) {
+    Project().mean_vel_cms = 0.5;
+    ui.Expect(kSystemPropertiesScreen)
+        .Type(kTemperatureField, "15")
+        .PressOk()
+        .Expect(kSystemContinuedScreen)
+        .PressCancel()
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.TemplateNumber(), kSystemPropertiesScreen);
+            EXPECT_EQ(Project().temperature, 15);
+        })
+        .Type(kTemperatureField, "30")
+        .PressCancel();
+    EXPECT_FALSE(ShowSystemProperties(ui, kMainWindow));
+    const ProjectRecord& r = Project();
+    EXPECT_EQ(r.temperature_temp, 15);
+    EXPECT_EQ(r.mean_vel_cms_temp, 0.5);
+    EXPECT_EQ(r.mean_velocity, 0.005);
+    EXPECT_EQ(r.mean_velocity_temp, 0.005);
+    EXPECT_FALSE(Shell().changes);
+}
+
+TEST_F(SystemScreens, GradientClickSuggestsTheDetentionTimeAnew) {
+    ui.Expect(kSystemContinuedScreen)
+        .Type(kDetentionTimeField, "30")
+        .Click(kFullyMixedButton)
+        .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(kDetentionTimeField), "11.57"); })
+        .Type(kDetentionTimeField, "30")
+        .Click(kLongitudinalButton)
+        .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(kDetentionTimeField), "8.8"); })
+        .PressOk();
+    EXPECT_TRUE(ShowSystemContinued(ui, kMainWindow));
+    EXPECT_EQ(Project().detention_time, 8.8);
+    EXPECT_EQ(Project().longitudinal_calc_re, 1);
+    EXPECT_EQ(Project().mixed_clac_re, 0);
+}
+
+TEST_F(SystemScreens, BadMeanVelocityMakesAGradientClickChangeOnlyTheButtonAndBlocksOk) {
+    ui.Expect(kSystemContinuedScreen)
+        .Type(kMeanVelocityField, "fast")
+        .Click(kFullyMixedButton)
+        .PressOk()
+        .Inspect([](Dialog& d) {
+            EXPECT_TRUE(d.Checked(kFullyMixedButton));
+            EXPECT_EQ(d.Text(kMeanVelocityField), "fast");
+            EXPECT_EQ(d.Text(kDetentionTimeField), "8.8");
+            EXPECT_EQ(Project().mixed_clac_re, 0);
+        })
+        .PressCancel();
+    EXPECT_FALSE(ShowSystemContinued(ui, kMainWindow));
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(SystemScreens, TypedMeanVelocityIsKeptInBothUnits) {
+    ClearRecalcFlags(Project());
+    ui.Expect(kSystemContinuedScreen)
+        .Type(kMeanVelocityField, "5")
+        .Focus(kDetentionTimeField)
+        .Inspect([](Dialog&) {
+            EXPECT_DOUBLE_EQ(Project().mean_velocity_temp, 0.05);
+            EXPECT_TRUE(Project().recalc_convd2 && Project().recalc_hmvd1);
+        })
+        .PressOk();
+    EXPECT_TRUE(ShowSystemContinued(ui, kMainWindow));
+    EXPECT_EQ(Project().mean_vel_cms, 5);
+    EXPECT_DOUBLE_EQ(Project().mean_velocity, 0.05);
+}
+
+TEST_F(SystemScreens, LongitudinalWetlandWithoutWidthKeepsItsDetentionTimeAndTheProgramRuns) {
+    ChooseVolumeDepthWidth();
+    Project().detention_time = 6.5;
+    ui.Expect(kSystemPropertiesScreen)
+        .Type(kWidthField, "0")
+        .PressOk()
+        .Expect(kSystemContinuedScreen)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(kDetentionTimeField), "6.5");
+            EXPECT_EQ(d.Text(kRatioField), "0");
+            EXPECT_EQ(d.Text(kMeanVelocityField), "0");
+        })
+        .PressOk();
+    EXPECT_TRUE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_EQ(Project().width, 0);
+    EXPECT_EQ(Project().detention_time, 6.5);
+}
+
+TEST_F(SystemScreens, EachScreenOpensItsOwnHelpTopic) {
+    struct Topic {
+        bool (*show)(Ui&, Owner);
+        int screen, button;
+        const char* file;
+        const char* caption;
+    };
+    const Topic kTopics[] = {
+        {ShowGeometrySelection, kGeometrySelectionScreen, kGeometryHelp, "system_data.txt",
+         "Help for Selection of Volume, Area, Depth, Length, Width"},
+        {ShowSystemProperties, kSystemPropertiesScreen, kPropertiesHelp, "sys1_data.txt",
+         "Help for Selecting System Property Options - Page 1"},
+        {ShowSystemContinued, kSystemContinuedScreen, kContinuedHelp, "sys2_data.txt",
+         "Help for Selecting System Property Options - Page 2"},
+    };
+    std::filesystem::create_directory("Help");
+    for (const Topic& t : kTopics) {
+        std::filesystem::copy_file(std::string(VELMAR_SOURCE_DIR "/interface/resources/Help/") + t.file,
+                                   std::string("Help/") + t.file);
+        ui.Expect(t.screen)
+            .Click(t.button)
+            .Expect(kHelpTextDialog)
+            .Inspect([&t](Dialog& d) {
+                EXPECT_EQ(d.Caption(), t.caption);
+                EXPECT_GT(d.Text(1130).size(), 1000u) << t.file;
+            })
+            .PressOk()
+            .PressCancel();
+        EXPECT_FALSE(t.show(ui, kMainWindow));
+    }
+    EXPECT_TRUE(ui.ScriptDone());
+}
+
+}  // namespace
+}  // namespace velmar::testing
