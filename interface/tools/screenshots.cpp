@@ -14,9 +14,11 @@
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
+#include "interface/screens/system.h"
 #include "interface/shell/about.h"
 #include "interface/shell/help.h"
 #include "interface/shell/startup.h"
+#include "interface/shell/state.h"
 
 namespace {
 
@@ -38,7 +40,19 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kHelpTextDialog,
      [](Ui& ui) { ShowHelpText(ui, kNoOwner, "Total Coliform Bacteria (TCB) Data Entry Help", "tcb.txt"); }},
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
+    {kGeometrySelectionScreen, [](Ui& ui) { ShowGeometrySelection(ui, kNoOwner); }},
+    {kSystemPropertiesScreen, [](Ui& ui) { ShowSystemProperties(ui, kNoOwner); }},
+    {kSystemContinuedScreen, [](Ui& ui) { ShowSystemContinued(ui, kNoOwner); }},
 };
+
+// The project the data-entry screens show: the defaults, with volume, depth and width
+// chosen as the known dimensions.
+void SampleProject() {
+    ClearProject();
+    ProjectRecord& r = Project();
+    r.checked_Volume = r.checked_Volume_temp = r.checked_Depth = r.checked_Depth_temp = 1;
+    r.checked_Width = r.checked_Width_temp = 1;
+}
 
 }  // namespace
 
@@ -51,6 +65,7 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
 
+    SampleProject();
     QtUi ui;
     ui.OnDialogOpened([&out](QtDialog& d) {
         Save(*d.window(), out.filePath(QString("dialog-%1.png").arg(d.TemplateNumber())));

@@ -151,8 +151,9 @@ QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
         case ControlKind::CheckList: {
             auto* list = new QListWidget(parent);
             if (control.width > 0) list->setMinimumWidth(CharactersWide(list, control.width));
+            // As tall as its lines, so that a short list does not stretch its dialog.
             if (control.lines > 0)
-                list->setMinimumHeight((control.lines + 1) * list->fontMetrics().lineSpacing());
+                list->setFixedHeight((control.lines + 1) * list->fontMetrics().lineSpacing());
             return list;
         }
         case ControlKind::Spin: return new SpinArrows(control.low, control.high, parent);
