@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "interface/resources/screen_strings.h"
-#include "interface/resources/templates.h"
 #include "tests/interface/support/sample_dialog.h"
 #include "tests/interface/support/shell_fixture.h"
 
@@ -170,21 +169,6 @@ TEST_F(ScreenConventions, RadioGroupMustHoldExactlyOneChoice) {
         .Inspect([](Dialog& d) { EXPECT_TRUE(d.Checked(kKnownRate) && !d.Checked(kKnownDenitrification)); })
         .PressEscape();
     EXPECT_FALSE(ShowSample());
-}
-
-TEST_F(ScreenConventions, HelpOpensTheTopicOverTheScreenWithItsCaption) {
-    WriteHelpFile("tcb.txt", "Decay of coliforms");
-    ui.Expect(kSampleScreenNumber)
-        .Click(kHelpButton)
-        .Expect(kHelpTextDialog)
-        .Inspect([](Dialog& d) {
-            EXPECT_EQ(d.Caption(), "Total Coliform Bacteria (TCB) Data Entry Help");
-            EXPECT_EQ(d.Text(1130), "Decay of coliforms");
-        })
-        .PressOk()
-        .PressCancel();
-    EXPECT_FALSE(ShowSample());
-    EXPECT_TRUE(ui.ScriptDone());
 }
 
 TEST_F(ScreenConventions, DisabledFieldsAreReadSkippedOrPassedOverAsTheScreenSays) {

@@ -283,13 +283,6 @@ TEST_F(SystemScreens, OnlyATemperatureChangeBeyondAMillionthAsksForNewTransferVe
     EXPECT_TRUE(Project().recalc_convd1 && Project().recalc_convd3 && Project().recalc_hmvd2);
 }
 
-TEST_F(SystemScreens, UntouchedValuesAreStoredWithSixDigits) {
-    Project().temperature_temp = 20.123456789;
-    ui.Expect(kSystemPropertiesScreen).PressOk().Expect(kSystemContinuedScreen).PressOk();
-    EXPECT_TRUE(ShowSystemProperties(ui, kMainWindow));
-    EXPECT_EQ(Project().temperature, 20.1235);
-}
-
 TEST_F(SystemScreens, CancelOnTheContinuationReturnsToPropertiesWithTheirValuesCommitted) {
     Project().mean_vel_cms = 0.5;
     ui.Expect(kSystemPropertiesScreen)
