@@ -18,7 +18,7 @@ using R = ProjectRecord;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kMetresPerCentimetre = 0.01;
 constexpr double kCentimetresPerMetre = 100.0;
-// A temperature change smaller than this is taken as no change.
+// A temperature change of no more than this counts as none.
 constexpr double kTemperatureTolerance = 0.000001;
 
 // ---- Geometry selection ----
@@ -32,11 +32,6 @@ constexpr CheckItem kLengthWidth[] = {
     {"Length", &R::checked_Length_temp, &R::checked_Length},
     {"Width", &R::checked_Width_temp, &R::checked_Width},
 };
-
-void RevertGeometryChoice(R& r) {
-    Revert(r, kVolumeAreaDepth);
-    Revert(r, kLengthWidth);
-}
 
 // Run before the selection screen handles any event: the mark of an accepted selection
 // lasts only while its chain is open, and after New or Open the first event brings in the
@@ -257,6 +252,11 @@ double NominalDays(const R& r) {
 }
 
 }  // namespace
+
+void RevertGeometryChoice(ProjectRecord& r) {
+    Revert(r, kVolumeAreaDepth);
+    Revert(r, kLengthWidth);
+}
 
 bool ShowGeometrySelection(Ui& ui, Owner owner) {
     const bool accepted = ShowScreen(ui, owner, kGeometrySelection);

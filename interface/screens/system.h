@@ -14,6 +14,9 @@ bool ShowGeometrySelection(Ui& ui, Owner owner);
 bool ShowSystemProperties(Ui& ui, Owner owner);
 bool ShowSystemContinued(Ui& ui, Owner owner);
 
+// Puts the committed choice of known dimensions back into its working copies.
+void RevertGeometryChoice(ProjectRecord& r);
+
 // Fills in the working copies of the dimensions the user did not choose from those chosen.
 void RecomputeGeometry(ProjectRecord& r);
 

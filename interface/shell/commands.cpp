@@ -31,12 +31,7 @@ void ConstituentData(Ui& ui) {
 // The geometry selection screen opens on the committed choice whatever screen was
 // cancelled before, so the main window brings the working copies back in line first.
 void SyncGeometrySelection() {
-    ProjectRecord& r = Project();
-    r.checked_Volume_temp = r.checked_Volume;
-    r.checked_Area_temp = r.checked_Area;
-    r.checked_Depth_temp = r.checked_Depth;
-    r.checked_Length_temp = r.checked_Length;
-    r.checked_Width_temp = r.checked_Width;
+    RevertGeometryChoice(Project());
 }
 
 struct CommandEntry {
