@@ -1,5 +1,7 @@
 #include "interface/platform/qt/qt_ui.h"
 
+#include <clocale>
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -33,9 +35,14 @@ QString NameFilter(const FileFilter& filter) {
 
 }  // namespace
 
-QtUi::QtUi() : settings_(UserSettings()) {}
+QtUi::QtUi() : QtUi(UserSettings()) {}
 
-QtUi::QtUi(std::unique_ptr<QSettings> options) : settings_(std::move(options)) {}
+QtUi::QtUi(std::unique_ptr<QSettings> options) : settings_(std::move(options)) {
+    // Qt adopts the user's locale for the C library too; project files, results and number
+    // fields are read and written with printf and scanf formats, which must keep the point
+    // as the decimal separator whatever the user's language.
+    std::setlocale(LC_NUMERIC, "C");
+}
 
 QtUi::~QtUi() = default;
 

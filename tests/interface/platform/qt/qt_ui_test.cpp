@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
+#include <cstdio>
 #include <filesystem>
 
 #include "interface/app/main_window_spec.h"
@@ -138,6 +140,15 @@ TEST_F(QtHost, MessageBoxHasNoIconAndAnswersWithTheButtonPressed) {
               Answer::No);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(title, "Save Changes");
+}
+
+TEST_F(QtHost, NumbersKeepThePointWhateverTheUsersLocale) {
+    std::setlocale(LC_NUMERIC, "C.UTF-8");  // as Qt leaves it for a user's own locale
+    QtUi ui(Settings());
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    char text[16];
+    std::snprintf(text, sizeof text, "%10.3e", 0.0082);
+    EXPECT_STREQ(text, " 8.200e-03");
 }
 
 TEST_F(QtHost, OptionsAreReadOnlyWhenStoredAsFourByteIntegers) {
