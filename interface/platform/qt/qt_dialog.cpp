@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -249,7 +250,12 @@ void QtDialog::SetText(int id, const std::string& text) {
 }
 
 void QtDialog::SelectAllText(int id) {
-    if (auto* field = qobject_cast<QLineEdit*>(widget(id))) field->selectAll();
+    auto* field = qobject_cast<QLineEdit*>(widget(id));
+    if (!field) return;
+    field->selectAll();
+    // A field entered by a mouse click places its cursor after the focus arrives, which
+    // would drop the selection: select again once the click has been handled.
+    QTimer::singleShot(0, field, [field] { field->selectAll(); });
 }
 
 bool QtDialog::Checked(int id) const {

@@ -122,5 +122,22 @@ TEST_F(QtDialogs, FocusMovesBetweenFieldsAsEnteredAndLeft) {
     EXPECT_EQ(events, (std::vector<std::string>{"Left 11", "Entered 10", "Left 10", "Entered 11"}));
 }
 
+TEST_F(QtDialogs, FieldEnteredByAMouseClickKeepsItsWholeTextSelected) {
+    DialogProc select_on_entry = [](Dialog& d, const DialogEvent& e) {
+        if (e.kind == DialogEvent::FieldEntered) d.SelectAllText(e.id);
+    };
+    QtDialog d(ui, nullptr, kEveryKind, select_on_entry);
+    d.SetText(10, "123.5");
+    d.window()->show();
+    QApplication::setActiveWindow(d.window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.window()));
+    d.widget(11)->setFocus(Qt::TabFocusReason);
+    auto* field = static_cast<QLineEdit*>(d.widget(10));
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(4, field->height() / 2));
+    QApplication::processEvents();
+    EXPECT_TRUE(field->hasFocus());
+    EXPECT_EQ(field->selectedText(), "123.5");
+}
+
 }  // namespace
 }  // namespace velmar::testing
