@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "interface/app/main_window_spec.h"
+#include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/shell/startup.h"
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <map>
 
-#include "interface/app/main_window_spec.h"
+#include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"

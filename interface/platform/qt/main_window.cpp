@@ -7,13 +7,13 @@
 
 namespace velmar {
 
-MainWindow::MainWindow(MainWindowSpec spec) : spec_(std::move(spec)) {
-    setWindowTitle(spec_.title);
-    setWindowIcon(QIcon(spec_.icon_file));
+MainWindow::MainWindow(MainWindowDescription description) : description_(std::move(description)) {
+    setWindowTitle(description_.title);
+    setWindowIcon(QIcon(description_.icon_file));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     auto* client = new QWidget(this);
-    const QPixmap tile(spec_.background_file);
+    const QPixmap tile(description_.background_file);
     if (!tile.isNull()) {
         QPalette colours = client->palette();
         colours.setBrush(QPalette::Window, QBrush(tile));
@@ -22,34 +22,34 @@ MainWindow::MainWindow(MainWindowSpec spec) : spec_(std::move(spec)) {
     }
     setCentralWidget(client);
     BuildMenu();
-    setFixedSize(spec_.size);
-    move(spec_.position);
+    setFixedSize(description_.size);
+    move(description_.position);
 }
 
 void MainWindow::BuildMenu() {
     // Narrow item padding, so that every menu title fits across the small fixed window.
     menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
     QMenu* menu = nullptr;
-    for (const MenuItem& item : spec_.menu) {
+    for (const MenuItem& item : description_.menu) {
         const int command = item.command;
         if (!item.text) {
-            menuBar()->addAction(item.menu, this, [this, command] { spec_.command(command); });
+            menuBar()->addAction(item.menu, this, [this, command] { description_.command(command); });
             menu = nullptr;
             continue;
         }
         if (!menu || menu->title() != item.menu) menu = menuBar()->addMenu(item.menu);
         if (item.separator_before) menu->addSeparator();
-        menu->addAction(item.text, this, [this, command] { spec_.command(command); });
+        menu->addAction(item.text, this, [this, command] { description_.command(command); });
     }
-    for (const Accelerator& accelerator : spec_.accelerators) {
+    for (const Accelerator& accelerator : description_.accelerators) {
         const int command = accelerator.command;
         auto* shortcut = new QShortcut(QKeySequence(accelerator.keys), this);
-        connect(shortcut, &QShortcut::activated, this, [this, command] { spec_.command(command); });
+        connect(shortcut, &QShortcut::activated, this, [this, command] { description_.command(command); });
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (spec_.close_request()) {
+    if (description_.close_request()) {
         event->accept();
     } else {
         event->ignore();

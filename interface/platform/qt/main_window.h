@@ -9,7 +9,7 @@
 
 namespace velmar {
 
-struct MainWindowSpec {
+struct MainWindowDescription {
     QString title;
     QSize size;
     QPoint position;
@@ -23,14 +23,14 @@ struct MainWindowSpec {
 
 class MainWindow : public QMainWindow {
 public:
-    explicit MainWindow(MainWindowSpec spec);
+    explicit MainWindow(MainWindowDescription description);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenu();
-    MainWindowSpec spec_;
+    MainWindowDescription description_;
 };
 
 }  // namespace velmar

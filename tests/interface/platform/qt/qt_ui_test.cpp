@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "interface/app/main_window_spec.h"
+#include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_print_surface.h"
 #include "interface/resources/menu.h"
@@ -39,7 +39,7 @@ protected:
                                            QSettings::IniFormat);
     }
 
-    MainWindowSpec Spec(QtUi& ui) { return VelmarMainWindow(ui, {379, 231}); }
+    MainWindowDescription Description(QtUi& ui) { return VelmarMainWindow(ui, {379, 231}); }
 
     TempDir folder_;
 
@@ -60,7 +60,7 @@ QAction* FindAction(QMenuBar* bar, const QString& text) {
 
 TEST_F(QtHost, MainWindowIsFixedSizedWithMinimizeButNoMaximize) {
     QtUi ui(Settings());
-    MainWindow window(Spec(ui));
+    MainWindow window(Description(ui));
     EXPECT_EQ(window.windowTitle(), "Velmar User Interface");
     EXPECT_EQ(window.minimumSize(), QSize(265, 275));
     EXPECT_EQ(window.maximumSize(), QSize(265, 275));
@@ -74,14 +74,14 @@ TEST_F(QtHost, MainWindowIsFixedSizedWithMinimizeButNoMaximize) {
 TEST_F(QtHost, BackgroundIsTiledFromTheBitmapInTheCurrentDirectory) {
     std::filesystem::copy_file(VELMAR_SOURCE_DIR "/interface/resources/back.bmp", folder_.File("back.bmp"));
     QtUi ui(Settings());
-    MainWindow window(Spec(ui));
+    MainWindow window(Description(ui));
     EXPECT_TRUE(window.centralWidget()->autoFillBackground());
     EXPECT_FALSE(window.centralWidget()->palette().brush(QPalette::Window).texture().isNull());
 }
 
 TEST_F(QtHost, MenuCarriesEveryCommandWithItsMnemonic) {
     QtUi ui(Settings());
-    MainWindow window(Spec(ui));
+    MainWindow window(Description(ui));
     for (const MenuItem& item : kMainMenu) {
         EXPECT_NE(FindAction(window.menuBar(), item.text ? item.text : item.menu), nullptr) << item.menu;
     }
@@ -101,7 +101,7 @@ TEST_F(QtHost, MenuCommandAndAcceleratorsOpenTheAboutBox) {
         [](MainWindow& w) { QTest::keyClick(&w, Qt::Key_Question, Qt::AltModifier); },
     };
     for (const auto& act : kUserActions) {
-        MainWindow window(Spec(ui));
+        MainWindow window(Description(ui));
         ui.SetMainWindow(&window);
         window.show();
         QApplication::setActiveWindow(&window);

@@ -1,4 +1,4 @@
-#include "interface/app/main_window_spec.h"
+#include "interface/app/main_window_description.h"
 
 #include <QApplication>
 
@@ -9,7 +9,7 @@
 
 namespace velmar {
 
-MainWindowSpec VelmarMainWindow(Ui& ui, QPoint position) {
+MainWindowDescription VelmarMainWindow(Ui& ui, QPoint position) {
     return {.title = kMainWindowTitle,
             .size = {kMainWindowWidth, kMainWindowHeight},
             .position = position,

@@ -6,6 +6,6 @@
 
 namespace velmar {
 
-MainWindowSpec VelmarMainWindow(Ui& ui, QPoint position);
+MainWindowDescription VelmarMainWindow(Ui& ui, QPoint position);
 
 }  // namespace velmar
