@@ -5,8 +5,6 @@
 
 namespace velmar {
 
-constexpr char kResultsFileName[] = "Results.txt";
-
 // The computations of one run, in their fixed order, over a state already read.
 void ComputeModel(ModelState& s);
 

@@ -36,6 +36,9 @@ struct ResultsEntry {
     std::size_t offset;  // within ProjectRecord or ModelResults
 };
 
+// Written by the engine into its current directory, read there by the front end.
+constexpr char kResultsFileName[] = "Results.txt";
+
 constexpr std::size_t kResultsEntryCount = 95;
 extern const std::array<ResultsEntry, kResultsEntryCount> kResultsEntries;
 

@@ -13,7 +13,6 @@
 namespace velmar {
 namespace {
 
-constexpr char kResultsFile[] = "Results.txt";
 constexpr char kNoResults[] =
     "The model produced no results: \"Results.txt\" could not be read. Check that the model "
     "program is present and that the current folder is writable, then run the model again.";
@@ -50,22 +49,22 @@ void ShowRow(Dialog& d, int entry, RowState state, const std::string& label, con
     const int label_id = ResultsLabelId(entry);
     const int value_id = ResultsValueId(entry);
     switch (state) {
-    case RowState::Shown:
-        d.SetText(label_id, label);
-        d.SetText(value_id, value);
-        break;
-    case RowState::Greyed:
-        d.SetText(label_id, label);
-        d.SetText(value_id, "");
-        d.Enable(label_id, false);
-        d.Enable(value_id, false);
-        break;
-    case RowState::Hidden:
-        d.SetText(label_id, "");
-        d.Show(label_id, false);
-        d.Show(value_id, false);
-        break;
-    case RowState::NoRow: break;
+        case RowState::Shown:
+            d.SetText(label_id, label);
+            d.SetText(value_id, value);
+            break;
+        case RowState::Greyed:
+            d.SetText(label_id, label);
+            d.SetText(value_id, "");
+            d.Enable(label_id, false);
+            d.Enable(value_id, false);
+            break;
+        case RowState::Hidden:
+            d.SetText(label_id, "");
+            d.Show(label_id, false);
+            d.Show(value_id, false);
+            break;
+        case RowState::NoRow: break;
     }
 }
 
@@ -97,28 +96,29 @@ void FillWithoutFile(Dialog& d) {
 
 void ResultsProc(Dialog& d, const DialogEvent& e) {
     switch (e.kind) {
-    case DialogEvent::Opened: {
-        ResultsLines lines;
-        if (ReadResultsLines(kResultsFile, lines)) {
-            FillFromFile(d, lines);
-        } else {
-            FillWithoutFile(d);
+        case DialogEvent::Opened: {
+            ResultsLines lines;
+            if (ReadResultsLines(kResultsFileName, lines)) {
+                FillFromFile(d, lines);
+            } else {
+                FillWithoutFile(d);
+            }
+            break;
         }
-        break;
-    }
-    case DialogEvent::Ok:
-    case DialogEvent::Cancel:
-        Project().RE_Viewed_By_User = 1;
-        d.End(e.kind == DialogEvent::Ok ? kOkId : kCancelId);
-        break;
-    case DialogEvent::Clicked:
-        if (e.id == kResultsHelp) {
-            ShowHelpText(d.ui(), d, "Help for volumetric removal rate and efficiency output screen", "results.txt");
-        } else if (e.id == kResultsPrint || e.id == kResultsSave) {
-            d.ui().MessageBox(d, kReportNotAvailable, kScreenNotAvailableCaption, Buttons::Ok);
-        }
-        break;
-    default: break;
+        case DialogEvent::Ok:
+        case DialogEvent::Cancel:
+            Project().RE_Viewed_By_User = 1;
+            d.End(e.kind == DialogEvent::Ok ? kOkId : kCancelId);
+            break;
+        case DialogEvent::Clicked:
+            if (e.id == kResultsHelp) {
+                ShowHelpText(d.ui(), d, "Help for volumetric removal rate and efficiency output screen",
+                             "results.txt");
+            } else if (e.id == kResultsPrint || e.id == kResultsSave) {
+                d.ui().MessageBox(d, kReportNotAvailable, kScreenNotAvailableCaption, Buttons::Ok);
+            }
+            break;
+        default: break;
     }
 }
 
@@ -129,6 +129,8 @@ ModelResults& KeptResults() {
     return kept;
 }
 
-void ShowResultsScreen(Ui& ui, Owner owner) { ui.ShowModal(owner, Template(kResultsDialog), ResultsProc); }
+void ShowResultsScreen(Ui& ui, Owner owner) {
+    ui.ShowModal(owner, Template(kResultsDialog), ResultsProc);
+}
 
 }  // namespace velmar

@@ -12,12 +12,17 @@
 #include "interface/shell/file_commands.h"
 #include "interface/shell/state.h"
 #include "project/project_file.h"
+#include "project/results_layout.h"
 
 namespace velmar {
 namespace {
 
 constexpr char kTemporaryDataFile[] = "data.tmp";
-constexpr char kResultsFile[] = "Results.txt";
+
+// The Save Data choices.
+constexpr int kUseTemporaryFile = 1;
+constexpr int kSaveCurrentFile = 2;
+constexpr int kCancelRun = -1;
 #ifdef _WIN32
 constexpr char kEngineFile[] = "velmar.exe";
 #else
@@ -52,18 +57,14 @@ std::optional<std::string> ChooseDataFile(Ui& ui) {
         if (!SaveProject(ui, false)) return std::nullopt;
         return shell.current_file;
     }
-    if (options.TempSave == 1) {
-        if (!WriteTemporaryDataFile(ui)) return std::nullopt;
-        return kTemporaryDataFile;
-    }
-    switch (AskSaveData(ui)) {
-    case 1:
-        if (!WriteTemporaryDataFile(ui)) return std::nullopt;
-        return kTemporaryDataFile;
-    case 2:
-        if (!SaveProject(ui, false)) return std::nullopt;
-        return shell.current_file;
-    default: return std::nullopt;
+    switch (options.TempSave == 1 ? kUseTemporaryFile : AskSaveData(ui)) {
+        case kUseTemporaryFile:
+            if (!WriteTemporaryDataFile(ui)) return std::nullopt;
+            return kTemporaryDataFile;
+        case kSaveCurrentFile:
+            if (!SaveProject(ui, false)) return std::nullopt;
+            return shell.current_file;
+        default: return std::nullopt;
     }
 }
 
@@ -79,29 +80,31 @@ void SelectOnly(Dialog& d, int id) {
 void ProgramOptionsProc(Dialog& d, const DialogEvent& e) {
     ProgramOptions& options = Shell().options;
     switch (e.kind) {
-    case DialogEvent::Opened:
-        // Each option that is set selects its button alone, so the last of them wins.
-        if (options.AutoSave == 1) SelectOnly(d, kOptionAutoSave);
-        if (options.TempSave == 1) SelectOnly(d, kOptionTempSave);
-        if (options.PromptMe == 1) SelectOnly(d, kOptionPromptMe);
-        break;
-    case DialogEvent::Ok:
-        options.AutoSave = d.Checked(kOptionAutoSave) ? 1 : 0;
-        options.TempSave = d.Checked(kOptionTempSave) ? 1 : 0;
-        options.PromptMe = d.Checked(kOptionPromptMe) ? 1 : 0;
-        d.End(kOkId);
-        break;
-    case DialogEvent::Cancel: d.End(kCancelId); break;
-    default: break;
+        case DialogEvent::Opened:
+            // Each option that is set selects its button alone, so the last of them wins.
+            if (options.AutoSave == 1) SelectOnly(d, kOptionAutoSave);
+            if (options.TempSave == 1) SelectOnly(d, kOptionTempSave);
+            if (options.PromptMe == 1) SelectOnly(d, kOptionPromptMe);
+            break;
+        case DialogEvent::Ok:
+            options.AutoSave = d.Checked(kOptionAutoSave) ? 1 : 0;
+            options.TempSave = d.Checked(kOptionTempSave) ? 1 : 0;
+            options.PromptMe = d.Checked(kOptionPromptMe) ? 1 : 0;
+            d.End(kOkId);
+            break;
+        case DialogEvent::Cancel: d.End(kCancelId); break;
+        default: break;
     }
 }
 
 void SaveDataProc(Dialog& d, const DialogEvent& e) {
     switch (e.kind) {
-    case DialogEvent::Opened: d.SetChecked(kSaveDataTemporary, true); break;
-    case DialogEvent::Ok: d.End(d.Checked(kSaveDataTemporary) ? 1 : 2); break;
-    case DialogEvent::Cancel: d.End(-1); break;
-    default: break;
+        case DialogEvent::Opened: d.SetChecked(kSaveDataTemporary, true); break;
+        case DialogEvent::Ok:
+            d.End(d.Checked(kSaveDataTemporary) ? kUseTemporaryFile : kSaveCurrentFile);
+            break;
+        case DialogEvent::Cancel: d.End(kCancelRun); break;
+        default: break;
     }
 }
 
@@ -112,7 +115,7 @@ void RunModel(Ui& ui) {
     if (!data_file) return;
 
     // A results file left from an earlier run must not pass for this run's.
-    RemoveQuietly(kResultsFile);
+    RemoveQuietly(kResultsFileName);
     const std::string engine = (std::filesystem::current_path() / kEngineFile).string();
     const int error = ui.RunProgramAndWait(engine, {*data_file});
     if (error != 0) {
@@ -122,11 +125,15 @@ void RunModel(Ui& ui) {
     }
     ShowResultsScreen(ui, kMainWindow);
     RemoveQuietly(kTemporaryDataFile);
-    RemoveQuietly(kResultsFile);
+    RemoveQuietly(kResultsFileName);
 }
 
-void ShowProgramOptions(Ui& ui) { ui.ShowModal(kMainWindow, Template(kProgramOptionsDialog), ProgramOptionsProc); }
+void ShowProgramOptions(Ui& ui) {
+    ui.ShowModal(kMainWindow, Template(kProgramOptionsDialog), ProgramOptionsProc);
+}
 
-int AskSaveData(Ui& ui) { return ui.ShowModal(kMainWindow, Template(kSaveDataDialog), SaveDataProc); }
+int AskSaveData(Ui& ui) {
+    return ui.ShowModal(kMainWindow, Template(kSaveDataDialog), SaveDataProc);
+}
 
 }  // namespace velmar

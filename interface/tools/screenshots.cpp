@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     });
     for (const DialogTemplate* dialog : AllTemplates()) {
         auto opener = kOpeners.find(dialog->number);
-        const bool without_results = dialog->number == kResultsDialog && !QFile::exists("Results.txt");
+        const bool without_results = dialog->number == kResultsDialog && !QFile::exists(kResultsFileName);
         if (opener != kOpeners.end() && !without_results) {
             opener->second(ui);
         } else {
