@@ -8,8 +8,8 @@
 #include "interface/platform/run_program.h"
 #include "interface/platform/scripted/scripted_ui.h"
 #include "interface/resources/templates.h"
+#include "interface/session/state.h"
 #include "interface/shell/run_model.h"
-#include "interface/shell/state.h"
 #include "project/project_file.h"
 
 namespace velmar {
@@ -27,7 +27,8 @@ void BM_RunModelRoundTrip(benchmark::State& state) {
     ClearProject();
     if (ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project()) != 0) std::abort();
     ScriptedUi ui;
-    ui.OnRun([](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
+    ui.OnRun(
+        [](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
     for (auto _ : state) {
         ui.Expect(kResultsDialog).PressOk();
         RunModel(ui);

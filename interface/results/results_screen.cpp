@@ -7,8 +7,8 @@
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_reading.h"
-#include "interface/shell/help.h"
-#include "interface/shell/state.h"
+#include "interface/session/help.h"
+#include "interface/session/state.h"
 
 namespace velmar {
 namespace {

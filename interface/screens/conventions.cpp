@@ -12,8 +12,8 @@
 #include "interface/resources/help_topics.h"
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/shell/help.h"
-#include "interface/shell/state.h"
+#include "interface/session/help.h"
+#include "interface/session/state.h"
 
 namespace velmar {
 namespace {

@@ -7,7 +7,7 @@
 #include "interface/resources/templates.h"
 #include "interface/screens/conventions.h"
 #include "interface/screens/record_defaults.h"
-#include "interface/shell/state.h"
+#include "interface/session/state.h"
 #include "project/system_formulas.h"
 
 namespace velmar {

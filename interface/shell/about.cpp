@@ -1,13 +1,16 @@
 #include "interface/shell/about.h"
 
+#include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
-#include "interface/shell/help.h"
+#include "interface/session/help.h"
 
 namespace velmar {
 namespace {
 
 constexpr int kAboutText = 1014;
 constexpr int kDetailsButton = 1017;
+constexpr int kDetailsTextBox = 1015;
+constexpr int kTechnicalReportLink = 1206;
 
 constexpr const char* kAbout =
     "Velmar Screening Model\n\nVersion 2.5"
@@ -17,7 +20,25 @@ constexpr const char* kAbout =
     "Open-source wetland modelling, maintained in the Velmar source repository\n\n"
     "Support line: 555-0142 (see readme.doc)";
 
+constexpr const char* kDetailedInformation =
+    "The Velmar Screening Model (VELMAR)"
+    " screening model was designed with the objective of"
+    " estimating the Removal Efficiency for a specific"
+    " pollutant by a wetland. The model is a screening-"
+    "level assessment that uses simplified quantitative"
+    " methods that minimize time and effort for the"
+    " end-user.";
+
 }  // namespace
+
+void ShowDetailedInformation(Ui& ui, Owner owner) {
+    ui.ShowModal(owner, Template(kDetailedInformationDialog), [&ui](Dialog& d, const DialogEvent& e) {
+        if (e.kind == DialogEvent::Opened) d.SetText(kDetailsTextBox, kDetailedInformation);
+        if (e.kind == DialogEvent::Clicked && e.id == kTechnicalReportLink)
+            ui.OpenDocument(kTechnicalReportDocument);
+        if (e.kind == DialogEvent::Ok || e.kind == DialogEvent::Cancel) d.End(kOkId);
+    });
+}
 
 void ShowAbout(Ui& ui, Owner owner) {
     ui.ShowModal(owner, Template(kAboutDialog), [&ui](Dialog& d, const DialogEvent& e) {

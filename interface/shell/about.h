@@ -7,4 +7,7 @@ namespace velmar {
 
 void ShowAbout(Ui& ui, Owner owner);
 
+// The Detailed Information window of the About box, with a link to the technical notes.
+void ShowDetailedInformation(Ui& ui, Owner owner);
+
 }  // namespace velmar

@@ -5,11 +5,11 @@
 #include "interface/resources/commands.h"
 #include "interface/resources/strings.h"
 #include "interface/screens/system.h"
+#include "interface/session/state.h"
 #include "interface/shell/about.h"
 #include "interface/shell/file_commands.h"
 #include "interface/shell/options.h"
 #include "interface/shell/run_model.h"
-#include "interface/shell/state.h"
 
 namespace velmar {
 namespace {

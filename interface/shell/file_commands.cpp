@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "interface/resources/strings.h"
-#include "interface/shell/state.h"
+#include "interface/session/state.h"
 #include "project/project_file.h"
 
 namespace velmar {

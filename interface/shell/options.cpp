@@ -1,6 +1,6 @@
 #include "interface/shell/options.h"
 
-#include "interface/shell/state.h"
+#include "interface/session/state.h"
 
 namespace velmar {
 namespace {

@@ -9,8 +9,8 @@
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
+#include "interface/session/state.h"
 #include "interface/shell/file_commands.h"
-#include "interface/shell/state.h"
 #include "project/project_file.h"
 #include "project/results_layout.h"
 

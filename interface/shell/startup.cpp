@@ -2,9 +2,9 @@
 
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
-#include "interface/shell/help.h"
+#include "interface/session/help.h"
+#include "interface/session/state.h"
 #include "interface/shell/options.h"
-#include "interface/shell/state.h"
 
 namespace velmar {
 namespace {

@@ -15,10 +15,10 @@
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
 #include "interface/screens/system.h"
+#include "interface/session/help.h"
+#include "interface/session/state.h"
 #include "interface/shell/about.h"
-#include "interface/shell/help.h"
 #include "interface/shell/startup.h"
-#include "interface/shell/state.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/system_templates.h"
 #include "interface/screens/system.h"
-#include "interface/shell/state.h"
+#include "interface/session/state.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 
 namespace velmar::testing {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "interface/platform/scripted/scripted_ui.h"
-#include "interface/shell/state.h"
+#include "interface/session/state.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar::testing {

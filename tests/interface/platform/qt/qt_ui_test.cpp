@@ -20,7 +20,7 @@
 #include "interface/platform/qt/qt_print_surface.h"
 #include "interface/resources/menu.h"
 #include "interface/resources/templates.h"
-#include "interface/shell/help.h"
+#include "interface/session/help.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 #include "tests/support/temp_dir.h"
 

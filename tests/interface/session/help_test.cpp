@@ -1,4 +1,4 @@
-#include "interface/shell/help.h"
+#include "interface/session/help.h"
 
 #include <fstream>
 

@@ -1,4 +1,4 @@
-#include "interface/shell/help.h"
+#include "interface/session/help.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -11,17 +11,6 @@ namespace velmar {
 namespace {
 
 constexpr int kHelpTextBox = 1130;
-constexpr int kDetailsTextBox = 1015;
-constexpr int kTechnicalReportLink = 1206;
-
-constexpr const char* kDetailedInformation =
-    "The Velmar Screening Model (VELMAR)"
-    " screening model was designed with the objective of"
-    " estimating the Removal Efficiency for a specific"
-    " pollutant by a wetland. The model is a screening-"
-    "level assessment that uses simplified quantitative"
-    " methods that minimize time and effort for the"
-    " end-user.";
 
 std::string NormaliseLineEnds(const std::string& text) {
     std::string out;
@@ -62,15 +51,6 @@ void ShowHelpText(Ui& ui, Owner owner, const std::string& caption, const std::st
             d.SetCaption(caption);
             d.SetText(kHelpTextBox, ReadHelpFile(file).value_or(kNoHelpFile));
         }
-        CloseOnOkOrCancel(d, e);
-    });
-}
-
-void ShowDetailedInformation(Ui& ui, Owner owner) {
-    ui.ShowModal(owner, Template(kDetailedInformationDialog), [&ui](Dialog& d, const DialogEvent& e) {
-        if (e.kind == DialogEvent::Opened) d.SetText(kDetailsTextBox, kDetailedInformation);
-        if (e.kind == DialogEvent::Clicked && e.id == kTechnicalReportLink)
-            ui.OpenDocument(kTechnicalReportDocument);
         CloseOnOkOrCancel(d, e);
     });
 }

@@ -1,4 +1,4 @@
-#include "interface/shell/state.h"
+#include "interface/session/state.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-// The help text window, the Detailed Information window, and the help documents.
+// The help text window: a help file of the Help folder, read-only, over its owner.
 #pragma once
 
 #include <optional>
@@ -15,8 +15,5 @@ std::optional<std::string> ReadHelpFile(const std::string& file);
 
 // Shows a help file in a read-only window with the given caption until the user closes it.
 void ShowHelpText(Ui& ui, Owner owner, const std::string& caption, const std::string& file);
-
-// The Detailed Information window of the About box, with a link to the technical notes.
-void ShowDetailedInformation(Ui& ui, Owner owner);
 
 }  // namespace velmar
