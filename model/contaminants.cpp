@@ -5,6 +5,7 @@
 
 #include "model/conventional.h"
 #include "model/solver.h"
+#include "project/slots.h"
 
 namespace velmar {
 namespace {
@@ -98,23 +99,19 @@ void ComputeContaminants(ModelState& s) {
 }
 
 void ComputeContaminantConcentrations(ModelState& s) {
-    const std::int32_t organic_requested[3] = {s.checked_Contam1OutConc, s.checked_Contam2OutConc,
-                                               s.checked_Contam3OutConc};
-    const double organic_inflow[3] = {s.ContamInConc1, s.ContamInConc2, s.ContamInConc3};
     for (int k = 0; k < 3; ++k) {
-        if (!organic_requested[k]) continue;
-        const double out = s.ContamOutConc[k] = OutflowConcentration(organic_inflow[k], s.RE_Contam[k]);
+        const auto organic = OrganicSlot(s, k);
+        if (!organic.outflow_wanted) continue;
+        const double out = s.ContamOutConc[k] = OutflowConcentration(organic.inflow, s.RE_Contam[k]);
         s.ContamSedConc[k] =
             (s.ContamFd[k] * s.ConVd[k] + s.ContamFp[k] * s.Vs) /
             ((s.ConVd[k] + 0.01 * s.ActiveLayerThickness * s.kdb[k]) * s.ContamFdp[k] + s.ActiveVb + s.Vr) /
             s.ActiveRhoB * out * 1000;
     }
-    const std::int32_t metal_requested[3] = {s.checked_HM1OutConc, s.checked_HM2OutConc,
-                                             s.checked_HM3OutConc};
-    const double metal_inflow[3] = {s.HMInConc1, s.HMInConc2, s.HMInConc3};
     for (int k = 0; k < 3; ++k) {
-        if (!metal_requested[k]) continue;
-        const double out = s.HMOutConc[k] = OutflowConcentration(metal_inflow[k], s.RE_Contam[3 + k]);
+        const auto metal = MetalSlot(s, k);
+        if (!metal.outflow_wanted) continue;
+        const double out = s.HMOutConc[k] = OutflowConcentration(metal.inflow, s.RE_Contam[3 + k]);
         s.HMSedConc[k] = (s.HMFd[k] * s.HMVd[k] + s.HMFp[k] * s.Vs) /
                          (s.HMFdp[k] * s.HMVd[k] + s.ActiveVb + s.Vr) / s.ActiveRhoB * out * 1000;
     }

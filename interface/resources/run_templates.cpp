@@ -22,12 +22,8 @@ struct ResultsColumn {
 };
 
 const ResultsColumn kResultsColumns[] = {
-    {0, 0, {1, 2, 3, 4, 5}},
-    {0, 2, {6, 7, 8, 9, 10}},
-    {6, 0, {11, 12, 13, 17, 18, 19}},
-    {6, 2, {14, 15, 16, 20, 21, 22}},
-    {13, 0, {23, 24, 25, 26, 27}},
-    {13, 2, {28, 29, 30, 31, 32, 33}},
+    {0, 0, {1, 2, 3, 4, 5}},           {0, 2, {6, 7, 8, 9, 10}},      {6, 0, {11, 12, 13, 17, 18, 19}},
+    {6, 2, {14, 15, 16, 20, 21, 22}},  {13, 0, {23, 24, 25, 26, 27}}, {13, 2, {28, 29, 30, 31, 32, 33}},
     {20, 2, {90, 91, 92, 93, 94, 95}},
 };
 
@@ -46,18 +42,22 @@ const Heading kResultsHeadings[] = {
 };
 
 DialogTemplate ResultsTemplate() {
-    DialogTemplate t{.number = kResultsDialog,
-                     .caption = "Volumetric Removal Rate, Removal Efficiency (%), Outflow Concentration Results",
-                     .buttons = ButtonStrip::Right};
+    DialogTemplate t{
+        .number = kResultsDialog,
+        .caption = "Volumetric Removal Rate, Removal Efficiency (%), Outflow Concentration Results",
+        .buttons = ButtonStrip::Right};
     for (const Heading& h : kResultsHeadings) {
         t.controls.push_back({.id = h.id, .kind = K::Label, .text = h.text, .at = {h.row, h.column, 2}});
     }
     for (const ResultsColumn& c : kResultsColumns) {
         int row = c.first_row;
         for (int entry : c.entries) {
-            t.controls.push_back({.id = ResultsLabelId(entry), .kind = K::Label, .at = {row, c.column}, .width = 30});
             t.controls.push_back(
-                {.id = ResultsValueId(entry), .kind = K::ReadOnlyField, .at = {row, c.column + 1}, .width = 10});
+                {.id = ResultsLabelId(entry), .kind = K::Label, .at = {row, c.column}, .width = 30});
+            t.controls.push_back({.id = ResultsValueId(entry),
+                                  .kind = K::ReadOnlyField,
+                                  .at = {row, c.column + 1},
+                                  .width = 10});
             ++row;
         }
     }
@@ -121,7 +121,11 @@ const std::vector<DialogTemplate>& RunTemplates() {
     return templates;
 }
 
-int ResultsLabelId(int entry) { return 3000 + entry; }
-int ResultsValueId(int entry) { return 3100 + entry; }
+int ResultsLabelId(int entry) {
+    return 3000 + entry;
+}
+int ResultsValueId(int entry) {
+    return 3100 + entry;
+}
 
 }  // namespace velmar

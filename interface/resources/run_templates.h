@@ -26,5 +26,4 @@ enum RunControl : int {
 int ResultsLabelId(int entry);
 int ResultsValueId(int entry);
 
-
 }  // namespace velmar

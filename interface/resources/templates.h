@@ -20,7 +20,8 @@ enum TemplateNumber : int {
     kResultsDialog = 208,
 };
 
-// Every template the program holds, in number order.
+// Every hand-laid template the program holds, in number order. The data-entry screens
+// lay out their own templates from their tables (interface/screens/screen_table.h).
 const std::vector<const DialogTemplate*>& AllTemplates();
 
 // The template with this number. Asking for a number the program does not hold is a
@@ -30,6 +31,5 @@ const DialogTemplate& Template(int number);
 // The templates of each family of windows, gathered by AllTemplates.
 const std::vector<DialogTemplate>& ShellTemplates();
 const std::vector<DialogTemplate>& RunTemplates();
-const std::vector<DialogTemplate>& SystemTemplates();
 
 }  // namespace velmar

@@ -1,18 +1,9 @@
 #include "interface/screens/conventions.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "interface/resources/help_topics.h"
-#include "interface/resources/screen_strings.h"
-#include "interface/resources/templates.h"
-#include "interface/session/help.h"
 #include "interface/session/state.h"
 
 namespace velmar {
@@ -20,27 +11,6 @@ namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// The caption of a help topic's window. A screen naming a topic the program does not ship
-// is a programming error.
-const char* HelpCaption(const char* file) {
-    for (const HelpTopic& topic : kHelpTopics) {
-        if (std::strcmp(topic.file, file) == 0) return topic.caption;
-    }
-    std::abort();
-}
-
-// Events that writing to a control can raise, as opposed to the user's commands.
-bool IsChangeEvent(const DialogEvent& e) {
-    switch (e.kind) {
-        case DialogEvent::FieldEntered:
-        case DialogEvent::FieldLeft:
-        case DialogEvent::TextEdited:
-        case DialogEvent::ItemChanged:
-        case DialogEvent::Spin: return true;
-        default: return false;
-    }
 }
 
 }  // namespace
@@ -108,90 +78,6 @@ std::string FormatNumberText(double value) {
     return mantissa + 'e' + exponent;
 }
 
-void FillNumbers(Dialog& d, const ProjectRecord& r, std::span<const NumberField> fields) {
-    for (const NumberField& f : fields) {
-        if (f.enabled_when) d.Enable(f.id, r.*f.enabled_when != 0);
-        d.SetText(f.id, FormatNumberText(r.*f.copy));
-    }
-}
-
-bool ReadNumbers(const Dialog& d, ProjectRecord& r, std::span<const NumberField> fields,
-                 DisabledFields disabled) {
-    for (const NumberField& f : fields) {
-        const bool enabled = d.IsEnabled(f.id);
-        if (!enabled && disabled == DisabledFields::Skip) continue;
-        const std::optional<double> value = NumberTextValue(d.Text(f.id));
-        if (value) {
-            r.*f.copy = *value;
-        } else if (enabled || disabled == DisabledFields::Read) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void RejectInput(Dialog& d, const ProjectRecord& r, std::span<const NumberField> fields) {
-    ScreenMessage(d, kInvalidInput, kInvalidInputCaption);
-    FillNumbers(d, r, fields);
-}
-
-void FillRadioGroup(Dialog& d, const ProjectRecord& r, std::span<const RadioButton> group) {
-    for (const RadioButton& b : group) d.SetChecked(b.id, false);
-    auto chosen =
-        std::find_if(group.begin(), group.end(), [&r](const RadioButton& b) { return r.*b.copy == 1; });
-    if (chosen != group.end()) d.SetChecked(chosen->id, true);
-}
-
-void ReadRadioGroup(const Dialog& d, ProjectRecord& r, std::span<const RadioButton> group) {
-    for (const RadioButton& b : group) r.*b.copy = d.Checked(b.id) ? 1 : 0;
-}
-
-bool OneOptionChosen(Dialog& d, const ProjectRecord& r, std::span<const RadioButton> group) {
-    int chosen = 0;
-    for (const RadioButton& b : group) chosen += r.*b.copy;
-    if (chosen == 1) return true;
-    ScreenMessage(d, kChooseOneOption, kChooseOneOptionCaption);
-    return false;
-}
-
-void FillCheckList(Dialog& d, int list, const ProjectRecord& r, std::span<const CheckItem> items) {
-    std::vector<std::string> texts;
-    for (const CheckItem& item : items) texts.emplace_back(item.text);
-    d.SetItems(list, texts);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        d.SetItemChecked(list, static_cast<int>(i), r.*items[i].copy != 0);
-    }
-}
-
-void ReadCheckList(const Dialog& d, int list, ProjectRecord& r, std::span<const CheckItem> items) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        r.*items[i].copy = d.ItemChecked(list, static_cast<int>(i)) ? 1 : 0;
-    }
-}
-
-int CountChosen(const ProjectRecord& r, std::span<const CheckItem> items) {
-    int chosen = 0;
-    for (const CheckItem& item : items) chosen += r.*item.copy;
-    return chosen;
-}
-
-DialogProc ScreenProc(const Screen& screen) {
-    auto busy = std::make_shared<bool>(false);  // the screen's procedure is handling an event
-    return [screen, busy](Dialog& d, const DialogEvent& e) {
-        if (*busy && IsChangeEvent(e)) return;  // raised by the procedure's own writes
-        *busy = true;
-        screen.proc(d, e);
-        *busy = false;
-        if (e.kind == DialogEvent::Clicked && e.id == screen.help_button) {
-            ShowHelpText(d.ui(), d, HelpCaption(screen.help_file), screen.help_file);
-        }
-    };
-}
-
-bool ShowScreen(Ui& ui, Owner owner, const Screen& screen) {
-    return ui.ShowModal(owner, Template(screen.template_number), ScreenProc(screen)) == kAccepted;
-}
-
 void Accept(Dialog& d) {
     Shell().changes = true;
     d.End(kAccepted);
@@ -205,7 +91,7 @@ void ChainTo(Dialog& d, bool (*show_next)(Ui&, Owner)) {
     if (show_next(d.ui(), d)) Accept(d);
 }
 
-void ScreenMessage(Dialog& d, const char* text, const char* caption) {
+void ScreenMessage(Dialog& d, const std::string& text, const std::string& caption) {
     d.ui().MessageBox(d, text, caption, Buttons::Ok);
 }
 

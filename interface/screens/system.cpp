@@ -1,13 +1,16 @@
 #include "interface/screens/system.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <string>
 
 #include "interface/resources/screen_strings.h"
-#include "interface/resources/system_templates.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/conventions.h"
 #include "interface/screens/record_defaults.h"
+#include "interface/screens/screen_table.h"
 #include "interface/session/state.h"
+#include "project/slots.h"
 #include "project/system_formulas.h"
 
 namespace velmar {
@@ -21,230 +24,216 @@ constexpr double kCentimetresPerMetre = 100.0;
 // A temperature change of no more than this counts as none.
 constexpr double kTemperatureTolerance = 0.000001;
 
+// The contaminant screens recompute their sediment-water mass transfer velocities, which
+// depend on the water's viscosity (so its temperature) and on the mean velocity.
+void SetRecalcFlags(R& r) {
+    for (int k = 0; k < 3; ++k) OrganicSlot(r, k).recalc_vd = MetalSlot(r, k).recalc_vd = 1;
+}
+
 // ---- Geometry selection ----
 
-constexpr CheckItem kVolumeAreaDepth[] = {
-    {"Volume", &R::checked_Volume_temp, &R::checked_Volume},
-    {"Area", &R::checked_Area_temp, &R::checked_Area},
-    {"Depth", &R::checked_Depth_temp, &R::checked_Depth},
-};
-constexpr CheckItem kLengthWidth[] = {
-    {"Length", &R::checked_Length_temp, &R::checked_Length},
-    {"Width", &R::checked_Width_temp, &R::checked_Width},
+using namespace geometry_selection;
+
+constexpr Row kGeometryRows[] = {
+    Text(kSelectTwoLabel, "Select 2 of the following:"),
+    ListItem(kVolumeAreaDepthList, "Volume", &R::checked_Volume_temp, &R::checked_Volume),
+    ListItem(kVolumeAreaDepthList, "Area", &R::checked_Area_temp, &R::checked_Area),
+    ListItem(kVolumeAreaDepthList, "Depth", &R::checked_Depth_temp, &R::checked_Depth),
+    Text(kSelectOneLabel, "Select 1 of the following:"),
+    ListItem(kLengthWidthList, "Length", &R::checked_Length_temp, &R::checked_Length),
+    ListItem(kLengthWidthList, "Width", &R::checked_Width_temp, &R::checked_Width),
 };
 
 // Run before the selection screen handles any event: the mark of an accepted selection
 // lasts only while its chain is open, and after New or Open the first event brings in the
 // start-up system values.
-void BeginGeometryEvent(R& r) {
-    r.VAH_Entered = 0;
-    if (r.start_up_with_defaults) {
-        ApplySystemDefaults(r);
-        r.start_up_with_defaults = 0;
+void BeginGeometryEvent(ScreenContext& c, const DialogEvent&) {
+    c.r.VAH_Entered = 0;
+    if (c.r.start_up_with_defaults) {
+        ApplySystemDefaults(c.r);
+        c.r.start_up_with_defaults = 0;
     }
 }
 
-void AcceptGeometryChoice(Dialog& d, R& r) {
-    ReadCheckList(d, kVolumeAreaDepthList, r, kVolumeAreaDepth);
-    ReadCheckList(d, kLengthWidthList, r, kLengthWidth);
-    if (CountChosen(r, kVolumeAreaDepth) != 2) {
-        ScreenMessage(d, kChooseTwoDimensions, kInvalidSelectionsCaption);
-    } else if (CountChosen(r, kLengthWidth) != 1) {
-        ScreenMessage(d, kChooseOneDimension, kInvalidSelectionsCaption);
-    } else {
-        Commit(r, kVolumeAreaDepth);
-        Commit(r, kLengthWidth);
-        r.VAH_Entered = 1;
-        ChainTo(d, ShowSystemProperties);
-    }
+// The lists show the committed choice.
+void OpenGeometrySelection(ScreenContext& c) {
+    RevertGeometryChoice(c.r);
 }
 
-void GeometrySelectionProc(Dialog& d, const DialogEvent& e) {
-    R& r = Project();
-    BeginGeometryEvent(r);
-    switch (e.kind) {
-        case DialogEvent::Opened:
-            RevertGeometryChoice(r);  // the lists show the committed choice
-            FillCheckList(d, kVolumeAreaDepthList, r, kVolumeAreaDepth);
-            FillCheckList(d, kLengthWidthList, r, kLengthWidth);
-            break;
-        case DialogEvent::Ok: AcceptGeometryChoice(d, r); break;
-        case DialogEvent::Cancel:
-            RevertGeometryChoice(r);
-            Dismiss(d);
-            break;
-        default: break;
+bool TwoDimensionsAndOneExtent(ScreenContext& c) {
+    const R& r = c.r;
+    if (r.checked_Volume_temp + r.checked_Area_temp + r.checked_Depth_temp != 2) {
+        c.Message(kChooseTwoDimensions, kInvalidSelectionsCaption);
+        return false;
     }
+    if (r.checked_Length_temp + r.checked_Width_temp != 1) {
+        c.Message(kChooseOneDimension, kInvalidSelectionsCaption);
+        return false;
+    }
+    return true;
+}
+
+void MarkGeometryChosen(ScreenContext& c) {
+    c.r.VAH_Entered = 1;
 }
 
 // ---- System properties ----
 
+using namespace system_properties;
+
 // The dimensions the user did not choose are shown disabled with their computed values.
-constexpr NumberField kPropertyFields[] = {
-    {kTemperatureField, &R::temperature_temp, &R::temperature},
-    {kWidthField, &R::width_temp, &R::width, &R::checked_Width_temp},
-    {kLengthField, &R::length_temp, &R::length, &R::checked_Length_temp},
-    {kVolumeField, &R::volume_temp, &R::volume, &R::checked_Volume_temp},
-    {kAreaField, &R::area_temp, &R::area, &R::checked_Area_temp},
-    {kDepthField, &R::depth_temp, &R::depth, &R::checked_Depth_temp},
-    {kFlowField, &R::flow_temp, &R::flow},
+constexpr Row kPropertyRows[] = {
+    Number(kTemperatureField, "Avg. Annual Temp (Deg. C)", &R::temperature_temp, &R::temperature),
+    Number(kWidthField, "Avg. Annual Width (m)", &R::width_temp, &R::width)
+        .EnabledWhen(IsSet<&R::checked_Width_temp>),
+    Number(kLengthField, "Avg. Length (m)", &R::length_temp, &R::length)
+        .EnabledWhen(IsSet<&R::checked_Length_temp>),
+    Number(kVolumeField, "Avg. Annual Volume (m^3)", &R::volume_temp, &R::volume)
+        .EnabledWhen(IsSet<&R::checked_Volume_temp>),
+    Number(kAreaField, "Avg. Annual Area (m^2)", &R::area_temp, &R::area)
+        .EnabledWhen(IsSet<&R::checked_Area_temp>),
+    Number(kDepthField, "Avg. Annual Depth (m)", &R::depth_temp, &R::depth)
+        .EnabledWhen(IsSet<&R::checked_Depth_temp>),
+    Number(kFlowField, "Avg. Annual Flow (cms)", &R::flow_temp, &R::flow),
 };
 
-// The mark a dimension field sets once the user has left it holding a valid value.
-struct EnteredMark {
+// A dimension of the wetland: its field, whether the user chose it, and the mark set once
+// the user has left its field holding a valid value.
+struct Dimension {
     int field;
-    FlagMember mark;
+    FlagMember chosen;
+    FlagMember entered;
 };
-constexpr EnteredMark kEnteredMarks[] = {
-    {kWidthField, &R::width_entered}, {kLengthField, &R::length_entered}, {kVolumeField, &R::volume_entered},
-    {kAreaField, &R::area_entered},   {kDepthField, &R::depth_entered},
+constexpr Dimension kDimensions[] = {
+    {kWidthField, &R::checked_Width, &R::width_entered},
+    {kLengthField, &R::checked_Length, &R::length_entered},
+    {kVolumeField, &R::checked_Volume, &R::volume_entered},
+    {kAreaField, &R::checked_Area, &R::area_entered},
+    {kDepthField, &R::checked_Depth, &R::depth_entered},
 };
 
-// The contaminant screens recompute their sediment-water mass transfer velocities, which
-// depend on the water's viscosity (so its temperature) and on the mean velocity.
-void SetRecalcFlags(R& r) {
-    r.recalc_convd1 = r.recalc_convd2 = r.recalc_convd3 = 1;
-    r.recalc_hmvd1 = r.recalc_hmvd2 = r.recalc_hmvd3 = 1;
+const Row& PropertyRow(int field) {
+    return *std::find_if(std::begin(kPropertyRows), std::end(kPropertyRows),
+                         [field](const Row& row) { return row.id == field; });
 }
 
-// A computed dimension can be out of range (a depth of 0 makes the area infinite); its
-// disabled field is then passed over rather than blocking the screen.
-bool ReadProperties(const Dialog& d, R& r) {
-    return ReadNumbers(d, r, kPropertyFields, DisabledFields::StoreValid);
+void OpenProperties(ScreenContext& c) {
+    R& r = c.r;
+    r.detention_time_temp = r.detention_time;
+    r.mean_velocity_temp = r.mean_velocity;
+    r.mean_vel_cms_temp = r.mean_vel_cms;
+    RecomputeGeometry(r);
 }
 
-void PropertyFieldLeft(Dialog& d, R& r, int field) {
-    if (!ReadProperties(d, r)) {
-        FillNumbers(d, r, kPropertyFields);  // the bad text gives way to the last valid value
+// A field left holding an invalid number is not silently put back: the user is told, as
+// on the data screens, before the last valid value returns.
+void PropertyFieldLeft(ScreenContext& c, int field) {
+    R& r = c.r;
+    if (!c.Read()) {
+        c.Message(kInvalidInput, kInvalidInputCaption);
+        c.Fill();
         return;
     }
     if (field == kTemperatureField && std::abs(r.temperature_temp - r.temp_check) > kTemperatureTolerance) {
         r.temp_check = r.temperature_temp;
         SetRecalcFlags(r);
     }
-    for (const EnteredMark& m : kEnteredMarks) {
-        if (m.field == field) r.*m.mark = 1;
+    for (const Dimension& m : kDimensions) {
+        if (m.field == field) r.*m.entered = 1;
     }
     RecomputeGeometry(r);
-    FillNumbers(d, r, kPropertyFields);
+    c.Fill();
 }
 
-void AcceptProperties(Dialog& d, R& r) {
-    if (!ReadProperties(d, r)) {
-        FillNumbers(d, r, kPropertyFields);
-        return;
+// A wetland whose chosen dimensions are not all above zero, or whose derived dimensions
+// overflow, has no meaningful area, length or residence time: it is refused here rather
+// than carried, infinite, into the next screen and the model.
+bool DimensionsArePositiveAndFinite(ScreenContext& c) {
+    R& r = c.r;
+    RecomputeGeometry(r);
+    std::string refused;
+    for (const Dimension& m : kDimensions) {
+        const Row& row = PropertyRow(m.field);
+        if (refused.empty() && r.*m.chosen && !(row.real.In(r, 0) > 0)) {
+            refused = std::string(row.label) + " must be greater than 0.";
+        }
     }
-    Commit(r, kPropertyFields);
-    for (const EnteredMark& m : kEnteredMarks) r.*m.mark = 0;
+    for (const Dimension& m : kDimensions) {
+        const Row& row = PropertyRow(m.field);
+        if (refused.empty() && !std::isfinite(row.real.In(r, 0))) {
+            refused = std::string(row.label) + " cannot be computed from these values.";
+        }
+    }
+    if (refused.empty()) return true;
+    c.Message(refused, kInvalidInputCaption);
+    c.Fill();
+    return false;
+}
+
+void AcceptProperties(ScreenContext& c) {
+    R& r = c.r;
+    for (const Dimension& m : kDimensions) r.*m.entered = 0;
     r.System_Properties_Selection_Made = 1;
     DeriveSystemValues(r);
-    ChainTo(d, ShowSystemContinued);
 }
 
-void CancelProperties(Dialog& d, R& r) {
-    Revert(r, kPropertyFields);
+void CancelProperties(ScreenContext& c) {
+    R& r = c.r;
     r.detention_time_temp = r.detention_time;
     r.mean_vel_cms_temp = r.mean_vel_cms;
     r.mean_velocity = r.mean_velocity_temp = r.mean_vel_cms * kMetresPerCentimetre;
-    Dismiss(d);
-}
-
-void SystemPropertiesProc(Dialog& d, const DialogEvent& e) {
-    R& r = Project();
-    switch (e.kind) {
-        case DialogEvent::Opened:
-            r.detention_time_temp = r.detention_time;
-            r.mean_velocity_temp = r.mean_velocity;
-            r.mean_vel_cms_temp = r.mean_vel_cms;
-            RecomputeGeometry(r);
-            FillNumbers(d, r, kPropertyFields);
-            break;
-        case DialogEvent::FieldEntered: d.SelectAllText(e.id); break;
-        case DialogEvent::FieldLeft: PropertyFieldLeft(d, r, e.id); break;
-        case DialogEvent::Ok: AcceptProperties(d, r); break;
-        case DialogEvent::Cancel: CancelProperties(d, r); break;
-        default: break;
-    }
 }
 
 // ---- Continuation ----
 
+using namespace system_continued;
+
 // The ratio and the residence time are shown as determined and read back as shown.
-constexpr NumberField kContinuedFields[] = {
-    {kRatioField, &R::RatioLoW},
-    {kResidenceTimeField, &R::HydResidenceTime},
-    {kMeanVelocityField, &R::mean_vel_cms_temp, &R::mean_vel_cms},
-    {kDetentionTimeField, &R::detention_time_temp, &R::detention_time},
-};
-constexpr RadioButton kGradientButtons[] = {
-    {kLongitudinalButton, &R::longitudinal_calc_re},
-    {kFullyMixedButton, &R::mixed_clac_re},
+constexpr Row kContinuedRows[] = {
+    GroupBox(kDeterminedGroup, "The follwing were determined"),
+    Computed(kRatioField, "Ratio L/W:", &R::RatioLoW).ReadBack().In(kDeterminedGroup),
+    Computed(kResidenceTimeField, "Hydraulic Residence Time (days):", &R::HydResidenceTime)
+        .ReadBack()
+        .In(kDeterminedGroup),
+    GroupBox(kSuggestedGroup, "The following are suggested based on caclulations"),
+    Number(kMeanVelocityField, "Mean Velocity of Flow (cm/s):", &R::mean_vel_cms_temp, &R::mean_vel_cms)
+        .In(kSuggestedGroup),
+    Number(kDetentionTimeField, "Detention Time (days):", &R::detention_time_temp, &R::detention_time)
+        .In(kSuggestedGroup),
+    GroupBox(kGradientGroup, "Spatial Gradients"),
+    Radio(kLongitudinalButton, "Longitudinal Gradients", &R::longitudinal_calc_re).In(kGradientGroup),
+    Radio(kFullyMixedButton, "Fully Mixed", &R::mixed_clac_re).In(kGradientGroup).BesidePrevious(),
 };
 
-void FillContinued(Dialog& d, const R& r) {
-    FillNumbers(d, r, kContinuedFields);
-    FillRadioGroup(d, r, kGradientButtons);
+void OpenContinued(ScreenContext& c) {
+    DeriveSystemValues(c.r);
 }
 
-bool ReadContinued(const Dialog& d, R& r) {
-    if (!ReadNumbers(d, r, kContinuedFields)) return false;
-    ReadRadioGroup(d, r, kGradientButtons);
-    return true;
-}
-
-void MeanVelocityLeft(Dialog& d, R& r) {
-    if (!ReadContinued(d, r)) return;
-    r.mean_velocity_temp = r.mean_vel_cms_temp * kMetresPerCentimetre;
-    SetRecalcFlags(r);
-    FillContinued(d, r);
+void ContinuedFieldLeft(ScreenContext& c, int field) {
+    if (field != kMeanVelocityField || !c.Read()) return;
+    c.r.mean_velocity_temp = c.r.mean_vel_cms_temp * kMetresPerCentimetre;
+    SetRecalcFlags(c.r);
+    c.Fill();
 }
 
 // A click on either gradient button suggests the detention time anew, replacing a typed one.
-void GradientClicked(Dialog& d, R& r) {
+void GradientClicked(ScreenContext& c, int id) {
+    if (id != kLongitudinalButton && id != kFullyMixedButton) return;
+    R& r = c.r;
     const int was_mixed = r.mixed_clac_re;
-    if (!ReadContinued(d, r)) return;
+    if (!c.Read()) return;
     if (r.mixed_clac_re != was_mixed) DeriveSystemValues(r);
     SuggestDetentionTime(r);
-    FillContinued(d, r);
+    c.Fill();
 }
 
-void AcceptContinued(Dialog& d, R& r) {
-    if (!ReadContinued(d, r)) return;
-    Commit(r, kContinuedFields);
-    r.mean_velocity = r.mean_velocity_temp = r.mean_vel_cms_temp * kMetresPerCentimetre;
-    Accept(d);
+void AcceptContinued(ScreenContext& c) {
+    c.r.mean_velocity = c.r.mean_velocity_temp = c.r.mean_vel_cms_temp * kMetresPerCentimetre;
 }
 
-void SystemContinuedProc(Dialog& d, const DialogEvent& e) {
-    R& r = Project();
-    switch (e.kind) {
-        case DialogEvent::Opened:
-            DeriveSystemValues(r);
-            FillContinued(d, r);
-            break;
-        case DialogEvent::FieldEntered: d.SelectAllText(e.id); break;
-        case DialogEvent::FieldLeft:
-            if (e.id == kMeanVelocityField) MeanVelocityLeft(d, r);
-            break;
-        case DialogEvent::Clicked:
-            if (e.id == kLongitudinalButton || e.id == kFullyMixedButton) GradientClicked(d, r);
-            break;
-        case DialogEvent::Ok: AcceptContinued(d, r); break;
-        case DialogEvent::Cancel:
-            Revert(r, kContinuedFields);
-            r.mean_velocity_temp = r.mean_velocity;
-            Dismiss(d);
-            break;
-        default: break;
-    }
+void CancelContinued(ScreenContext& c) {
+    c.r.mean_velocity_temp = c.r.mean_velocity;
 }
-
-constexpr Screen kGeometrySelection{kGeometrySelectionScreen, kGeometryHelp, "system_data.txt",
-                                    GeometrySelectionProc};
-constexpr Screen kSystemProperties{kSystemPropertiesScreen, kPropertiesHelp, "sys1_data.txt",
-                                   SystemPropertiesProc};
-constexpr Screen kSystemContinued{kSystemContinuedScreen, kContinuedHelp, "sys2_data.txt",
-                                  SystemContinuedProc};
 
 // The nominal residence time V/Q in days.
 double NominalDays(const R& r) {
@@ -253,9 +242,58 @@ double NominalDays(const R& r) {
 
 }  // namespace
 
+const DataScreen kGeometrySelection{
+    .number = kGeometrySelectionScreen,
+    .caption = "Volume/Area/Depth & Length/Width Selection Screen",
+    .rows = kGeometryRows,
+    .help_button = kGeometryHelp,
+    .help_file = "system_data.txt",
+    .on_event = BeginGeometryEvent,
+    .on_open = OpenGeometrySelection,
+    .validate = TwoDimensionsAndOneExtent,
+    .after_commit = MarkGeometryChosen,
+    .next = ShowSystemProperties,
+};
+
+// A computed dimension can be out of range (a depth of 0 makes the area infinite); its
+// disabled field is then passed over rather than blocking the screen.
+const DataScreen kSystemProperties{
+    .number = kSystemPropertiesScreen,
+    .caption = "System Property Data Entry Screen",
+    .rows = kPropertyRows,
+    .help_button = kPropertiesHelp,
+    .help_file = "sys1_data.txt",
+    .disabled = DisabledFields::StoreValid,
+    .on_invalid = OnInvalid::Refill,
+    .on_open = OpenProperties,
+    .on_field_left = PropertyFieldLeft,
+    .validate = DimensionsArePositiveAndFinite,
+    .after_commit = AcceptProperties,
+    .next = ShowSystemContinued,
+    .on_cancel = CancelProperties,
+};
+
+// The continuation's labels share a width, so that its two groups line up their fields.
+const DataScreen kSystemContinued{
+    .number = kSystemContinuedScreen,
+    .caption = "System Properties - Continued",
+    .rows = kContinuedRows,
+    .help_button = kContinuedHelp,
+    .help_file = "sys2_data.txt",
+    .label_width = 36,
+    .disabled = DisabledFields::Read,
+    .on_invalid = OnInvalid::Stay,
+    .on_open = OpenContinued,
+    .on_field_left = ContinuedFieldLeft,
+    .on_click = GradientClicked,
+    .after_commit = AcceptContinued,
+    .on_cancel = CancelContinued,
+};
+
 void RevertGeometryChoice(ProjectRecord& r) {
-    Revert(r, kVolumeAreaDepth);
-    Revert(r, kLengthWidth);
+    for (const Row& row : kGeometryRows) {
+        if (row.flag_value) row.flag.In(r, 0) = row.flag_value.In(r, 0);
+    }
 }
 
 bool ShowGeometrySelection(Ui& ui, Owner owner) {

@@ -10,8 +10,6 @@
 namespace velmar {
 namespace {
 
-constexpr int kHelpTextBox = 1130;
-
 std::string NormaliseLineEnds(const std::string& text) {
     std::string out;
     out.reserve(text.size());

@@ -14,7 +14,7 @@
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
-#include "interface/screens/system.h"
+#include "interface/screens/registry.h"
 #include "interface/session/help.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
@@ -30,7 +30,7 @@ void Save(QWidget& widget, const QString& path) {
     if (!widget.grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
 }
 
-// Templates whose windows the shell fills with their real texts; the others show the
+// Hand-laid templates whose windows the shell fills with their real texts; the others show the
 // template as it stands. The results screen shows a run's results when the folder holds
 // a Results.txt (run `./velmar examples/typical.inp` there first).
 const std::map<int, std::function<void(Ui&)>> kOpeners = {
@@ -40,9 +40,6 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kHelpTextDialog,
      [](Ui& ui) { ShowHelpText(ui, kNoOwner, "Total Coliform Bacteria (TCB) Data Entry Help", "tcb.txt"); }},
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
-    {kGeometrySelectionScreen, [](Ui& ui) { ShowGeometrySelection(ui, kNoOwner); }},
-    {kSystemPropertiesScreen, [](Ui& ui) { ShowSystemProperties(ui, kNoOwner); }},
-    {kSystemContinuedScreen, [](Ui& ui) { ShowSystemContinued(ui, kNoOwner); }},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width
@@ -80,6 +77,8 @@ int main(int argc, char** argv) {
             ui.ShowModal(kNoOwner, *dialog, [](Dialog&, const DialogEvent&) {});
         }
     }
+    // The data-entry screens, filled from the sample project as a user would see them.
+    for (const DataScreen* screen : AllScreens()) ShowScreen(ui, kNoOwner, *screen);
 
     MainWindow window(VelmarMainWindow(ui, {0, 0}));
     Save(window, out.filePath("main-window.png"));

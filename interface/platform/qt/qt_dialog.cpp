@@ -6,13 +6,13 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "interface/platform/qt/controls.h"
 
@@ -129,7 +129,11 @@ QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
         case ControlKind::ReadOnlyField:
         case ControlKind::TextField: {
             auto* field = new QLineEdit(text, parent);
-            field->setReadOnly(control.kind == ControlKind::ReadOnlyField);
+            if (control.kind == ControlKind::ReadOnlyField) {
+                // A value to read and copy, not to edit: normal text, skipped by Tab.
+                field->setReadOnly(true);
+                field->setFocusPolicy(Qt::ClickFocus);
+            }
             if (control.width > 0) field->setMinimumWidth(CharactersWide(field, control.width));
             return field;
         }

@@ -104,6 +104,13 @@ ScriptedUi::Step ScriptedUi::Next(StepKind wanted, const std::string& shown) {
 int ScriptedUi::ShowModal(Owner, const DialogTemplate& dialog, const DialogProc& proc) {
     const std::string shown = "dialog " + std::to_string(dialog.number);
     dialogs_shown_.push_back(dialog.number);
+    if (Dismissing()) {
+        ScriptedDialog live(*this, dialog, proc);
+        live.Open();
+        live.UserEscape();
+        if (!live.ended()) throw ScriptError(shown + " does not close on Escape");
+        return live.result();
+    }
     const Step expected = Next(StepKind::Dialog, shown);
     if (expected.number != dialog.number) {
         throw ScriptError("the program showed " + shown + ", but the script expects dialog " +
@@ -112,6 +119,11 @@ int ScriptedUi::ShowModal(Owner, const DialogTemplate& dialog, const DialogProc&
     ScriptedDialog live(*this, dialog, proc);
     live.Open();
     while (!live.ended()) {
+        if (Dismissing()) {
+            live.UserEscape();
+            if (!live.ended()) throw ScriptError(shown + " does not close on Escape");
+            break;
+        }
         if (script_.empty()) throw ScriptError(shown + " is still open, but the script has ended");
         Step step = std::move(script_.front());
         if (step.kind == StepKind::Dialog) {
@@ -144,6 +156,7 @@ void ScriptedUi::Play(ScriptedDialog& dialog, const Step& step) {
 Answer ScriptedUi::MessageBox(Owner owner, const std::string& text, const std::string& caption,
                               Buttons buttons) {
     messages_.push_back({owner.kind(), text, caption, buttons});
+    if (Dismissing()) return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     const std::string shown = "the message \"" + text + "\" (\"" + caption + "\")";
     const Step step = Next(StepKind::Message, shown);
     if (step.text != text || step.caption != caption) {
@@ -160,6 +173,7 @@ Answer ScriptedUi::MessageBox(Owner owner, const std::string& text, const std::s
 std::optional<std::string> ScriptedUi::FileDialog(bool save, Owner owner, const FileFilter& filter,
                                                   const std::string& initial_name) {
     file_dialogs_.push_back({save, owner.kind(), filter, initial_name});
+    if (Dismissing()) return std::nullopt;
     return Next(save ? StepKind::SaveFile : StepKind::OpenFile, save ? "the save dialog" : "the open dialog")
         .choice;
 }
@@ -175,6 +189,7 @@ std::optional<std::string> ScriptedUi::AskSaveFileName(Owner owner, const FileFi
 }
 
 std::unique_ptr<PrintSurface> ScriptedUi::BeginPrint(Owner, const std::string& document_name) {
+    if (Dismissing()) return nullptr;
     if (!Next(StepKind::Print, "the print dialog for \"" + document_name + "\"").flag) return nullptr;
     return std::make_unique<ScriptedPrintSurface>(printed_);
 }

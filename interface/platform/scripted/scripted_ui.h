@@ -49,6 +49,12 @@ public:
     // True when every step of the script has been played.
     bool ScriptDone() const { return script_.empty(); }
 
+    // Once the script has ended, a user who wants out: every dialog then shown, or still
+    // open, is cancelled with Escape, every message box answered with its OK or Cancel
+    // button, and every file or print dialog cancelled. For tests that drive a screen into
+    // chains and messages they do not script one by one.
+    void DismissWhenScriptEnds() { dismiss_unscripted_ = true; }
+
     struct MessageRecord {
         Owner::Kind owner;
         std::string text;
@@ -139,6 +145,7 @@ private:
 
     ScriptedUi& Add(Step step);
     Step Next(StepKind wanted, const std::string& shown);
+    bool Dismissing() const { return dismiss_unscripted_ && script_.empty(); }
     void Play(ScriptedDialog& dialog, const Step& step);
     std::optional<std::string> FileDialog(bool save, Owner owner, const FileFilter& filter,
                                           const std::string& initial_name);
@@ -155,6 +162,7 @@ private:
     int option_reads_ = 0;
     int option_writes_ = 0;
     int close_requests_ = 0;
+    bool dismiss_unscripted_ = false;
 };
 
 }  // namespace velmar

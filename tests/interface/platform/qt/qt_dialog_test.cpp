@@ -14,6 +14,7 @@
 #include "interface/platform/qt/controls.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/registry.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 #include "tests/interface/support/sample_dialog.h"
 
@@ -31,6 +32,7 @@ protected:
 
 TEST_F(QtDialogs, EveryTemplateBuildsWithEachControlAsDeclared) {
     std::vector<const DialogTemplate*> all = AllTemplates();
+    for (const DataScreen* screen : AllScreens()) all.push_back(&ScreenTemplate(*screen));
     all.push_back(&kEveryKind);
     for (const DialogTemplate* t : all) {
         QtDialog d(ui, nullptr, *t, record);

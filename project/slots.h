@@ -1,0 +1,90 @@
+// The contaminant slots: up to three organic chemicals (or short-lived radionuclides) and
+// up to three heavy metals (or long-lived radionuclides). Most of a slot's values are
+// element k of a three-slot array (Kds[k], HMVd[k] ...); the rest are numbered fields of
+// the record (TauCompName1, ContamInConc2, recalc_hmvd3 ...). This view maps the numbered
+// fields to their slot, once, for the engine, the screens and the results alike.
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+#include "project/record.h"
+
+namespace velmar {
+
+using RealMember = double ProjectRecord::*;
+using FlagMember = std::int32_t ProjectRecord::*;
+using NameMember = NameText ProjectRecord::*;
+
+// The numbered fields of one slot.
+struct SlotFields {
+    NameMember name;
+    NameMember name_temp;
+    RealMember inflow;  // inflow concentration (mg/L)
+    RealMember inflow_temp;
+    FlagMember outflow_wanted;  // the outflow and sediment concentrations are to be computed
+    FlagMember outflow_wanted_temp;
+    FlagMember recalc_vd;  // the sediment-water mass transfer velocity is to be recalculated
+};
+
+using SlotTable = SlotFields[3];
+
+// clang-format off
+inline constexpr SlotTable kOrganicSlots = {
+    {&ProjectRecord::TauCompName1, &ProjectRecord::TauCompName1_temp, &ProjectRecord::ContamInConc1,
+     &ProjectRecord::ContamInConc1_temp, &ProjectRecord::checked_Contam1OutConc,
+     &ProjectRecord::checked_Contam1OutConc_temp, &ProjectRecord::recalc_convd1},
+    {&ProjectRecord::TauCompName2, &ProjectRecord::TauCompName2_temp, &ProjectRecord::ContamInConc2,
+     &ProjectRecord::ContamInConc2_temp, &ProjectRecord::checked_Contam2OutConc,
+     &ProjectRecord::checked_Contam2OutConc_temp, &ProjectRecord::recalc_convd2},
+    {&ProjectRecord::TauCompName3, &ProjectRecord::TauCompName3_temp, &ProjectRecord::ContamInConc3,
+     &ProjectRecord::ContamInConc3_temp, &ProjectRecord::checked_Contam3OutConc,
+     &ProjectRecord::checked_Contam3OutConc_temp, &ProjectRecord::recalc_convd3},
+};
+inline constexpr SlotTable kMetalSlots = {
+    {&ProjectRecord::HMName1, &ProjectRecord::HMName1_temp, &ProjectRecord::HMInConc1,
+     &ProjectRecord::HMInConc1_temp, &ProjectRecord::checked_HM1OutConc,
+     &ProjectRecord::checked_HM1OutConc_temp, &ProjectRecord::recalc_hmvd1},
+    {&ProjectRecord::HMName2, &ProjectRecord::HMName2_temp, &ProjectRecord::HMInConc2,
+     &ProjectRecord::HMInConc2_temp, &ProjectRecord::checked_HM2OutConc,
+     &ProjectRecord::checked_HM2OutConc_temp, &ProjectRecord::recalc_hmvd2},
+    {&ProjectRecord::HMName3, &ProjectRecord::HMName3_temp, &ProjectRecord::HMInConc3,
+     &ProjectRecord::HMInConc3_temp, &ProjectRecord::checked_HM3OutConc,
+     &ProjectRecord::checked_HM3OutConc_temp, &ProjectRecord::recalc_hmvd3},
+};
+// clang-format on
+
+// The numbered fields of slot k (0 to 2) of a record, by reference.
+template <typename Record>
+struct SlotView {
+    template <typename T>
+    using Ref = std::conditional_t<std::is_const_v<Record>, const T&, T&>;
+
+    Ref<NameText> name;
+    Ref<NameText> name_temp;
+    Ref<double> inflow;
+    Ref<double> inflow_temp;
+    Ref<std::int32_t> outflow_wanted;
+    Ref<std::int32_t> outflow_wanted_temp;
+    Ref<std::int32_t> recalc_vd;
+
+    SlotView(Record& r, const SlotFields& f)
+        : name(r.*f.name),
+          name_temp(r.*f.name_temp),
+          inflow(r.*f.inflow),
+          inflow_temp(r.*f.inflow_temp),
+          outflow_wanted(r.*f.outflow_wanted),
+          outflow_wanted_temp(r.*f.outflow_wanted_temp),
+          recalc_vd(r.*f.recalc_vd) {}
+};
+
+template <typename Record>
+SlotView<Record> OrganicSlot(Record& r, int k) {
+    return {r, kOrganicSlots[k]};
+}
+template <typename Record>
+SlotView<Record> MetalSlot(Record& r, int k) {
+    return {r, kMetalSlots[k]};
+}
+
+}  // namespace velmar
