@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -39,14 +38,12 @@ void AppendEntry(std::string& text, const ModelState& s, const ResultsEntry& e) 
     }
 }
 
-// A name beside the target that differs from one attempt, and one run, to the next.
+// A name beside the target from the clock's ticks and the attempt, so that it is unlikely
+// to be taken and differs from one attempt to the next.
 std::string TemporaryName(const std::string& path, int attempt) {
-    const auto ticks =
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    char suffix[32];
-    std::snprintf(
-        suffix, sizeof suffix, ".%08llx.tmp",
-        static_cast<unsigned long long>((ticks + static_cast<std::uint64_t>(attempt)) & 0xffffffffu));
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, ".%llx-%d.tmp", static_cast<unsigned long long>(ticks), attempt);
     return path + suffix;
 }
 

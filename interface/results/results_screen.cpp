@@ -83,8 +83,8 @@ void FillFromFile(Dialog& d, const ResultsLines& lines) {
     }
 }
 
-// Without a complete results file from a successful run nothing is kept: every row that would show a value is
-// greyed.
+// Without a whole results file from a successful run nothing is kept: every row that would
+// show a value is greyed.
 void FillWithoutFile(Dialog& d) {
     const ProjectRecord& r = Project();
     for (int entry = 1; entry <= static_cast<int>(kResultsEntryCount); ++entry) {

@@ -1,5 +1,7 @@
 #include "interface/platform/qt/qt_ui.h"
 
+#include <clocale>
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,7 +10,6 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
-#include <clocale>
 
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_print_surface.h"

@@ -38,8 +38,8 @@ TEST(ResultsReading, ReadsTheEngineFileByPosition) {
     EXPECT_EQ(ResultsLineValue(lines[94].value), 1e-7);
 }
 
-// Every file cut short is refused; the file's last line end, after the last entry, is not
-// needed.
+// A file cut short is refused wherever the cut falls: before a line's end or after it. The
+// file's last line end, after the last entry, is not needed.
 TEST(ResultsReading, OnlyAWholeFileIsAccepted) {
     ModelState s{};
     static_cast<ProjectRecord&>(s) = DefaultProject();
@@ -47,11 +47,13 @@ TEST(ResultsReading, OnlyAWholeFileIsAccepted) {
     TempDir dir;
     const std::string path = dir.File("Results.txt");
     ResultsLines lines;
-    for (std::size_t size = 0; size + 1 < whole.size(); ++size) {
-        const std::string cut = dir.File(std::to_string(size));  // a new file: no truncation to wait for
-        testing::WriteText(cut, whole.substr(0, size));
-        ASSERT_FALSE(ReadResultsLines(cut, lines))
-            << "accepted " << size << " of " << whole.size() << " bytes";
+    for (std::size_t end = whole.find('\n'); end + 2 < whole.size(); end = whole.find('\n', end + 1)) {
+        for (const std::size_t size : {end, end + 1}) {
+            const std::string cut = dir.File(std::to_string(size));  // a new file: no truncation to wait for
+            testing::WriteText(cut, whole.substr(0, size));
+            ASSERT_FALSE(ReadResultsLines(cut, lines))
+                << "accepted " << size << " of " << whole.size() << " bytes";
+        }
     }
     testing::WriteText(path, whole.substr(0, whole.size() - 1));
     EXPECT_TRUE(ReadResultsLines(path, lines));
