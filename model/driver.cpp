@@ -6,7 +6,6 @@
 #include "model/conventional.h"
 #include "model/input.h"
 #include "model/phosphorus.h"
-#include "model/results_writer.h"
 
 namespace velmar {
 
@@ -21,7 +20,7 @@ void ComputeModel(ModelState& s) {
     ComputeContaminantConcentrations(s);
 }
 
-int RunEngine(int argc, const char* const* argv, ModelState& s) {
+int RunEngine(int argc, const char* const* argv, ModelState& s, ResultsFiles& files) {
     if (argc < 2) return -1;
     std::FILE* data = std::fopen(argv[1], "r+");
     if (data == nullptr) return -1;
@@ -31,11 +30,7 @@ int RunEngine(int argc, const char* const* argv, ModelState& s) {
 
     ComputeModel(s);
 
-    std::FILE* results = std::fopen(kResultsFileName, "w");
-    if (results == nullptr) return -1;
-    const bool written = WriteResults(results, s);
-    const bool closed = std::fclose(results) == 0;
-    return written && closed ? 0 : -1;
+    return WriteResultsFile(kResultsFileName, s, files) ? 0 : -1;
 }
 
 }  // namespace velmar

@@ -6,5 +6,6 @@ velmar::ModelState state;  // one state for the run, kept off the stack
 }
 
 int main(int argc, char** argv) {
-    return velmar::RunEngine(argc, argv, state);
+    velmar::ResultsFiles files;
+    return velmar::RunEngine(argc, argv, state, files);
 }

@@ -27,7 +27,7 @@ std::wstring QuotedArgument(const std::string& text) {
 
 }  // namespace
 
-int RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
     std::wstring command = QuotedArgument(program);
     for (const std::string& argument : arguments) command += L" " + QuotedArgument(argument);
     STARTUPINFOW startup{};
@@ -37,17 +37,31 @@ int RunProgramAndWaitFor(const std::string& program, const std::vector<std::stri
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
                         nullptr, &startup, &process)) {
-        return static_cast<int>(GetLastError());
+        return {static_cast<int>(GetLastError()), 0};
     }
     WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    const bool known = GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    return 0;
+    return {0, known ? static_cast<int>(code) : -1};
 }
 
 #else
 
-int RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
+namespace {
+
+// The exit status of a wait's result; -1 when the wait itself failed.
+int ExitStatus(bool waited, int status) {
+    if (!waited) return -1;
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+    return -1;
+}
+
+}  // namespace
+
+ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
     std::string program_copy = program;
     std::vector<std::string> argument_copies = arguments;
@@ -57,11 +71,13 @@ int RunProgramAndWaitFor(const std::string& program, const std::vector<std::stri
 
     pid_t child = 0;
     const int error = posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ);
-    if (error != 0) return error;
+    if (error != 0) return {error, 0};
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    return 0;
+    pid_t waited = 0;
+    do {
+        waited = waitpid(child, &status, 0);
+    } while (waited < 0 && errno == EINTR);
+    return {0, ExitStatus(waited == child, status)};
 }
 
 #endif

@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "interface/platform/ui.h"
+
 namespace velmar {
 
 // Runs the program with its arguments in the current directory and environment, without a
-// window, and waits for it to end however long it takes. Returns 0 once it has run, or the
-// system's error number when it could not be started (2 when the file does not exist).
-int RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments);
+// window, and waits for it to end however long it takes. A program ended by a signal has
+// the status 128 plus the signal's number, as a shell reports it.
+ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace velmar

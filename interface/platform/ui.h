@@ -44,6 +44,12 @@ struct FileFilter {
     std::string pattern;
 };
 
+// How a child program's run ended.
+struct ProgramExit {
+    int start_error = 0;  // the system's error number when it could not be started (2: not found)
+    int status = 0;       // once started, its exit status; not 0 when it failed or was killed
+};
+
 class Ui {
 public:
     virtual ~Ui() = default;
@@ -70,9 +76,9 @@ public:
     // system's default application. Failures are not reported.
     virtual void OpenDocument(const std::string& path_or_address) = 0;
 
-    // Runs a program with its arguments, hidden, and waits for it to end. Returns 0 once it
-    // has run, or the system's error number when it could not be started (2: not found).
-    virtual int RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    // Runs a program with its arguments, hidden, and waits for it to end.
+    virtual ProgramExit RunProgramAndWait(const std::string& program,
+                                          const std::vector<std::string>& arguments) = 0;
 
     // Program options kept from one run to the next as 4-byte integers. A value that is
     // missing, or stored as anything but a 4-byte integer, reads as empty.

@@ -91,18 +91,21 @@ bool ReadResultsLines(const std::string& path, ResultsLines& lines) {
     std::FILE* file = std::fopen(path.c_str(), "r");
     if (file == nullptr) return false;
     char buffer[kLineSize];
-    auto read_line = [&](std::string& out) {
+    // True for a whole line; `holds_text` asks for something before its line end.
+    auto read_line = [&](std::string& out, bool holds_text) {
         out.clear();
         if (std::fgets(buffer, sizeof buffer, file) != nullptr) out = buffer;
+        return !out.empty() && out.back() == '\n' && (out.size() > 1) == holds_text;
     };
+    bool complete = true;
     std::string group_end;
-    for (std::size_t i = 0; i < kResultsEntryCount; ++i) {
-        read_line(lines[i].label);
-        read_line(lines[i].value);
-        if (EndsGroup(kResultsEntries[i]) && i + 1 < kResultsEntryCount) read_line(group_end);
+    for (std::size_t i = 0; complete && i < kResultsEntryCount; ++i) {
+        const bool closes_group = EndsGroup(kResultsEntries[i]) && i + 1 < kResultsEntryCount;
+        complete = read_line(lines[i].label, true) && read_line(lines[i].value, true) &&
+                   (!closes_group || read_line(group_end, false));
     }
     std::fclose(file);
-    return true;
+    return complete;
 }
 
 double ResultsLineValue(const std::string& value_line) {

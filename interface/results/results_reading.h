@@ -18,7 +18,9 @@ struct ResultsLine {
 };
 using ResultsLines = std::array<ResultsLine, kResultsEntryCount>;
 
-// Reads the file by position; false when it cannot be opened.
+// Reads the file by position. False when it cannot be opened or is incomplete: every label
+// and value line must be there in full, up to its line end, with the empty line that closes
+// each group; a run cut short by a full disk leaves a file that fails this.
 bool ReadResultsLines(const std::string& path, ResultsLines& lines);
 
 // The value of a value line: leading blanks skipped, conversion up to the first character

@@ -83,7 +83,8 @@ void FillFromFile(Dialog& d, const ResultsLines& lines) {
     }
 }
 
-// Without a results file nothing is kept: every row that would show a value is greyed.
+// Without a whole results file from a successful run nothing is kept: every row that would
+// show a value is greyed.
 void FillWithoutFile(Dialog& d) {
     const ProjectRecord& r = Project();
     for (int entry = 1; entry <= static_cast<int>(kResultsEntryCount); ++entry) {
@@ -94,11 +95,11 @@ void FillWithoutFile(Dialog& d) {
     d.ui().MessageBox(d, kNoResults, kNoResultsCaption, Buttons::Ok);
 }
 
-void ResultsProc(Dialog& d, const DialogEvent& e) {
+void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded) {
     switch (e.kind) {
         case DialogEvent::Opened: {
             ResultsLines lines;
-            if (ReadResultsLines(kResultsFileName, lines)) {
+            if (run_succeeded && ReadResultsLines(kResultsFileName, lines)) {
                 FillFromFile(d, lines);
             } else {
                 FillWithoutFile(d);
@@ -129,8 +130,9 @@ ModelResults& KeptResults() {
     return kept;
 }
 
-void ShowResultsScreen(Ui& ui, Owner owner) {
-    ui.ShowModal(owner, Template(kResultsDialog), ResultsProc);
+void ShowResultsScreen(Ui& ui, Owner owner, bool run_succeeded) {
+    ui.ShowModal(owner, Template(kResultsDialog),
+                 [run_succeeded](Dialog& d, const DialogEvent& e) { ResultsProc(d, e, run_succeeded); });
 }
 
 }  // namespace velmar

@@ -10,8 +10,10 @@ namespace velmar {
 // reports read them. They live as long as the program runs.
 ModelResults& KeptResults();
 
-// Reads "Results.txt" from the current directory into the screen and the kept values, and
-// shows it until the user closes it.
-void ShowResultsScreen(Ui& ui, Owner owner);
+// Shows the results of a model run until the user closes it. After a run that succeeded it
+// reads "Results.txt" from the current directory into the screen and the kept values; after
+// one that failed, or when the file is missing or incomplete, it tells the user that the
+// model produced no results and keeps nothing.
+void ShowResultsScreen(Ui& ui, Owner owner, bool run_succeeded);
 
 }  // namespace velmar

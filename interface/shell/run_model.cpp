@@ -117,13 +117,14 @@ void RunModel(Ui& ui) {
     // A results file left from an earlier run must not pass for this run's.
     RemoveQuietly(kResultsFileName);
     const std::string engine = (std::filesystem::current_path() / kEngineFile).string();
-    const int error = ui.RunProgramAndWait(engine, {*data_file});
-    if (error != 0) {
-        Tell(ui, "Error " + std::to_string(error) + " occured while attempting to run the model!",
+    const ProgramExit run = ui.RunProgramAndWait(engine, {*data_file});
+    if (run.start_error != 0) {
+        Tell(ui, "Error " + std::to_string(run.start_error) + " occured while attempting to run the model!",
              "Error Executing Model");
         return;
     }
-    ShowResultsScreen(ui, kMainWindow);
+    // A failed run's file, whole or not, holds no results of this project.
+    ShowResultsScreen(ui, kMainWindow, run.status == 0);
     RemoveQuietly(kTemporaryDataFile);
     RemoveQuietly(kResultsFileName);
 }

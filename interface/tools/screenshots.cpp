@@ -34,7 +34,7 @@ void Save(QWidget& widget, const QString& path) {
 // template as it stands. The results screen shows a run's results when the folder holds
 // a Results.txt (run `./velmar examples/typical.inp` there first).
 const std::map<int, std::function<void(Ui&)>> kOpeners = {
-    {kResultsDialog, [](Ui& ui) { ShowResultsScreen(ui, kNoOwner); }},
+    {kResultsDialog, [](Ui& ui) { ShowResultsScreen(ui, kNoOwner, true); }},
     {kAboutDialog, [](Ui& ui) { ShowAbout(ui, kNoOwner); }},
     {kDetailedInformationDialog, [](Ui& ui) { ShowDetailedInformation(ui, kNoOwner); }},
     {kHelpTextDialog,

@@ -59,11 +59,15 @@ TEST(Engine, ResultsGoToTheWorkingFolderAndSecondArgumentIsIgnored) {
     EXPECT_FALSE(std::filesystem::exists(work_dir.path() / "ignored.inp"));
 }
 
-TEST(Engine, ResultsThatCannotBeCreatedFailTheRun) {
+TEST(Engine, ResultsThatCannotBeCreatedFailTheRunAndLeaveNothingBehind) {
     TempDir dir;
     ASSERT_EQ(WriteProjectFile(dir.File("p.inp"), DefaultProject()), 0);
     std::filesystem::create_directory(dir.path() / "Results.txt");
     EXPECT_EQ(RunEngineIn(dir.path(), "p.inp"), 255);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "Results.txt"));
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
+    EXPECT_EQ(entries, 2);  // p.inp and the folder: no partial results beside them
 }
 
 }  // namespace

@@ -18,9 +18,7 @@ using testing::TempDir;
 
 std::string WrittenResults(const ModelState& s) {
     TempDir dir;
-    std::FILE* file = std::fopen(dir.File("Results.txt").c_str(), "w");
-    EXPECT_TRUE(WriteResults(file, s));
-    std::fclose(file);
+    EXPECT_TRUE(WriteResultsFile(dir.File("Results.txt"), s));
     return ReadText(dir.File("Results.txt"));
 }
 

@@ -121,7 +121,7 @@ void QtUi::OpenDocument(const std::string& path_or_address) {
         target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
 }
 
-int QtUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramExit QtUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) {
     return RunProgramAndWaitFor(program, arguments);
 }
 

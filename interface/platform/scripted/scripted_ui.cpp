@@ -194,9 +194,10 @@ std::unique_ptr<PrintSurface> ScriptedUi::BeginPrint(Owner, const std::string& d
     return std::make_unique<ScriptedPrintSurface>(printed_);
 }
 
-int ScriptedUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramExit ScriptedUi::RunProgramAndWait(const std::string& program,
+                                          const std::vector<std::string>& arguments) {
     program_runs_.push_back({program, arguments});
-    return on_run_ ? on_run_(program_runs_.back()) : 0;
+    return on_run_ ? on_run_(program_runs_.back()) : ProgramExit{};
 }
 
 std::optional<std::int32_t> ScriptedUi::StoredOption(const std::string& name) const {

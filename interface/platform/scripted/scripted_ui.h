@@ -86,8 +86,8 @@ public:
     const std::vector<PrintedText>& Printed() const { return printed_; }
     int CloseRequests() const { return close_requests_; }
 
-    // What a program run does and returns (0 by default).
-    void OnRun(std::function<int(const ProgramRun&)> run) { on_run_ = std::move(run); }
+    // What a program run does and how it ends (started, exit status 0 by default).
+    void OnRun(std::function<ProgramExit(const ProgramRun&)> run) { on_run_ = std::move(run); }
 
     // The options store: values stored before the program starts, and what it left.
     void StoreOption(const std::string& name, std::int32_t value) { options_[name] = {true, value}; }
@@ -107,7 +107,8 @@ public:
     void OpenDocument(const std::string& path_or_address) override {
         opened_documents_.push_back(path_or_address);
     }
-    int RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) override;
+    ProgramExit RunProgramAndWait(const std::string& program,
+                                  const std::vector<std::string>& arguments) override;
     std::optional<std::int32_t> ReadOption(const std::string& name) override;
     void WriteOption(const std::string& name, std::int32_t value) override;
     void PostCloseRequest() override { ++close_requests_; }
@@ -157,7 +158,7 @@ private:
     std::vector<std::string> opened_documents_;
     std::vector<ProgramRun> program_runs_;
     std::vector<PrintedText> printed_;
-    std::function<int(const ProgramRun&)> on_run_;
+    std::function<ProgramExit(const ProgramRun&)> on_run_;
     std::map<std::string, StoredValue> options_;
     int option_reads_ = 0;
     int option_writes_ = 0;

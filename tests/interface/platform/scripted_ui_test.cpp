@@ -99,15 +99,23 @@ TEST(ScriptedUi, RecordsPrintedTextAndProgramRuns) {
     EXPECT_EQ(ui.Printed().back().page, 2);
     EXPECT_EQ(ui.Printed().back().text, "Page two");
 
-    ui.OnRun([](const ScriptedUi::ProgramRun& run) { return run.program == "./velmar" ? 0 : 2; });
-    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {"data.tmp"}), 0);
-    EXPECT_EQ(ui.RunProgramAndWait("./missing", {}), 2);
-    EXPECT_EQ(ui.ProgramRuns().front().arguments, std::vector<std::string>{"data.tmp"});
+    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {}).status, 0);  // started and succeeded by default
+    ui.OnRun([](const ScriptedUi::ProgramRun& run) {
+        return run.program == "./velmar" ? ProgramExit{0, 255} : ProgramExit{2, 0};
+    });
+    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {"data.tmp"}).status, 255);
+    EXPECT_EQ(ui.RunProgramAndWait("./missing", {}).start_error, 2);
+    EXPECT_EQ(ui.ProgramRuns()[1].arguments, std::vector<std::string>{"data.tmp"});
 }
 
-TEST(RunProgram, ReportsTheSystemErrorWhenTheProgramCannotStart) {
-    EXPECT_EQ(RunProgramAndWaitFor("./no-such-engine", {"data.tmp"}), 2);
-    EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "exit 3"}), 0);
+TEST(RunProgram, ReportsTheStartErrorOrTheExitStatus) {
+    const ProgramExit missing = RunProgramAndWaitFor("./no-such-engine", {"data.tmp"});
+    EXPECT_EQ(missing.start_error, 2);
+    EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "exit 3"}).status, 3);
+    EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "exit 0"}).status, 0);
+    EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "exit 255"}).status, 255);
+    EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "kill -KILL $$"}).status, 128 + 9);
+    EXPECT_EQ(RunProgramAndWaitFor("/bin/sh", {"-c", "exit 3"}).start_error, 0);
 }
 
 }  // namespace

@@ -24,9 +24,7 @@ TEST(ResultsReading, ReadsTheEngineFileByPosition) {
     s.Vb_entered = 1;
     SetName(s.HMName3, "Zinc");
     TempDir dir;
-    std::FILE* file = std::fopen(dir.File("Results.txt").c_str(), "w");
-    ASSERT_TRUE(WriteResults(file, s));
-    std::fclose(file);
+    ASSERT_TRUE(WriteResultsFile(dir.File("Results.txt"), s));
 
     ResultsLines lines;
     ASSERT_TRUE(ReadResultsLines(dir.File("Results.txt"), lines));
@@ -38,6 +36,38 @@ TEST(ResultsReading, ReadsTheEngineFileByPosition) {
     EXPECT_EQ(ResultsLineValue(lines[91].value), 4.5);
     EXPECT_EQ(lines[94].label, "Zinc Conc (mg/kg): \n");
     EXPECT_EQ(ResultsLineValue(lines[94].value), 1e-7);
+}
+
+// A file cut short is refused wherever the cut falls: before a line's end or after it. The
+// file's last line end, after the last entry, is not needed.
+TEST(ResultsReading, OnlyAWholeFileIsAccepted) {
+    ModelState s{};
+    static_cast<ProjectRecord&>(s) = DefaultProject();
+    const std::string whole = ResultsText(s);
+    TempDir dir;
+    const std::string path = dir.File("Results.txt");
+    ResultsLines lines;
+    for (std::size_t end = whole.find('\n'); end + 2 < whole.size(); end = whole.find('\n', end + 1)) {
+        for (const std::size_t size : {end, end + 1}) {
+            const std::string cut = dir.File(std::to_string(size));  // a new file: no truncation to wait for
+            testing::WriteText(cut, whole.substr(0, size));
+            ASSERT_FALSE(ReadResultsLines(cut, lines))
+                << "accepted " << size << " of " << whole.size() << " bytes";
+        }
+    }
+    testing::WriteText(path, whole.substr(0, whole.size() - 1));
+    EXPECT_TRUE(ReadResultsLines(path, lines));
+
+    // A line lost from the middle shifts every later entry; an empty value line is no value.
+    const std::size_t third_entry = whole.find("BOD Removal Rate");
+    const std::size_t fourth_entry = whole.find("TN Removal Rate");
+    testing::WriteText(path, whole.substr(0, third_entry) + whole.substr(fourth_entry));
+    EXPECT_FALSE(ReadResultsLines(path, lines));
+    std::string emptied = whole;
+    const std::size_t first_value = emptied.find('\n') + 1;
+    emptied.erase(first_value, emptied.find('\n', first_value) - first_value);
+    testing::WriteText(path, emptied);
+    EXPECT_FALSE(ReadResultsLines(path, lines));
 }
 
 TEST(ResultsReading, MissingFileAndOddValues) {
@@ -108,6 +138,8 @@ TEST(ResultsKeeping, ValuesGoToTheirFieldsAndWorkingCopies) {
     KeepResultsLine(r, kept, 87, "1\n");
     EXPECT_EQ(r.Vb_entered, 1);
     EXPECT_EQ(r.Vb_entered_temp, 1);
+    KeepResultsLine(r, kept, 89, "1\n");
+    EXPECT_EQ(r.ARhoB_entered, 1);
     KeepResultsLine(r, kept, 95, "7\n");
     EXPECT_EQ(kept.HMSedConc[2], 7);
 
@@ -121,6 +153,7 @@ TEST(ResultsKeeping, ValuesGoToTheirFieldsAndWorkingCopies) {
     EXPECT_EQ(r.C, 0);
     EXPECT_EQ(r.Korg[0], 0);
     EXPECT_TRUE(KeptWithoutRow(52));
+    EXPECT_TRUE(KeptWithoutRow(89));
     EXPECT_FALSE(KeptWithoutRow(43));
     EXPECT_FALSE(KeptWithoutRow(1));
 }

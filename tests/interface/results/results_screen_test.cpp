@@ -5,6 +5,7 @@
 #include "interface/platform/run_program.h"
 #include "interface/resources/run_templates.h"
 #include "interface/resources/templates.h"
+#include "interface/results/results_reading.h"
 #include "interface/shell/run_model.h"
 #include "model/results_writer.h"
 #include "project/project_file.h"
@@ -22,9 +23,7 @@ protected:
         ModelState s{};
         static_cast<ProjectRecord&>(s) = Project();
         results(s);
-        std::FILE* file = std::fopen(File("Results.txt").c_str(), "w");
-        ASSERT_TRUE(WriteResults(file, s));
-        std::fclose(file);
+        ASSERT_TRUE(WriteResultsFile(File("Results.txt"), s));
     }
 };
 
@@ -41,7 +40,7 @@ TEST_F(ResultsScreen, NonConvergedPhosphorusShowsMinus999) {
             EXPECT_EQ(d.Text(ResultsValueId(5)), "0");
         })
         .PressOk();
-    ShowResultsScreen(ui, kMainWindow);
+    ShowResultsScreen(ui, kMainWindow, true);
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(KeptResults().RE_TP, -999);
     EXPECT_EQ(Project().RE_Viewed_By_User, 1);
@@ -75,7 +74,7 @@ TEST_F(ResultsScreen, OnlyTssGreysTheOtherConstituentsAndHidesContaminants) {
             }
         })
         .PressEscape();
-    ShowResultsScreen(ui, kMainWindow);
+    ShowResultsScreen(ui, kMainWindow, true);
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(Project().TSS_removal_rate, 1.23456);
     EXPECT_EQ(KeptResults().TSSoutConc, 18.8);
@@ -95,7 +94,7 @@ TEST_F(ResultsScreen, ReadBackValuesReachTheNextSave) {
         s.ContamFd[1] = 0.75;
     });
     ui.Expect(kResultsDialog).PressOk();
-    ShowResultsScreen(ui, kMainWindow);
+    ShowResultsScreen(ui, kMainWindow, true);
     EXPECT_EQ(KeptResults().ContamFd[1], 0.75);
     ASSERT_EQ(WriteProjectFile(File("after.inp"), Project()), 0);
     ProjectRecord saved = ProgramStartRecord();
@@ -124,17 +123,66 @@ TEST_F(ResultsScreen, WithoutAResultsFileNothingIsKeptAndTheUserIsTold) {
             EXPECT_FALSE(d.IsShown(ResultsValueId(11)));
         })
         .PressOk();
-    ShowResultsScreen(ui, kMainWindow);
+    ShowResultsScreen(ui, kMainWindow, true);
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(Project().TSS_removal_rate, 0.5);
     EXPECT_EQ(Project().Vn, 0.1);
+}
+
+// The active-layer bulk density's entered mark has no row; it is kept whatever the screen
+// shows, as an integer.
+TEST_F(ResultsScreen, EnteredBulkDensityMarkIsKeptWithoutItsRow) {
+    Project().ARhoB_entered = 0;
+    WriteResultsFor([](ModelState& s) { s.ARhoB_entered = 1; });
+    ASSERT_EQ(ResultsRowState(Project(), 89), RowState::NoRow);
+    ui.Expect(kResultsDialog).PressOk();
+    ShowResultsScreen(ui, kMainWindow, true);
+    EXPECT_EQ(Project().ARhoB_entered, 1);
+
+    // The engine writes the mark as read; a value line of "0" clears it again.
+    WriteResultsFor([](ModelState& s) { s.ARhoB_entered = 0; });
+    ui.Expect(kResultsDialog).PressOk();
+    ShowResultsScreen(ui, kMainWindow, true);
+    EXPECT_EQ(Project().ARhoB_entered, 0);
+}
+
+// A run cut short by a full disk leaves part of the file: nothing of it is shown or kept,
+// not even the entries that are kept without a row.
+TEST_F(ResultsScreen, ATruncatedFileShowsNoResultsAndKeepsNothing) {
+    ASSERT_EQ(ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project()), 0);
+    const ProjectRecord before = Project();
+    WriteResultsFor([](ModelState& s) {
+        s.TSS_removal_rate = 9;
+        s.RE_TSS = 9;
+        s.Vn = s.Vb = s.ActiveRhoB = s.SurfRhoB = s.fpw_l = s.KtpH = s.Qi = s.Ci = s.Vr = 9;
+    });
+    const std::string whole = ReadText(File("Results.txt"));
+    for (const std::size_t size : {std::size_t{0}, whole.size() / 2, whole.size() - 3}) {
+        SCOPED_TRACE(size);
+        WriteText(File("Results.txt"), whole.substr(0, size));
+        ui.Expect(kResultsDialog)
+            .ExpectMessage(
+                "The model produced no results: \"Results.txt\" could not be read. Check that the model "
+                "program is present and that the current folder is writable, then run the model again.",
+                "No Results")
+            .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(ResultsValueId(1)), ""); })
+            .PressOk();
+        ShowResultsScreen(ui, kMainWindow, true);
+        EXPECT_TRUE(ui.ScriptDone());
+        // Saved, the project is the one that was run.
+        Project().RE_Viewed_By_User = before.RE_Viewed_By_User;
+        ASSERT_EQ(WriteProjectFile(File("before.inp"), before), 0);
+        ASSERT_EQ(WriteProjectFile(File("after.inp"), Project()), 0);
+        EXPECT_EQ(ReadText(File("after.inp")), ReadText(File("before.inp")));
+        EXPECT_EQ(KeptResults().RE_TSS, 0);
+    }
 }
 
 TEST_F(ResultsScreen, HelpShowsItsTopic) {
     WriteHelpFile("results.txt", "How to read the results.\n");
     WriteResultsFor([](ModelState&) {});
     ui.Expect(kResultsDialog).Click(kResultsHelp).Expect(kHelpTextDialog).PressOk().PressOk();
-    ShowResultsScreen(ui, kMainWindow);
+    ShowResultsScreen(ui, kMainWindow, true);
     EXPECT_TRUE(ui.ScriptDone());
 }
 

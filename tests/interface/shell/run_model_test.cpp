@@ -5,6 +5,8 @@
 #include "interface/platform/run_program.h"
 #include "interface/resources/run_templates.h"
 #include "interface/resources/templates.h"
+#include "interface/results/results_screen.h"
+#include "model/results_writer.h"
 #include "project/project_file.h"
 #include "tests/interface/support/shell_fixture.h"
 
@@ -17,9 +19,19 @@ protected:
         // The results file the engine would leave, so that the screen has something to read.
         ui.OnRun([this](const ScriptedUi::ProgramRun& run) {
             runs_seen_data_file_ = std::filesystem::exists(run.arguments.at(0));
-            WriteText(File("Results.txt"), "");
-            return 0;
+            EXPECT_TRUE(WriteResultsFile(File("Results.txt"), EngineResults()));
+            return ProgramExit{};
         });
+    }
+
+    // What the engine would compute for the project: its inputs, and a few results.
+    ModelState EngineResults() const {
+        ModelState s{};
+        static_cast<ProjectRecord&>(s) = Project();
+        s.TSS_removal_rate = 0.75;
+        s.Vn = 0.25;
+        s.RE_TSS = 40;
+        return s;
     }
 
     void UseOptions(int auto_save, int temp_save, int prompt_me) {
@@ -139,8 +151,77 @@ TEST_F(RunModelCommand, TemporaryFileThatCannotBeWrittenStopsTheRun) {
     EXPECT_TRUE(ui.ProgramRuns().empty());
 }
 
+constexpr char kNoResultsMessage[] =
+    "The model produced no results: \"Results.txt\" could not be read. Check that the model "
+    "program is present and that the current folder is writable, then run the model again.";
+
+TEST_F(RunModelCommand, AStaleResultsFileIsRemovedBeforeTheEngineStarts) {
+    Project().model_tss = 1;
+    Project().TSS_removal_rate = 0.5;
+    // A whole results file from an earlier run; the engine then fails without writing.
+    ASSERT_TRUE(WriteResultsFile(File("Results.txt"), EngineResults()));
+    bool stale_file_seen = true;
+    ui.OnRun([&](const ScriptedUi::ProgramRun&) {
+        stale_file_seen = std::filesystem::exists(File("Results.txt"));
+        return ProgramExit{0, 255};
+    });
+    ui.Expect(kResultsDialog).ExpectMessage(kNoResultsMessage, "No Results").PressOk();
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_FALSE(stale_file_seen);
+    EXPECT_EQ(Project().TSS_removal_rate, 0.5);
+}
+
+// An engine that fails after writing a whole file (its last close failed, say) produced
+// nothing this project may keep; nor does one that succeeds but leaves an empty file.
+TEST_F(RunModelCommand, AFailedOrEmptyRunKeepsNothing) {
+    for (const bool whole_file : {true, false}) {
+        SCOPED_TRACE(whole_file ? "exit status 255" : "empty file");
+        KeptResults() = ModelResults{};
+        Project().model_tss = 1;
+        Project().TSS_removal_rate = 0.5;
+        Project().Vn = Project().Vn_temp = 0.1;
+        ui.OnRun([&](const ScriptedUi::ProgramRun&) {
+            if (whole_file) {
+                EXPECT_TRUE(WriteResultsFile(File("Results.txt"), EngineResults()));
+            } else {
+                WriteText(File("Results.txt"), "");
+            }
+            return ProgramExit{0, whole_file ? 255 : 0};
+        });
+        ui.Expect(kResultsDialog)
+            .ExpectMessage(kNoResultsMessage, "No Results")
+            .Inspect([](Dialog& d) {
+                EXPECT_FALSE(d.IsEnabled(ResultsValueId(1)));
+                EXPECT_EQ(d.Text(ResultsValueId(6)), "");
+            })
+            .PressOk();
+        RunModel(ui);
+        EXPECT_TRUE(ui.ScriptDone());
+        EXPECT_EQ(Project().TSS_removal_rate, 0.5);
+        EXPECT_EQ(Project().Vn, 0.1);
+        EXPECT_EQ(Project().Vn_temp, 0.1);
+        EXPECT_EQ(KeptResults().RE_TSS, 0);
+        EXPECT_FALSE(std::filesystem::exists(File("Results.txt")));
+        EXPECT_FALSE(std::filesystem::exists(File("data.tmp")));
+    }
+}
+
+TEST_F(RunModelCommand, ASuccessfulRunKeepsWhatTheEngineComputed) {
+    Project().model_tss = 1;
+    ui.Expect(kResultsDialog)
+        .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(ResultsValueId(1)), "0.75"); })
+        .PressOk();
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(Project().TSS_removal_rate, 0.75);
+    EXPECT_EQ(Project().Vn, 0.25);
+    EXPECT_EQ(KeptResults().RE_TSS, 40);
+}
+
 TEST_F(RunModelCommand, MissingEngineReportsTheSystemErrorNumber) {
-    ui.OnRun([](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
+    ui.OnRun(
+        [](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
     ui.ExpectMessage("Error 2 occured while attempting to run the model!", "Error Executing Model");
     RunModel(ui);
     EXPECT_TRUE(ui.ScriptDone());
