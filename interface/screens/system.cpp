@@ -6,8 +6,8 @@
 #include "interface/resources/system_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/screens/conventions.h"
-#include "interface/screens/record_defaults.h"
 #include "interface/session/state.h"
+#include "project/record.h"
 #include "project/system_formulas.h"
 
 namespace velmar {
