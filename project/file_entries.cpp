@@ -9,17 +9,18 @@ namespace velmar {
 #define VELMAR_KIND_NAME FieldKind::Name
 #define VELMAR_ENTRY(kind, member, label) \
     FileEntry{VELMAR_KIND_##kind, label, offsetof(ProjectRecord, member)},
-#define VELMAR_ARRAY3(kind, id)          \
-    VELMAR_ENTRY(kind, id[0], #id "[0]") \
+#define VELMAR_FIELD(kind, member, label, value, group) VELMAR_ENTRY(kind, member, label)
+#define VELMAR_ARRAY3(kind, id, value, group) \
+    VELMAR_ENTRY(kind, id[0], #id "[0]")      \
     VELMAR_ENTRY(kind, id[1], #id "[1]") VELMAR_ENTRY(kind, id[2], #id "[2]")
-#define VELMAR_ARRAY7(kind, id)                                               \
-    VELMAR_ARRAY3(kind, id)                                                   \
-    VELMAR_ENTRY(kind, id[3], #id "[3]")                                      \
-    VELMAR_ENTRY(kind, id[4], #id "[4]") VELMAR_ENTRY(kind, id[5], #id "[5]") \
-        VELMAR_ENTRY(kind, id[6], #id "[6]")
+#define VELMAR_ARRAY7(kind, id, value, group) \
+    VELMAR_ARRAY3(kind, id, value, group)     \
+    VELMAR_ENTRY(kind, id[3], #id "[3]")      \
+    VELMAR_ENTRY(kind, id[4], #id "[4]")      \
+    VELMAR_ENTRY(kind, id[5], #id "[5]") VELMAR_ENTRY(kind, id[6], #id "[6]")
 
 const std::array<FileEntry, kFileEntryCount> kFileEntries = {
-    VELMAR_PROJECT_ENTRIES(VELMAR_ENTRY, VELMAR_ARRAY3, VELMAR_ARRAY7, VELMAR_ENTRY)};
+    VELMAR_PROJECT_ENTRIES(VELMAR_FIELD, VELMAR_ARRAY3, VELMAR_ARRAY7, VELMAR_ENTRY)};
 
 const FileEntry* FindEntry(const char* label) {
     for (const FileEntry& e : kFileEntries) {

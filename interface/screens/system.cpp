@@ -7,9 +7,9 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/record_defaults.h"
 #include "interface/screens/screen_table.h"
 #include "interface/session/state.h"
+#include "project/record.h"
 #include "project/slots.h"
 #include "project/system_formulas.h"
 

@@ -6,8 +6,8 @@
 #include "interface/resources/commands.h"
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/record_defaults.h"
 #include "interface/shell/commands.h"
+#include "project/record.h"
 #include "tests/interface/support/shell_fixture.h"
 
 namespace velmar::testing {
