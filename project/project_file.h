@@ -29,7 +29,7 @@ int LayoutFromToken(const char* token);
 ProjectFileHeader ReadProjectEntries(std::FILE* file, ProjectRecord& r);
 
 // The front end's reader: 0, or -1 (nothing read) when the file cannot be opened for
-// reading and update. A v1.0 or unrecognised file is upgraded after reading.
+// reading; a write-protected project opens. A v1.0 or unrecognised file is upgraded after reading.
 int ReadProjectFile(const std::string& path, ProjectRecord& r);
 
 // Writes the whole record in the current layout. The file is written beside the target
