@@ -174,7 +174,7 @@ std::error_code OpenExisting(const fs::path& target, const struct stat& st, Desc
 // the mode any new file gets (0666 less the user's umask) rather than mkstemp's 0600.
 std::error_code CreateUnique(const fs::path& target, std::string& name, Descriptor& file) {
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    static std::minstd_rand pick{std::random_device{}()};
+    std::random_device pick;  // fresh in every process, unlike a seeded generator copied by fork
     std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = target.string() + ".saving-";
