@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <system_error>
 
 #include "project/record.h"
 
@@ -29,12 +30,15 @@ int LayoutFromToken(const char* token);
 ProjectFileHeader ReadProjectEntries(std::FILE* file, ProjectRecord& r);
 
 // The front end's reader: 0, or -1 (nothing read) when the file cannot be opened for
-// reading and update. A v1.0 or unrecognised file is upgraded after reading.
+// reading; a write-protected project opens. A v1.0 or unrecognised file is upgraded after reading.
 int ReadProjectFile(const std::string& path, ProjectRecord& r);
 
-// Writes the whole record in the current layout. The file is written beside the target
-// and moved over it only once every byte is written, so a failed save leaves the
-// previous file intact. Returns 0, or -1 on any failure.
-int WriteProjectFile(const std::string& path, const ProjectRecord& r);
+// Writes the whole record in the current layout to the file a path names, following
+// symbolic links to the file itself. The new content reaches the disk beside the file
+// before it replaces it, and the file keeps its owner, group, mode and hard links; a
+// failed save leaves the previous file as it was. A file without write permission, even
+// one the superuser could write, is refused. Returns 0, or -1 on any failure with the
+// system's reason in *reason when given.
+int WriteProjectFile(const std::string& path, const ProjectRecord& r, std::error_code* reason = nullptr);
 
 }  // namespace velmar

@@ -55,7 +55,7 @@ void ReadValue(std::FILE* file, ProjectRecord& r, const FileEntry& e) {
             break;
         }
         case FieldKind::Name: {
-            NameText v;
+            NameText v{};  // zero-filled after the terminator, so the whole field is defined
             if (ReadWord(file, v, sizeof v)) {
                 std::memcpy(NameAt(r, e), v, sizeof v);
                 std::fscanf(file, "\n");
@@ -92,7 +92,7 @@ ProjectFileHeader ReadProjectEntries(std::FILE* file, ProjectRecord& r) {
 }
 
 int ReadProjectFile(const std::string& path, ProjectRecord& r) {
-    std::FILE* file = std::fopen(path.c_str(), "r+");
+    std::FILE* file = std::fopen(path.c_str(), "r");
     if (file == nullptr) return -1;
     const ProjectFileHeader header = ReadProjectEntries(file, r);
     std::fclose(file);

@@ -35,7 +35,7 @@ private:
 inline constexpr Owner kNoOwner{};
 inline constexpr Owner kMainWindow = Owner::Main();
 
-enum class Buttons { Ok, YesNoCancel };
+enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // One entry of a file dialog's type filter, e.g. "Velmar Files (*.inp)" and "*.inp".

@@ -25,6 +25,12 @@ inline constexpr const char* kSaveFailed =
     "The project could not be saved. Check that the folder exists and "
     "is writable and that the disk is not full.";
 inline constexpr const char* kFileErrorCaption = "File I/O Error";
+// Follows kSaveFailed, before the system's own words for the cause.
+inline constexpr const char* kSaveFailedReason = "\n\nThe system reported: ";
+// Asked when ".inp" is added to a name typed in the save dialog and names an existing file,
+// which the dialog did not see: "<path> already exists.\nDo you want to replace it?".
+inline constexpr const char* kReplaceExisting = " already exists.\nDo you want to replace it?";
+inline constexpr const char* kReplaceExistingCaption = "Save As";
 
 inline constexpr const char* kSystemDataFirst = "ERROR - System properties must be entered first!";
 inline constexpr const char* kSystemDataFirstCaption = "Error - System Data must be entered first!";

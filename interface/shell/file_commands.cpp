@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <optional>
 
 #include "interface/resources/strings.h"
 #include "interface/session/state.h"
@@ -20,6 +22,23 @@ bool OfferToSave(Ui& ui, const char* prompt, const char* caption) {
         case Answer::Yes: return SaveProject(ui, false);
         case Answer::No: return true;
         default: return false;
+    }
+}
+
+// The name to save under, from the save dialog. The dialog asks before replacing the file
+// it was given; when ".inp" is added and names another existing file, the user is asked
+// here, and answering No shows the dialog again. Empty when the user cancels.
+std::optional<std::string> AskProjectFileName(Ui& ui, std::string proposed) {
+    for (;;) {
+        const auto chosen = ui.AskSaveFileName(kMainWindow, kProjectFilter, proposed);
+        if (!chosen) return std::nullopt;
+        const std::string path = WithProjectExtension(*chosen);
+        std::error_code unknown;  // a file that cannot be looked at is left to the save to report
+        if (path == *chosen || !std::filesystem::exists(path, unknown)) return path;
+        if (ui.MessageBox(kMainWindow, path + kReplaceExisting, kReplaceExistingCaption, Buttons::YesNo) ==
+            Answer::Yes)
+            return path;
+        proposed = *chosen;
     }
 }
 
@@ -45,12 +64,14 @@ bool SaveProject(Ui& ui, bool as_new) {
         }
     }
     if (shell.current_file.empty() || as_new) {
-        const auto chosen = ui.AskSaveFileName(kMainWindow, kProjectFilter, shell.current_file);
-        if (!chosen) return false;
-        shell.current_file = WithProjectExtension(*chosen);
+        const auto path = AskProjectFileName(ui, shell.current_file);
+        if (!path) return false;
+        shell.current_file = *path;
     }
-    if (WriteProjectFile(shell.current_file, Project()) != 0) {
-        ui.MessageBox(kMainWindow, kSaveFailed, kFileErrorCaption, Buttons::Ok);
+    std::error_code reason;
+    if (WriteProjectFile(shell.current_file, Project(), &reason) != 0) {
+        const std::string message = std::string(kSaveFailed) + kSaveFailedReason + reason.message() + ".";
+        ui.MessageBox(kMainWindow, message, kFileErrorCaption, Buttons::Ok);
         return false;
     }
     shell.changes = false;

@@ -10,7 +10,9 @@ namespace velmar {
 // Save (as_new false) and Save As (as_new true); also the save step of the close request
 // and of Run Model. True when the caller may go on: the project was written, or the user
 // chose not to save at the exit prompt. False when the user cancelled or the file could not
-// be written; a write failure has been reported to the user.
+// be written; a write failure has been reported to the user with the system's reason.
+// When the ".inp" added to a typed name names an existing file, the user is asked before it
+// is replaced; answering No shows the save dialog again.
 bool SaveProject(Ui& ui, bool as_new);
 
 void NewProject(Ui& ui);

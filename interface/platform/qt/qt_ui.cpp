@@ -63,9 +63,9 @@ int QtUi::ShowModal(Owner owner, const DialogTemplate& dialog, const DialogProc&
 }
 
 Answer QtUi::MessageBox(Owner owner, const std::string& text, const std::string& caption, Buttons buttons) {
-    const QMessageBox::StandardButtons shown = buttons == Buttons::Ok
-                                                   ? QMessageBox::StandardButtons(QMessageBox::Ok)
-                                                   : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox::StandardButtons shown = QMessageBox::Ok;
+    if (buttons == Buttons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel) shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text), shown,
                     OwnerWidget(owner));
     box.setTextFormat(Qt::PlainText);

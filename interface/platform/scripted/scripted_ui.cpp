@@ -30,6 +30,15 @@ const char* StepName(int kind) {
     return kNames[kind];
 }
 
+bool HasButton(Buttons buttons, Answer answer) {
+    switch (buttons) {
+        case Buttons::Ok: return answer == Answer::Ok;
+        case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
+        case Buttons::YesNoCancel: return answer != Answer::Ok;
+    }
+    return false;
+}
+
 }  // namespace
 
 ScriptedUi& ScriptedUi::Add(Step step) {
@@ -163,8 +172,7 @@ Answer ScriptedUi::MessageBox(Owner owner, const std::string& text, const std::s
         throw ScriptError("the program showed " + shown + ", but the script expects \"" + step.text +
                           "\" (\"" + step.caption + "\")");
     }
-    const bool yes_no = step.answer == Answer::Yes || step.answer == Answer::No;
-    if ((buttons == Buttons::Ok) == (yes_no || step.answer == Answer::Cancel)) {
+    if (!HasButton(buttons, step.answer)) {
         throw ScriptError(shown + " has no button for the script's answer");
     }
     return step.answer;

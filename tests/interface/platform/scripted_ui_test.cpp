@@ -84,7 +84,9 @@ TEST(ScriptedUi, MessagesMustMatchTextCaptionAndButtons) {
     EXPECT_THROW(ui.MessageBox(kMainWindow, "Save?", "Save", Buttons::Ok), ScriptError);
     ui.ExpectMessage("Save?", "Save", Answer::No);
     EXPECT_EQ(ui.MessageBox(kMainWindow, "Save?", "Save", Buttons::YesNoCancel), Answer::No);
-    EXPECT_EQ(ui.Messages().size(), 3u);
+    ui.ExpectMessage("Replace?", "Save As", Answer::Cancel);
+    EXPECT_THROW(ui.MessageBox(kMainWindow, "Replace?", "Save As", Buttons::YesNo), ScriptError);
+    EXPECT_EQ(ui.Messages().size(), 4u);
 }
 
 TEST(ScriptedUi, RecordsPrintedTextAndProgramRuns) {

@@ -77,7 +77,9 @@ TEST_F(MainWindowCommands, CloseStaysOpenWhenTheSaveFails) {
     ChangeProject();
     Shell().current_file = File("missing-folder/pond.inp");
     ui.ExpectMessage(kSaveBeforeExiting, kSaveBeforeExitingCaption, Answer::Yes)
-        .ExpectMessage(kSaveFailed, kFileErrorCaption);
+        .ExpectMessage(std::string(kSaveFailed) + kSaveFailedReason +
+                           std::make_error_code(std::errc::no_such_file_or_directory).message() + ".",
+                       kFileErrorCaption);
     EXPECT_FALSE(CloseRequest(ui));
     EXPECT_TRUE(Shell().changes);
     EXPECT_TRUE(ui.ScriptDone());

@@ -1,11 +1,20 @@
 #include "interface/shell/file_commands.h"
 
+#include <sys/stat.h>
+
 #include "interface/resources/strings.h"
 #include "project/project_file.h"
 #include "tests/interface/support/shell_fixture.h"
+#include "tests/support/file_faults.h"
 
 namespace velmar::testing {
 namespace {
+
+namespace fs = std::filesystem;
+
+std::string SaveFailedBecause(std::errc reason) {
+    return std::string(kSaveFailed) + kSaveFailedReason + std::make_error_code(reason).message() + ".";
+}
 
 class FileCommands : public ShellTest {
 protected:
@@ -58,12 +67,104 @@ TEST_F(FileCommands, SaveOnANamedProjectWritesAgainWithoutAnyDialog) {
     EXPECT_EQ(read.temperature, 9);
 }
 
-TEST_F(FileCommands, FailedSaveIsReportedAndKeepsTheChangesFlag) {
+TEST_F(FileCommands, SaveAsAsksBeforeTheAddedExtensionReplacesAFileAndNoReturnsToTheDialog) {
+    const std::string wetland = SavedProject("Wetland.inp", 7);
+    const std::string question = wetland + kReplaceExisting;
     ChangeProject();
-    ui.ExpectSaveFile(File("no-such-folder/site")).ExpectMessage(kSaveFailed, kFileErrorCaption);
-    EXPECT_FALSE(SaveProject(ui, false));
-    EXPECT_TRUE(Shell().changes);
+    ui.ExpectSaveFile(File("Wetland"))
+        .ExpectMessage(question, kReplaceExistingCaption, Answer::No)
+        .ExpectSaveFile(File("Pond"));
+    EXPECT_TRUE(SaveProject(ui, true));
+    EXPECT_EQ(Shell().current_file, File("Pond.inp"));
+    EXPECT_EQ(ui.FileDialogs().back().initial_name, File("Wetland"));
+    EXPECT_EQ(ui.Messages().front().buttons, Buttons::YesNo);
+    ProjectRecord read = ProgramStartRecord();
+    ASSERT_EQ(ReadProjectFile(wetland, read), 0);
+    EXPECT_EQ(read.temperature, 7);
+
+    ui.ExpectSaveFile(File("Wetland"))
+        .ExpectMessage(question, kReplaceExistingCaption, Answer::No)
+        .ExpectSaveFile(std::nullopt);
+    EXPECT_FALSE(SaveProject(ui, true));
+    EXPECT_EQ(Shell().current_file, File("Pond.inp"));
+
+    ui.ExpectSaveFile(File("Wetland")).ExpectMessage(question, kReplaceExistingCaption, Answer::Yes);
+    EXPECT_TRUE(SaveProject(ui, true));
+    EXPECT_EQ(Shell().current_file, wetland);
+    ASSERT_EQ(ReadProjectFile(wetland, read), 0);
+    EXPECT_EQ(read.temperature, 12.5);
     EXPECT_TRUE(ui.ScriptDone());
+}
+
+// Each failure leaves the folder as it was, down to the links and without a temporary
+// file, says why, and keeps the changes to be saved.
+TEST_F(FileCommands, FailedSaveLeavesTheFolderAsItWasTellsWhyAndKeepsTheChangesFlag) {
+    constexpr std::size_t kRoomy = SIZE_MAX;
+    struct Fault {
+        const char* what;
+        std::string path;
+        std::size_t free_bytes;
+        mode_t file_mode;
+        mode_t folder_mode;
+        std::errc reason;
+    };
+    const std::string site = SavedProject("site.inp", 7);
+    fs::create_hard_link(site, File("shared.inp"));
+    fs::create_symlink("site.inp", File("link.inp"));
+    fs::create_directory(File("folder.inp"));
+    const Fault faults[] = {
+        {"full disk", site, 5000, 0644, 0755, std::errc::no_space_on_device},
+        {"full disk, through a link", File("link.inp"), 5000, 0644, 0755, std::errc::no_space_on_device},
+        {"full disk, second hard link", File("shared.inp"), 0, 0644, 0755, std::errc::no_space_on_device},
+        {"read-only file", site, kRoomy, 0444, 0755, std::errc::permission_denied},
+        {"read-only folder", site, kRoomy, 0644, 0555, std::errc::permission_denied},
+        {"target is a folder", File("folder.inp"), kRoomy, 0644, 0755, std::errc::is_a_directory},
+        {"folder vanished", File("gone/site.inp"), kRoomy, 0644, 0755, std::errc::no_such_file_or_directory},
+    };
+    const fs::path folder = fs::current_path();
+    HandToOrdinaryUser(folder);
+    AsOrdinaryUser([&] {
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(fault.what);
+            ASSERT_EQ(::chmod(site.c_str(), fault.file_mode), 0);
+            ASSERT_EQ(::chmod(folder.c_str(), fault.folder_mode), 0);
+            const auto before = FolderContents(folder);
+            ChangeProject();
+            Shell().current_file = fault.path;
+            ui.ExpectMessage(SaveFailedBecause(fault.reason), kFileErrorCaption);
+            {
+                FullDisk disk(fault.free_bytes);
+                EXPECT_FALSE(SaveProject(ui, false));
+            }
+            EXPECT_TRUE(ui.ScriptDone());
+            EXPECT_TRUE(Shell().changes);
+            EXPECT_EQ(FolderContents(folder), before);
+            ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+        }
+    });
+}
+
+TEST_F(FileCommands, WriteProtectedProjectOpensAndIsSavedOnlyUnderAnotherName) {
+    const std::string path = SavedProject("site.inp", 7);
+    HandToOrdinaryUser(fs::current_path());
+    AsOrdinaryUser([&] {
+        ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+        ui.ExpectOpenFile(path);
+        OpenProject(ui);
+        EXPECT_EQ(Project().temperature, 7);
+        EXPECT_EQ(Shell().current_file, path);
+
+        ChangeProject();
+        ui.ExpectMessage(SaveFailedBecause(std::errc::permission_denied), kFileErrorCaption);
+        EXPECT_FALSE(SaveProject(ui, false));
+        EXPECT_TRUE(Shell().changes);
+
+        ui.ExpectSaveFile(File("copy"));
+        EXPECT_TRUE(SaveProject(ui, true));
+        EXPECT_FALSE(Shell().changes);
+        EXPECT_EQ(Shell().current_file, File("copy.inp"));
+        EXPECT_TRUE(ui.ScriptDone());
+    });
 }
 
 TEST_F(FileCommands, NewAnsweringYesOnAnUnnamedProjectThenCancellingTheDialogCancelsNew) {

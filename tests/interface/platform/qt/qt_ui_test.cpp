@@ -142,6 +142,19 @@ TEST_F(QtHost, MessageBoxHasNoIconAndAnswersWithTheButtonPressed) {
     EXPECT_EQ(title, "Save Changes");
 }
 
+TEST_F(QtHost, YesNoMessageBoxOffersNoCancel) {
+    QtUi ui(Settings());
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        buttons = box->standardButtons();
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(ui.MessageBox(kNoOwner, "Replace it?", "Save As", Buttons::YesNo), Answer::Yes);
+    EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
 TEST_F(QtHost, NumbersKeepThePointWhateverTheUsersLocale) {
     std::setlocale(LC_NUMERIC, "C.UTF-8");  // as Qt leaves it for a user's own locale
     QtUi ui(Settings());
