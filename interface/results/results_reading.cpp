@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "project/slots.h"
+
 namespace velmar {
 namespace {
 
@@ -21,16 +23,6 @@ bool OrganicInUse(const ProjectRecord& r, int k) {
 }
 bool MetalInUse(const ProjectRecord& r, int k) {
     return r.NumHM_LLR > k && r.model_contaminant;
-}
-
-bool OrganicOutflowRequested(const ProjectRecord& r, int k) {
-    const std::int32_t flags[] = {r.checked_Contam1OutConc, r.checked_Contam2OutConc,
-                                  r.checked_Contam3OutConc};
-    return flags[k] != 0;
-}
-bool MetalOutflowRequested(const ProjectRecord& r, int k) {
-    const std::int32_t flags[] = {r.checked_HM1OutConc, r.checked_HM2OutConc, r.checked_HM3OutConc};
-    return flags[k] != 0;
 }
 
 // Conventional constituents in the order of the rows: TSS, TCB, BOD, TN, TP.
@@ -131,13 +123,13 @@ RowState ResultsRowState(const ProjectRecord& r, int entry) {
     for (int first : {28, 90}) {
         if (In(entry, first, first + 2)) {
             const int k = entry - first;
-            return ShownOr(OrganicInUse(r, k) && OrganicOutflowRequested(r, k), RowState::Hidden);
+            return ShownOr(OrganicInUse(r, k) && OrganicSlot(r, k).outflow_wanted, RowState::Hidden);
         }
     }
     for (int first : {31, 93}) {
         if (In(entry, first, first + 2)) {
             const int k = entry - first;
-            return ShownOr(MetalInUse(r, k) && MetalOutflowRequested(r, k), RowState::Hidden);
+            return ShownOr(MetalInUse(r, k) && MetalSlot(r, k).outflow_wanted, RowState::Hidden);
         }
     }
     return RowState::NoRow;
