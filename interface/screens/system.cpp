@@ -125,12 +125,45 @@ void OpenProperties(ScreenContext& c) {
     RecomputeGeometry(r);
 }
 
+// What is wrong with the wetland's dimensions once the others are computed from the chosen
+// ones: a chosen dimension not above zero, or a computed one out of range (a depth of 0
+// makes the area infinite). Empty when nothing is.
+std::string DimensionProblem(const R& r) {
+    for (const Dimension& m : kDimensions) {
+        const Row& row = PropertyRow(m.field);
+        if (r.*m.chosen && !(row.real.In(r, 0) > 0))
+            return std::string(row.label) + " must be greater than 0.";
+    }
+    for (const Dimension& m : kDimensions) {
+        const Row& row = PropertyRow(m.field);
+        if (!std::isfinite(row.real.In(r, 0)))
+            return std::string(row.label) + " cannot be computed from these values.";
+    }
+    return {};
+}
+
+bool DimensionsFinite(const R& r) {
+    return std::all_of(std::begin(kDimensions), std::end(kDimensions), [&r](const Dimension& m) {
+        return std::isfinite(PropertyRow(m.field).real.In(r, 0));
+    });
+}
+
 // A field left holding an invalid number is not silently put back: the user is told, as
-// on the data screens, before the last valid value returns.
+// on the data screens, before the last valid value returns. So is a value that would make
+// a computed dimension infinite.
 void PropertyFieldLeft(ScreenContext& c, int field) {
     R& r = c.r;
+    const R before = r;
     if (!c.Read()) {
         c.Message(kInvalidInput, kInvalidInputCaption);
+        c.Fill();
+        return;
+    }
+    RecomputeGeometry(r);
+    if (!DimensionsFinite(r)) {
+        const std::string problem = DimensionProblem(r);
+        r = before;
+        c.Message(problem, kInvalidInputCaption);
         c.Fill();
         return;
     }
@@ -141,31 +174,17 @@ void PropertyFieldLeft(ScreenContext& c, int field) {
     for (const Dimension& m : kDimensions) {
         if (m.field == field) r.*m.entered = 1;
     }
-    RecomputeGeometry(r);
     c.Fill();
 }
 
-// A wetland whose chosen dimensions are not all above zero, or whose derived dimensions
+// A wetland whose chosen dimensions are not all above zero, or whose computed dimensions
 // overflow, has no meaningful area, length or residence time: it is refused here rather
 // than carried, infinite, into the next screen and the model.
 bool DimensionsArePositiveAndFinite(ScreenContext& c) {
-    R& r = c.r;
-    RecomputeGeometry(r);
-    std::string refused;
-    for (const Dimension& m : kDimensions) {
-        const Row& row = PropertyRow(m.field);
-        if (refused.empty() && r.*m.chosen && !(row.real.In(r, 0) > 0)) {
-            refused = std::string(row.label) + " must be greater than 0.";
-        }
-    }
-    for (const Dimension& m : kDimensions) {
-        const Row& row = PropertyRow(m.field);
-        if (refused.empty() && !std::isfinite(row.real.In(r, 0))) {
-            refused = std::string(row.label) + " cannot be computed from these values.";
-        }
-    }
-    if (refused.empty()) return true;
-    c.Message(refused, kInvalidInputCaption);
+    RecomputeGeometry(c.r);
+    const std::string problem = DimensionProblem(c.r);
+    if (problem.empty()) return true;
+    c.Message(problem, kInvalidInputCaption);
     c.Fill();
     return false;
 }

@@ -286,27 +286,34 @@ TEST_F(SystemScreens, BadTextLeftByAClickOnOkIsReportedBeforeTheScreenGoesOn) {
     EXPECT_EQ(Project().depth, 1);
 }
 
-TEST_F(SystemScreens, OkRefusesADimensionThatIsNotAboveZeroOrCannotBeComputed) {
+// A dimension that would make another infinite is refused as soon as its field is left;
+// one that is merely not above zero, when OK is pressed.
+TEST_F(SystemScreens, DimensionsNotAboveZeroOrMakingOthersInfiniteAreRefused) {
     ChooseVolumeDepthWidth();
     ui.Expect(kSystemPropertiesScreen)
-        .Type(kDepthField, "0")
-        .PressOk()
-        .ExpectMessage("Avg. Annual Depth (m) must be greater than 0.", kInvalidInputCaption)
         .Type(kWidthField, "-5")
-        .Type(kDepthField, "2")
         .PressOk()
         .ExpectMessage("Avg. Annual Width (m) must be greater than 0.", kInvalidInputCaption)
         .Type(kWidthField, "500")
+        .Type(kDepthField, "0")
+        .Focus(kFlowField)
+        .ExpectMessage("Avg. Annual Depth (m) must be greater than 0.", kInvalidInputCaption)
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(kDepthField), "1");
+            EXPECT_EQ(d.Text(kAreaField), "1e+6");
+        })
         .Type(kVolumeField, "1e300")
         .Type(kDepthField, "1e-300")
-        .PressOk()
+        .Focus(kFlowField)
         .ExpectMessage("Avg. Length (m) cannot be computed from these values.", kInvalidInputCaption)
-        .Inspect([](Dialog&) {
-            EXPECT_EQ(Project().depth, 1);
-            EXPECT_EQ(Project().area, 1e6);
+        .Inspect([](Dialog& d) {
+            EXPECT_EQ(d.Text(kDepthField), "1");
+            EXPECT_EQ(d.Text(kLengthField), "2e+297");
         })
         .PressCancel();
     EXPECT_FALSE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_EQ(Project().depth, 1);
+    EXPECT_EQ(Project().area, 1e6);
     EXPECT_FALSE(Shell().changes);
 }
 
