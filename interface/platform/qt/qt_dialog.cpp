@@ -52,6 +52,9 @@ private:
 
 namespace {
 
+// Text of a field that cannot be changed now: grey enough to look inactive, dark enough to read.
+const QColor kReadableDisabledText(0x50, 0x50, 0x50);
+
 bool IsButton(ControlKind kind) {
     return kind == ControlKind::PushButton || kind == ControlKind::DefaultButton;
 }
@@ -129,11 +132,21 @@ QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
         case ControlKind::ReadOnlyField:
         case ControlKind::TextField: {
             auto* field = new QLineEdit(text, parent);
+            // Fields that cannot be typed into sit on the window's colour, so they look
+            // different from those that can; their numbers stay readable (dark text, a
+            // contrast well above 4.5:1), since they are values an engineer checks.
+            QPalette colours = field->palette();
+            const QColor window = colours.color(QPalette::Active, QPalette::Window);
+            colours.setColor(QPalette::Disabled, QPalette::Base, window);
+            colours.setColor(QPalette::Disabled, QPalette::Text, kReadableDisabledText);
             if (control.kind == ControlKind::ReadOnlyField) {
-                // A value to read and copy, not to edit: normal text, skipped by Tab.
+                // A value to read and copy, not to edit: skipped by Tab.
                 field->setReadOnly(true);
                 field->setFocusPolicy(Qt::ClickFocus);
+                for (auto group : {QPalette::Active, QPalette::Inactive})
+                    colours.setColor(group, QPalette::Base, window);
             }
+            field->setPalette(colours);
             if (control.width > 0) field->setMinimumWidth(CharactersWide(field, control.width));
             return field;
         }

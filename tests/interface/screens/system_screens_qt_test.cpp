@@ -88,6 +88,9 @@ TEST_F(SystemScreensOnQt, TypingADepthAndTabbingOutRecomputesTheAreaOnTheSpot) {
 }
 
 TEST_F(SystemScreensOnQt, ComputedValuesAreReadableButNeitherEditableNorTabStops) {
+    ProjectRecord& r = Project();
+    r.checked_Volume = r.checked_Volume_temp = r.checked_Depth = r.checked_Depth_temp = 1;
+    r.checked_Width = r.checked_Width_temp = 1;
     QtUi ui;
     double ratio_contrast = 0, residence_contrast = 0;
     bool editable = true, tab_stop = true;
@@ -102,6 +105,18 @@ TEST_F(SystemScreensOnQt, ComputedValuesAreReadableButNeitherEditableNorTabStops
         });
     });
     ShowSystemContinued(ui, kNoOwner);
+
+    // The dimensions computed from the chosen ones, on the property screen.
+    double area_contrast = 0;
+    QtUi property_ui;
+    property_ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, d.window(), [&] {
+            area_contrast = TextContrast(d.widget(kAreaField));
+            d.End(0);
+        });
+    });
+    ShowSystemProperties(property_ui, kNoOwner);
+    EXPECT_GE(area_contrast, 4.5);
     EXPECT_GE(ratio_contrast, 4.5);
     EXPECT_GE(residence_contrast, 4.5);
     EXPECT_FALSE(editable);
