@@ -4,6 +4,7 @@
 
 #include <stdlib.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
