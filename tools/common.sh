@@ -2,7 +2,7 @@
 set -euo pipefail
 
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-VELMAR_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev)
+VELMAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev qt6-base-dev)
 
 install_missing_packages() {
     local missing=()
@@ -23,4 +23,13 @@ build_velmar() {
     shift
     cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir"
+}
+
+# build_fuzz_targets BUILD_DIR: the fuzz targets alone, with clang and the sanitizers.
+build_fuzz_targets() {
+    local dir="$1"
+    cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DVELMAR_FUZZ=ON -DVELMAR_BUILD_TESTS=OFF \
+        -DVELMAR_WARNINGS_AS_ERRORS=ON >/dev/null
+    cmake --build "$dir" --target velmar_fuzz_targets
 }
