@@ -32,8 +32,8 @@ constexpr Row kBodRows[] = {
     Text(bod_data::kFactorDefaultLabel, "Default: 1.047"),
 };
 
-// Computed from the depth rather than taken from the committed rate, which is the user's
-// own once typed in: the label then lets the user compare the two.
+// The decay rate that suits the wetland's depth, computed afresh rather than taken from the
+// committed rate, which is the user's own once typed in: the label lets the user compare.
 std::string ComputedBodRateText(const ProjectRecord& r) {
     char text[128];
     std::snprintf(text, sizeof text, "Computed Decay Value for H = %.2f(m): %.2f",
