@@ -1,6 +1,7 @@
 #include "interface/screens/registry.h"
 
 #include "interface/screens/system.h"
+#include "interface/screens/tss.h"
 
 namespace velmar {
 
@@ -9,6 +10,17 @@ std::span<const DataScreen* const> AllScreens() {
         &kGeometrySelection,
         &kSystemProperties,
         &kSystemContinued,
+        &kTssOptionSelection,
+        &kTssVsChoice,
+        &kTssVsData,
+        &kTssParticleData,
+        &kTssAccretionChoice,
+        &kTssAccretionData,
+        &kTssAccretionPorosityData,
+        &kTssBurialChoice,
+        &kTssBurialData,
+        &kTssBurialPorosityData,
+        &kTssCalculatedValues,
     };
     return screens;
 }
