@@ -574,7 +574,7 @@ const DataScreen kTssCalculatedValues{
     .rows = kCalculatedRows,
     .help_button = tss_calculated::kCalculatedHelp,
     .help_file = "tsscalc.txt",
-    .label_width = 44,
+    .label_width = 50,
     .on_open = ComputeShownValues,
 };
 
