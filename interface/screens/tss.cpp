@@ -281,12 +281,13 @@ const OptionStart& StartOf(int option);
 const TssPath& PathOf(int option, bool calculate);
 const TssPath& PathOf(const DataScreen& data);
 
-// The option whose committed flag is set first, or -1.
+// The committed option: the selection's OK commits exactly one, so asking before it is a
+// programming error.
 int CommittedOption(const R& r) {
     for (int k = 0; k < kOptionCount; ++k) {
         if (r.*kOptions[k].value) return k;
     }
-    return -1;
+    std::abort();
 }
 
 // The option a second screen belongs to.
@@ -294,7 +295,7 @@ int OptionOf(const DataScreen& continued) {
     for (int k = 0; k < kOptionCount; ++k) {
         if (StartOf(k).continued == &continued) return k;
     }
-    return -1;
+    std::abort();
 }
 
 // ---- Option selection ----
