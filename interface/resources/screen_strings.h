@@ -13,4 +13,9 @@ inline constexpr const char* kChooseTwoDimensions = "You must choose TWO from th
 inline constexpr const char* kChooseOneDimension = "You must choose ONE from the second list!";
 inline constexpr const char* kInvalidSelectionsCaption = "Invalid Selections";
 
+// TSS Input Option Selection Screen
+inline constexpr const char* kNegativeResuspension =
+    "Error - Settling velocity and/or Burial velocity specified result in a negative Resuspension velocity!";
+inline constexpr const char* kNegativeResuspensionCaption = "Resuspension Velocity Error";
+
 }  // namespace velmar

@@ -3,13 +3,20 @@
 #include "interface/screens/system.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
+#include "interface/screens/tss.h"
 
 namespace velmar {
 
 std::span<const DataScreen* const> AllScreens() {
     static const DataScreen* const screens[] = {
-        &kGeometrySelection, &kSystemProperties, &kSystemContinued,  &kTCBData,     &kBODData,
-        &kTNKnownParameter,  &kTNRateBasis,      &kTNRateVolumetric, &kTNRateAreal, &kTNDenitrification,
+        // clang-format off
+        &kGeometrySelection, &kSystemProperties, &kSystemContinued,
+        &kTssOptionSelection, &kTssVsChoice, &kTssVsData, &kTssParticleData, &kTssAccretionChoice,
+        &kTssAccretionData, &kTssAccretionPorosityData, &kTssBurialChoice, &kTssBurialData,
+        &kTssBurialPorosityData, &kTssCalculatedValues,
+        &kTCBData, &kBODData,
+        &kTNKnownParameter, &kTNRateBasis, &kTNRateVolumetric, &kTNRateAreal, &kTNDenitrification,
+        // clang-format on
     };
     return screens;
 }

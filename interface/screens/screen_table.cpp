@@ -206,11 +206,14 @@ void FillRow(Dialog& d, const ProjectRecord& r, const Row& row, int slot) {
         d.Show(id, shown);
         if (row.HasField()) d.Show(LabelId(row.id), shown);
     }
-    if (row.enabled) d.Enable(id, row.enabled(r, slot));
+    const bool enabled = !row.enabled || row.enabled(r, slot);
+    if (row.enabled) d.Enable(id, enabled);
+    const bool empty = row.empty_when_disabled && !enabled;
+    if (row.empty_when_disabled) d.Enable(LabelId(row.id), enabled);
     switch (row.kind) {
         case RowKind::Number:
         case RowKind::Computed:
-        case RowKind::Name: d.SetText(id, FieldText(row, r, slot)); break;
+        case RowKind::Name: d.SetText(id, empty ? "" : FieldText(row, r, slot)); break;
         case RowKind::Count:
             d.SetText(id, FieldText(row, r, slot));
             d.SetSpinPosition(SpinId(id), row.flag.In(r, slot));

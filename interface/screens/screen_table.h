@@ -107,12 +107,13 @@ struct Row {
     Ref<std::int32_t> flag_value;
     Ref<NameText> name;  // Name
     Ref<NameText> name_value;
-    Condition enabled = nullptr;   // none: always enabled
-    Condition shown = nullptr;     // none: always shown
-    int group = 0;                 // the group box the row stands in; 0: the screen's body
-    int high = 0;                  // Count: the spin range is 0 to high
-    bool beside_previous = false;  // on the line of the row before, one column on
-    bool read_back = false;        // Computed: read back from its shown text on OK
+    Condition enabled = nullptr;       // none: always enabled
+    Condition shown = nullptr;         // none: always shown
+    int group = 0;                     // the group box the row stands in; 0: the screen's body
+    int high = 0;                      // Count: the spin range is 0 to high
+    bool beside_previous = false;      // on the line of the row before, one column on
+    bool read_back = false;            // Computed: read back from its shown text on OK
+    bool empty_when_disabled = false;  // disabled, the field shows no value and its label is greyed
 
     constexpr Row EnabledWhen(Condition c) const {
         Row r = *this;
@@ -137,6 +138,12 @@ struct Row {
     constexpr Row ReadBack() const {
         Row r = *this;
         r.read_back = true;
+        return r;
+    }
+    // For a value that means nothing while the row's condition fails.
+    constexpr Row EmptyWhenDisabled() const {
+        Row r = *this;
+        r.empty_when_disabled = true;
         return r;
     }
     // One control per slot, or one shared by all.
@@ -218,7 +225,7 @@ struct DataScreen {
     std::span<const Row> rows;
     int help_button = 0;
     const char* help_file = "";  // help topic in the Help folder; its caption comes from the topic table
-    int slot_columns = 1;              // columns of contaminant slots, headed "(1)", "(2)", "(3)"
+    int slot_columns = 1;        // columns of contaminant slots, headed "(1)", "(2)", "(3)"
     int label_width = 0;         // labels' width in average characters, so stacked groups line up
 
     DisabledFields disabled = DisabledFields::Skip;

@@ -116,7 +116,12 @@ TEST_P(EveryScreen, FieldsShowTheirWorkingCopiesAndEnablementFollowsItsRule) {
             for (int k = 0; k < SlotsOf(screen(), row); ++k) {
                 const int id = SlotId(row.id, k);
                 if (row.kind == RowKind::Number || row.kind == RowKind::Computed) {
-                    EXPECT_EQ(d.Text(id), FormatNumberText(row.real.In(r, k))) << row.label;
+                    // A value that means nothing while its row is disabled is not shown.
+                    const bool empty = row.empty_when_disabled && row.enabled && !row.enabled(r, k);
+                    EXPECT_EQ(d.Text(id), empty ? "" : FormatNumberText(row.real.In(r, k))) << row.label;
+                    if (row.empty_when_disabled) {
+                        EXPECT_EQ(d.IsEnabled(LabelId(row.id)), !empty) << row.label;
+                    }
                 }
                 if (row.kind == RowKind::Radio || row.kind == RowKind::Check) {
                     if (!d.Checked(id)) continue;
