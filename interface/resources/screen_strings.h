@@ -13,4 +13,16 @@ inline constexpr const char* kChooseTwoDimensions = "You must choose TWO from th
 inline constexpr const char* kChooseOneDimension = "You must choose ONE from the second list!";
 inline constexpr const char* kInvalidSelectionsCaption = "Invalid Selections";
 
+// Constituent Selection
+inline constexpr const char* kChooseOneTPMethod = "You must choose ONE of the TP removal rate options!";
+inline constexpr const char* kChooseOneTPMethodCaption = "Invalid TP Options";
+
+// Data Input Selection Screen
+inline constexpr const char* kEnterTSSFirst = "You must first enter the TSS Data!";
+inline constexpr const char* kEnterTSSFirstCaption = "TSS Data Missing";
+
+// Options Selected for TP Removal Rate
+inline constexpr const char* kChooseOneTPOption = "Choose ONE of the options!";
+inline constexpr const char* kChooseOneTPOptionCaption = "Invalid Options";
+
 }  // namespace velmar

@@ -80,7 +80,11 @@ public:
                 Add(t, rows[i]);
             }
         }
-        AddOkCancelHelp(t, screen_.help_button);
+        if (screen_.cancel_button) {
+            AddOkCancelHelp(t, screen_.help_button);
+        } else {
+            AddOkHelp(t, screen_.help_button);
+        }
         return t;
     }
 
@@ -114,19 +118,25 @@ private:
                                       .text = row.label,
                                       .at = last_});
                 break;
+            case RowKind::Button:
+                t.controls.push_back({.id = row.id, .kind = K::PushButton, .text = row.label, .at = last_});
+                break;
             default: AddField(t, row); break;
         }
     }
 
+    // The label in the row's column (the first, or the one after the control beside which
+    // it stands), its fields in the columns after it.
     void AddField(DialogTemplate& t, const Row& row) {
         const int r = last_.row;
+        const int c = last_.column;
         t.controls.push_back({.id = LabelId(row.id),
                               .kind = K::Label,
                               .text = row.label,
-                              .at = {r, 0, 1, row.group},
+                              .at = {r, c, 1, row.group},
                               .width = screen_.label_width});
         for (int k = 0; k < SlotsOf(row, screen_); ++k) {
-            Control field{.id = SlotId(row.id, k), .at = {r, 1 + k, 1, row.group}};
+            Control field{.id = SlotId(row.id, k), .at = {r, c + 1 + k, 1, row.group}};
             switch (row.kind) {
                 case RowKind::Number: field.kind = K::NumberField, field.width = kNumberFieldWidth; break;
                 case RowKind::Computed: field.kind = K::ReadOnlyField, field.width = kNumberFieldWidth; break;
@@ -137,7 +147,7 @@ private:
             if (row.kind == RowKind::Count) {
                 t.controls.push_back({.id = SpinId(field.id),
                                       .kind = K::Spin,
-                                      .at = {r, 2 + k, 1, row.group},
+                                      .at = {r, c + 2 + k, 1, row.group},
                                       .low = 0,
                                       .high = row.high});
             }
@@ -206,9 +216,12 @@ void FillRow(Dialog& d, const ProjectRecord& r, const Row& row, int slot) {
         d.Show(id, shown);
         if (row.HasField()) d.Show(LabelId(row.id), shown);
     }
-    if (row.enabled) d.Enable(id, row.enabled(r, slot));
+    const bool enabled = !row.enabled || row.enabled(r, slot);
+    if (row.enabled) d.Enable(id, enabled);
     switch (row.kind) {
         case RowKind::Number:
+            d.SetText(id, row.blank_when_disabled && !enabled ? "" : FieldText(row, r, slot));
+            break;
         case RowKind::Computed:
         case RowKind::Name: d.SetText(id, FieldText(row, r, slot)); break;
         case RowKind::Count:
@@ -466,7 +479,13 @@ void RunDataScreen(const DataScreen& s, Dialog& d, const DialogEvent& e) {
             break;
         case DialogEvent::Spin: SpinCount(c, e); break;
         case DialogEvent::Ok: AcceptScreen(c); break;
-        case DialogEvent::Cancel: CancelScreen(c); break;
+        case DialogEvent::Cancel:
+            if (s.cancel_button) {
+                CancelScreen(c);
+            } else {
+                AcceptScreen(c);
+            }
+            break;
         default: break;
     }
 }

@@ -86,6 +86,7 @@ enum class RowKind {
     Radio,     // a radio button
     Check,     // a check box
     ListItem,  // an item of a check list; the row's id is the list's
+    Button,    // a push button in the body; the screen's on_click says what it does
 };
 
 // A condition on the record for one slot (0 on a screen without slots).
@@ -107,12 +108,13 @@ struct Row {
     Ref<std::int32_t> flag_value;
     Ref<NameText> name;  // Name
     Ref<NameText> name_value;
-    Condition enabled = nullptr;   // none: always enabled
-    Condition shown = nullptr;     // none: always shown
-    int group = 0;                 // the group box the row stands in; 0: the screen's body
-    int high = 0;                  // Count: the spin range is 0 to high
-    bool beside_previous = false;  // on the line of the row before, one column on
-    bool read_back = false;        // Computed: read back from its shown text on OK
+    Condition enabled = nullptr;       // none: always enabled
+    Condition shown = nullptr;         // none: always shown
+    int group = 0;                     // the group box the row stands in; 0: the screen's body
+    int high = 0;                      // Count: the spin range is 0 to high
+    bool beside_previous = false;      // on the line of the row before, one column on
+    bool read_back = false;            // Computed: read back from its shown text on OK
+    bool blank_when_disabled = false;  // Number: shows no text while disabled (read with Skip)
 
     constexpr Row EnabledWhen(Condition c) const {
         Row r = *this;
@@ -137,6 +139,11 @@ struct Row {
     constexpr Row ReadBack() const {
         Row r = *this;
         r.read_back = true;
+        return r;
+    }
+    constexpr Row BlankWhenDisabled() const {
+        Row r = *this;
+        r.blank_when_disabled = true;
         return r;
     }
     // One control per slot, or one shared by all.
@@ -174,6 +181,9 @@ constexpr Row Check(int id, const char* label, Ref<std::int32_t> copy, Ref<std::
 }
 constexpr Row ListItem(int list, const char* text, Ref<std::int32_t> copy, Ref<std::int32_t> value = {}) {
     return {.kind = RowKind::ListItem, .id = list, .label = text, .flag = copy, .flag_value = value};
+}
+constexpr Row Button(int id, const char* text) {
+    return {.kind = RowKind::Button, .id = id, .label = text};
 }
 
 // Control ids derived from a row's id: its label, its spin arrows, and its field in slot k.
@@ -218,13 +228,15 @@ struct DataScreen {
     std::span<const Row> rows;
     int help_button = 0;
     const char* help_file = "";  // help topic in the Help folder; its caption comes from the topic table
-    int slot_columns = 1;              // columns of contaminant slots, headed "(1)", "(2)", "(3)"
+    int slot_columns = 1;        // columns of contaminant slots, headed "(1)", "(2)", "(3)"
     int label_width = 0;         // labels' width in average characters, so stacked groups line up
 
     DisabledFields disabled = DisabledFields::Skip;
     OnInvalid on_invalid = OnInvalid::Message;
     bool one_option = false;  // OK needs exactly one choice in each radio group
     bool revert_on_cancel = true;
+    // Without a Cancel button, Escape and the close box close the screen as OK does.
+    bool cancel_button = true;
 
     // Hooks, each optional.
     void (*on_event)(ScreenContext&, const DialogEvent&) = nullptr;  // before every event
