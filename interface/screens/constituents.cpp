@@ -244,12 +244,9 @@ constexpr Row InflowField(int id, const char* label, RealMember copy, RealMember
         .BesidePrevious();
 }
 
-// The organic chemical and heavy metal rows, headed by the slot's name.
-constexpr Row OrganicBox(int k, FlagMember copy, FlagMember value, Condition shown) {
-    return OutflowBox(kOrganicBox1 + k, "", copy, value, Modelled<&R::model_contaminant>).ShownWhen(shown);
-}
-constexpr Row MetalBox(int k, FlagMember copy, FlagMember value, Condition shown) {
-    return OutflowBox(kMetalBox1 + k, "", copy, value, Modelled<&R::model_contaminant>).ShownWhen(shown);
+// The organic chemical and heavy metal rows, headed by the slot's name when the screen opens.
+constexpr Row SlotBox(int id, FlagMember copy, FlagMember value, Condition shown) {
+    return OutflowBox(id, "", copy, value, Modelled<&R::model_contaminant>).ShownWhen(shown);
 }
 constexpr Row SlotField(int id, RealMember copy, RealMember value, Condition shown, Condition open) {
     return InflowField(id, "", copy, value, open).ShownWhen(shown);
@@ -276,22 +273,25 @@ constexpr Row kInflowRows[] = {
     OutflowBox(kTPBox, "TP", &R::checked_TPGenOutConc_temp, &R::checked_TPGenOutConc, Modelled<&R::model_p>),
     InflowField(kTPField, "TP inflow conc (mg/L):", &R::TPinConc_temp, &R::TPinConc,
                 FieldOpen<Modelled<&R::model_p>, &R::checked_TPGenOutConc_temp>),
-    OrganicBox(0, &R::checked_Contam1OutConc_temp, &R::checked_Contam1OutConc, SlotInUse<&R::NumOC_SLR, 0>),
+    SlotBox(kOrganicBox1, &R::checked_Contam1OutConc_temp, &R::checked_Contam1OutConc,
+            SlotInUse<&R::NumOC_SLR, 0>),
     SlotField(kOrganicField1, &R::ContamInConc1_temp, &R::ContamInConc1, SlotInUse<&R::NumOC_SLR, 0>,
               FieldOpen<SlotInUse<&R::NumOC_SLR, 0>, &R::checked_Contam1OutConc_temp>),
-    OrganicBox(1, &R::checked_Contam2OutConc_temp, &R::checked_Contam2OutConc, SlotInUse<&R::NumOC_SLR, 1>),
+    SlotBox(kOrganicBox1 + 1, &R::checked_Contam2OutConc_temp, &R::checked_Contam2OutConc,
+            SlotInUse<&R::NumOC_SLR, 1>),
     SlotField(kOrganicField1 + 1, &R::ContamInConc2_temp, &R::ContamInConc2, SlotInUse<&R::NumOC_SLR, 1>,
               FieldOpen<SlotInUse<&R::NumOC_SLR, 1>, &R::checked_Contam2OutConc_temp>),
-    OrganicBox(2, &R::checked_Contam3OutConc_temp, &R::checked_Contam3OutConc, SlotInUse<&R::NumOC_SLR, 2>),
+    SlotBox(kOrganicBox1 + 2, &R::checked_Contam3OutConc_temp, &R::checked_Contam3OutConc,
+            SlotInUse<&R::NumOC_SLR, 2>),
     SlotField(kOrganicField1 + 2, &R::ContamInConc3_temp, &R::ContamInConc3, SlotInUse<&R::NumOC_SLR, 2>,
               FieldOpen<SlotInUse<&R::NumOC_SLR, 2>, &R::checked_Contam3OutConc_temp>),
-    MetalBox(0, &R::checked_HM1OutConc_temp, &R::checked_HM1OutConc, SlotInUse<&R::NumHM_LLR, 0>),
+    SlotBox(kMetalBox1, &R::checked_HM1OutConc_temp, &R::checked_HM1OutConc, SlotInUse<&R::NumHM_LLR, 0>),
     SlotField(kMetalField1, &R::HMInConc1_temp, &R::HMInConc1, SlotInUse<&R::NumHM_LLR, 0>,
               FieldOpen<SlotInUse<&R::NumHM_LLR, 0>, &R::checked_HM1OutConc_temp>),
-    MetalBox(1, &R::checked_HM2OutConc_temp, &R::checked_HM2OutConc, SlotInUse<&R::NumHM_LLR, 1>),
+    SlotBox(kMetalBox1 + 1, &R::checked_HM2OutConc_temp, &R::checked_HM2OutConc, SlotInUse<&R::NumHM_LLR, 1>),
     SlotField(kMetalField1 + 1, &R::HMInConc2_temp, &R::HMInConc2, SlotInUse<&R::NumHM_LLR, 1>,
               FieldOpen<SlotInUse<&R::NumHM_LLR, 1>, &R::checked_HM2OutConc_temp>),
-    MetalBox(2, &R::checked_HM3OutConc_temp, &R::checked_HM3OutConc, SlotInUse<&R::NumHM_LLR, 2>),
+    SlotBox(kMetalBox1 + 2, &R::checked_HM3OutConc_temp, &R::checked_HM3OutConc, SlotInUse<&R::NumHM_LLR, 2>),
     SlotField(kMetalField1 + 2, &R::HMInConc3_temp, &R::HMInConc3, SlotInUse<&R::NumHM_LLR, 2>,
               FieldOpen<SlotInUse<&R::NumHM_LLR, 2>, &R::checked_HM3OutConc_temp>),
 };

@@ -108,13 +108,14 @@ struct Row {
     Ref<std::int32_t> flag_value;
     Ref<NameText> name;  // Name
     Ref<NameText> name_value;
-    Condition enabled = nullptr;       // none: always enabled
-    Condition shown = nullptr;         // none: always shown
-    int group = 0;                     // the group box the row stands in; 0: the screen's body
-    int high = 0;                      // Count: the spin range is 0 to high
-    bool beside_previous = false;      // on the line of the row before, one column on
-    bool read_back = false;            // Computed: read back from its shown text on OK
-    bool blank_when_disabled = false;  // Number: shows no text while disabled (read with Skip)
+    Condition enabled = nullptr;   // none: always enabled
+    Condition shown = nullptr;     // none: always shown
+    int group = 0;                 // the group box the row stands in; 0: the screen's body
+    int high = 0;                  // Count: the spin range is 0 to high
+    bool beside_previous = false;  // on the line of the row before, one column on
+    bool read_back = false;        // Computed: read back from its shown text on OK
+    // Number: shows no text while disabled, on a screen that skips disabled fields.
+    bool blank_when_disabled = false;
 
     constexpr Row EnabledWhen(Condition c) const {
         Row r = *this;
