@@ -17,5 +17,16 @@ inline constexpr const char* kInvalidSelectionsCaption = "Invalid Selections";
 inline constexpr const char* kNegativeResuspension =
     "Error - Settling velocity and/or Burial velocity specified result in a negative Resuspension velocity!";
 inline constexpr const char* kNegativeResuspensionCaption = "Resuspension Velocity Error";
+// Constituent Selection
+inline constexpr const char* kChooseOneTPMethod = "You must choose ONE of the TP removal rate options!";
+inline constexpr const char* kChooseOneTPMethodCaption = "Invalid TP Options";
+
+// Data Input Selection Screen
+inline constexpr const char* kEnterTSSFirst = "You must first enter the TSS Data!";
+inline constexpr const char* kEnterTSSFirstCaption = "TSS Data Missing";
+
+// Options Selected for TP Removal Rate
+inline constexpr const char* kChooseOneTPOption = "Choose ONE of the options!";
+inline constexpr const char* kChooseOneTPOptionCaption = "Invalid Options";
 
 }  // namespace velmar

@@ -1,8 +1,10 @@
 #include "interface/screens/registry.h"
 
+#include "interface/screens/constituents.h"
 #include "interface/screens/system.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
+#include "interface/screens/tp.h"
 #include "interface/screens/tss.h"
 
 namespace velmar {
@@ -11,6 +13,7 @@ std::span<const DataScreen* const> AllScreens() {
     static const DataScreen* const screens[] = {
         // clang-format off
         &kGeometrySelection, &kSystemProperties, &kSystemContinued,
+        &kConstituentSelection, &kTPRemovalOptions, &kDataInputSelection, &kInflowConcentrations,
         &kTssOptionSelection, &kTssVsChoice, &kTssVsData, &kTssParticleData, &kTssAccretionChoice,
         &kTssAccretionData, &kTssAccretionPorosityData, &kTssBurialChoice, &kTssBurialData,
         &kTssBurialPorosityData, &kTssCalculatedValues,

@@ -80,7 +80,11 @@ public:
                 Add(t, rows[i]);
             }
         }
-        AddOkCancelHelp(t, screen_.help_button);
+        if (screen_.cancel_button) {
+            AddOkCancelHelp(t, screen_.help_button);
+        } else {
+            AddOkHelp(t, screen_.help_button);
+        }
         return t;
     }
 
@@ -114,19 +118,25 @@ private:
                                       .text = row.label,
                                       .at = last_});
                 break;
+            case RowKind::Button:
+                t.controls.push_back({.id = row.id, .kind = K::PushButton, .text = row.label, .at = last_});
+                break;
             default: AddField(t, row); break;
         }
     }
 
+    // The label in the row's column (the first, or the one after the control beside which
+    // it stands), its fields in the columns after it.
     void AddField(DialogTemplate& t, const Row& row) {
         const int r = last_.row;
+        const int c = last_.column;
         t.controls.push_back({.id = LabelId(row.id),
                               .kind = K::Label,
                               .text = row.label,
-                              .at = {r, 0, 1, row.group},
+                              .at = {r, c, 1, row.group},
                               .width = screen_.label_width});
         for (int k = 0; k < SlotsOf(row, screen_); ++k) {
-            Control field{.id = SlotId(row.id, k), .at = {r, 1 + k, 1, row.group}};
+            Control field{.id = SlotId(row.id, k), .at = {r, c + 1 + k, 1, row.group}};
             switch (row.kind) {
                 case RowKind::Number: field.kind = K::NumberField, field.width = kNumberFieldWidth; break;
                 case RowKind::Computed: field.kind = K::ReadOnlyField, field.width = kNumberFieldWidth; break;
@@ -137,7 +147,7 @@ private:
             if (row.kind == RowKind::Count) {
                 t.controls.push_back({.id = SpinId(field.id),
                                       .kind = K::Spin,
-                                      .at = {r, 2 + k, 1, row.group},
+                                      .at = {r, c + 2 + k, 1, row.group},
                                       .low = 0,
                                       .high = row.high});
             }
@@ -327,6 +337,13 @@ const char* HelpCaption(const char* file) {
     std::abort();
 }
 
+// Whether a screen commits anything: a screen that only shows values or opens others
+// (the data input hub, the calculated values screens) does not.
+bool HoldsValues(const DataScreen& s) {
+    return std::any_of(s.rows.begin(), s.rows.end(),
+                       [](const Row& row) { return row.real_value || row.flag_value || row.name_value; });
+}
+
 void AcceptScreen(ScreenContext& c) {
     const DataScreen& s = c.screen;
     if (!c.Read()) {
@@ -339,8 +356,10 @@ void AcceptScreen(ScreenContext& c) {
     if (s.after_commit) s.after_commit(c);
     if (s.next) {
         ChainTo(c.d, s.next);
-    } else {
+    } else if (HoldsValues(s)) {
         Accept(c.d);
+    } else {
+        c.d.End(kAccepted);  // nothing was committed, so nothing is left to save
     }
 }
 
@@ -469,7 +488,13 @@ void RunDataScreen(const DataScreen& s, Dialog& d, const DialogEvent& e) {
             break;
         case DialogEvent::Spin: SpinCount(c, e); break;
         case DialogEvent::Ok: AcceptScreen(c); break;
-        case DialogEvent::Cancel: CancelScreen(c); break;
+        case DialogEvent::Cancel:
+            if (s.cancel_button) {
+                CancelScreen(c);
+            } else {
+                AcceptScreen(c);
+            }
+            break;
         default: break;
     }
 }

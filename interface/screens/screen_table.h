@@ -86,6 +86,7 @@ enum class RowKind {
     Radio,     // a radio button
     Check,     // a check box
     ListItem,  // an item of a check list; the row's id is the list's
+    Button,    // a push button in the body; the screen's on_click says what it does
 };
 
 // A condition on the record for one slot (0 on a screen without slots).
@@ -182,6 +183,9 @@ constexpr Row Check(int id, const char* label, Ref<std::int32_t> copy, Ref<std::
 constexpr Row ListItem(int list, const char* text, Ref<std::int32_t> copy, Ref<std::int32_t> value = {}) {
     return {.kind = RowKind::ListItem, .id = list, .label = text, .flag = copy, .flag_value = value};
 }
+constexpr Row Button(int id, const char* text) {
+    return {.kind = RowKind::Button, .id = id, .label = text};
+}
 
 // Control ids derived from a row's id: its label, its spin arrows, and its field in slot k.
 constexpr int kLabelIdOffset = 10000;
@@ -232,6 +236,8 @@ struct DataScreen {
     OnInvalid on_invalid = OnInvalid::Message;
     bool one_option = false;  // OK needs exactly one choice in each radio group
     bool revert_on_cancel = true;
+    // Without a Cancel button, Escape and the close box close the screen as OK does.
+    bool cancel_button = true;
 
     // Hooks, each optional.
     void (*on_event)(ScreenContext&, const DialogEvent&) = nullptr;  // before every event

@@ -1,9 +1,8 @@
 #include "interface/shell/commands.h"
 
-#include <string>
-
 #include "interface/resources/commands.h"
 #include "interface/resources/strings.h"
+#include "interface/screens/constituents.h"
 #include "interface/screens/system.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
@@ -14,18 +13,12 @@
 namespace velmar {
 namespace {
 
-// Stands in for a screen that a later version of the program provides.
-void ScreenNotAvailable(Ui& ui, const std::string& what) {
-    ui.MessageBox(kMainWindow, "This version does not have " + what + " yet.", kScreenNotAvailableCaption,
-                  Buttons::Ok);
-}
-
 void ConstituentData(Ui& ui) {
     if (Project().System_Properties_Entered != 1) {
         ui.MessageBox(kMainWindow, kSystemDataFirst, kSystemDataFirstCaption, Buttons::Ok);
         return;
     }
-    ScreenNotAvailable(ui, "the Data Input Selection Screen");
+    ShowDataInputSelection(ui, kMainWindow);
 }
 
 // The geometry selection screen opens on the committed choice whatever screen was
@@ -47,10 +40,9 @@ constexpr CommandEntry kCommands[] = {
     {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
     {kCommandRunModel, RunModel},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
-    {kCommandSelectConstituents, [](Ui& ui) { ScreenNotAvailable(ui, "the Constituent Selection screen"); }},
+    {kCommandSelectConstituents, [](Ui& ui) { ShowConstituentSelection(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},
-    {kCommandInflowConcentrations,
-     [](Ui& ui) { ScreenNotAvailable(ui, "the Inflow Concentration Input screen"); }},
+    {kCommandInflowConcentrations, [](Ui& ui) { ShowInflowConcentrations(ui, kMainWindow); }},
     {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
     {kCommandOptions, ShowProgramOptions},
     {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(kModelOverviewDocument); }},

@@ -96,6 +96,50 @@ TEST(ScreenTemplate, RowsBecomeLabelledFieldsButtonsAndColumns) {
     EXPECT_EQ(Find(columns, SpinId(kCountRow)).high, 3);
 }
 
+// ---- A screen of check boxes with their fields beside them, and a button ----
+
+constexpr int kOutflowBox = 50;
+constexpr int kInflowField = 51;
+constexpr int kOpenButton = 52;
+
+constexpr Row kBesideRows[] = {
+    Check(kOutflowBox, "TSS", &R::checked_TSSGenOutConc_temp, &R::checked_TSSGenOutConc),
+    Number(kInflowField, "TSS inflow conc (mg/L):", &R::TSSinConc_temp, &R::TSSinConc)
+        .EnabledWhen(IsSet<&R::checked_TSSGenOutConc_temp>)
+        .EmptyWhenDisabled()
+        .BesidePrevious(),
+    Button(kOpenButton, "TSS Data"),
+};
+constexpr DataScreen kBeside{.number = 903,
+                             .caption = "Sample Beside Screen",
+                             .rows = kBesideRows,
+                             .help_button = kHelpButton,
+                             .help_file = "inflow.txt",
+                             .cancel_button = false};
+
+TEST(ScreenTemplate, AFieldBesideACheckBoxTakesTheNextColumnsAndNoCancelLeavesOkAndHelp) {
+    const DialogTemplate t = BuildTemplate(kBeside);
+    EXPECT_EQ(Find(t, kOutflowBox).at.column, 0);
+    EXPECT_EQ(Find(t, LabelId(kInflowField)).at.column, 1);
+    EXPECT_EQ(Find(t, kInflowField).at.column, 2);
+    EXPECT_EQ(Find(t, kInflowField).at.row, Find(t, kOutflowBox).at.row);
+    EXPECT_EQ(Find(t, kOpenButton).kind, ControlKind::PushButton);
+    EXPECT_GT(Find(t, kOpenButton).at.row, Find(t, kOutflowBox).at.row);  // in the body, not the strip
+    EXPECT_EQ(t.Find(kCancelId), nullptr);
+    EXPECT_EQ(Find(t, kHelpButton).text, "Help");
+}
+
+TEST_F(ScreenTable, ADisabledFieldShowsBlankAndEscapeWithoutCancelClosesAsOk) {
+    Project().TSSinConc = Project().TSSinConc_temp = 40;
+    ui.Expect(kBeside.number)
+        .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(kInflowField), ""); })
+        .Click(kOutflowBox)
+        .PressEscape();
+    EXPECT_TRUE(ShowScreen(ui, kMainWindow, kBeside));
+    EXPECT_EQ(Project().checked_TSSGenOutConc, 1);
+    EXPECT_EQ(Project().TSSinConc, 40);  // not read while disabled, so not taken as 0
+}
+
 TEST_F(ScreenTable, RejectedOkKeepsTheFieldsBeforeTheFailingOneThenCancelRevertsBoth) {
     ui.Expect(kSample.number)
         .Type(kRateField, "0.5")

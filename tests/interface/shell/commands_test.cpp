@@ -3,6 +3,7 @@
 #include "interface/resources/commands.h"
 #include "interface/resources/menu.h"
 #include "interface/resources/strings.h"
+#include "interface/resources/templates.h"
 #include "tests/interface/support/shell_fixture.h"
 
 namespace velmar::testing {
@@ -20,8 +21,7 @@ TEST_F(MainWindowCommands, ConstituentDataWantsSystemDataFirstAgainAfterResetDef
     EXPECT_TRUE(RunMenuCommand(ui, kCommandConstituentData));
 
     Project().System_Properties_Entered = 1;
-    ui.ExpectMessage("This version does not have the Data Input Selection Screen yet.",
-                     kScreenNotAvailableCaption);
+    ui.Expect(kDataInputSelectionScreen).PressOk();
     RunMenuCommand(ui, kCommandConstituentData);
 
     RunMenuCommand(ui, kCommandResetDefaults);
@@ -29,7 +29,7 @@ TEST_F(MainWindowCommands, ConstituentDataWantsSystemDataFirstAgainAfterResetDef
     RunMenuCommand(ui, kCommandConstituentData);
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(ui.Messages().front().owner, Owner::MainWindow);
-    EXPECT_TRUE(ui.DialogsShown().empty());
+    EXPECT_EQ(ui.DialogsShown(), std::vector<int>{kDataInputSelectionScreen});
 }
 
 TEST_F(MainWindowCommands, ResetDefaultsAsksNothingAndKeepsChangesFlagAndFileName) {
@@ -129,18 +129,6 @@ TEST_F(MainWindowCommands, EveryMenuItemAndAcceleratorReachesACommand) {
     for (const MenuItem& item : kMainMenu) EXPECT_TRUE(reaches_command(item.command)) << item.command;
     for (const Accelerator& keys : kMainAccelerators) EXPECT_TRUE(reaches_command(keys.command)) << keys.keys;
     EXPECT_FALSE(RunMenuCommand(ui, 9999));
-}
-
-TEST_F(MainWindowCommands, ScreensStillToComeSaySo) {
-    const std::pair<int, std::string> kPlaceholders[] = {
-        {kCommandSelectConstituents, "the Constituent Selection screen"},
-        {kCommandInflowConcentrations, "the Inflow Concentration Input screen"},
-    };
-    for (const auto& [command, what] : kPlaceholders) {
-        ui.ExpectMessage("This version does not have " + what + " yet.", kScreenNotAvailableCaption);
-        RunMenuCommand(ui, command);
-    }
-    EXPECT_TRUE(ui.ScriptDone());
 }
 
 TEST_F(MainWindowCommands, CommandsBringGeometryWorkingCopiesBackInLine) {
