@@ -435,7 +435,7 @@ bool ReadRows(const Dialog& d, ProjectRecord& r, const DataScreen& s) {
 
 void CommitRows(ProjectRecord& r, const DataScreen& screen) {
     CopyRows(r, screen, true);
-    Shell().changes = true;
+    if (HoldsValues(screen)) Shell().changes = true;
 }
 
 void RevertRows(ProjectRecord& r, const DataScreen& screen) {
