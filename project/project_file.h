@@ -41,4 +41,8 @@ int ReadProjectFile(const std::string& path, ProjectRecord& r);
 // system's reason in *reason when given.
 int WriteProjectFile(const std::string& path, const ProjectRecord& r, std::error_code* reason = nullptr);
 
+// Replaces the file a path names with the text, as WriteProjectFile replaces a project file;
+// the system's reason when it could not.
+std::error_code WriteTextFile(const std::string& path, const std::string& text);
+
 }  // namespace velmar

@@ -252,8 +252,12 @@ WriteBytesFunction SetProjectFileWriteBytes(WriteBytesFunction replacement) {
     return std::exchange(write_bytes, replacement != nullptr ? replacement : SystemWrite);
 }
 
+std::error_code WriteTextFile(const std::string& path, const std::string& text) {
+    return ReplaceFile(path, text);
+}
+
 int WriteProjectFile(const std::string& path, const ProjectRecord& r, std::error_code* reason) {
-    const std::error_code ec = ReplaceFile(path, ProjectText(r));
+    const std::error_code ec = WriteTextFile(path, ProjectText(r));
     if (reason != nullptr) *reason = ec;
     return ec ? -1 : 0;
 }

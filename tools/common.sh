@@ -2,7 +2,8 @@
 set -euo pipefail
 
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-VELMAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev qt6-base-dev)
+VELMAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev qt6-base-dev
+                 poppler-utils)
 
 install_missing_packages() {
     local missing=()

@@ -61,6 +61,7 @@ struct DialogTemplate {
     std::vector<Control> controls;
     ButtonStrip buttons = ButtonStrip::Bottom;
     bool system_menu = true;  // without it the dialog has no close box
+    bool dense = false;       // rows packed as closely as their controls allow, for many rows
 
     const Control* Find(int id) const;
 };

@@ -21,15 +21,17 @@ public:
     virtual ~PrintSurface() = default;
 
     virtual PageMetrics Metrics() const = 0;
-    // Selects a font for the following text; points as a word processor counts them.
+    // Selects a font for the following text; points as a word processor counts them. A host
+    // without the family substitutes one of its kind.
     virtual void SetFont(const std::string& family, int points) = 0;
     virtual int TextWidth(const std::string& text) const = 0;
     virtual int TextHeight(const std::string& text) const = 0;
     // Draws text with its top-left corner at (x, y).
     virtual void DrawText(int x, int y, const std::string& text) = 0;
     virtual void NewPage() = 0;
-    // Sends the document to the printer; nothing is printed without it.
-    virtual void Finish() = 0;
+    // Sends the document to the printer; nothing is printed without it. False when the
+    // document could not be completed.
+    virtual bool Finish() = 0;
 };
 
 }  // namespace velmar

@@ -63,14 +63,23 @@ public:
 
     // File dialogs; none changes the program's current directory. Empty on cancel.
     // The open dialog accepts only an existing file; the save dialog asks before
-    // replacing one.
+    // replacing one. A save dialog may offer several types, the first shown first: a name
+    // typed without an extension gets the one of the type selected.
     virtual std::optional<std::string> AskOpenFileName(Owner owner, const FileFilter& filter,
                                                        const std::string& initial_name) = 0;
-    virtual std::optional<std::string> AskSaveFileName(Owner owner, const FileFilter& filter,
+    virtual std::optional<std::string> AskSaveFileName(Owner owner, const std::vector<FileFilter>& filters,
                                                        const std::string& initial_name) = 0;
+    std::optional<std::string> AskSaveFileName(Owner owner, const FileFilter& filter,
+                                               const std::string& initial_name) {
+        return AskSaveFileName(owner, std::vector<FileFilter>{filter}, initial_name);
+    }
 
     // The print dialog; a surface to draw the document on, or nothing when cancelled.
     virtual std::unique_ptr<PrintSurface> BeginPrint(Owner owner, const std::string& document_name) = 0;
+    // A surface that writes the document as a PDF file, or nothing when the file cannot be
+    // created.
+    virtual std::unique_ptr<PrintSurface> BeginPdf(const std::string& path,
+                                                   const std::string& document_name) = 0;
 
     // Opens a document (a path, relative to the current directory) or a web address with the
     // system's default application. Failures are not reported.

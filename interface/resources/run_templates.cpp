@@ -16,15 +16,20 @@ constexpr int kSaveDataText = 9101;
 
 // The results screen: rows of a label and a read-only value, two pairs to a row.
 struct ResultsColumn {
+    int heading;  // the heading above the column, 0 for none
     int first_row;
     int column;  // 0: left pair, 2: right pair
     std::vector<int> entries;
 };
 
 const ResultsColumn kResultsColumns[] = {
-    {0, 0, {1, 2, 3, 4, 5}},           {0, 2, {6, 7, 8, 9, 10}},      {6, 0, {11, 12, 13, 17, 18, 19}},
-    {6, 2, {14, 15, 16, 20, 21, 22}},  {13, 0, {23, 24, 25, 26, 27}}, {13, 2, {28, 29, 30, 31, 32, 33}},
-    {20, 2, {90, 91, 92, 93, 94, 95}},
+    {0, 0, 0, {1, 2, 3, 4, 5}},
+    {0, 0, 2, {6, 7, 8, 9, 10}},
+    {kResultsHeadingRates, 6, 0, {11, 12, 13, 17, 18, 19}},
+    {kResultsHeadingEfficiencies, 6, 2, {14, 15, 16, 20, 21, 22}},
+    {kResultsHeadingOutflow, 13, 0, {23, 24, 25, 26, 27}},
+    {kResultsHeadingOutflow, 13, 2, {28, 29, 30, 31, 32, 33}},
+    {kResultsHeadingSediment, 20, 2, {90, 91, 92, 93, 94, 95}},
 };
 
 struct Heading {
@@ -45,15 +50,16 @@ DialogTemplate ResultsTemplate() {
     DialogTemplate t{
         .number = kResultsDialog,
         .caption = "Volumetric Removal Rate, Removal Efficiency (%), Outflow Concentration Results",
-        .buttons = ButtonStrip::Right};
+        .buttons = ButtonStrip::Right,
+        .dense = true};
     for (const Heading& h : kResultsHeadings) {
         t.controls.push_back({.id = h.id, .kind = K::Label, .text = h.text, .at = {h.row, h.column, 2}});
     }
     for (const ResultsColumn& c : kResultsColumns) {
         int row = c.first_row;
         for (int entry : c.entries) {
-            t.controls.push_back(
-                {.id = ResultsLabelId(entry), .kind = K::Label, .at = {row, c.column}, .width = 30});
+            // Without a width the label keeps to one line: a unit is never broken.
+            t.controls.push_back({.id = ResultsLabelId(entry), .kind = K::Label, .at = {row, c.column}});
             t.controls.push_back({.id = ResultsValueId(entry),
                                   .kind = K::ReadOnlyField,
                                   .at = {row, c.column + 1},
@@ -119,6 +125,14 @@ const std::vector<DialogTemplate>& RunTemplates() {
         ResultsTemplate(),
     };
     return templates;
+}
+
+std::vector<int> ResultsHeadingEntries(int heading) {
+    std::vector<int> entries;
+    for (const ResultsColumn& c : kResultsColumns) {
+        if (c.heading == heading) entries.insert(entries.end(), c.entries.begin(), c.entries.end());
+    }
+    return entries;
 }
 
 int ResultsLabelId(int entry) {

@@ -22,6 +22,11 @@ enum RunControl : int {
     kResultsHeadingSediment = 3214,
 };
 
+// The results screen's headings, and the entries whose rows stand under each.
+inline constexpr int kResultsHeadings[] = {kResultsHeadingRates, kResultsHeadingEfficiencies,
+                                           kResultsHeadingOutflow, kResultsHeadingSediment};
+std::vector<int> ResultsHeadingEntries(int heading);
+
 // The results screen's label and value controls of a results entry (1 to 95) that has a row.
 int ResultsLabelId(int entry);
 int ResultsValueId(int entry);

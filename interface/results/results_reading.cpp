@@ -73,7 +73,7 @@ void Store(void* base, std::size_t offset, bool integer, const std::string& valu
 }
 
 bool Kept(int entry) {
-    return In(entry, 1, 10) || In(entry, 14, 16) || In(entry, 20, 42) || In(entry, 52, 53) ||
+    return In(entry, 1, 10) || In(entry, 14, 16) || In(entry, 20, 51) || In(entry, 52, 53) ||
            In(entry, 80, 95);
 }
 

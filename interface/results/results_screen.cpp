@@ -4,9 +4,10 @@
 #include <string>
 
 #include "interface/resources/run_templates.h"
-#include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
+#include "interface/results/results_print.h"
 #include "interface/results/results_reading.h"
+#include "interface/results/results_report.h"
 #include "interface/session/help.h"
 #include "interface/session/state.h"
 
@@ -17,7 +18,6 @@ constexpr char kNoResults[] =
     "The model produced no results: \"Results.txt\" could not be read. Check that the model "
     "program is present and that the current folder is writable, then run the model again.";
 constexpr char kNoResultsCaption[] = "No Results";
-constexpr char kReportNotAvailable[] = "This version does not save or print the results report yet.";
 
 std::string WithoutLineEnd(std::string line) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
@@ -95,6 +95,17 @@ void FillWithoutFile(Dialog& d) {
     d.ui().MessageBox(d, kNoResults, kNoResultsCaption, Buttons::Ok);
 }
 
+// A heading is shown only while a row stands under it.
+void ShowHeadings(Dialog& d) {
+    for (const int heading : kResultsHeadings) {
+        bool any_row = false;
+        for (const int entry : ResultsHeadingEntries(heading)) {
+            any_row = any_row || ResultsRowState(Project(), entry) != RowState::Hidden;
+        }
+        d.Show(heading, any_row);
+    }
+}
+
 void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded) {
     switch (e.kind) {
         case DialogEvent::Opened: {
@@ -104,6 +115,7 @@ void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded) {
             } else {
                 FillWithoutFile(d);
             }
+            ShowHeadings(d);
             break;
         }
         case DialogEvent::Ok:
@@ -115,8 +127,10 @@ void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded) {
             if (e.id == kResultsHelp) {
                 ShowHelpText(d.ui(), d, "Help for volumetric removal rate and efficiency output screen",
                              "results.txt");
-            } else if (e.id == kResultsPrint || e.id == kResultsSave) {
-                d.ui().MessageBox(d, kReportNotAvailable, kScreenNotAvailableCaption, Buttons::Ok);
+            } else if (e.id == kResultsPrint) {
+                PrintReport(d.ui(), d);
+            } else if (e.id == kResultsSave) {
+                SaveReport(d.ui(), d);
             }
             break;
         default: break;

@@ -59,6 +59,9 @@ bool IsButton(ControlKind kind) {
     return kind == ControlKind::PushButton || kind == ControlKind::DefaultButton;
 }
 
+// Pixels between the rows of a dense dialog.
+constexpr int kDenseRowSpacing = 2;
+
 int CharactersWide(const QWidget* widget, int characters) {
     return characters * widget->fontMetrics().averageCharWidth();
 }
@@ -90,6 +93,7 @@ void QtDialog::Build() {
                                : static_cast<QBoxLayout*>(new QHBoxLayout(window_.get()));
     outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* body = new QGridLayout;
+    if (template_.dense) body->setVerticalSpacing(kDenseRowSpacing);
     outer->addLayout(body);
     containers_[0] = body;
     QBoxLayout* strip = bottom ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;

@@ -20,8 +20,14 @@ PageMetrics QtPrintSurface::Metrics() const {
             printer_->logicalDpiY()};
 }
 
+bool QtPrintSurface::active() const {
+    return painter_.isActive();
+}
+
 void QtPrintSurface::SetFont(const std::string& family, int points) {
-    painter_.setFont(QFont(QString::fromStdString(family), points));
+    QFont font(QString::fromStdString(family), points);
+    font.setStyleHint(QFont::SansSerif);
+    painter_.setFont(font);
 }
 
 int QtPrintSurface::TextWidth(const std::string& text) const {
@@ -40,8 +46,8 @@ void QtPrintSurface::NewPage() {
     printer_->newPage();
 }
 
-void QtPrintSurface::Finish() {
-    painter_.end();
+bool QtPrintSurface::Finish() {
+    return painter_.end();
 }
 
 }  // namespace velmar

@@ -13,6 +13,8 @@ namespace velmar {
 class QtPrintSurface : public PrintSurface {
 public:
     explicit QtPrintSurface(std::unique_ptr<QPrinter> printer);
+    // False when the printer or file could not be opened for drawing.
+    bool active() const;
 
     PageMetrics Metrics() const override;
     void SetFont(const std::string& family, int points) override;
@@ -20,7 +22,7 @@ public:
     int TextHeight(const std::string& text) const override;
     void DrawText(int x, int y, const std::string& text) override;
     void NewPage() override;
-    void Finish() override;
+    bool Finish() override;
 
 private:
     std::unique_ptr<QPrinter> printer_;

@@ -1,7 +1,5 @@
 #include "interface/platform/qt/qt_ui.h"
 
-#include <clocale>
-
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +8,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <clocale>
 
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_print_surface.h"
@@ -32,6 +31,15 @@ QString NameFilter(const FileFilter& filter) {
     const QString pattern = QString::fromStdString(filter.pattern);
     return description.contains('(') ? description : description + " (" + pattern + ")";
 }
+
+// The extension a filter's pattern gives its files: "pdf" for "*.pdf".
+QString Extension(const FileFilter& filter) {
+    return QString::fromStdString(filter.pattern).section('.', -1);
+}
+
+// The margins of a PDF page: a printer's printable area stops short of the paper's edge,
+// a PDF page's would not.
+constexpr double kPdfMarginMillimetres = 12.7;
 
 }  // namespace
 
@@ -77,12 +85,26 @@ Answer QtUi::MessageBox(Owner owner, const std::string& text, const std::string&
     }
 }
 
-std::optional<std::string> QtUi::AskFileName(bool save, Owner owner, const FileFilter& filter,
+std::optional<std::string> QtUi::AskFileName(bool save, Owner owner, const std::vector<FileFilter>& filters,
                                              const std::string& initial_name) {
     // Qt's own dialog: the same on every platform, and it never changes the current directory.
     QFileDialog dialog(OwnerWidget(owner));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(NameFilter(filter));
+    QStringList names;
+    for (const FileFilter& filter : filters) names << NameFilter(filter);
+    dialog.setNameFilters(names);
+    if (save && filters.size() > 1) {
+        // Choosing another type gives the name being typed, and one typed bare, its extension.
+        dialog.setDefaultSuffix(Extension(filters.front()));
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &filters, names](const QString& name) {
+                const QString extension = Extension(filters[static_cast<std::size_t>(names.indexOf(name))]);
+                dialog.setDefaultSuffix(extension);
+                const QString typed = dialog.selectedFiles().value(0);
+                if (!typed.isEmpty())
+                    dialog.selectFile(QFileInfo(typed).completeBaseName() + "." + extension);
+            });
+    }
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!initial_name.empty()) {
@@ -96,12 +118,12 @@ std::optional<std::string> QtUi::AskFileName(bool save, Owner owner, const FileF
 
 std::optional<std::string> QtUi::AskOpenFileName(Owner owner, const FileFilter& filter,
                                                  const std::string& initial_name) {
-    return AskFileName(false, owner, filter, initial_name);
+    return AskFileName(false, owner, {filter}, initial_name);
 }
 
-std::optional<std::string> QtUi::AskSaveFileName(Owner owner, const FileFilter& filter,
+std::optional<std::string> QtUi::AskSaveFileName(Owner owner, const std::vector<FileFilter>& filters,
                                                  const std::string& initial_name) {
-    return AskFileName(true, owner, filter, initial_name);
+    return AskFileName(true, owner, filters, initial_name);
 }
 
 std::unique_ptr<PrintSurface> QtUi::BeginPrint(Owner owner, const std::string& document_name) {
@@ -112,7 +134,22 @@ std::unique_ptr<PrintSurface> QtUi::BeginPrint(Owner owner, const std::string& d
     QPrintDialog dialog(printer.get(), OwnerWidget(owner));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
-    return std::make_unique<QtPrintSurface>(std::move(printer));
+    auto surface = std::make_unique<QtPrintSurface>(std::move(printer));
+    if (!surface->active()) return nullptr;
+    return surface;
+}
+
+std::unique_ptr<PrintSurface> QtUi::BeginPdf(const std::string& path, const std::string& document_name) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+    printer->setDocName(QString::fromStdString(document_name));
+    printer->setPageMargins(
+        QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres),
+        QPageLayout::Millimeter);
+    auto surface = std::make_unique<QtPrintSurface>(std::move(printer));
+    if (!surface->active()) return nullptr;
+    return surface;
 }
 
 void QtUi::OpenDocument(const std::string& path_or_address) {

@@ -31,9 +31,12 @@ public:
                       Buttons buttons) override;
     std::optional<std::string> AskOpenFileName(Owner owner, const FileFilter& filter,
                                                const std::string& initial_name) override;
-    std::optional<std::string> AskSaveFileName(Owner owner, const FileFilter& filter,
+    using Ui::AskSaveFileName;
+    std::optional<std::string> AskSaveFileName(Owner owner, const std::vector<FileFilter>& filters,
                                                const std::string& initial_name) override;
     std::unique_ptr<PrintSurface> BeginPrint(Owner owner, const std::string& document_name) override;
+    std::unique_ptr<PrintSurface> BeginPdf(const std::string& path,
+                                           const std::string& document_name) override;
     void OpenDocument(const std::string& path_or_address) override;
     ProgramExit RunProgramAndWait(const std::string& program,
                                   const std::vector<std::string>& arguments) override;
@@ -43,7 +46,7 @@ public:
 
 private:
     QWidget* OwnerWidget(Owner owner) const;
-    std::optional<std::string> AskFileName(bool save, Owner owner, const FileFilter& filter,
+    std::optional<std::string> AskFileName(bool save, Owner owner, const std::vector<FileFilter>& filters,
                                            const std::string& initial_name);
 
     std::unique_ptr<QSettings> settings_;

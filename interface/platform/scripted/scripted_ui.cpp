@@ -16,7 +16,7 @@ public:
     int TextHeight(const std::string&) const override { return 20; }
     void DrawText(int x, int y, const std::string& text) override { printed_.push_back({page_, x, y, text}); }
     void NewPage() override { ++page_; }
-    void Finish() override {}
+    bool Finish() override { return true; }
 
 private:
     std::vector<ScriptedUi::PrintedText>& printed_;
@@ -178,9 +178,10 @@ Answer ScriptedUi::MessageBox(Owner owner, const std::string& text, const std::s
     return step.answer;
 }
 
-std::optional<std::string> ScriptedUi::FileDialog(bool save, Owner owner, const FileFilter& filter,
+std::optional<std::string> ScriptedUi::FileDialog(bool save, Owner owner,
+                                                  const std::vector<FileFilter>& filters,
                                                   const std::string& initial_name) {
-    file_dialogs_.push_back({save, owner.kind(), filter, initial_name});
+    file_dialogs_.push_back({save, owner.kind(), filters, initial_name});
     if (Dismissing()) return std::nullopt;
     return Next(save ? StepKind::SaveFile : StepKind::OpenFile, save ? "the save dialog" : "the open dialog")
         .choice;
@@ -188,17 +189,22 @@ std::optional<std::string> ScriptedUi::FileDialog(bool save, Owner owner, const 
 
 std::optional<std::string> ScriptedUi::AskOpenFileName(Owner owner, const FileFilter& filter,
                                                        const std::string& initial_name) {
-    return FileDialog(false, owner, filter, initial_name);
+    return FileDialog(false, owner, {filter}, initial_name);
 }
 
-std::optional<std::string> ScriptedUi::AskSaveFileName(Owner owner, const FileFilter& filter,
+std::optional<std::string> ScriptedUi::AskSaveFileName(Owner owner, const std::vector<FileFilter>& filters,
                                                        const std::string& initial_name) {
-    return FileDialog(true, owner, filter, initial_name);
+    return FileDialog(true, owner, filters, initial_name);
 }
 
 std::unique_ptr<PrintSurface> ScriptedUi::BeginPrint(Owner, const std::string& document_name) {
     if (Dismissing()) return nullptr;
     if (!Next(StepKind::Print, "the print dialog for \"" + document_name + "\"").flag) return nullptr;
+    return std::make_unique<ScriptedPrintSurface>(printed_);
+}
+
+std::unique_ptr<PrintSurface> ScriptedUi::BeginPdf(const std::string& path, const std::string&) {
+    pdf_files_.push_back(path);
     return std::make_unique<ScriptedPrintSurface>(printed_);
 }
 

@@ -64,7 +64,7 @@ public:
     struct FileDialogRecord {
         bool save;
         Owner::Kind owner;
-        FileFilter filter;
+        std::vector<FileFilter> filters;
         std::string initial_name;
     };
     struct ProgramRun {
@@ -84,6 +84,7 @@ public:
     const std::vector<std::string>& OpenedDocuments() const { return opened_documents_; }
     const std::vector<ProgramRun>& ProgramRuns() const { return program_runs_; }
     const std::vector<PrintedText>& Printed() const { return printed_; }
+    const std::vector<std::string>& PdfFiles() const { return pdf_files_; }
     int CloseRequests() const { return close_requests_; }
 
     // What a program run does and how it ends (started, exit status 0 by default).
@@ -101,9 +102,13 @@ public:
                       Buttons buttons) override;
     std::optional<std::string> AskOpenFileName(Owner owner, const FileFilter& filter,
                                                const std::string& initial_name) override;
-    std::optional<std::string> AskSaveFileName(Owner owner, const FileFilter& filter,
+    using Ui::AskSaveFileName;
+    std::optional<std::string> AskSaveFileName(Owner owner, const std::vector<FileFilter>& filters,
                                                const std::string& initial_name) override;
     std::unique_ptr<PrintSurface> BeginPrint(Owner owner, const std::string& document_name) override;
+    // Records the document as it would print, and the file it was to go to.
+    std::unique_ptr<PrintSurface> BeginPdf(const std::string& path,
+                                           const std::string& document_name) override;
     void OpenDocument(const std::string& path_or_address) override {
         opened_documents_.push_back(path_or_address);
     }
@@ -148,7 +153,7 @@ private:
     Step Next(StepKind wanted, const std::string& shown);
     bool Dismissing() const { return dismiss_unscripted_ && script_.empty(); }
     void Play(ScriptedDialog& dialog, const Step& step);
-    std::optional<std::string> FileDialog(bool save, Owner owner, const FileFilter& filter,
+    std::optional<std::string> FileDialog(bool save, Owner owner, const std::vector<FileFilter>& filters,
                                           const std::string& initial_name);
 
     std::deque<Step> script_;
@@ -158,6 +163,7 @@ private:
     std::vector<std::string> opened_documents_;
     std::vector<ProgramRun> program_runs_;
     std::vector<PrintedText> printed_;
+    std::vector<std::string> pdf_files_;
     std::function<ProgramExit(const ProgramRun&)> on_run_;
     std::map<std::string, StoredValue> options_;
     int option_reads_ = 0;

@@ -143,18 +143,22 @@ TEST(ResultsKeeping, ValuesGoToTheirFieldsAndWorkingCopies) {
     KeepResultsLine(r, kept, 95, "7\n");
     EXPECT_EQ(kept.HMSedConc[2], 7);
 
-    // Not kept: contaminant removal rates, metal fractions, the solver's values.
+    // The heavy metals' fractions are kept for the reports like the organic chemicals'.
+    KeepResultsLine(r, kept, 43, "0.125\n");
+    KeepResultsLine(r, kept, 51, "0.5\n");
+    EXPECT_EQ(kept.HMFd[0], 0.125);
+    EXPECT_EQ(kept.HMFdp[2], 0.5);
+
+    // Not kept: contaminant removal rates, the solver's values.
     KeepResultsLine(r, kept, 11, "9\n");
-    KeepResultsLine(r, kept, 43, "9\n");
     KeepResultsLine(r, kept, 54, "9\n");
     KeepResultsLine(r, kept, 71, "9\n");
     EXPECT_EQ(kept.ContamRemovalRate[0], 0);
-    EXPECT_EQ(kept.HMFd[0], 0);
     EXPECT_EQ(r.C, 0);
     EXPECT_EQ(r.Korg[0], 0);
     EXPECT_TRUE(KeptWithoutRow(52));
     EXPECT_TRUE(KeptWithoutRow(89));
-    EXPECT_FALSE(KeptWithoutRow(43));
+    for (const int entry : {34, 43, 51}) EXPECT_TRUE(KeptWithoutRow(entry));
     EXPECT_FALSE(KeptWithoutRow(1));
 }
 

@@ -1,11 +1,15 @@
 #include "interface/results/results_screen.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "interface/platform/run_program.h"
 #include "interface/resources/run_templates.h"
 #include "interface/resources/templates.h"
+#include "interface/results/report_lines.h"
 #include "interface/results/results_reading.h"
+#include "interface/results/results_report.h"
 #include "interface/shell/run_model.h"
 #include "model/results_writer.h"
 #include "project/project_file.h"
@@ -182,6 +186,108 @@ TEST_F(ResultsScreen, HelpShowsItsTopic) {
     WriteHelpFile("results.txt", "How to read the results.\n");
     WriteResultsFor([](ModelState&) {});
     ui.Expect(kResultsDialog).Click(kResultsHelp).Expect(kHelpTextDialog).PressOk().PressOk();
+    ShowResultsScreen(ui, kMainWindow, true);
+    EXPECT_TRUE(ui.ScriptDone());
+}
+
+// The report of what the screen shows, to the file the user picks.
+TEST_F(ResultsScreen, SaveWritesTheTextReport) {
+    Shell().current_file = File("site.INP");
+    Project().model_tss = 1;
+    WriteResultsFor([](ModelState& s) { s.RE_TSS = 68.65; });
+    ui.Expect(kResultsDialog).Click(kResultsSave).ExpectSaveFile(File("report.txt")).PressOk();
+    ShowResultsScreen(ui, kMainWindow, true);
+    EXPECT_TRUE(ui.ScriptDone());
+    const auto& dialog = ui.FileDialogs().back();
+    EXPECT_TRUE(dialog.save);
+    EXPECT_EQ(dialog.owner, Owner::OfDialog);
+    EXPECT_EQ(dialog.initial_name, File("site.txt"));
+    ASSERT_EQ(dialog.filters.size(), 2u);
+    EXPECT_EQ(dialog.filters[0].description, "Text Files (*.txt)");
+    EXPECT_EQ(dialog.filters[1].pattern, "*.pdf");
+    const std::string text = ReadText(File("report.txt"));
+    EXPECT_EQ(text, ReportText(ReportLines(Project(), KeptResults())));
+    EXPECT_NE(text.find("TSS Removal Efficiency:                                       6.865e+01%\n"),
+              std::string::npos);
+}
+
+// A report that cannot be written is said so, and the screen stays open with its results;
+// an existing file that may not be written keeps its content.
+TEST_F(ResultsScreen, AnUnwritableReportFileIsReported) {
+    WriteResultsFor([](ModelState&) {});
+    WriteText(File("kept.txt"), "earlier report\n");
+    ::chmod(File("kept.txt").c_str(), 0444);
+    const std::string missing_folder = File("gone/report.txt");
+    const std::string advice =
+        ". Check that the folder exists and is writable and that the disk is not full.\n\n"
+        "The system reported: ";
+    ui.Expect(kResultsDialog)
+        .Click(kResultsSave)
+        .ExpectSaveFile(missing_folder)
+        .ExpectMessage("The report could not be written to " + missing_folder + advice +
+                           std::make_error_code(std::errc::no_such_file_or_directory).message() + ".",
+                       "File I/O Error")
+        .Click(kResultsSave)
+        .ExpectSaveFile(File("kept.txt"))
+        .ExpectMessage("The report could not be written to " + File("kept.txt") + advice +
+                           std::make_error_code(std::errc::permission_denied).message() + ".",
+                       "File I/O Error")
+        .Click(kResultsSave)
+        .ExpectSaveFile(std::nullopt)
+        .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(ResultsValueId(1)), ""); })
+        .PressOk();
+    ShowResultsScreen(ui, kMainWindow, true);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_FALSE(std::filesystem::exists(File("gone")));
+    EXPECT_EQ(ReadText(File("kept.txt")), "earlier report\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File("")), {}), 2);  // kept.txt, Results.txt
+}
+
+TEST_F(ResultsScreen, SaveOffersPdfAndPrintPrints) {
+    Project().model_p = 1;
+    WriteResultsFor([](ModelState& s) { s.RE_TP = 12.5; });
+    ui.Expect(kResultsDialog)
+        .Click(kResultsSave)
+        .ExpectSaveFile(File("report.PDF"))
+        .Click(kResultsPrint)
+        .ExpectPrint(false)
+        .Click(kResultsPrint)
+        .ExpectPrint(true)
+        .PressOk();
+    ShowResultsScreen(ui, kMainWindow, true);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(ui.PdfFiles(), std::vector<std::string>{File("report.PDF")});
+    EXPECT_FALSE(std::filesystem::exists(File("report.PDF")));  // the scripted host only records
+    // The PDF and the one accepted print job: each begins with the title.
+    EXPECT_EQ(std::count_if(ui.Printed().begin(), ui.Printed().end(),
+                            [](const auto& t) { return t.text == "Velmar Model Results"; }),
+              2);
+    EXPECT_TRUE(std::any_of(ui.Printed().begin(), ui.Printed().end(),
+                            [](const auto& t) { return t.text == "12.5"; }));
+}
+
+// Headings stand only above rows: without contaminants only the outflow heading remains.
+TEST_F(ResultsScreen, HeadingsWithoutRowsAreHidden) {
+    Project().model_tss = 1;
+    WriteResultsFor([](ModelState&) {});
+    ui.Expect(kResultsDialog)
+        .Inspect([](Dialog& d) {
+            EXPECT_FALSE(d.IsShown(kResultsHeadingRates));
+            EXPECT_FALSE(d.IsShown(kResultsHeadingEfficiencies));
+            EXPECT_TRUE(d.IsShown(kResultsHeadingOutflow));
+            EXPECT_FALSE(d.IsShown(kResultsHeadingSediment));
+        })
+        .PressOk();
+    ShowResultsScreen(ui, kMainWindow, true);
+    Project().model_contaminant = 1;
+    Project().NumHM_LLR = 1;
+    Project().checked_HM1OutConc = 1;
+    ui.Expect(kResultsDialog)
+        .Inspect([](Dialog& d) {
+            EXPECT_TRUE(d.IsShown(kResultsHeadingRates));
+            EXPECT_TRUE(d.IsShown(kResultsHeadingSediment));
+        })
+        .PressOk();
     ShowResultsScreen(ui, kMainWindow, true);
     EXPECT_TRUE(ui.ScriptDone());
 }

@@ -41,8 +41,9 @@ TEST_F(FileCommands, SaveAsAppendsInpUnlessTheNameEndsInItInAnyCase) {
     const ScriptedUi::FileDialogRecord& dialog = ui.FileDialogs().front();
     EXPECT_TRUE(dialog.save);
     EXPECT_EQ(dialog.owner, Owner::MainWindow);
-    EXPECT_EQ(dialog.filter.description, "Velmar Files (*.inp)");
-    EXPECT_EQ(dialog.filter.pattern, "*.inp");
+    ASSERT_EQ(dialog.filters.size(), 1u);
+    EXPECT_EQ(dialog.filters[0].description, "Velmar Files (*.inp)");
+    EXPECT_EQ(dialog.filters[0].pattern, "*.inp");
     EXPECT_EQ(dialog.initial_name, "");
 }
 
