@@ -1,6 +1,8 @@
 #include "interface/screens/registry.h"
 
+#include "interface/screens/sediment.h"
 #include "interface/screens/system.h"
+#include "interface/screens/tp.h"
 
 namespace velmar {
 
@@ -9,8 +11,37 @@ std::span<const DataScreen* const> AllScreens() {
         &kGeometrySelection,
         &kSystemProperties,
         &kSystemContinued,
+        &kTPRateBasis,
+        &kTPRateAreal,
+        &kTPRateVolumetric,
+        &kTPMethodSelection,
+        &kNewWetlandOptions,
+        &kNewWetlandInput,
+        &kTPLoadTypeDetermination,
+        &kTPLoadTypeEstablished,
+        &kBulkDensityChoice,
+        &kWetlandAgeDetermination,
+        &kEstablishedWetlandInput,
+        &kTPMassTransfer,
+        &kSedimentChoicePhosphorus,
+        &kSedimentChoiceContaminants,
+        &kSedimentDataPhosphorus,
+        &kSedimentDataContaminants,
+        &kCalculatedSedimentValues,
+        &kCalculatedSurficialValues,
+        &kVelocitySummary,
     };
     return screens;
+}
+
+std::string RegisteredScreenName(const DataScreen& screen) {
+    int variant = 1;
+    for (const DataScreen* other : AllScreens()) {
+        if (other == &screen) break;
+        if (other->number == screen.number) ++variant;
+    }
+    const std::string name = "Screen" + std::to_string(screen.number);
+    return variant == 1 ? name : name + "v" + std::to_string(variant);
 }
 
 }  // namespace velmar

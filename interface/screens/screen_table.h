@@ -103,7 +103,7 @@ struct Row {
     const char* label = "";
     Ref<double> real;  // Number, Computed: the working copy, and the value it is committed to
     Ref<double> real_value;
-    Ref<std::int32_t> flag;  // Count, Radio, Check, ListItem
+    Ref<std::int32_t> flag;  // Count, Radio, Check, ListItem; a button without one is the screen's own
     Ref<std::int32_t> flag_value;
     Ref<NameText> name;  // Name
     Ref<NameText> name_value;
@@ -218,7 +218,7 @@ struct DataScreen {
     std::span<const Row> rows;
     int help_button = 0;
     const char* help_file = "";  // help topic in the Help folder; its caption comes from the topic table
-    int slot_columns = 1;              // columns of contaminant slots, headed "(1)", "(2)", "(3)"
+    int slot_columns = 1;        // columns of contaminant slots, headed "(1)", "(2)", "(3)"
     int label_width = 0;         // labels' width in average characters, so stacked groups line up
 
     DisabledFields disabled = DisabledFields::Skip;

@@ -118,7 +118,7 @@ TEST_P(EveryScreen, FieldsShowTheirWorkingCopiesAndEnablementFollowsItsRule) {
                 if (row.kind == RowKind::Number || row.kind == RowKind::Computed) {
                     EXPECT_EQ(d.Text(id), FormatNumberText(row.real.In(r, k))) << row.label;
                 }
-                if (row.kind == RowKind::Radio || row.kind == RowKind::Check) {
+                if ((row.kind == RowKind::Radio || row.kind == RowKind::Check) && row.flag) {
                     if (!d.Checked(id)) continue;
                     EXPECT_EQ(row.flag.In(r, k), 1) << row.label;
                 }
@@ -189,7 +189,7 @@ TEST_P(EveryScreen, AnInvalidNumberNeverReachesTheRecord) {
 }
 
 std::string ScreenName(const ::testing::TestParamInfo<const DataScreen*>& info) {
-    return "Screen" + std::to_string(info.param->number);
+    return RegisteredScreenName(*info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(Registry, EveryScreen, ::testing::ValuesIn(AllScreens()), ScreenName);
