@@ -1,7 +1,6 @@
 #include "interface/screens/sediment.h"
 
 #include <cmath>
-#include <iterator>
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
@@ -380,8 +379,6 @@ bool FinishSedimentData(Ui& ui, Owner owner) {
 }
 
 // ---- Calculated values ----
-
-using namespace calculated_sediment_values;
 
 // A value the sediment data screen did not calculate is not shown.
 constexpr Row kCalculatedRows[] = {

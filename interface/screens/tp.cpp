@@ -2,6 +2,7 @@
 #include "interface/screens/tp.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 
 #include "interface/resources/screen_strings.h"
