@@ -29,4 +29,23 @@ inline constexpr const char* kEnterTSSFirstCaption = "TSS Data Missing";
 inline constexpr const char* kChooseOneTPOption = "Choose ONE of the options!";
 inline constexpr const char* kChooseOneTPOptionCaption = "Invalid Options";
 
+// Specify Phosphorous Removal Rate Entry Screen
+inline constexpr const char* kRateMustBeNumber = "Phosporous Removal Rate Must be a Number!";
+inline constexpr const char* kInvalidEntryCaption = "Invalid Entry";
+
+// TP Wetland Age / Methods Selection Screen, New Wetland Input for Water Column Phosphorus
+inline constexpr const char* kChooseOneChoice = "You must select ONE of the choices below!";
+inline constexpr const char* kNoSelectionCaption = "No Selection";
+
+// TP Determination of Wetland Age Screen
+inline constexpr const char* kDeterminedEstablished =
+    "The wetland was determined to be an established wetland.";
+inline constexpr const char* kEstablishedWetlandCaption = "Established Wetland";
+inline constexpr const char* kDeterminedNew = "The wetland was determined to be a new wetland.";
+inline constexpr const char* kNewWetlandCaption = "New Wetland";
+
+// Additional Required Sediment Data
+inline constexpr const char* kNothingRequired = "Nothing is required at this time. Press OK.";
+inline constexpr const char* kNothingRequiredCaption = "Nothing Required";
+
 }  // namespace velmar

@@ -9,6 +9,7 @@
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
 #include "interface/screens/tp.h"
+#include "interface/screens/tp_options.h"
 #include "interface/screens/tss.h"
 #include "project/record.h"
 #include "project/slots.h"
@@ -173,13 +174,7 @@ void OpenNitrogenData(ScreenContext& c) {
 }
 
 void OpenPhosphorousData(ScreenContext& c) {
-    R& r = c.r;
-    if (r.PhosRemSpec) {
-        ScreenNotAvailable(c.d.ui(), c.d, "the TP Areal or Volumetric Removal Rate Entry Screen");
-        return;
-    }
-    r.called_by_triple_window_close = r.called_by_quad_window_close = 0;
-    if (TSSEntered(c)) ScreenNotAvailable(c.d.ui(), c.d, "the TP Wetland Age / Methods Selection Screen");
+    ShowPhosphorusData(c.d.ui(), c.d);
 }
 
 void OpenContaminantData(ScreenContext& c) {

@@ -1,10 +1,12 @@
 #include "interface/screens/registry.h"
 
 #include "interface/screens/constituents.h"
+#include "interface/screens/sediment.h"
 #include "interface/screens/system.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
 #include "interface/screens/tp.h"
+#include "interface/screens/tp_options.h"
 #include "interface/screens/tss.h"
 
 namespace velmar {
@@ -19,9 +21,25 @@ std::span<const DataScreen* const> AllScreens() {
         &kTssBurialPorosityData, &kTssCalculatedValues,
         &kTCBData, &kBODData,
         &kTNKnownParameter, &kTNRateBasis, &kTNRateVolumetric, &kTNRateAreal, &kTNDenitrification,
+        &kTPRateBasis, &kTPRateAreal, &kTPRateVolumetric, &kTPMethodSelection, &kNewWetlandOptions,
+        &kNewWetlandInput, &kTPLoadTypeDetermination, &kTPLoadTypeEstablished, &kBulkDensityChoice,
+        &kWetlandAgeDetermination, &kEstablishedWetlandInput, &kTPMassTransfer,
+        &kSedimentChoicePhosphorus, &kSedimentChoiceContaminants, &kSedimentDataPhosphorus,
+        &kSedimentDataContaminants, &kCalculatedSedimentValues, &kCalculatedSurficialValues,
+        &kVelocitySummary,
         // clang-format on
     };
     return screens;
+}
+
+std::string RegisteredScreenName(const DataScreen& screen) {
+    int variant = 1;
+    for (const DataScreen* other : AllScreens()) {
+        if (other == &screen) break;
+        if (other->number == screen.number) ++variant;
+    }
+    const std::string name = "Screen" + std::to_string(screen.number);
+    return variant == 1 ? name : name + "v" + std::to_string(variant);
 }
 
 }  // namespace velmar

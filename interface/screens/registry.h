@@ -3,11 +3,16 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "interface/screens/screen_table.h"
 
 namespace velmar {
 
 std::span<const DataScreen* const> AllScreens();
+
+// A name for each registered screen: "Screen" and its template number, followed by "v2",
+// "v3" ... for the later variants of a template that several screens share.
+std::string RegisteredScreenName(const DataScreen& screen);
 
 }  // namespace velmar

@@ -239,7 +239,7 @@ using RadioGroupKey = std::pair<int, int>;
 void FillRadioButtons(Dialog& d, const ProjectRecord& r, const DataScreen& s) {
     std::vector<RadioGroupKey> chosen;
     for (const Row& row : s.rows) {
-        if (row.kind != RowKind::Radio) continue;
+        if (row.kind != RowKind::Radio || !row.flag) continue;
         for (int k = 0; k < SlotsOf(row, s); ++k) {
             // The first button of the group whose flag is set is the one shown.
             const RadioGroupKey key{row.group, k};
@@ -419,7 +419,9 @@ bool ReadRows(const Dialog& d, ProjectRecord& r, const DataScreen& s) {
                     }
                     break;
                 case RowKind::Radio:
-                case RowKind::Check: row.flag.In(r, k) = d.Checked(id) ? 1 : 0; break;
+                case RowKind::Check:
+                    if (row.flag) row.flag.In(r, k) = d.Checked(id) ? 1 : 0;
+                    break;
                 case RowKind::ListItem: {
                     std::size_t first = i;
                     while (!StartsList(s.rows, first)) --first;
@@ -445,7 +447,7 @@ void RevertRows(ProjectRecord& r, const DataScreen& screen) {
 bool OneOptionInEachGroup(ScreenContext& c) {
     std::map<RadioGroupKey, int> chosen;
     for (const Row& row : c.screen.rows) {
-        if (row.kind != RowKind::Radio) continue;
+        if (row.kind != RowKind::Radio || !row.flag) continue;
         for (int k = 0; k < SlotsOf(row, c.screen); ++k) chosen[{row.group, k}] += row.flag.In(c.r, k);
     }
     for (const auto& [group, count] : chosen) {

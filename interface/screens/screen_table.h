@@ -104,7 +104,7 @@ struct Row {
     const char* label = "";
     Ref<double> real;  // Number, Computed: the working copy, and the value it is committed to
     Ref<double> real_value;
-    Ref<std::int32_t> flag;  // Count, Radio, Check, ListItem
+    Ref<std::int32_t> flag;  // Count, Radio, Check, ListItem; a button without one is the screen's own
     Ref<std::int32_t> flag_value;
     Ref<NameText> name;  // Name
     Ref<NameText> name_value;

@@ -9,7 +9,7 @@
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
 #include "interface/screens/screen_table.h"
-#include "interface/screens/tp.h"
+#include "interface/screens/tp_options.h"
 #include "interface/shell/commands.h"
 #include "project/record.h"
 #include "tests/interface/support/shell_fixture.h"
@@ -202,7 +202,8 @@ TEST_F(DataInputSelection, PhosphorusAndContaminantsWaitForTheTSSData) {
             Project().tp_current = 1;
         })
         .Click(kPhosphorousDataButton)
-        .ExpectMessage(NotYet("the TP Wetland Age / Methods Selection Screen"), kScreenNotAvailableCaption)
+        .Expect(kTPMethodSelectionScreen)
+        .PressCancel()
         .Click(kContaminantDataButton)
         .ExpectMessage(NotYet("the Contaminants Gerneral Information Screen"), kScreenNotAvailableCaption)
         .Inspect([](Dialog&) {
@@ -212,8 +213,8 @@ TEST_F(DataInputSelection, PhosphorusAndContaminantsWaitForTheTSSData) {
             Project().UserEnteredTSS = 0;
         })
         .Click(kPhosphorousDataButton)
-        .ExpectMessage(NotYet("the TP Areal or Volumetric Removal Rate Entry Screen"),
-                       kScreenNotAvailableCaption)
+        .Expect(kTPRateBasisScreen)
+        .PressCancel()
         .PressOk();
     EXPECT_TRUE(ShowDataInputSelection(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());

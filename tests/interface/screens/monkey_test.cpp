@@ -163,7 +163,7 @@ TEST_P(MonkeyAtEveryScreen, NeverCrashesThrowsOrShowsANonFiniteValue) {
 }
 
 std::string ScreenName(const ::testing::TestParamInfo<const DataScreen*>& info) {
-    return "Screen" + std::to_string(info.param->number);
+    return RegisteredScreenName(*info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(Registry, MonkeyAtEveryScreen, ::testing::ValuesIn(AllScreens()), ScreenName);

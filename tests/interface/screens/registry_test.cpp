@@ -129,7 +129,7 @@ TEST_P(EveryScreen, FieldsShowTheirWorkingCopiesAndEnablementFollowsItsRule) {
                         EXPECT_EQ(d.IsEnabled(LabelId(row.id)), !empty) << row.label;
                     }
                 }
-                if (row.kind == RowKind::Radio || row.kind == RowKind::Check) {
+                if ((row.kind == RowKind::Radio || row.kind == RowKind::Check) && row.flag) {
                     if (!d.Checked(id)) continue;
                     EXPECT_EQ(row.flag.In(r, k), 1) << row.label;
                 }
@@ -208,7 +208,7 @@ TEST_P(EveryScreen, AnInvalidNumberNeverReachesTheRecord) {
 }
 
 std::string ScreenName(const ::testing::TestParamInfo<const DataScreen*>& info) {
-    return "Screen" + std::to_string(info.param->number);
+    return RegisteredScreenName(*info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(Registry, EveryScreen, ::testing::ValuesIn(AllScreens()), ScreenName);

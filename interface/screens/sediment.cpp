@@ -1,0 +1,577 @@
+#include "interface/screens/sediment.h"
+
+#include <cmath>
+
+#include "interface/resources/screen_strings.h"
+#include "interface/resources/templates.h"
+#include "interface/screens/screen_table.h"
+#include "interface/screens/tp.h"
+#include "interface/session/state.h"
+#include "project/sediment.h"
+#include "project/slots.h"
+
+namespace velmar {
+namespace {
+
+using R = ProjectRecord;
+using P = SedimentParameter;
+using A = SedimentAsker;
+
+// ---- Ownership ----
+
+// A parameter's entered flag (with its working copy where the record has one) and its
+// marks, in the order of SedimentAsker. Suspended solids have no sediment data screen marks.
+struct ParameterFlags {
+    P parameter;
+    FlagMember entered;
+    FlagMember entered_temp;
+    FlagMember marks[4];
+};
+
+constexpr ParameterFlags kParameters[] = {
+    {P::Vb,
+     &R::Vb_entered,
+     &R::Vb_entered_temp,
+     {&R::Vb_entered_MT, &R::Vb_entered_MTC, &R::Vb_entered_MP, &R::Vb_entered_MC}},
+    {P::Vs,
+     &R::Vs_entered,
+     &R::Vs_entered_temp,
+     {&R::Vs_entered_MT, &R::Vs_entered_MTC, &R::Vs_entered_MP, &R::Vs_entered_MC}},
+    {P::ARhoB,
+     &R::ARhoB_entered,
+     nullptr,
+     {&R::ARhoB_entered_MT, &R::ARhoB_entered_MTC, &R::ARhoB_entered_MP, &R::ARhoB_entered_MC}},
+    {P::APhi,
+     &R::APhi_entered,
+     &R::APhi_entered_temp,
+     {&R::APhi_entered_MT, &R::APhi_entered_MTC, &R::APhi_entered_MP, &R::APhi_entered_MC}},
+    {P::PD,
+     &R::PD_entered,
+     &R::PD_entered_temp,
+     {&R::PD_entered_MT, &R::PD_entered_MTC, &R::PD_entered_MP, &R::PD_entered_MC}},
+    {P::SG,
+     &R::SG_entered,
+     &R::SG_entered_temp,
+     {&R::SG_entered_MT, &R::SG_entered_MTC, &R::SG_entered_MP, &R::SG_entered_MC}},
+    {P::DSD,
+     &R::DSD_entered,
+     &R::DSD_entered_temp,
+     {&R::DSD_entered_MT, &R::DSD_entered_MTC, &R::DSD_entered_MP, &R::DSD_entered_MC}},
+    {P::SSConc,
+     &R::SSConc_entered,
+     &R::SSConc_entered_temp,
+     {nullptr, nullptr, &R::SSConc_entered_MP, &R::SSConc_entered_MC}},
+};
+
+// The parameters whose marks move between the chains.
+constexpr P kHandedOver[] = {P::Vb, P::Vs, P::ARhoB, P::APhi, P::PD, P::SG, P::DSD};
+
+const ParameterFlags& FlagsOf(P p) {
+    const P own = p == P::Settling ? P::Vs : p;
+    for (const ParameterFlags& f : kParameters) {
+        if (f.parameter == own) return f;
+    }
+    return kParameters[0];
+}
+
+FlagMember Mark(P p, A asker) {
+    return FlagsOf(p).marks[static_cast<int>(asker)];
+}
+
+bool MarkSet(const R& r, P p, A asker) {
+    const FlagMember mark = Mark(p, asker);
+    return mark && r.*mark != 0;
+}
+
+bool Known(const R& r, P p) {
+    if (p == P::Settling) return r.Vs_entered || r.PD_entered || r.SG_entered;
+    return r.*FlagsOf(p).entered != 0;
+}
+
+bool PhosphorusChainIsNew(const R& r) {
+    return r.checked_phos_new != 0;
+}
+
+bool ContaminantChainNeedsNone(const R& r) {
+    return r.model_contaminant == 0 || ContaminantsNeedNoSediment(r);
+}
+
+bool PhosphorusChainNeedsNone(const R& r) {
+    return r.checked_phos_new != 0 || r.model_p == 0;
+}
+
+bool AnyParameter(P) {
+    return true;
+}
+bool AllButDryDensity(P p) {
+    return p != P::DSD;
+}
+bool SuspendedSolidsOnly(P p) {
+    return p == P::SSConc;
+}
+
+// How an asker treats the other chain's mark: the other chain's asker, when that chain no
+// longer needs its values, and which parameters may be taken over at all. The phosphorus
+// data screen never takes over the dry sediment density, and the two parameter-screen
+// askers take over only the suspended solids concentration.
+struct AskerRule {
+    A asker;
+    A other;
+    bool (*released)(const R&);
+    bool (*takes_over)(P);
+};
+
+constexpr AskerRule kAskerRules[] = {
+    {A::PhosphorusData, A::ContaminantData, ContaminantsNeedNoSediment, AllButDryDensity},
+    {A::ContaminantData, A::PhosphorusData, PhosphorusChainIsNew, AnyParameter},
+    {A::EstablishedWetland, A::ContaminantScreens, ContaminantChainNeedsNone, SuspendedSolidsOnly},
+    {A::ContaminantScreens, A::EstablishedWetland, PhosphorusChainNeedsNone, SuspendedSolidsOnly},
+};
+
+const AskerRule& RuleOf(A asker) {
+    return kAskerRules[static_cast<int>(asker)];
+}
+
+bool OtherReleased(const R& r, P p, A asker) {
+    const AskerRule& rule = RuleOf(asker);
+    return rule.takes_over(p) && MarkSet(r, p, rule.other) && rule.released(r);
+}
+
+}  // namespace
+
+bool IsAsked(const ProjectRecord& r, SedimentParameter p, SedimentAsker asker) {
+    return !Known(r, p) || MarkSet(r, p, asker) || OtherReleased(r, p, asker);
+}
+
+bool Ask(ProjectRecord& r, SedimentParameter p, SedimentAsker asker) {
+    if (!IsAsked(r, p, asker)) return false;
+    if (OtherReleased(r, p, asker)) r.*Mark(p, RuleOf(asker).other) = 0;
+    if (const FlagMember own = Mark(p, asker)) r.*own = 1;
+    return true;
+}
+
+bool ContaminantsNeedNoSediment(const ProjectRecord& r) {
+    return r.NumHM_LLR == 0 && (r.NumOC_SLR == 0 || (r.NumOC_SLR > 0 && r.checked_contam_tau != 0));
+}
+
+namespace {
+
+// Moves each set mark of one asker to another.
+void MoveMarks(R& r, A from, A to) {
+    for (P p : kHandedOver) {
+        if (r.*Mark(p, from)) {
+            r.*Mark(p, from) = 0;
+            r.*Mark(p, to) = 1;
+        }
+    }
+}
+
+}  // namespace
+
+void SetEntered(ProjectRecord& r, SedimentParameter p, bool entered) {
+    const ParameterFlags& f = FlagsOf(p);
+    r.*f.entered = entered;
+    if (f.entered_temp) r.*f.entered_temp = entered;
+}
+
+void HandOverToContaminants(ProjectRecord& r) {
+    if (r.model_p) return;
+    MoveMarks(r, A::EstablishedWetland, A::ContaminantScreens);
+    MoveMarks(r, A::PhosphorusData, A::ContaminantData);
+}
+
+void HandOverToPhosphorus(ProjectRecord& r) {
+    if (r.model_contaminant) return;
+    MoveMarks(r, A::ContaminantScreens, A::EstablishedWetland);
+    MoveMarks(r, A::ContaminantData, A::PhosphorusData);
+}
+
+namespace {
+
+// ---- Additional Sediment Information Required to Proceed ----
+
+using namespace sediment_choice;
+
+constexpr A DataAsker(SedimentChain chain) {
+    return chain == SedimentChain::Phosphorus ? A::PhosphorusData : A::ContaminantData;
+}
+
+// The bulk density group: for phosphorus when the burial velocity is to be asked; for
+// contaminants when the burial velocity or the bulk density is, unless TSS takes the net
+// settling from an entered burial velocity.
+bool BulkDensityNeeded(const R& r, SedimentChain chain) {
+    if (chain == SedimentChain::Phosphorus) return IsAsked(r, P::Vb, A::PhosphorusData);
+    return (IsAsked(r, P::Vb, A::ContaminantData) || IsAsked(r, P::ARhoB, A::ContaminantData)) &&
+           !r.checked_Option3;
+}
+
+bool SettlingNeeded(const R& r, SedimentChain chain) {
+    return IsAsked(r, P::Vs, DataAsker(chain));
+}
+
+template <SedimentChain C>
+bool BulkDensityGroupEnabled(const R& r, int) {
+    return BulkDensityNeeded(r, C);
+}
+
+template <SedimentChain C>
+bool SettlingGroupEnabled(const R& r, int) {
+    return SettlingNeeded(r, C);
+}
+
+template <SedimentChain C>
+constexpr Row kChoiceRows[] = {
+    Text(kSelectLabel, "Select from the options below:"),
+    GroupBox(kBulkDensityGroup, "Active Sediment Layer Bulk Density:"),
+    Radio(kBulkDensityInput, "Input", &R::checked_RhoBInput_temp, &R::checked_RhoBInput)
+        .In(kBulkDensityGroup)
+        .EnabledWhen(BulkDensityGroupEnabled<C>),
+    Radio(kBulkDensityCalculate, "Calculate", &R::checked_RhoBCalc_temp, &R::checked_RhoBCalc)
+        .In(kBulkDensityGroup)
+        .BesidePrevious()
+        .EnabledWhen(BulkDensityGroupEnabled<C>),
+    GroupBox(kSettlingGroup, "Settling Velocity:"),
+    Radio(kSettlingInput, "Input", &R::checked_VsInput_temp, &R::checked_VsInput)
+        .In(kSettlingGroup)
+        .EnabledWhen(SettlingGroupEnabled<C>),
+    Radio(kSettlingCalculate, "Calculate", &R::checked_VsCalc_temp, &R::checked_VsCalc)
+        .In(kSettlingGroup)
+        .BesidePrevious()
+        .EnabledWhen(SettlingGroupEnabled<C>),
+};
+
+void ChoiceAccepted(ScreenContext& c) {
+    c.r.PandCScreenAccepted = 1;
+}
+
+// ---- Additional Required Sediment Data ----
+
+using namespace sediment_data;
+
+// The fields the sediment data screen asks for. The same reasoning both takes the marks
+// (on opening, with a record to change) and tells which fields are enabled (with a record
+// only to read): once taken, a mark keeps its parameter asked.
+struct AskedFields {
+    bool bulk_density = false;
+    bool porosity = false;
+    bool dry_density = false;
+    bool settling_velocity = false;
+    bool diameter = false;
+    bool gravity = false;
+
+    bool Any() const {
+        return bulk_density || porosity || dry_density || settling_velocity || diameter || gravity;
+    }
+};
+
+template <typename Record>
+void ConsiderSettling(Record& r, A asker, AskedFields& f) {
+    if (!Asking(r, P::Settling, asker)) return;
+    if (r.checked_VsInput) {
+        f.settling_velocity = true;
+    } else if (r.checked_VsCalc) {
+        f.diameter = Asking(r, P::PD, asker);
+        f.gravity = Asking(r, P::SG, asker);
+    }
+}
+
+template <typename Record>
+AskedFields FieldsAsked(Record& r, A asker) {
+    AskedFields f;
+    if (r.checked_RhoBInput) {
+        // The burial velocity's mark is taken even when the bulk density itself is known.
+        f.bulk_density = Asking(r, P::Vb, asker) && Asking(r, P::ARhoB, asker);
+        ConsiderSettling(r, asker, f);
+        f.porosity = Asking(r, P::APhi, asker);
+    } else if (r.checked_RhoBCalc) {
+        f.porosity = Asking(r, P::APhi, asker);
+        f.dry_density = Asking(r, P::DSD, asker);
+        ConsiderSettling(r, asker, f);
+    }
+    return f;
+}
+
+template <SedimentChain C, bool AskedFields::*Field>
+bool FieldAsked(const R& r, int) {
+    return FieldsAsked(r, DataAsker(C)).*Field;
+}
+
+template <SedimentChain C>
+constexpr Row kDataRows[] = {
+    Text(kActiveLayerHeading, "Active Sediment Layer Entry:"),
+    Number(kBulkDensityField, "Bulk Density (g/L):", &R::ActiveRhoB_temp, &R::ActiveRhoB)
+        .EnabledWhen(FieldAsked<C, &AskedFields::bulk_density>),
+    Number(kPorosityField, "Porosity:", &R::ActivePhi_temp, &R::ActivePhi)
+        .EnabledWhen(FieldAsked<C, &AskedFields::porosity>),
+    Number(kDrySedimentDensityField, "Dry Sediment Density (g/L):", &R::DrySedDensity_temp, &R::DrySedDensity)
+        .EnabledWhen(FieldAsked<C, &AskedFields::dry_density>),
+    Text(kSettlingHeading, "Settling Particles Entry:"),
+    Number(kSettlingVelocityField, "Particle Settling Velocity (m/day):", &R::Vs_temp, &R::Vs)
+        .EnabledWhen(FieldAsked<C, &AskedFields::settling_velocity>),
+    Number(kParticleDiameterField, "Particle Diameter (microns):", &R::PartDiam_temp, &R::PartDiam)
+        .EnabledWhen(FieldAsked<C, &AskedFields::diameter>),
+    Number(kSpecificGravityField, "Specific Gravity of Particles:", &R::SG_temp, &R::SG)
+        .EnabledWhen(FieldAsked<C, &AskedFields::gravity>),
+};
+
+template <SedimentChain C>
+void OpenSedimentData(ScreenContext& c) {
+    const AskedFields asked = FieldsAsked(c.r, DataAsker(C));
+    const bool chosen = c.r.checked_RhoBInput || c.r.checked_RhoBCalc;
+    if (chosen && !asked.Any()) c.Message(kNothingRequired, kNothingRequiredCaption);
+}
+
+// What accepting the sediment data sets beyond the fields: what is now entered, and the
+// values calculated from the entered ones.
+void AcceptSedimentData(Dialog& d, R& r) {
+    const auto enabled = [&d](int id) { return d.IsEnabled(id); };
+    r.DisplayedRhoB = 1;
+    r.NothingToDo = 0;
+    const bool porosity = enabled(kPorosityField);
+    const bool dry_density = enabled(kDrySedimentDensityField);
+    if (dry_density) SetEntered(r, P::DSD, true);
+    if (porosity) SetEntered(r, P::APhi, true);
+    // A bulk density calculated from porosity replaces the burial velocity TSS may have
+    // supplied, unless TSS derives the net settling from that burial velocity.
+    if (porosity && dry_density && !r.checked_Option3) SetEntered(r, P::Vb, false);
+    if (enabled(kSettlingVelocityField)) SetEntered(r, P::Vs, true);
+    if (enabled(kParticleDiameterField) && enabled(kSpecificGravityField)) SetEntered(r, P::Vs, true);
+    if (enabled(kParticleDiameterField)) SetEntered(r, P::PD, true);
+    if (enabled(kSpecificGravityField)) SetEntered(r, P::SG, true);
+    if (enabled(kBulkDensityField)) {
+        r.ARhoB_entered = 1;
+        SetEntered(r, P::Vb, false);
+    }
+    if (r.APhi_entered && (r.ARhoB_entered || r.DSD_entered)) r.NeedToDisplayRhoB = 0;
+    if (r.checked_RhoBCalc) ActiveBulkDensityFromPorosity(r);
+    if (r.checked_VsCalc) SettlingVelocityFromParticle(r);
+}
+
+bool SedimentDataUsable(ScreenContext& c) {
+    return AcceptanceStaysFinite(c.d, c.screen, AcceptSedimentData);
+}
+
+void SedimentDataAccepted(ScreenContext& c) {
+    AcceptSedimentData(c.d, c.r);
+}
+
+// What each chain opens once its sediment data are accepted and any calculated values
+// seen. The contaminant chain's screens plug in here; a chain without a continuation ends
+// with its sediment data.
+struct SedimentContinuation {
+    SedimentChain chain;
+    bool (*next)(Ui&, Owner);
+};
+
+constexpr SedimentContinuation kContinuations[] = {
+    {SedimentChain::Phosphorus, ContinuePhosphorusChainAfterSediment},
+    {SedimentChain::Contaminants, nullptr},
+};
+
+template <SedimentChain C>
+bool FinishSedimentData(Ui& ui, Owner owner) {
+    const R& r = Project();
+    if ((r.checked_RhoBCalc || r.checked_VsCalc) && !ShowCalculatedSedimentValues(ui, owner)) return false;
+    for (const SedimentContinuation& k : kContinuations) {
+        if (k.chain == C && k.next) return k.next(ui, owner);
+    }
+    return true;
+}
+
+// ---- Calculated values ----
+
+// A value the sediment data screen did not calculate is not shown.
+constexpr Row kCalculatedRows[] = {
+    Computed(calculated_sediment_values::kSettlingVelocityField, "Settling Velocity, Vs (m/day):", &R::Vs)
+        .ShownWhen(IsSet<&R::checked_VsCalc>),
+    Computed(calculated_sediment_values::kBulkDensityField,
+             "Active sediment layer bulk density, Pb (g/L):", &R::ActiveRhoB)
+        .ShownWhen(IsSet<&R::checked_RhoBCalc>),
+};
+
+constexpr Row kSurficialRows[] = {
+    Computed(calculated_surficial_values::kSurficialBulkDensityField,
+             "Bulk Density, Pa (g/L):", &R::SurfRhoB),
+};
+
+// ---- Velocity summary ----
+
+constexpr Row kSummaryRows[] = {
+    Computed(velocity_summary::kBulkDensityField, "Bulk Density, Pb (g/L):", &R::ActiveRhoB_temp),
+    Computed(velocity_summary::kNetSettlingField, "Net Settling Velocity, Vn (m/day):", &R::Vn_temp),
+    Computed(velocity_summary::kBurialField, "Burial Velocity, Vb (m/day):", &R::ActiveVb_temp),
+    Computed(velocity_summary::kResuspensionField,
+             "Calculated Resuspension Velocity, Vr (m/day):", &R::Vr_temp),
+};
+
+// The summary's values cannot be edited: accepting keeps them as calculated.
+void SummaryAccepted(ScreenContext& c) {
+    R& r = c.r;
+    r.ActiveRhoB = r.ActiveRhoB_temp;
+    r.ActiveVb = r.ActiveVb_temp;
+    r.Vn = r.Vn_temp;
+    Shell().changes = true;
+}
+
+void SummaryCancelled(ScreenContext& c) {
+    R& r = c.r;
+    r.ActiveRhoB_temp = r.ActiveRhoB;
+    r.ActiveVb_temp = r.ActiveVb;
+    r.Vn_temp = r.Vn;
+}
+
+// Values accepting a sediment screen may compute, and whether each is a bulk density,
+// which every burial and resuspension velocity divides by.
+struct ComputedValue {
+    RealMember value;
+    bool divisor;
+};
+constexpr ComputedValue kComputedValues[] = {
+    {&R::Vs, false},
+    {&R::Vn, false},
+    {&R::ActiveVb, false},
+    {&R::ActiveVb_temp, false},
+    {&R::ActiveRhoB, true},
+    {&R::ActiveRhoB_temp, true},
+    {&R::Vr, false},
+    {&R::Vd, false},
+    {&R::SurfRhoB, false},
+    {&R::YearlyTPLoading, false},
+    {&R::ActiveLayerBulkDensity, false},
+    {&R::ComputedWetlandAge, false},
+};
+
+}  // namespace
+
+bool AcceptanceStaysFinite(Dialog& d, const DataScreen& screen, void (*accept)(Dialog&, ProjectRecord&)) {
+    const R& r = Project();
+    R trial = r;
+    const bool changes = Shell().changes;
+    CommitRows(trial, screen);
+    Shell().changes = changes;
+    accept(d, trial);
+    for (const ComputedValue& v : kComputedValues) {
+        const double after = trial.*v.value;
+        if (after == r.*v.value) continue;
+        if (!std::isfinite(after) || (v.divisor && after == 0)) return false;
+    }
+    return true;
+}
+
+const DataScreen kSedimentChoicePhosphorus{
+    .number = kSedimentChoiceScreen,
+    .caption = "Additional Sediment Information Required to Proceed",
+    .rows = kChoiceRows<SedimentChain::Phosphorus>,
+    .help_button = kChoiceHelp,
+    .help_file = "tp5.txt",
+    .after_commit = ChoiceAccepted,
+    .next = ShowSedimentDataOfCurrentChain,
+};
+
+const DataScreen kSedimentChoiceContaminants{
+    .number = kSedimentChoiceScreen,
+    .caption = "Additional Sediment Information Required to Proceed",
+    .rows = kChoiceRows<SedimentChain::Contaminants>,
+    .help_button = kChoiceHelp,
+    .help_file = "tp5.txt",
+    .after_commit = ChoiceAccepted,
+    .next = ShowSedimentDataOfCurrentChain,
+};
+
+// Both variants put back on Cancel what a partial read changed: the engine reads the
+// working copies of bulk density and burial velocity.
+const DataScreen kSedimentDataPhosphorus{
+    .number = kSedimentDataScreen,
+    .caption = "Additional Required Sediment Data",
+    .rows = kDataRows<SedimentChain::Phosphorus>,
+    .help_button = kDataHelp,
+    .help_file = "tp6.txt",
+    .on_invalid = OnInvalid::Stay,
+    .on_open = OpenSedimentData<SedimentChain::Phosphorus>,
+    .validate = SedimentDataUsable,
+    .after_commit = SedimentDataAccepted,
+    .next = FinishSedimentData<SedimentChain::Phosphorus>,
+};
+
+const DataScreen kSedimentDataContaminants{
+    .number = kSedimentDataScreen,
+    .caption = "Additional Required Sediment Data",
+    .rows = kDataRows<SedimentChain::Contaminants>,
+    .help_button = kDataHelp,
+    .help_file = "tp6.txt",
+    .on_invalid = OnInvalid::Stay,
+    .on_open = OpenSedimentData<SedimentChain::Contaminants>,
+    .validate = SedimentDataUsable,
+    .after_commit = SedimentDataAccepted,
+    .next = FinishSedimentData<SedimentChain::Contaminants>,
+};
+
+const DataScreen kCalculatedSedimentValues{
+    .number = kCalculatedSedimentValuesScreen,
+    .caption = "Calculated Values",
+    .rows = kCalculatedRows,
+    .help_button = calculated_sediment_values::kCalculatedHelp,
+    .help_file = "contam23.txt",
+    .revert_on_cancel = false,
+};
+
+const DataScreen kCalculatedSurficialValues{
+    .number = kCalculatedSurficialValuesScreen,
+    .caption = "Calculated Surficial Sediment Layer Values",
+    .rows = kSurficialRows,
+    .help_button = calculated_surficial_values::kSurficialHelp,
+    .help_file = "contam22.txt",
+    .revert_on_cancel = false,
+};
+
+const DataScreen kVelocitySummary{
+    .number = kVelocitySummaryScreen,
+    .caption = "Active sediment layer bulk density, Vb, Vr and Vn",
+    .rows = kSummaryRows,
+    .help_button = velocity_summary::kSummaryHelp,
+    .help_file = "contam21.txt",
+    .after_commit = SummaryAccepted,
+    .on_cancel = SummaryCancelled,
+};
+
+bool ShowSedimentChoice(Ui& ui, Owner owner, SedimentChain chain) {
+    R& r = Project();
+    const A asker = DataAsker(chain);
+    const bool phosphorus = chain == SedimentChain::Phosphorus;
+    std::int32_t& nothing_to_do = phosphorus ? r.NothingToDoInDPC : r.NothingToDo;
+    nothing_to_do = 1;
+    const bool modelled = phosphorus ? r.model_p != 0 : r.model_contaminant != 0;
+    const bool bulk_density = BulkDensityNeeded(r, chain);
+    const bool settling = SettlingNeeded(r, chain);
+    const bool anything = phosphorus ? bulk_density || settling
+                                     : IsAsked(r, P::Vb, asker) || IsAsked(r, P::ARhoB, asker) || settling;
+    if (!modelled || !anything) return true;
+    nothing_to_do = 0;
+    if (bulk_density) Ask(r, phosphorus || IsAsked(r, P::Vb, asker) ? P::Vb : P::ARhoB, asker);
+    if (settling) Ask(r, P::Vs, asker);
+    return ShowScreen(ui, owner, phosphorus ? kSedimentChoicePhosphorus : kSedimentChoiceContaminants);
+}
+
+bool ShowSedimentDataOfCurrentChain(Ui& ui, Owner owner) {
+    R& r = Project();
+    const DataScreen* screen = r.tp_current       ? &kSedimentDataPhosphorus
+                               : r.contam_current ? &kSedimentDataContaminants
+                                                  : nullptr;
+    if (!screen) return false;
+    RevertRows(r, *screen);
+    return ShowScreen(ui, owner, *screen);
+}
+
+bool ShowCalculatedSedimentValues(Ui& ui, Owner owner) {
+    return ShowScreen(ui, owner, kCalculatedSedimentValues);
+}
+
+bool ShowCalculatedSurficialValues(Ui& ui, Owner owner) {
+    return ShowScreen(ui, owner, kCalculatedSurficialValues);
+}
+
+bool ShowVelocitySummary(Ui& ui, Owner owner) {
+    return ShowScreen(ui, owner, kVelocitySummary);
+}
+
+}  // namespace velmar

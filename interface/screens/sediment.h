@@ -1,0 +1,149 @@
+// The wetland bottom as the phosphorus and contaminant chains share it: who asks for each
+// shared sediment parameter, the two shared sediment screens, and the screens that show
+// the sediment values computed from them.
+//
+// Each shared parameter (burial and settling velocity, bulk density, porosity, particle
+// diameter and specific gravity, dry sediment density, suspended solids) is stored once.
+// A mark per asking screen records who supplied it, so that a later chain asks for it again
+// only when the value is its own, or when the chain that supplied it no longer needs it.
+#pragma once
+
+#include "interface/platform/ui.h"
+#include "project/record.h"
+
+namespace velmar {
+
+// Control ids, one set per screen.
+namespace sediment_choice {
+enum : int {
+    kSelectLabel = 9101,
+    kBulkDensityGroup = 9102,
+    kBulkDensityInput = 9103,
+    kBulkDensityCalculate = 9104,
+    kSettlingGroup = 9105,
+    kSettlingInput = 9106,
+    kSettlingCalculate = 9107,
+    kChoiceHelp = 9108,
+};
+}  // namespace sediment_choice
+
+namespace sediment_data {
+enum : int {
+    kActiveLayerHeading = 9111,
+    kBulkDensityField = 9112,
+    kPorosityField = 9113,
+    kDrySedimentDensityField = 9114,
+    kSettlingHeading = 9115,
+    kSettlingVelocityField = 9116,
+    kParticleDiameterField = 9117,
+    kSpecificGravityField = 9118,
+    kDataHelp = 9119,
+};
+}  // namespace sediment_data
+
+namespace calculated_sediment_values {
+enum : int {
+    kSettlingVelocityField = 9121,
+    kBulkDensityField = 9122,
+    kCalculatedHelp = 9123,
+};
+}  // namespace calculated_sediment_values
+
+namespace calculated_surficial_values {
+enum : int {
+    kSurficialBulkDensityField = 9131,
+    kSurficialHelp = 9132,
+};
+}  // namespace calculated_surficial_values
+
+namespace velocity_summary {
+enum : int {
+    kBulkDensityField = 9141,
+    kNetSettlingField = 9142,
+    kBurialField = 9143,
+    kResuspensionField = 9144,
+    kSummaryHelp = 9145,
+};
+}  // namespace velocity_summary
+
+// ---- Ownership ----
+
+// The shared parameters. Settling stands for the settling velocity as the sediment data
+// screen sees it: known when the velocity or the particle's diameter or specific gravity
+// is, and marked with the settling velocity's marks.
+enum class SedimentParameter { Vb, Vs, ARhoB, APhi, PD, SG, DSD, SSConc, Settling };
+
+// The screens that ask for shared parameters, each holding a mark of its own per parameter:
+// the sediment data screen of each chain (_MT, _MTC), the established-wetland parameter
+// screen (_MP) and the contaminant chain's own screens (_MC).
+enum class SedimentAsker { PhosphorusData, ContaminantData, EstablishedWetland, ContaminantScreens };
+
+// Whether the asker is to ask for the parameter: it is not yet known, or it is the asker's
+// own, or the other chain supplied it and no longer needs it.
+bool IsAsked(const ProjectRecord& r, SedimentParameter p, SedimentAsker asker);
+
+// As IsAsked; a parameter asked for becomes the asker's own, and the other chain's
+// released mark is cleared.
+bool Ask(ProjectRecord& r, SedimentParameter p, SedimentAsker asker);
+
+// The asking rule over a record that may take marks, or may only be read: one procedure
+// can then both open a screen, taking its marks, and tell which of its fields are enabled.
+inline bool Asking(ProjectRecord& r, SedimentParameter p, SedimentAsker asker) {
+    return Ask(r, p, asker);
+}
+inline bool Asking(const ProjectRecord& r, SedimentParameter p, SedimentAsker asker) {
+    return IsAsked(r, p, asker);
+}
+
+// Sets or clears a parameter's entered flag, with its working copy where it has one.
+void SetEntered(ProjectRecord& r, SedimentParameter p, bool entered);
+
+// No contaminant needs sediment data: no heavy metal, and the organic chemicals, if any,
+// described by an overall half-life only.
+bool ContaminantsNeedNoSediment(const ProjectRecord& r);
+
+// Marks move to the contaminant chain when phosphorus is not modelled, and back to the
+// phosphorus chain when contaminants are not; the suspended solids marks stay.
+void HandOverToContaminants(ProjectRecord& r);
+void HandOverToPhosphorus(ProjectRecord& r);
+
+// ---- Screens ----
+
+// The chain that opens the shared sediment screens.
+enum class SedimentChain { Phosphorus, Contaminants };
+
+// "Additional Sediment Information Required to Proceed": how the bulk density and the
+// settling velocity are obtained, then the sediment data. Reports accepted without
+// showing anything when the chain has nothing to ask (NothingToDoInDPC or NothingToDo is
+// then set, and the opener goes on by itself). The opener loads the four choices' working
+// copies.
+bool ShowSedimentChoice(Ui& ui, Owner owner, SedimentChain chain);
+
+// "Additional Required Sediment Data", in the variant of the chain now entering data
+// (tp_current, else contam_current); not accepted when neither is.
+bool ShowSedimentDataOfCurrentChain(Ui& ui, Owner owner);
+
+// The values the sediment data screen calculated; the surficial layer's bulk density; and
+// the velocity summary, whose opener loads the working copies of ActiveRhoB, ActiveVb, Vn
+// and Vr.
+bool ShowCalculatedSedimentValues(Ui& ui, Owner owner);
+bool ShowCalculatedSurficialValues(Ui& ui, Owner owner);
+bool ShowVelocitySummary(Ui& ui, Owner owner);
+
+struct DataScreen;
+class Dialog;
+
+// Whether accepting would leave every sediment velocity, density and the wetland age
+// finite: `accept` is run on a copy of the record. A zero bulk density or suspended solids
+// concentration would otherwise store an infinite velocity, which the engine would run on.
+bool AcceptanceStaysFinite(Dialog& d, const DataScreen& screen, void (*accept)(Dialog&, ProjectRecord&));
+
+extern const DataScreen kSedimentChoicePhosphorus;
+extern const DataScreen kSedimentChoiceContaminants;
+extern const DataScreen kSedimentDataPhosphorus;
+extern const DataScreen kSedimentDataContaminants;
+extern const DataScreen kCalculatedSedimentValues;
+extern const DataScreen kCalculatedSurficialValues;
+extern const DataScreen kVelocitySummary;
+
+}  // namespace velmar
