@@ -1,0 +1,56 @@
+// Percentiles of a stream of values in memory that does not grow with their number: a
+// histogram whose buckets are the doubles that share sign, exponent and the leading
+// kMantissaBits bits of the mantissa. A percentile is given as the middle of its bucket,
+// within 2^-(kMantissaBits+1) (0.05 %) of the value at that rank, relative; it is exact when
+// all values are equal, and never outside the smallest and largest value. Counts are exact,
+// so sketches of parts merge into the sketch of the whole in any order.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+
+namespace velmar::study {
+
+class QuantileSketch {
+public:
+    static constexpr int kMantissaBits = 10;
+    static constexpr double kRelativeError = 1.0 / (2 << kMantissaBits);
+
+    // A value that is not finite is left out.
+    void Add(double x) {
+        if (x == common_ && count_ != 0) {
+            ++common_count_;
+            ++count_;
+        } else {
+            AddOther(x);
+        }
+    }
+
+    void Merge(const QuantileSketch& other);
+
+    std::uint64_t Count() const { return count_; }
+
+    // The value at rank ceil(p n) (at least 1) of the n values, p in [0, 1]; 0 when empty.
+    double Quantile(double p) const;
+
+private:
+    using Page = std::array<std::uint64_t, std::size_t{1} << kMantissaBits>;
+    // Pages of one sign by the exponent of the magnitude.
+    using Pages = std::map<std::uint32_t, std::unique_ptr<Page>>;
+
+    void AddOther(double x);
+    void Insert(double x, std::uint64_t count);
+
+    std::uint64_t count_ = 0;
+    double common_ = 0;  // the first value, counted apart: most results repeat one value
+    std::uint64_t common_count_ = 0;
+    double min_ = 0, max_ = 0;
+    std::uint64_t zeros_ = 0;
+    Pages pages_[2];  // positive, negative
+    Page* last_page_ = nullptr;
+    std::uint32_t last_key_ = 0;  // sign and exponent of the last page used
+};
+
+}  // namespace velmar::study
