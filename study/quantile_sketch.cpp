@@ -82,6 +82,8 @@ double QuantileSketch::Quantile(double p) const {
     if (min_ == max_) return min_;
     const auto n = static_cast<double>(count_);
     const auto rank = static_cast<std::uint64_t>(std::clamp(std::ceil(p * n), 1.0, n));
+    if (rank == 1) return min_;
+    if (rank == count_) return max_;
 
     // The common value counts in its bucket, like any other.
     const std::uint64_t common_bits = std::bit_cast<std::uint64_t>(common_);

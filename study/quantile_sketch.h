@@ -1,8 +1,8 @@
 // Percentiles of a stream of values in memory that does not grow with their number: a
 // histogram whose buckets are the doubles that share sign, exponent and the leading
 // kMantissaBits bits of the mantissa. A percentile is given as the middle of its bucket,
-// within 2^-(kMantissaBits+1) (0.05 %) of the value at that rank, relative; it is exact when
-// all values are equal, and never outside the smallest and largest value. Counts are exact,
+// within 2^-(kMantissaBits+1) (0.05 %) of the value at that rank, relative; the smallest and
+// largest values are kept exactly, and so is a value that all the values share. Counts are exact,
 // so sketches of parts merge into the sketch of the whole in any order.
 #pragma once
 
