@@ -2,7 +2,7 @@
 set -euo pipefail
 
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-VELMAR_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev)
+VELMAR_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libcli11-dev nlohmann-json3-dev)
 
 install_missing_packages() {
     local missing=()
