@@ -90,7 +90,10 @@ void DeriveFromSystemProperties(ProjectRecord& r) {
     if (r.model_p == 0) ApplyTPDefaults(r);
     if (r.model_contaminant == 0) ApplyContaminantDefaults(r);
     r.equation_to_use = 1;
+    DeriveHydraulicValues(r);
+}
 
+void DeriveHydraulicValues(ProjectRecord& r) {
     // Without a width, a flow or a cross-section there is no ratio, residence time or
     // velocity to show: 0 stands in.
     r.RatioLoW = r.width == 0 ? 0 : r.length * (1 / r.width);

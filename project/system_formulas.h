@@ -25,6 +25,11 @@ void FillUnchosenDimensions(ProjectRecord& r);
 // detention time's working copy follow from the committed dimensions and flow.
 void DeriveFromSystemProperties(ProjectRecord& r);
 
+// The part of DeriveFromSystemProperties that follows the dimensions and flow alone: the
+// length-to-width ratio, the hydraulic residence time, the mean velocity's working copies and
+// the suggested detention time's working copy.
+void DeriveHydraulicValues(ProjectRecord& r);
+
 // The detention time (days) suggested for the chosen gradient scheme, rounded to two
 // decimals; the working copy's current value when no scheme is chosen or, with
 // longitudinal gradients, the width is not positive.

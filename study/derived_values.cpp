@@ -54,6 +54,19 @@ void Choose(R& r, const Dimension& d, bool chosen) {
     r.*d.chosen = r.*d.chosen_working = chosen ? 1 : 0;
 }
 
+// The dimensions and flow as entered again, and derived with `derive`; the suggestions accepted.
+template <void (*derive)(R&)>
+void Accept(R& r) {
+    for (const Dimension& d : kDimensions) r.*d.working = r.*d.value;
+    r.flow_temp = r.flow;
+    FillUnchosenDimensions(r);
+    for (const Dimension& d : kDimensions) r.*d.value = r.*d.working;
+    derive(r);
+    r.detention_time = r.detention_time_temp;
+    r.mean_vel_cms = r.mean_vel_cms_temp;
+    r.mean_velocity = r.mean_velocity_temp = r.mean_vel_cms_temp * kMetresPerCentimetre;
+}
+
 }  // namespace
 
 bool IsSystemProperty(const FileEntry* field) {
@@ -92,14 +105,11 @@ void ChooseVariedDimensions(R& r, const std::vector<const FileEntry*>& varied) {
 }
 
 void AcceptSystemScreens(R& r) {
-    for (const Dimension& d : kDimensions) r.*d.working = r.*d.value;
-    r.flow_temp = r.flow;
-    FillUnchosenDimensions(r);
-    for (const Dimension& d : kDimensions) r.*d.value = r.*d.working;
-    DeriveFromSystemProperties(r);
-    r.detention_time = r.detention_time_temp;
-    r.mean_vel_cms = r.mean_vel_cms_temp;
-    r.mean_velocity = r.mean_velocity_temp = r.mean_vel_cms_temp * kMetresPerCentimetre;
+    Accept<DeriveFromSystemProperties>(r);
+}
+
+void AcceptSystemScreensAgain(R& r) {
+    Accept<DeriveHydraulicValues>(r);
 }
 
 }  // namespace velmar::study

@@ -27,4 +27,10 @@ void ChooseVariedDimensions(ProjectRecord& r, const std::vector<const FileEntry*
 // detention time and mean velocity, all committed.
 void AcceptSystemScreens(ProjectRecord& r);
 
+// The same for a project on which AcceptSystemScreens has run before, with only dimensions
+// or the flow changed since: the defaults it gave the constituents not modelled are left as
+// they are. Of these only the BOD decay rate would follow the depth, and a rate of a
+// constituent not modelled enters no result.
+void AcceptSystemScreensAgain(ProjectRecord& r);
+
 }  // namespace velmar::study

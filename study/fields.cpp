@@ -77,12 +77,13 @@ void StudyInputs::Prepare(ProjectRecord& r) const {
     std::vector<const FileEntry*> varied;
     for (const InputField& f : fields_) varied.push_back(f.value);
     ChooseVariedDimensions(r, varied);
+    if (derives_) AcceptSystemScreens(r);
 }
 
 void StudyInputs::Apply(ModelState& s, std::span<const double> values) const {
     StoreAll(s, fields_, values);
     if (!derives_) return;
-    AcceptSystemScreens(s);
+    AcceptSystemScreensAgain(s);
     // A derived value that is itself varied (the detention time beside the depth) keeps
     // the study's value, as a value typed over a suggestion does.
     StoreAll(s, fields_, values);

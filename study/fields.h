@@ -34,10 +34,11 @@ public:
     const std::vector<InputField>& fields() const { return fields_; }
 
     // Readies a project for the study: the dimensions varied become the chosen ones, so that
-    // they are not derived from the others.
+    // they are not derived from the others, and when system properties are varied, the system
+    // screens are accepted once as they stand.
     void Prepare(ProjectRecord& r) const;
 
-    // Gives each field its value, in order.
+    // Gives each field its value, in order, in a project readied by Prepare.
     void Apply(ModelState& s, std::span<const double> values) const;
 
 private:

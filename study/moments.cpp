@@ -4,6 +4,25 @@
 
 namespace velmar::study {
 
+void Moments::AddOther(double x) {
+    if (!std::isfinite(x)) return;
+    if (n_ == 0) shift_ = x;
+    const double d = x - shift_;
+    s1_ += d;
+    s2_ += d * d;
+    ++n_;
+}
+
+void Moments::AddRepeated(double x, std::uint64_t count) {
+    if (count == 0 || !std::isfinite(x)) return;
+    if (n_ == 0) shift_ = x;
+    const double d = x - shift_;
+    const auto k = static_cast<double>(count);
+    s1_ += k * d;
+    s2_ += k * d * d;
+    n_ += count;
+}
+
 double Moments::Mean() const {
     return n_ == 0 ? 0 : shift_ + s1_ / static_cast<double>(n_);
 }

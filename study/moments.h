@@ -9,13 +9,17 @@ namespace velmar::study {
 
 class Moments {
 public:
+    // A value that is not finite is left out.
     void Add(double x) {
-        if (n_ == 0) shift_ = x;
-        const double d = x - shift_;
-        s1_ += d;
-        s2_ += d * d;
-        ++n_;
+        if (n_ != 0 && x == shift_) {
+            ++n_;  // adds nothing to the sums: most results repeat one value
+        } else {
+            AddOther(x);
+        }
     }
+
+    // Adds x as many times as `count` says.
+    void AddRepeated(double x, std::uint64_t count);
 
     // Takes in the moments of values that follow these (Chan, Golub and LeVeque's update).
     void Merge(const Moments& later);
@@ -26,6 +30,7 @@ public:
     double StandardDeviation() const;
 
 private:
+    void AddOther(double x);
     double SquaredDeviations() const;
 
     std::uint64_t n_ = 0;

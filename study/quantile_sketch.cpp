@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <map>
 
 namespace velmar::study {
 namespace {
@@ -31,27 +32,47 @@ void QuantileSketch::AddOther(double x) {
     min_ = std::min(min_, x);
     max_ = std::max(max_, x);
     ++count_;
-    Insert(x, 1);
+    held_[held_count_++] = x;
+    if (held_count_ == kBatch) Flush();
 }
 
-void QuantileSketch::Insert(double x, std::uint64_t count) {
+void QuantileSketch::AddRepeated(double x, std::uint64_t count) {
+    if (count == 0 || !std::isfinite(x)) return;
+    if (count_ == 0) {
+        common_ = min_ = max_ = x;
+    } else {
+        min_ = std::min(min_, x);
+        max_ = std::max(max_, x);
+    }
+    count_ += count;
+    if (x == common_) {
+        common_count_ += count;
+    } else {
+        Insert(x, count);
+    }
+}
+
+void QuantileSketch::Flush() const {
+    for (std::size_t i = 0; i < held_count_; ++i) Insert(held_[i], 1);
+    held_count_ = 0;
+}
+
+void QuantileSketch::Insert(double x, std::uint64_t count) const {
     if (x == 0) {
         zeros_ += count;
         return;
     }
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-    const auto key = static_cast<std::uint32_t>(bits >> 52);  // sign and exponent
-    if (last_page_ == nullptr || key != last_key_) {
-        std::unique_ptr<Page>& page = pages_[(bits & kSignBit) ? 1 : 0][key & 0x7ff];
-        if (!page) page = std::make_unique<Page>(Page{});
-        last_page_ = page.get();
-        last_key_ = key;
-    }
-    (*last_page_)[(bits >> kShift) & kBucketMask] += count;
+    std::unique_ptr<Pages>& pages = pages_[(bits & kSignBit) ? 1 : 0];
+    if (!pages) pages = std::make_unique<Pages>();
+    std::unique_ptr<Page>& page = (*pages)[(bits >> 52) & 0x7ff];
+    if (!page) page = std::make_unique<Page>(Page{});
+    (*page)[(bits >> kShift) & kBucketMask] += count;
 }
 
 void QuantileSketch::Merge(const QuantileSketch& other) {
     if (other.count_ == 0) return;
+    other.Flush();
     if (count_ == 0) {
         common_ = other.common_;
         min_ = other.min_;
@@ -67,8 +88,10 @@ void QuantileSketch::Merge(const QuantileSketch& other) {
     }
     zeros_ += other.zeros_;
     for (int sign = 0; sign < 2; ++sign) {
-        for (const auto& [exponent, page] : other.pages_[sign]) {
-            for (std::size_t b = 0; b < page->size(); ++b) {
+        if (!other.pages_[sign]) continue;
+        for (std::uint32_t exponent = 0; exponent < other.pages_[sign]->size(); ++exponent) {
+            const Page* page = (*other.pages_[sign])[exponent].get();
+            for (std::size_t b = 0; page != nullptr && b < page->size(); ++b) {
                 if ((*page)[b] == 0) continue;
                 const double magnitude = BucketMiddle(exponent, b);
                 Insert(sign ? -magnitude : magnitude, (*page)[b]);
@@ -80,6 +103,7 @@ void QuantileSketch::Merge(const QuantileSketch& other) {
 double QuantileSketch::Quantile(double p) const {
     if (count_ == 0) return 0;
     if (min_ == max_) return min_;
+    Flush();
     const auto n = static_cast<double>(count_);
     const auto rank = static_cast<std::uint64_t>(std::clamp(std::ceil(p * n), 1.0, n));
     if (rank == 1) return min_;
@@ -93,7 +117,9 @@ double QuantileSketch::Quantile(double p) const {
     std::map<std::uint32_t, const Page*> pages[2];
     static const Page kEmpty{};
     for (int sign = 0; sign < 2; ++sign) {
-        for (const auto& [exponent, page] : pages_[sign]) pages[sign][exponent] = page.get();
+        for (std::uint32_t exponent = 0; pages_[sign] && exponent < pages_[sign]->size(); ++exponent) {
+            if (const Page* page = (*pages_[sign])[exponent].get()) pages[sign][exponent] = page;
+        }
     }
     if (common_ != 0) pages[common_sign].emplace(common_exponent, &kEmpty);
     const auto count = [&](int sign, std::uint32_t exponent, const Page* page, std::size_t b) {

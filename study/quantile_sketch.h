@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <memory>
 
 namespace velmar::study {
@@ -28,6 +27,9 @@ public:
         }
     }
 
+    // Adds x as many times as `count` says.
+    void AddRepeated(double x, std::uint64_t count);
+
     void Merge(const QuantileSketch& other);
 
     std::uint64_t Count() const { return count_; }
@@ -37,20 +39,25 @@ public:
 
 private:
     using Page = std::array<std::uint64_t, std::size_t{1} << kMantissaBits>;
-    // Pages of one sign by the exponent of the magnitude.
-    using Pages = std::map<std::uint32_t, std::unique_ptr<Page>>;
+    // Pages of one sign by the exponent of the magnitude, made when first needed.
+    using Pages = std::array<std::unique_ptr<Page>, 2048>;
 
     void AddOther(double x);
-    void Insert(double x, std::uint64_t count);
+    // Counts the values held back. Values are counted in batches, one sketch at a time,
+    // which keeps its pages in the cache while many sketches take values in turn.
+    void Flush() const;
+    void Insert(double x, std::uint64_t count) const;
+
+    static constexpr std::size_t kBatch = 256;
 
     std::uint64_t count_ = 0;
     double common_ = 0;  // the first value, counted apart: most results repeat one value
     std::uint64_t common_count_ = 0;
     double min_ = 0, max_ = 0;
-    std::uint64_t zeros_ = 0;
-    Pages pages_[2];  // positive, negative
-    Page* last_page_ = nullptr;
-    std::uint32_t last_key_ = 0;  // sign and exponent of the last page used
+    mutable std::unique_ptr<Pages> pages_[2];  // positive, negative
+    mutable std::uint64_t zeros_ = 0;
+    mutable std::array<double, kBatch> held_;
+    mutable std::size_t held_count_ = 0;
 };
 
 }  // namespace velmar::study

@@ -8,11 +8,10 @@
 #include "study/distributions.h"
 #include "study/evaluation.h"
 #include "study/latin_hypercube.h"
-#include "study/moments.h"
 #include "study/ordered_parallel.h"
 #include "study/output_target.h"
-#include "study/quantile_sketch.h"
 #include "study/random_stream.h"
+#include "study/result_statistics.h"
 #include "study/study_error.h"
 #include "study/summary_table.h"
 
@@ -23,9 +22,6 @@ constexpr std::size_t kBlock = 512;
 constexpr const char* kForm = "FIELD=KIND(parameters)";
 constexpr double kPercentiles[] = {5, 25, 50, 75, 95};
 const std::vector<std::string> kStatisticColumns = {"n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"};
-
-using ResultMoments = std::array<Moments, kResultCount>;
-using ResultSketches = std::array<QuantileSketch, kResultCount>;
 
 struct Block {
     ResultMoments moments;
@@ -67,8 +63,8 @@ int Uncertainty(const UncertaintyOptions& o) {
     const std::size_t dimensions = distributions.size();
     const auto produce = [&](int worker, std::size_t begin, std::size_t end) {
         Block block;
+        BlockStatistics statistics(sketches[static_cast<std::size_t>(worker)]);
         ModelState& s = *scratch[static_cast<std::size_t>(worker)];
-        ResultSketches& sketch = sketches[static_cast<std::size_t>(worker)];
         std::vector<double> inputs(dimensions);
         ResultValues v;
         for (std::size_t i = begin; i < end; ++i) {
@@ -79,11 +75,7 @@ int Uncertainty(const UncertaintyOptions& o) {
                 inputs[d] = distributions[d].Quantile(u);
             }
             study.Evaluate(inputs, s, v);
-            for (std::size_t j = 0; j < kResultCount; ++j) {
-                if (!std::isfinite(v[j])) continue;
-                block.moments[j].Add(v[j]);
-                sketch[j].Add(v[j]);
-            }
+            statistics.Add(v);
             if (samples_writer) {
                 std::vector<Cell> row = {static_cast<double>(i)};
                 row.insert(row.end(), inputs.begin(), inputs.end());
@@ -91,6 +83,7 @@ int Uncertainty(const UncertaintyOptions& o) {
                 block.samples.push_back(samples_writer->RowText(row));
             }
         }
+        block.moments = statistics.Finish();
         return block;
     };
     ResultMoments moments;
