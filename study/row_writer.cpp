@@ -2,10 +2,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 
 namespace velmar::study {
 namespace {
+
+// Below this every whole number is a double exactly.
+constexpr double kExactIntegers = 9007199254740992.0;
 
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -46,7 +50,8 @@ private:
     std::ostream& out_;
 };
 
-// Not-a-number and infinite values have no JSON form: they are written as null.
+// Not-a-number and infinite values have no JSON form: they are written as null. Whole
+// numbers (counts, sample numbers) are written without a fraction.
 class JsonWriter : public RowWriter {
 public:
     JsonWriter(std::ostream& out, std::vector<std::string> columns)
@@ -61,7 +66,13 @@ public:
                 row[columns_[i]] = *text;
             } else {
                 const double x = std::get<double>(cells[i]);
-                row[columns_[i]] = std::isfinite(x) ? nlohmann::ordered_json(x) : nlohmann::ordered_json();
+                if (!std::isfinite(x)) {
+                    row[columns_[i]] = nullptr;
+                } else if (x == std::trunc(x) && std::abs(x) < kExactIntegers) {
+                    row[columns_[i]] = static_cast<std::int64_t>(x);
+                } else {
+                    row[columns_[i]] = x;
+                }
             }
         }
         return row.dump();
