@@ -6,11 +6,11 @@ namespace velmar {
 
 // clang-format off
 #define RECORD_REAL(format, name, field) \
-    ResultsEntry{format, name, ResultsSource::RecordReal, offsetof(ProjectRecord, field)}
+    ResultsEntry{format, name, ResultsSource::RecordReal, offsetof(ProjectRecord, field), #field}
 #define RECORD_INT(format, name, field) \
-    ResultsEntry{format, name, ResultsSource::RecordInt, offsetof(ProjectRecord, field)}
+    ResultsEntry{format, name, ResultsSource::RecordInt, offsetof(ProjectRecord, field), #field}
 #define RESULT(format, name, field) \
-    ResultsEntry{format, name, ResultsSource::Results, offsetof(ModelResults, field)}
+    ResultsEntry{format, name, ResultsSource::Results, offsetof(ModelResults, field), #field}
 
 const std::array<ResultsEntry, kResultsEntryCount> kResultsEntries = {
     RECORD_REAL("TSS Removal Rate (/day): \n%g\n", ResultsName::None, TSS_removal_rate),  // 1

@@ -34,6 +34,7 @@ struct ResultsEntry {
     ResultsName name;
     ResultsSource source;
     std::size_t offset;  // within ProjectRecord or ModelResults
+    const char* value;   // the value's name: "RE_TN", "ContamRemovalRate[3]", "Y[1]"
 };
 
 // Written by the engine into its current directory, read there by the front end.

@@ -1,0 +1,30 @@
+#include "study/command_support.h"
+
+#include <cstdio>
+
+#include "study/commands.h"
+#include "study/interrupt.h"
+
+namespace velmar::study {
+
+std::vector<std::string> WithResultColumns(std::vector<std::string> leading) {
+    for (std::size_t i = 0; i < kResultCount; ++i) leading.emplace_back(ResultName(i));
+    return leading;
+}
+
+void AppendResults(std::vector<Cell>& row, const ResultValues& v) {
+    row.insert(row.end(), v.begin(), v.end());
+}
+
+int EndStatus(std::size_t done, std::size_t total, const char* items, int status) {
+    if (!Interrupted()) return status;
+    std::fprintf(stderr, "velmar-study: interrupted after %zu of %zu %s; what was done is written out\n",
+                 done, total, items);
+    return kInterruptedStatus;
+}
+
+void Complain(const std::string& message) {
+    std::fprintf(stderr, "velmar-study: %s\n", message.c_str());
+}
+
+}  // namespace velmar::study

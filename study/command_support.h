@@ -1,0 +1,25 @@
+// What the four studies share in writing their tables and ending.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "study/results.h"
+#include "study/row_writer.h"
+
+namespace velmar::study {
+
+// The result names after the given leading columns.
+std::vector<std::string> WithResultColumns(std::vector<std::string> leading);
+
+void AppendResults(std::vector<Cell>& row, const ResultValues& v);
+
+// Says on standard error how far a study came before Ctrl-C, and gives the exit status:
+// kInterruptedStatus after Ctrl-C, otherwise `status`.
+int EndStatus(std::size_t done, std::size_t total, const char* items, int status);
+
+// Prints "velmar-study: message" on standard error.
+void Complain(const std::string& message);
+
+}  // namespace velmar::study

@@ -1,0 +1,54 @@
+// The four studies. Each returns the program's exit status: 0 when everything asked for
+// was done; 1 when something could not be (a project not read, a target not reached);
+// 130 when Ctrl-C stopped it, after writing out what was done. Bad input is thrown as a
+// StudyError before anything is written.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "study/row_writer.h"
+
+namespace velmar::study {
+
+// Exit status of a study stopped by Ctrl-C, as a shell reports a program ended by it.
+constexpr int kInterruptedStatus = 130;
+
+struct CommonOptions {
+    Format format = Format::Csv;
+    std::string output;  // empty: standard output
+    int threads = 1;
+};
+
+struct RunOptions : CommonOptions {
+    std::vector<std::string> projects;
+};
+int RunProjects(const RunOptions& o);
+
+struct SweepOptions : CommonOptions {
+    std::string project;
+    std::vector<std::string> vary;  // "FIELD=FROM:TO:STEPS"
+    bool log = false;
+};
+int Sweep(const SweepOptions& o);
+
+struct UncertaintyOptions : CommonOptions {
+    std::string project;
+    std::vector<std::string> distributions;  // "FIELD=KIND(parameters)"
+    std::int64_t samples = 0;
+    std::uint64_t seed = 1;
+    bool latin_hypercube = false;
+    std::string samples_file;  // every sample's inputs and results, when given
+};
+int Uncertainty(const UncertaintyOptions& o);
+
+struct SizeOptions : CommonOptions {
+    std::string project;
+    std::string target;  // "RESULT=VALUE"
+    std::string vary;    // FIELD
+    std::string range;   // "A:B", or empty
+};
+int Size(const SizeOptions& o);
+
+}  // namespace velmar::study

@@ -1,0 +1,92 @@
+#include "study/fields.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "study/derived_values.h"
+#include "study/nearest_names.h"
+#include "study/study_error.h"
+
+namespace velmar::study {
+namespace {
+
+std::string Underscored(std::string_view label) {
+    std::string name(label);
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name;
+}
+
+const FileEntry* FindByName(std::string_view name) {
+    for (const FileEntry& e : kFileEntries) {
+        if (name == e.label || name == Underscored(e.label)) return &e;
+    }
+    return nullptr;
+}
+
+std::vector<std::string_view> NumberFieldNames() {
+    std::vector<std::string_view> names;
+    for (const FileEntry& e : kFileEntries) {
+        if (e.kind != FieldKind::Name) names.emplace_back(e.label);
+    }
+    return names;
+}
+
+void Store(ProjectRecord& r, const FileEntry& e, double value) {
+    if (e.kind == FieldKind::Int) {
+        IntAt(r, e) = static_cast<std::int32_t>(std::lround(value));
+    } else {
+        RealAt(r, e) = value;
+    }
+}
+
+void StoreAll(ModelState& s, const std::vector<InputField>& fields, std::span<const double> values) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        Store(s, *fields[i].value, values[i]);
+        if (fields[i].working) Store(s, *fields[i].working, values[i]);
+    }
+}
+
+}  // namespace
+
+InputField FindInputField(std::string_view name) {
+    const FileEntry* entry = FindByName(name);
+    if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()));
+    if (entry->kind == FieldKind::Name) {
+        throw StudyError("input field '" + std::string(name) + "' holds a name, not a number");
+    }
+    const FileEntry* working = FindByName(std::string(entry->label) + "_temp");
+    if (working != nullptr && working->kind != entry->kind) working = nullptr;
+    return {std::string(name), entry, working};
+}
+
+StudyInputs::StudyInputs(std::vector<InputField> fields) : fields_(std::move(fields)) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (fields_[i].value == fields_[j].value) {
+                throw StudyError("input field '" + fields_[i].name + "' is given more than once");
+            }
+        }
+    }
+    std::vector<const FileEntry*> varied;
+    for (const InputField& f : fields_) varied.push_back(f.value);
+    CheckVariedDimensions(varied);
+    derives_ = std::any_of(varied.begin(), varied.end(), IsSystemProperty);
+}
+
+void StudyInputs::Prepare(ProjectRecord& r) const {
+    std::vector<const FileEntry*> varied;
+    for (const InputField& f : fields_) varied.push_back(f.value);
+    ChooseVariedDimensions(r, varied);
+    if (derives_) AcceptSystemScreens(r);
+}
+
+void StudyInputs::Apply(ModelState& s, std::span<const double> values) const {
+    StoreAll(s, fields_, values);
+    if (!derives_) return;
+    AcceptSystemScreensAgain(s);
+    // A derived value that is itself varied (the detention time beside the depth) keeps
+    // the study's value, as a value typed over a suggestion does.
+    StoreAll(s, fields_, values);
+}
+
+}  // namespace velmar::study

@@ -1,0 +1,49 @@
+// Input fields addressed by their record names ("detention_time", "Ktn", "Kds[1]"), and the
+// writing of a study's values into a project.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/model_state.h"
+#include "project/file_entries.h"
+
+namespace velmar::study {
+
+struct InputField {
+    std::string name;
+    const FileEntry* value;    // the committed value, which the engine reads
+    const FileEntry* working;  // its working copy, set alongside as the screens do; may be null
+};
+
+// The real or integer field of that name: its label in the project file, or the label with
+// its blanks written as underscores ("TSS_removal_rate"). A name field, or a name that is
+// none of these, is refused with the nearest names.
+InputField FindInputField(std::string_view name);
+
+// The fields a study varies, and how their values go into a project: each value into the
+// field and its working copy (an integer field takes the nearest integer); when a system
+// property is among them, the values the system screens derive follow, as they would had
+// the user entered the new value there and accepted the screens.
+class StudyInputs {
+public:
+    explicit StudyInputs(std::vector<InputField> fields);
+
+    const std::vector<InputField>& fields() const { return fields_; }
+
+    // Readies a project for the study: the dimensions varied become the chosen ones, so that
+    // they are not derived from the others, and when system properties are varied, the system
+    // screens are accepted once as they stand.
+    void Prepare(ProjectRecord& r) const;
+
+    // Gives each field its value, in order, in a project readied by Prepare.
+    void Apply(ModelState& s, std::span<const double> values) const;
+
+private:
+    std::vector<InputField> fields_;
+    bool derives_ = false;
+};
+
+}  // namespace velmar::study

@@ -1,0 +1,98 @@
+// velmar-study: studies on the wetland model, run in process on the engine.
+//   velmar-study run FILES...
+//   velmar-study sweep PROJECT --vary FIELD=FROM:TO:STEPS [--vary ...] [--log]
+//   velmar-study uncertainty PROJECT --dist FIELD=KIND(parameters)... -n N [--seed S] [--lhs]
+//   velmar-study size PROJECT --target RESULT=VALUE --vary FIELD [--range A:B]
+#include <CLI/CLI.hpp>
+#include <map>
+#include <thread>
+
+#include "study/command_support.h"
+#include "study/commands.h"
+#include "study/interrupt.h"
+#include "study/study_error.h"
+
+namespace velmar::study {
+namespace {
+
+void AddCommonOptions(CLI::App& command, CommonOptions& o) {
+    static const std::map<std::string, Format> kFormats = {
+        {"csv", Format::Csv}, {"json", Format::Json}, {"table", Format::Table}};
+    command.add_option("--format", o.format, "csv (the default), json, or table: a summary for people")
+        ->transform(CLI::CheckedTransformer(kFormats));
+    command.add_option("-o,--output", o.output, "write to this file instead of standard output");
+    command.add_option("--threads", o.threads, "threads to run on (default: all cores)")
+        ->check(CLI::Range(1, 4096));
+}
+
+}  // namespace
+}  // namespace velmar::study
+
+int main(int argc, char** argv) {
+    using namespace velmar::study;
+    CLI::App app{"Studies on the wetland removal model: many projects, sweeps, uncertainty and sizing.",
+                 "velmar-study"};
+    app.require_subcommand(1);
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+
+    RunOptions run;
+    CLI::App* run_command = app.add_subcommand("run", "Run every project; one row of results per project.");
+    run_command->add_option("projects", run.projects, "project files (.inp)")->required();
+
+    SweepOptions sweep;
+    CLI::App* sweep_command =
+        app.add_subcommand("sweep", "Vary one or two input fields over a grid; one row per point.");
+    sweep_command->add_option("project", sweep.project, "project file (.inp)")->required();
+    sweep_command
+        ->add_option("--vary", sweep.vary,
+                     "FIELD=FROM:TO:STEPS: STEPS values from FROM to TO; given once or twice. Fields go by "
+                     "their record names (depth, detention_time, Ktn, Kds[1]); the system screens' derived "
+                     "values follow a changed flow, volume, area, depth, length or width")
+        ->required();
+    sweep_command->add_flag("--log", sweep.log, "space the values geometrically");
+
+    UncertaintyOptions uncertainty;
+    CLI::App* uncertainty_command = app.add_subcommand(
+        "uncertainty", "Monte Carlo: mean, standard deviation and percentiles of every result.");
+    uncertainty_command->add_option("project", uncertainty.project, "project file (.inp)")->required();
+    uncertainty_command
+        ->add_option("--dist", uncertainty.distributions,
+                     "FIELD=KIND(parameters), one per uncertain input: uniform(low,high), "
+                     "triangular(low,mode,high), normal(mean,sd), lognormal(gm,gsd)")
+        ->required();
+    uncertainty_command->add_option("-n", uncertainty.samples, "number of samples")->required();
+    uncertainty_command->add_option("--seed", uncertainty.seed, "random seed (default 1)");
+    uncertainty_command->add_flag("--lhs", uncertainty.latin_hypercube, "Latin hypercube sampling");
+    uncertainty_command->add_option("--samples", uncertainty.samples_file,
+                                    "also write every sample's inputs and results to this file");
+
+    SizeOptions size;
+    CLI::App* size_command =
+        app.add_subcommand("size", "Find the value of one input at which a result reaches a target.");
+    size_command->add_option("project", size.project, "project file (.inp)")->required();
+    size_command->add_option("--target", size.target, "RESULT=VALUE, e.g. RE_TN=80")->required();
+    size_command->add_option("--vary", size.vary, "the input field to size, e.g. area")->required();
+    size_command->add_option(
+        "--range", size.range,
+        "A:B, the values to search (default: a hundredth to a hundred times the project's)");
+
+    for (auto [command, options] : {std::pair<CLI::App*, CommonOptions*>{run_command, &run},
+                                    {sweep_command, &sweep},
+                                    {uncertainty_command, &uncertainty},
+                                    {size_command, &size}}) {
+        options->threads = cores;
+        AddCommonOptions(*command, *options);
+    }
+
+    CLI11_PARSE(app, argc, argv);
+    CatchInterrupt();
+    try {
+        if (*run_command) return RunProjects(run);
+        if (*sweep_command) return Sweep(sweep);
+        if (*uncertainty_command) return Uncertainty(uncertainty);
+        return Size(size);
+    } catch (const StudyError& e) {
+        Complain(e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,28 @@
+// A progress bar on standard error, for studies that take a while: drawn only when standard
+// error is a terminal and the work has run for more than a second, and wiped when done.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+namespace velmar::study {
+
+class Progress {
+public:
+    Progress(std::string what, std::size_t total);
+    ~Progress();
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
+
+    void Show(std::size_t done);
+
+private:
+    std::string what_;
+    std::size_t total_;
+    bool terminal_;
+    bool drawn_ = false;
+    std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace velmar::study

@@ -1,0 +1,27 @@
+#include "study/project_input.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "model/input.h"
+#include "project/project_file.h"
+#include "study/study_error.h"
+
+namespace velmar::study {
+
+void ReadStudyProject(const std::string& path, ModelState& s) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throw StudyError(path + ": is a folder, not a project file");
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr) throw StudyError(path + ": " + std::strerror(errno));
+    SetEngineStartValues(s);
+    const ProjectFileHeader header = ReadProjectEntries(file, s);
+    std::fclose(file);
+    if (header.layout == kLayoutUnknown) {
+        throw StudyError(path + ": not a project file (its first line names no project file version)");
+    }
+}
+
+}  // namespace velmar::study

@@ -1,0 +1,205 @@
+// The four studies on the example projects, checked against plain engine runs on projects
+// saved with the same values, and against results known in closed form.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "project/system_formulas.h"
+#include "tests/study/study_runner.h"
+
+namespace velmar {
+namespace {
+
+using testing::Example;
+using testing::ReadCsv;
+using testing::ReadText;
+using testing::RunEngine;
+using testing::RunStudy;
+using testing::SavedWith;
+using testing::TempDir;
+
+constexpr std::size_t kResults = 95;
+
+// The results file keeps six significant digits.
+void ExpectSameResults(const std::vector<std::string>& row, std::size_t first,
+                       const std::vector<double>& engine) {
+    ASSERT_EQ(engine.size(), kResults);
+    ASSERT_EQ(row.size(), first + kResults);
+    for (std::size_t i = 0; i < kResults; ++i) {
+        const double study = std::stod(row[first + i]);
+        EXPECT_NEAR(study, engine[i], std::abs(engine[i]) * 5e-6 + 1e-12) << "result " << i + 1;
+    }
+}
+
+TEST(RunStudy, GivesEachExampleTheEngineResultsAndGoesOnPastAnUnreadableProject) {
+    const std::vector<std::string> examples = {"typical.inp", "conventional.inp", "tp_new_wetland.inp",
+                                               "organics_half_life.inp", "organics_metals.inp"};
+    std::string arguments = "run --threads 2";
+    for (const std::string& e : examples) arguments += " '" + Example(e) + "'";
+    arguments += " missing.inp";
+    const auto outcome = RunStudy(arguments);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "velmar-study: missing.inp: No such file or directory\n");
+    const auto rows = ReadCsv(outcome.out);
+    ASSERT_EQ(rows.size(), examples.size() + 1);
+    EXPECT_EQ(rows[0][0], "file");
+    EXPECT_EQ(rows[0][7], "TSS_removal_rate");
+    EXPECT_EQ(rows[0][15], "RE_TN");
+    for (std::size_t i = 0; i < examples.size(); ++i) {
+        EXPECT_EQ(rows[i + 1][0], Example(examples[i]));
+        ExpectSameResults(rows[i + 1], 7, RunEngine(Example(examples[i])));
+    }
+    EXPECT_EQ(rows[5][1], "Dieldrin");
+    EXPECT_EQ(rows[5][6], "Zinc");
+}
+
+TEST(RunStudy, JsonToAFileAndTableForPeople) {
+    TempDir dir;
+    const auto json =
+        RunStudy("run --format json -o '" + dir.File("t.json") + "' '" + Example("typical.inp") + "'");
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.out, "");
+    const auto rows = nlohmann::json::parse(ReadText(dir.File("t.json")));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NEAR(rows[0]["RE_TSS"].get<double>(), 68.65138191173948, 1e-9);
+    EXPECT_EQ(rows[0]["HMName1"], "Chromium");
+
+    const auto table = RunStudy("run --format table '" + Example("typical.inp") + "'");
+    EXPECT_EQ(table.status, 0);
+    EXPECT_EQ(table.out, Example("typical.inp") +
+                             "\n"
+                             "Constituent  Removal rate     RE  Outflow\n"
+                             "                   (/day)    (%)   (mg/L)\n"
+                             "TSS                     1  68.65    18.81\n"
+                             "TP                0.04218  4.775   0.1809\n\n");
+}
+
+TEST(SweepStudy, EachPointIsTheEngineRunOfTheProjectSavedWithThatValue) {
+    const auto outcome = RunStudy("sweep '" + Example("typical.inp") + "' --vary Vs=0.25:1:4");
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto rows = ReadCsv(outcome.out);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0][0], "Vs");
+    TempDir dir;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const double vs = std::stod(rows[i][0]);
+        EXPECT_DOUBLE_EQ(vs, 0.25 * static_cast<double>(i));
+        const std::string saved =
+            SavedWith(dir, "typical.inp", "p.inp", [vs](ProjectRecord& r) { r.Vs = r.Vs_temp = vs; });
+        ExpectSameResults(rows[i], 1, RunEngine(saved));
+    }
+}
+
+// The typical wetland keeps its plan area of 10 ha: 1 m deep it holds 100 000 m^3, which
+// 0.5 m^3/s passes through in 2.31 days, at 1 cm/s through its 50 m width.
+TEST(SweepStudy, VaryingTheDepthRecomputesWhatTheSystemScreensDerive) {
+    const auto outcome =
+        RunStudy("sweep '" + Example("typical.inp") + "' --vary depth=0.5:1:2 --vary Vs=0.5:1:3");
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto rows = ReadCsv(outcome.out);
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(rows[0][0], "depth");
+    EXPECT_EQ(rows[0][1], "Vs");
+    const std::vector<std::pair<std::string, std::string>> kPoints = {
+        {"0.5", "0.5"}, {"0.5", "0.75"}, {"0.5", "1"}, {"1", "0.5"}, {"1", "0.75"}, {"1", "1"}};
+    for (std::size_t i = 0; i < kPoints.size(); ++i) {
+        EXPECT_EQ(rows[i + 1][0], kPoints[i].first);
+        EXPECT_EQ(rows[i + 1][1], kPoints[i].second);
+    }
+    TempDir dir;
+    const std::string saved = SavedWith(dir, "typical.inp", "deep.inp", [](ProjectRecord& r) {
+        r.depth = r.depth_temp = 1;
+        r.volume = r.volume_temp = 100000;
+        r.detention_time = r.detention_time_temp = 2.31;
+        r.HydResidenceTime = 2.31;
+        r.mean_velocity = r.mean_velocity_temp = 0.01;
+        r.mean_vel_cms = r.mean_vel_cms_temp = 1;
+    });
+    ExpectSameResults(rows[4], 2, RunEngine(saved));
+}
+
+// Fully mixed, TN by denitrification: 80 % needs k t = 4, so a detention time, and with it
+// a volume and an area at the project's depth of 0.5 m, some forty times the project's.
+TEST(SizeStudy, FindsTheAreaThatAnEngineRunConfirms) {
+    const auto outcome = RunStudy("size '" + Example("conventional.inp") + "' --target RE_TN=80 --vary area");
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto rows = ReadCsv(outcome.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"area", "RE_TN"}));
+    const double area = std::stod(rows[1][0]);
+    EXPECT_GE(std::stod(rows[1][1]), 80);
+    EXPECT_NEAR(std::stod(rows[1][1]), 80, 0.01);
+
+    TempDir dir;
+    const std::string saved = SavedWith(dir, "conventional.inp", "sized.inp", [area](ProjectRecord& r) {
+        r.area = r.area_temp = area;
+        r.volume = r.volume_temp = area * 0.5;
+        r.detention_time = r.detention_time_temp = RoundToDecimals(area * 0.5 / 0.5 / 86400, 2);
+    });
+    EXPECT_NEAR(RunEngine(saved)[8], 80, 0.01);
+}
+
+// In plug flow RE = (1 - e^(-k t)) 100 rises with k, so its percentiles are those of the
+// rate: with k20 lognormal, k20 at percentile p is gm * gsd^z(p).
+TEST(UncertaintyStudy, PercentilesOfAFirstOrderRemovalWithALognormalRate) {
+    TempDir dir;
+    ProjectRecord project{};
+    const std::string saved = SavedWith(dir, "conventional.inp", "plug.inp", [&project](ProjectRecord& r) {
+        r.mixed_clac_re = 0;
+        r.longitudinal_calc_re = 1;
+        project = r;
+    });
+    const auto outcome =
+        RunStudy("uncertainty '" + saved + "' --dist 'tcb_decay_rate20=lognormal(0.8,2)' --lhs -n 20000");
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto rows = ReadCsv(outcome.out);
+    ASSERT_EQ(rows[0],
+              (std::vector<std::string>{"result", "n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"}));
+    const double correction = std::pow(project.theta_tcb, project.temperature - 20);
+    const double z[] = {-1.6448536269514722, -0.6744897501960817, 0, 0.6744897501960817, 1.6448536269514722};
+    for (const auto& row : rows) {
+        if (row[0] == "RE_TCB") {
+            for (int i = 0; i < 5; ++i) {
+                const double k = 0.8 * std::pow(2.0, z[i]) * correction;
+                const double re = (1 - std::exp(-k * project.detention_time)) * 100;
+                EXPECT_NEAR(std::stod(row[4 + i]), re, re * 1e-3) << row[3 + i + 1];
+            }
+        }
+        if (row[0] == "tcb_decay_rate") {
+            const double sigma = std::log(2.0);
+            const double mean = 0.8 * correction * std::exp(sigma * sigma / 2);
+            EXPECT_EQ(row[1], "20000");
+            EXPECT_NEAR(std::stod(row[2]), mean, mean * 2e-3);
+            EXPECT_NEAR(std::stod(row[3]), mean * std::sqrt(std::exp(sigma * sigma) - 1), mean * 0.02);
+        }
+    }
+}
+
+TEST(UncertaintyStudy, TheSameSeedGivesTheSameStudyOnAnyNumberOfThreads) {
+    TempDir dir;
+    const std::string common = "uncertainty '" + Example("typical.inp") +
+                               "' --dist 'Vs=triangular(0.2,0.5,1)' --dist 'depth=uniform(0.4,0.6)' -n 3000";
+    const std::string samples = dir.File("samples.csv");
+    for (const char* sampling : {"", " --lhs"}) {
+        std::string first_out, first_samples;
+        for (int threads : {1, 2, 3}) {
+            const auto outcome = RunStudy(common + sampling + " --seed 7 --threads " +
+                                          std::to_string(threads) + " --samples '" + samples + "'");
+            ASSERT_EQ(outcome.status, 0) << outcome.err;
+            if (threads == 1) {
+                first_out = outcome.out;
+                first_samples = ReadText(samples);
+                EXPECT_EQ(ReadCsv(first_samples).size(), 3001u);
+            } else {
+                EXPECT_EQ(outcome.out, first_out) << sampling << threads << " threads";
+                EXPECT_EQ(ReadText(samples), first_samples) << sampling << threads << " threads";
+            }
+        }
+        EXPECT_NE(RunStudy(common + sampling + " --seed 8").out, first_out) << sampling;
+    }
+}
+
+}  // namespace
+}  // namespace velmar
