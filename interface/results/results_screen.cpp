@@ -95,11 +95,11 @@ void FillWithoutFile(Dialog& d) {
     d.ui().MessageBox(d, kNoResults, kNoResultsCaption, Buttons::Ok);
 }
 
-void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded) {
+void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded, const std::string& results_file) {
     switch (e.kind) {
         case DialogEvent::Opened: {
             ResultsLines lines;
-            if (run_succeeded && ReadResultsLines(kResultsFileName, lines)) {
+            if (run_succeeded && ReadResultsLines(results_file, lines)) {
                 FillFromFile(d, lines);
             } else {
                 FillWithoutFile(d);
@@ -130,9 +130,11 @@ ModelResults& KeptResults() {
     return kept;
 }
 
-void ShowResultsScreen(Ui& ui, Owner owner, bool run_succeeded) {
+void ShowResultsScreen(Ui& ui, Owner owner, bool run_succeeded, const std::string& results_file) {
     ui.ShowModal(owner, Template(kResultsDialog),
-                 [run_succeeded](Dialog& d, const DialogEvent& e) { ResultsProc(d, e, run_succeeded); });
+                 [run_succeeded, &results_file](Dialog& d, const DialogEvent& e) {
+                     ResultsProc(d, e, run_succeeded, results_file);
+                 });
 }
 
 }  // namespace velmar

@@ -5,6 +5,7 @@
 #include "interface/resources/commands.h"
 #include "interface/resources/strings.h"
 #include "interface/screens/system.h"
+#include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
 #include "interface/shell/file_commands.h"
@@ -53,8 +54,9 @@ constexpr CommandEntry kCommands[] = {
      [](Ui& ui) { ScreenNotAvailable(ui, "the Inflow Concentration Input screen"); }},
     {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
     {kCommandOptions, ShowProgramOptions},
-    {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(kModelOverviewDocument); }},
-    {kCommandGeneralInstructions, [](Ui& ui) { ui.OpenDocument(kGeneralInstructionsDocument); }},
+    {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(ProgramFile(kModelOverviewDocument).string()); }},
+    {kCommandGeneralInstructions,
+     [](Ui& ui) { ui.OpenDocument(ProgramFile(kGeneralInstructionsDocument).string()); }},
     {kCommandAbout, [](Ui& ui) { ShowAbout(ui, kMainWindow); }},
 };
 

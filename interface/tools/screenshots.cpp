@@ -1,6 +1,7 @@
-// velmarui_screenshots OUTDIR: saves the main window and every dialog template as PNG files,
-// for reviewing layouts by eye. Run it from the program folder so that the shell's windows
-// find their texts; under QT_QPA_PLATFORM=offscreen it needs no display.
+// velmarui_screenshots OUTDIR [PROGRAM_FOLDER]: saves the main window and every dialog
+// template as PNG files, for reviewing layouts by eye and for the manual. The shell's windows
+// find their texts in the current directory or, when it is given, the program folder (such
+// as build/dist); under QT_QPA_PLATFORM=offscreen it needs no display.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include "interface/results/results_screen.h"
 #include "interface/screens/registry.h"
 #include "interface/session/help.h"
+#include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
 #include "interface/shell/startup.h"
@@ -55,10 +57,11 @@ void SampleProject() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velmarui_screenshots OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: velmarui_screenshots OUTDIR [PROGRAM_FOLDER]\n");
         return 2;
     }
+    if (argc == 3) SetProgramFolder(argv[2]);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
 

@@ -1,7 +1,5 @@
 #include "interface/platform/qt/qt_ui.h"
 
-#include <clocale>
-
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +8,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <clocale>
 
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_print_surface.h"
@@ -121,8 +120,9 @@ void QtUi::OpenDocument(const std::string& path_or_address) {
         target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
 }
 
-ProgramExit QtUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) {
-    return RunProgramAndWaitFor(program, arguments);
+ProgramExit QtUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                                    const std::string& folder) {
+    return RunProgramAndWaitFor(program, arguments, folder);
 }
 
 std::optional<std::int32_t> QtUi::ReadOption(const std::string& name) {
