@@ -1,7 +1,7 @@
-// velmarui_screenshots OUTDIR [PROGRAM_FOLDER]: saves the main window and every dialog
-// template as PNG files, for reviewing layouts by eye and for the manual. The shell's windows
-// find their texts in the current directory or, when it is given, the program folder (such
-// as build/dist); under QT_QPA_PLATFORM=offscreen it needs no display.
+// velmarui_screenshots OUTDIR [PROGRAM_FOLDER [PROJECT]]: saves the main window and every
+// dialog template as PNG files, for reviewing layouts by eye and for the manual. The shell's
+// windows find their texts in the current directory or, when it is given, the program folder
+// (such as build/dist); under QT_QPA_PLATFORM=offscreen it needs no display.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
@@ -21,6 +22,7 @@
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
 #include "interface/shell/startup.h"
+#include "project/project_file.h"
 
 namespace {
 
@@ -32,11 +34,22 @@ void Save(QWidget& widget, const QString& path) {
     if (!widget.grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
 }
 
+// The project whose run left the Results.txt of the current directory, when one was given:
+// it decides which rows the results screen shows.
+std::string results_project;
+
+void ShowSampleResults(Ui& ui) {
+    const ProjectRecord sample = Project();
+    if (!results_project.empty()) ReadProjectFile(results_project, Project());
+    ShowResultsScreen(ui, kNoOwner, true);
+    Project() = sample;
+}
+
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
-// template as it stands. The results screen shows a run's results when the folder holds
-// a Results.txt (run `./velmar examples/typical.inp` there first).
+// template as it stands. The results screen shows a run's results when the current directory
+// holds a Results.txt (run `velmar PROJECT` there first and name the PROJECT).
 const std::map<int, std::function<void(Ui&)>> kOpeners = {
-    {kResultsDialog, [](Ui& ui) { ShowResultsScreen(ui, kNoOwner, true); }},
+    {kResultsDialog, ShowSampleResults},
     {kAboutDialog, [](Ui& ui) { ShowAbout(ui, kNoOwner); }},
     {kDetailedInformationDialog, [](Ui& ui) { ShowDetailedInformation(ui, kNoOwner); }},
     {kHelpTextDialog,
@@ -57,11 +70,12 @@ void SampleProject() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: velmarui_screenshots OUTDIR [PROGRAM_FOLDER]\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: velmarui_screenshots OUTDIR [PROGRAM_FOLDER [PROJECT]]\n");
         return 2;
     }
-    if (argc == 3) SetProgramFolder(argv[2]);
+    if (argc >= 3) SetProgramFolder(argv[2]);
+    if (argc == 4) results_project = argv[3];
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
 
