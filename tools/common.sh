@@ -2,7 +2,8 @@
 set -euo pipefail
 
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-VELMAR_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev)
+VELMAR_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev pandoc
+                 desktop-file-utils dpkg-dev file)
 
 install_missing_packages() {
     local missing=()
