@@ -3,7 +3,7 @@ set -euo pipefail
 
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev qt6-base-dev
-                 poppler-utils libcli11-dev nlohmann-json3-dev)
+                 poppler-utils libcli11-dev nlohmann-json3-dev pandoc desktop-file-utils dpkg-dev file)
 
 install_missing_packages() {
     local missing=()

@@ -4,11 +4,13 @@
 
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_ui.h"
+#include "interface/session/program_files.h"
 #include "interface/shell/startup.h"
 
 int main(int argc, char** argv) {
     using namespace velmar;
     QApplication app(argc, argv);
+    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
     QtUi ui;
     if (!ShowDisclaimer(ui)) return 0;
 

@@ -17,17 +17,22 @@ namespace velmar {
 
 namespace {
 
-// One argument of a command line, quoted so that the child's argument parser gives it back.
-std::wstring QuotedArgument(const std::string& text) {
+std::wstring Wide(const std::string& text) {
     const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
     std::wstring wide(size > 0 ? size - 1 : 0, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), size);
-    return L"\"" + wide + L"\"";
+    return wide;
+}
+
+// One argument of a command line, quoted so that the child's argument parser gives it back.
+std::wstring QuotedArgument(const std::string& text) {
+    return L"\"" + Wide(text) + L"\"";
 }
 
 }  // namespace
 
-ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments,
+                                 const std::string& folder) {
     std::wstring command = QuotedArgument(program);
     for (const std::string& argument : arguments) command += L" " + QuotedArgument(argument);
     STARTUPINFOW startup{};
@@ -35,8 +40,9 @@ ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<s
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
+    const std::wstring directory = Wide(folder);
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
-                        nullptr, &startup, &process)) {
+                        folder.empty() ? nullptr : directory.c_str(), &startup, &process)) {
         return {static_cast<int>(GetLastError()), 0};
     }
     WaitForSingleObject(process.hProcess, INFINITE);
@@ -59,9 +65,27 @@ int ExitStatus(bool waited, int status) {
     return -1;
 }
 
+// The child's start: its current directory when one is given. The spawn reports a folder it
+// cannot enter as it reports a program it cannot start.
+class SpawnActions {
+public:
+    explicit SpawnActions(const std::string& folder) {
+        posix_spawn_file_actions_init(&actions_);
+        if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions_, folder.c_str());
+    }
+    ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
+    SpawnActions(const SpawnActions&) = delete;
+    SpawnActions& operator=(const SpawnActions&) = delete;
+    const posix_spawn_file_actions_t* get() const { return &actions_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+};
+
 }  // namespace
 
-ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments,
+                                 const std::string& folder) {
     std::vector<char*> argv;
     std::string program_copy = program;
     std::vector<std::string> argument_copies = arguments;
@@ -70,7 +94,8 @@ ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<s
     argv.push_back(nullptr);
 
     pid_t child = 0;
-    const int error = posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ);
+    const SpawnActions actions(folder);
+    const int error = posix_spawn(&child, program.c_str(), actions.get(), nullptr, argv.data(), environ);
     if (error != 0) return {error, 0};
     int status = 0;
     pid_t waited = 0;

@@ -85,9 +85,11 @@ public:
     // system's default application. Failures are not reported.
     virtual void OpenDocument(const std::string& path_or_address) = 0;
 
-    // Runs a program with its arguments, hidden, and waits for it to end.
+    // Runs a program with its arguments, hidden, with the given folder as its current
+    // directory, and waits for it to end.
     virtual ProgramExit RunProgramAndWait(const std::string& program,
-                                          const std::vector<std::string>& arguments) = 0;
+                                          const std::vector<std::string>& arguments,
+                                          const std::string& folder) = 0;
 
     // Program options kept from one run to the next as 4-byte integers. A value that is
     // missing, or stored as anything but a 4-byte integer, reads as empty.

@@ -106,11 +106,11 @@ void ShowHeadings(Dialog& d) {
     }
 }
 
-void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded) {
+void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded, const std::string& results_file) {
     switch (e.kind) {
         case DialogEvent::Opened: {
             ResultsLines lines;
-            if (run_succeeded && ReadResultsLines(kResultsFileName, lines)) {
+            if (run_succeeded && ReadResultsLines(results_file, lines)) {
                 FillFromFile(d, lines);
             } else {
                 FillWithoutFile(d);
@@ -144,9 +144,11 @@ ModelResults& KeptResults() {
     return kept;
 }
 
-void ShowResultsScreen(Ui& ui, Owner owner, bool run_succeeded) {
+void ShowResultsScreen(Ui& ui, Owner owner, bool run_succeeded, const std::string& results_file) {
     ui.ShowModal(owner, Template(kResultsDialog),
-                 [run_succeeded](Dialog& d, const DialogEvent& e) { ResultsProc(d, e, run_succeeded); });
+                 [run_succeeded, &results_file](Dialog& d, const DialogEvent& e) {
+                     ResultsProc(d, e, run_succeeded, results_file);
+                 });
 }
 
 }  // namespace velmar

@@ -1,11 +1,11 @@
 #include "interface/session/help.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
+#include "interface/session/program_files.h"
 
 namespace velmar {
 namespace {
@@ -32,7 +32,7 @@ void CloseOnOkOrCancel(Dialog& d, const DialogEvent& e) {
 }  // namespace
 
 std::optional<std::string> ReadHelpFile(const std::string& file) {
-    const std::string path = (std::filesystem::path("Help") / file).string();
+    const std::string path = ProgramFile("Help/" + file).string();
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), std::fclose);
     if (!in) return std::nullopt;
     std::string text;

@@ -11,7 +11,7 @@ namespace velmar {
 // The text box of the help window.
 constexpr int kHelpTextBox = 1130;
 
-// The text of a file in the Help folder of the current directory, each line ending made a
+// The text of a file in the program's Help folder (see ProgramFile), each line ending made a
 // single '\n' (files may end their lines in CR LF, LF or CR); empty when the file cannot
 // be read.
 std::optional<std::string> ReadHelpFile(const std::string& file);

@@ -3,6 +3,7 @@
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
 #include "interface/session/help.h"
+#include "interface/session/program_files.h"
 
 namespace velmar {
 namespace {
@@ -35,7 +36,7 @@ void ShowDetailedInformation(Ui& ui, Owner owner) {
     ui.ShowModal(owner, Template(kDetailedInformationDialog), [&ui](Dialog& d, const DialogEvent& e) {
         if (e.kind == DialogEvent::Opened) d.SetText(kDetailsTextBox, kDetailedInformation);
         if (e.kind == DialogEvent::Clicked && e.id == kTechnicalReportLink)
-            ui.OpenDocument(kTechnicalReportDocument);
+            ui.OpenDocument(ProgramFile(kTechnicalReportDocument).string());
         if (e.kind == DialogEvent::Ok || e.kind == DialogEvent::Cancel) d.End(kOkId);
     });
 }

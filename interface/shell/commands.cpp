@@ -4,6 +4,7 @@
 #include "interface/resources/strings.h"
 #include "interface/screens/constituents.h"
 #include "interface/screens/system.h"
+#include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
 #include "interface/shell/file_commands.h"
@@ -45,8 +46,9 @@ constexpr CommandEntry kCommands[] = {
     {kCommandInflowConcentrations, [](Ui& ui) { ShowInflowConcentrations(ui, kMainWindow); }},
     {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
     {kCommandOptions, ShowProgramOptions},
-    {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(kModelOverviewDocument); }},
-    {kCommandGeneralInstructions, [](Ui& ui) { ui.OpenDocument(kGeneralInstructionsDocument); }},
+    {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(ProgramFile(kModelOverviewDocument).string()); }},
+    {kCommandGeneralInstructions,
+     [](Ui& ui) { ui.OpenDocument(ProgramFile(kGeneralInstructionsDocument).string()); }},
     {kCommandAbout, [](Ui& ui) { ShowAbout(ui, kMainWindow); }},
 };
 

@@ -9,6 +9,7 @@
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
+#include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/file_commands.h"
 #include "project/project_file.h"
@@ -23,25 +24,20 @@ constexpr char kTemporaryDataFile[] = "data.tmp";
 constexpr int kUseTemporaryFile = 1;
 constexpr int kSaveCurrentFile = 2;
 constexpr int kCancelRun = -1;
-#ifdef _WIN32
-constexpr char kEngineFile[] = "velmar.exe";
-#else
-constexpr char kEngineFile[] = "velmar";
-#endif
 
 void Tell(Ui& ui, const std::string& text, const char* caption) {
     ui.MessageBox(kMainWindow, text, caption, Buttons::Ok);
 }
 
-bool WriteTemporaryDataFile(Ui& ui) {
-    if (WriteProjectFile(kTemporaryDataFile, Project()) == 0) return true;
+bool WriteTemporaryDataFile(Ui& ui, const std::filesystem::path& folder) {
+    if (WriteProjectFile((folder / kTemporaryDataFile).string(), Project()) == 0) return true;
     Tell(ui, "The temporary data file could not be written!", kFileErrorCaption);
     return false;
 }
 
-// Puts the project on disk as the program options say; the data file's name, or nothing
-// when the run is not to go ahead.
-std::optional<std::string> ChooseDataFile(Ui& ui) {
+// Puts the project on disk as the program options say; the data file's name as the engine,
+// started in the run folder, is to be given it, or nothing when the run is not to go ahead.
+std::optional<std::string> ChooseDataFile(Ui& ui, const std::filesystem::path& run_folder) {
     ShellState& shell = Shell();
     const ProgramOptions& options = shell.options;
     if (options.AutoSave == 1 && !shell.current_file.empty()) {
@@ -59,7 +55,7 @@ std::optional<std::string> ChooseDataFile(Ui& ui) {
     }
     switch (options.TempSave == 1 ? kUseTemporaryFile : AskSaveData(ui)) {
         case kUseTemporaryFile:
-            if (!WriteTemporaryDataFile(ui)) return std::nullopt;
+            if (!WriteTemporaryDataFile(ui, run_folder)) return std::nullopt;
             return kTemporaryDataFile;
         case kSaveCurrentFile:
             if (!SaveProject(ui, false)) return std::nullopt;
@@ -68,7 +64,7 @@ std::optional<std::string> ChooseDataFile(Ui& ui) {
     }
 }
 
-void RemoveQuietly(const char* file) {
+void RemoveQuietly(const std::filesystem::path& file) {
     std::error_code ignored;
     std::filesystem::remove(file, ignored);
 }
@@ -111,22 +107,24 @@ void SaveDataProc(Dialog& d, const DialogEvent& e) {
 }  // namespace
 
 void RunModel(Ui& ui) {
-    const std::optional<std::string> data_file = ChooseDataFile(ui);
+    const std::filesystem::path folder = RunFolder();
+    const std::optional<std::string> data_file = ChooseDataFile(ui, folder);
     if (!data_file) return;
 
     // A results file left from an earlier run must not pass for this run's.
-    RemoveQuietly(kResultsFileName);
-    const std::string engine = (std::filesystem::current_path() / kEngineFile).string();
-    const ProgramExit run = ui.RunProgramAndWait(engine, {*data_file});
+    const std::filesystem::path results_file = folder / kResultsFileName;
+    RemoveQuietly(results_file);
+    const ProgramExit run = ui.RunProgramAndWait(std::filesystem::absolute(ProgramFile(kEngineFile)).string(),
+                                                 {*data_file}, folder.string());
     if (run.start_error != 0) {
         Tell(ui, "Error " + std::to_string(run.start_error) + " occured while attempting to run the model!",
              "Error Executing Model");
         return;
     }
     // A failed run's file, whole or not, holds no results of this project.
-    ShowResultsScreen(ui, kMainWindow, run.status == 0);
-    RemoveQuietly(kTemporaryDataFile);
-    RemoveQuietly(kResultsFileName);
+    ShowResultsScreen(ui, kMainWindow, run.status == 0, results_file.string());
+    RemoveQuietly(folder / kTemporaryDataFile);
+    RemoveQuietly(results_file);
 }
 
 void ShowProgramOptions(Ui& ui) {

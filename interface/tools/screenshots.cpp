@@ -1,6 +1,7 @@
-// velmarui_screenshots OUTDIR: saves the main window and every dialog template as PNG files,
-// for reviewing layouts by eye. Run it from the program folder so that the shell's windows
-// find their texts; under QT_QPA_PLATFORM=offscreen it needs no display.
+// velmarui_screenshots OUTDIR [PROGRAM_FOLDER [PROJECT]]: saves the main window and every
+// dialog template as PNG files, for reviewing layouts by eye and for the manual. The shell's
+// windows find their texts in the current directory or, when it is given, the program folder
+// (such as build/dist); under QT_QPA_PLATFORM=offscreen it needs no display.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
@@ -16,9 +18,11 @@
 #include "interface/results/results_screen.h"
 #include "interface/screens/registry.h"
 #include "interface/session/help.h"
+#include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
 #include "interface/shell/startup.h"
+#include "project/project_file.h"
 
 namespace {
 
@@ -30,26 +34,38 @@ void Save(QWidget& widget, const QString& path) {
     if (!widget.grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
 }
 
-// The results screen at its largest: every constituent, three of each contaminant, every
-// outflow asked for.
-void ShowEveryResult(Ui& ui) {
-    const ProjectRecord sample = Project();
-    ProjectRecord& r = Project();
+// The project whose run left the Results.txt of the current directory, when one was given:
+// it decides which rows the results screen shows.
+std::string results_project;
+
+// Every constituent, three of each contaminant, every outflow asked for: the results screen
+// at its largest.
+void ChooseEveryResult(ProjectRecord& r) {
     r.model_tss = r.model_tcb = r.model_bod = r.model_n = r.model_p = r.model_contaminant = 1;
     r.NumOC_SLR = r.NumHM_LLR = 3;
     r.checked_TSSGenOutConc = r.checked_TCBGenOutConc = r.checked_BODGenOutConc = 1;
     r.checked_TNGenOutConc = r.checked_TPGenOutConc = 1;
     r.checked_Contam1OutConc = r.checked_Contam2OutConc = r.checked_Contam3OutConc = 1;
     r.checked_HM1OutConc = r.checked_HM2OutConc = r.checked_HM3OutConc = 1;
+}
+
+void ShowSampleResults(Ui& ui) {
+    const ProjectRecord sample = Project();
+    if (results_project.empty()) {
+        ChooseEveryResult(Project());
+    } else {
+        ReadProjectFile(results_project, Project());
+    }
     ShowResultsScreen(ui, kNoOwner, true);
     Project() = sample;
 }
 
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
-// template as it stands. The results screen shows a run's results, every row of them, when the
-// folder holds a Results.txt (run `./velmar examples/typical.inp` there first).
+// template as it stands. The results screen shows a run's results when the current directory
+// holds a Results.txt (run `velmar PROJECT` there first): those of PROJECT when it is named,
+// else every row, as the largest screen looks.
 const std::map<int, std::function<void(Ui&)>> kOpeners = {
-    {kResultsDialog, ShowEveryResult},
+    {kResultsDialog, ShowSampleResults},
     {kAboutDialog, [](Ui& ui) { ShowAbout(ui, kNoOwner); }},
     {kDetailedInformationDialog, [](Ui& ui) { ShowDetailedInformation(ui, kNoOwner); }},
     {kHelpTextDialog,
@@ -70,10 +86,12 @@ void SampleProject() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velmarui_screenshots OUTDIR\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: velmarui_screenshots OUTDIR [PROGRAM_FOLDER [PROJECT]]\n");
         return 2;
     }
+    if (argc >= 3) SetProgramFolder(argv[2]);
+    if (argc == 4) results_project = argv[3];
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
 

@@ -158,8 +158,9 @@ void QtUi::OpenDocument(const std::string& path_or_address) {
         target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
 }
 
-ProgramExit QtUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments) {
-    return RunProgramAndWaitFor(program, arguments);
+ProgramExit QtUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                                    const std::string& folder) {
+    return RunProgramAndWaitFor(program, arguments, folder);
 }
 
 std::optional<std::int32_t> QtUi::ReadOption(const std::string& name) {

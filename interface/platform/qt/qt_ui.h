@@ -38,8 +38,8 @@ public:
     std::unique_ptr<PrintSurface> BeginPdf(const std::string& path,
                                            const std::string& document_name) override;
     void OpenDocument(const std::string& path_or_address) override;
-    ProgramExit RunProgramAndWait(const std::string& program,
-                                  const std::vector<std::string>& arguments) override;
+    ProgramExit RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                                  const std::string& folder) override;
     std::optional<std::int32_t> ReadOption(const std::string& name) override;
     void WriteOption(const std::string& name, std::int32_t value) override;
     void PostCloseRequest() override;

@@ -209,8 +209,9 @@ std::unique_ptr<PrintSurface> ScriptedUi::BeginPdf(const std::string& path, cons
 }
 
 ProgramExit ScriptedUi::RunProgramAndWait(const std::string& program,
-                                          const std::vector<std::string>& arguments) {
-    program_runs_.push_back({program, arguments});
+                                          const std::vector<std::string>& arguments,
+                                          const std::string& folder) {
+    program_runs_.push_back({program, arguments, folder});
     return on_run_ ? on_run_(program_runs_.back()) : ProgramExit{};
 }
 

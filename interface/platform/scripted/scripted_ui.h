@@ -70,6 +70,7 @@ public:
     struct ProgramRun {
         std::string program;
         std::vector<std::string> arguments;
+        std::string folder;  // the current directory it was given
     };
     struct PrintedText {
         int page;
@@ -112,8 +113,8 @@ public:
     void OpenDocument(const std::string& path_or_address) override {
         opened_documents_.push_back(path_or_address);
     }
-    ProgramExit RunProgramAndWait(const std::string& program,
-                                  const std::vector<std::string>& arguments) override;
+    ProgramExit RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                                  const std::string& folder) override;
     std::optional<std::int32_t> ReadOption(const std::string& name) override;
     void WriteOption(const std::string& name, std::int32_t value) override;
     void PostCloseRequest() override { ++close_requests_; }

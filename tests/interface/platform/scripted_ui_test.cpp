@@ -101,12 +101,12 @@ TEST(ScriptedUi, RecordsPrintedTextAndProgramRuns) {
     EXPECT_EQ(ui.Printed().back().page, 2);
     EXPECT_EQ(ui.Printed().back().text, "Page two");
 
-    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {}).status, 0);  // started and succeeded by default
+    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {}, "").status, 0);  // started and succeeded by default
     ui.OnRun([](const ScriptedUi::ProgramRun& run) {
         return run.program == "./velmar" ? ProgramExit{0, 255} : ProgramExit{2, 0};
     });
-    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {"data.tmp"}).status, 255);
-    EXPECT_EQ(ui.RunProgramAndWait("./missing", {}).start_error, 2);
+    EXPECT_EQ(ui.RunProgramAndWait("./velmar", {"data.tmp"}, "").status, 255);
+    EXPECT_EQ(ui.RunProgramAndWait("./missing", {}, "").start_error, 2);
     EXPECT_EQ(ui.ProgramRuns()[1].arguments, std::vector<std::string>{"data.tmp"});
 }
 
