@@ -5,18 +5,21 @@
 
 #include "project/project_file.h"
 #include "project/record.h"
+#include "project/system_formulas.h"
 
 namespace velmar {
 namespace {
 
 // The start of every example: a fresh project whose system screens have been accepted
 // for a 10 ha surface-flow wetland, 2000 m long and 50 m wide, 0.5 m deep, taking 0.5 m^3/s.
+// The known dimensions are the area, the depth and the length; the volume and the width
+// follow from them, as the property screen computes them.
 ProjectRecord SurfaceFlowWetland() {
     ProjectRecord r = ProgramStartRecord();
     ClearEntryState(r);
     ResetToDefaults(r);
     r.System_Properties_Selection_Made = r.System_Properties_Entered = r.print_possible = 1;
-    r.checked_Length = r.checked_Length_temp = r.checked_Width = r.checked_Width_temp = 1;
+    r.checked_Length = r.checked_Length_temp = 1;
     r.checked_Area = r.checked_Area_temp = r.checked_Depth = r.checked_Depth_temp = 1;
     r.temperature = r.temperature_temp = r.temp_check = 15;
     r.depth = r.depth_temp = 0.5;
@@ -30,7 +33,8 @@ ProjectRecord SurfaceFlowWetland() {
     r.detention_time = r.detention_time_temp = 1.16;
     r.mean_velocity = r.mean_velocity_temp = 0.02;
     r.mean_vel_cms = r.mean_vel_cms_temp = 2;
-    r.bod_decay_rate20 = r.bod_decay_rate20_temp = r.bod_default_decay = 0.84;
+    // BOD is not modelled yet: its rate suits the depth.
+    r.bod_decay_rate20 = r.bod_decay_rate20_temp = r.bod_default_decay = BodDecayRateForDepth(r.depth);
     r.bod_default_temp = 1.047;
     return r;
 }
@@ -75,6 +79,7 @@ ProjectRecord Conventional() {
     r.SSConc = r.SSConc_temp = 80;
     r.SurfVb = r.SurfVb_temp = 1.5;
     r.model_tcb = r.model_tcb_temp = r.model_bod = r.model_bod_temp = r.model_n = r.model_n_temp = 1;
+    r.bod_decay_rate20 = r.bod_decay_rate20_temp = 0.84;  // the engineer's own BOD rate
     r.checked_Ktn = r.checked_Ktn_temp = 0;
     r.checked_Kdn = r.checked_Kdn_temp = 1;
     r.TCBinConc = r.TCBinConc_temp = 10000;
@@ -112,9 +117,13 @@ void SelectContaminants(ProjectRecord& r, int organics, int metals) {
     r.NumHM_LLR = r.NumHM_LLR_temp = metals;
 }
 
-// Two organic chemicals described by their half-lives.
+// Two organic chemicals described by their half-lives. Contaminants ride on the suspended
+// solids, so the selection models TSS with them.
 ProjectRecord OrganicsByHalfLife() {
     ProjectRecord r = SurfaceFlowWetland();
+    SelectTss(r, 30);
+    r.SSConc = r.SSConc_temp = 30;
+    r.Vs = r.Vs_temp = 0.5;
     SelectContaminants(r, 2, 0);
     SetName(r.TauCompName2, "Atrazine");
     SetName(r.TauCompName2_temp, "Atrazine");
