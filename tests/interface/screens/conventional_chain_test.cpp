@@ -11,20 +11,18 @@
 #include "interface/resources/run_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/screens/constituents.h"
-#include "interface/screens/system.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
 #include "interface/screens/tss.h"
 #include "interface/shell/commands.h"
 #include "tests/interface/support/shell_fixture.h"
+#include "tests/interface/support/standard_wetland.h"
 
 namespace velmar::testing {
 namespace {
 
-// The wetland: 1e6 m³, 2 m deep, 500 m wide, 2 m³/s at 20 °C, longitudinal gradients,
-// so a detention time of 0.84 (1 - e^(-0.59 L/W)) V/Q with L/W = 2: 3.37 days.
-constexpr double kDepth = 2;
-constexpr double kDetentionTime = 3.37;
+constexpr double kDepth = kStandardDepth;
+constexpr double kDetentionTime = kStandardDetentionTime;
 
 // First-order removal in plug flow over the detention time, in percent.
 double PlugFlow(double rate_per_day) {
@@ -38,22 +36,7 @@ double Outflow(double inflow, double efficiency) {
 class ConventionalChain : public ShellTest {};
 
 TEST_F(ConventionalChain, FromANewProjectToTheResultsOfTheRealEngine) {
-    {
-        using namespace geometry_selection;
-        using namespace system_properties;
-        ui.Expect(kGeometrySelectionScreen)
-            .CheckItem(kVolumeAreaDepthList, 0, true)
-            .CheckItem(kVolumeAreaDepthList, 2, true)
-            .CheckItem(kLengthWidthList, 1, true)
-            .PressOk()
-            .Expect(kSystemPropertiesScreen)
-            .Type(kDepthField, "2")
-            .Type(kFlowField, "2")
-            .PressOk()
-            .Expect(kSystemContinuedScreen)
-            .PressOk();
-        RunMenuCommand(ui, kCommandSystemData);
-    }
+    EnterStandardWetland(ui);
     {
         using namespace constituent_selection;
         ui.Expect(kConstituentSelectionScreen);

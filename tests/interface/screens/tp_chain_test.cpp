@@ -16,6 +16,7 @@
 #include "project/project_file.h"
 #include "project/slots.h"
 #include "tests/interface/support/shell_fixture.h"
+#include "tests/interface/support/standard_wetland.h"
 #include "tests/support/established_wetland_solution.h"
 
 namespace velmar::testing {
@@ -23,10 +24,8 @@ namespace {
 
 using R = ProjectRecord;
 
-// The wetland of the system chain below: 1e6 m³, 2 m deep, 500 m wide, 2 m³/s at 20 °C,
-// with longitudinal gradients and a detention time of 3.37 days.
-constexpr double kDepth = 2;
-constexpr double kDetentionTime = 3.37;
+constexpr double kDepth = kStandardDepth;
+constexpr double kDetentionTime = kStandardDetentionTime;
 constexpr double kArea = 5e5;
 constexpr double kFlow = 2;
 constexpr double kMeanVelocity = 0.002;  // m/s
@@ -45,20 +44,7 @@ protected:
     }
 
     void EnterSystemData() {
-        using namespace geometry_selection;
-        using namespace system_properties;
-        ui.Expect(kGeometrySelectionScreen)
-            .CheckItem(kVolumeAreaDepthList, 0, true)
-            .CheckItem(kVolumeAreaDepthList, 2, true)
-            .CheckItem(kLengthWidthList, 1, true)
-            .PressOk()
-            .Expect(kSystemPropertiesScreen)
-            .Type(kDepthField, "2")
-            .Type(kFlowField, "2")
-            .PressOk()
-            .Expect(kSystemContinuedScreen)
-            .PressOk();
-        RunMenuCommand(ui, kCommandSystemData);
+        EnterStandardWetland(ui);
         ASSERT_TRUE(ui.ScriptDone());
         ASSERT_EQ(Project().detention_time, kDetentionTime);
     }
