@@ -142,7 +142,9 @@ bool TransferUsable(ScreenContext& c) {
     return AcceptanceStaysFinite(c.d, c.screen, FinishMetalChain);
 }
 
+// The velocities are committed: a Cancel after a later screen is cancelled keeps them.
 void TransferAccepted(ScreenContext& c) {
+    HoldRecalculation<kHeavyMetals>(c);
     FinishMetalChain(c.d, c.r);
 }
 

@@ -278,7 +278,9 @@ bool TransferUsable(ScreenContext& c) {
     return AcceptanceStaysFinite(c.d, c.screen, FinishOrganicChain);
 }
 
+// The velocities are committed: a Cancel after a later screen is cancelled keeps them.
 void TransferAccepted(ScreenContext& c) {
+    HoldRecalculation<kOrganicChemicals>(c);
     FinishOrganicChain(c.d, c.r);
 }
 
