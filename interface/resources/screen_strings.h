@@ -48,4 +48,8 @@ inline constexpr const char* kNewWetlandCaption = "New Wetland";
 inline constexpr const char* kNothingRequired = "Nothing is required at this time. Press OK.";
 inline constexpr const char* kNothingRequiredCaption = "Nothing Required";
 
+// Contaminants Gerneral Information Screen
+inline constexpr const char* kChooseRemovalOption = "You must select one of the removal rate options!";
+inline constexpr const char* kChooseRemovalOptionCaption = "No Removal Rate Options Specified";
+
 }  // namespace velmar

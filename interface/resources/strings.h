@@ -35,8 +35,6 @@ inline constexpr const char* kReplaceExistingCaption = "Save As";
 inline constexpr const char* kSystemDataFirst = "ERROR - System properties must be entered first!";
 inline constexpr const char* kSystemDataFirstCaption = "Error - System Data must be entered first!";
 
-inline constexpr const char* kScreenNotAvailableCaption = "Not Available Yet";
-
 inline constexpr const char* kModelOverviewDocument = "info.doc";
 inline constexpr const char* kGeneralInstructionsDocument = "readme.doc";
 // The documentation the Detailed Information link opens: the technical notes shipped

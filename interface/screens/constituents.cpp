@@ -5,6 +5,7 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/organics.h"
 #include "interface/screens/screen_table.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
@@ -178,10 +179,7 @@ void OpenPhosphorousData(ScreenContext& c) {
 }
 
 void OpenContaminantData(ScreenContext& c) {
-    if (!TSSEntered(c)) return;
-    c.r.contam_current = 1;
-    c.r.tp_current = 0;
-    ScreenNotAvailable(c.d.ui(), c.d, "the Contaminants Gerneral Information Screen");
+    if (TSSEntered(c)) ShowContaminantData(c.d.ui(), c.d);
 }
 
 struct HubButton {

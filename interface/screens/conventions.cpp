@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "interface/resources/strings.h"
 #include "interface/session/state.h"
 
 namespace velmar {
@@ -94,11 +93,6 @@ void ChainTo(Dialog& d, bool (*show_next)(Ui&, Owner)) {
 
 void ScreenMessage(Dialog& d, const std::string& text, const std::string& caption) {
     d.ui().MessageBox(d, text, caption, Buttons::Ok);
-}
-
-void ScreenNotAvailable(Ui& ui, Owner owner, const std::string& what) {
-    ui.MessageBox(owner, "This version does not have " + what + " yet.", kScreenNotAvailableCaption,
-                  Buttons::Ok);
 }
 
 }  // namespace velmar

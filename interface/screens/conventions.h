@@ -62,8 +62,4 @@ void ChainTo(Dialog& d, bool (*show_next)(Ui&, Owner));
 // A message box of a data-entry screen: owned by the screen, with an OK button only.
 void ScreenMessage(Dialog& d, const std::string& text, const std::string& caption);
 
-// Stands in for a screen that a later version of the program provides: tells the user that
-// `what` (e.g. "the TCB Data Entry Screen") is not there yet.
-void ScreenNotAvailable(Ui& ui, Owner owner, const std::string& what);
-
 }  // namespace velmar

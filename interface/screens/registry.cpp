@@ -1,6 +1,8 @@
 #include "interface/screens/registry.h"
 
 #include "interface/screens/constituents.h"
+#include "interface/screens/metals.h"
+#include "interface/screens/organics.h"
 #include "interface/screens/sediment.h"
 #include "interface/screens/system.h"
 #include "interface/screens/tcb_bod.h"
@@ -27,6 +29,9 @@ std::span<const DataScreen* const> AllScreens() {
         &kSedimentChoicePhosphorus, &kSedimentChoiceContaminants, &kSedimentDataPhosphorus,
         &kSedimentDataContaminants, &kCalculatedSedimentValues, &kCalculatedSurficialValues,
         &kVelocitySummary,
+        &kContaminantInfo, &kHalfLives, &kOrganicCoefficientChoice, &kOrganicRemovalRates,
+        &kCalculatedOrganicValues, &kOrganicMassTransfer,
+        &kHeavyMetalKdwChoice, &kHeavyMetalInput, &kCalculatedHeavyMetalValues, &kHeavyMetalMassTransfer,
         // clang-format on
     };
     return screens;

@@ -172,11 +172,9 @@ private:
 
 // The text a field shows for its row's working copy in a slot.
 std::string FieldText(const Row& row, const ProjectRecord& r, int slot) {
-    switch (row.kind) {
-        case RowKind::Count: return std::to_string(row.flag.In(r, slot));
-        case RowKind::Name: return row.name.In(r, slot);
-        default: return FormatNumberText(row.real.In(r, slot));
-    }
+    if (row.name) return row.name.In(r, slot);
+    if (row.kind == RowKind::Count) return std::to_string(row.flag.In(r, slot));
+    return FormatNumberText(row.real.In(r, slot));
 }
 
 std::optional<std::int32_t> WholeNumberValue(std::string_view text) {

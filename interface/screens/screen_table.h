@@ -39,23 +39,25 @@
 namespace velmar {
 
 // Where a value shown on a screen lives in the record: a field (the same for every slot),
-// element `slot` of a three-slot array, or a numbered field of a contaminant slot.
+// element `slot` of a three-slot array, one fixed element of such an array, or a numbered
+// field of a contaminant slot.
 template <typename T>
 class Ref {
 public:
     constexpr Ref() = default;
     constexpr Ref(T ProjectRecord::*field) : field_(field) {}       // NOLINT: a field is a place
     constexpr Ref(T (ProjectRecord::*array)[3]) : array_(array) {}  // NOLINT: so is an array
+    constexpr Ref(T (ProjectRecord::*array)[3], int element) : array_(array), element_(element) {}
     constexpr Ref(const SlotTable& table, T ProjectRecord::*SlotFields::*numbered)
         : table_(&table), numbered_(numbered) {}
 
     constexpr explicit operator bool() const { return field_ || array_ || numbered_; }
     // A value of its own in each slot.
-    constexpr bool PerSlot() const { return array_ || numbered_; }
+    constexpr bool PerSlot() const { return (array_ && element_ < 0) || numbered_; }
 
     T& In(ProjectRecord& r, int slot) const {
         if (field_) return r.*field_;
-        if (array_) return (r.*array_)[slot];
+        if (array_) return (r.*array_)[element_ < 0 ? slot : element_];
         return r.*((*table_)[slot].*numbered_);
     }
     const T& In(const ProjectRecord& r, int slot) const { return In(const_cast<ProjectRecord&>(r), slot); }
@@ -63,6 +65,7 @@ public:
 private:
     T ProjectRecord::*field_ = nullptr;
     T (ProjectRecord::*array_)[3] = nullptr;
+    int element_ = -1;  // an array's fixed element, or -1 for the slot's
     const SlotTable* table_ = nullptr;
     T ProjectRecord::*SlotFields::*numbered_ = nullptr;
 };
@@ -70,6 +73,11 @@ private:
 template <typename T>
 constexpr Ref<T> InOrganicSlot(T ProjectRecord::*SlotFields::*numbered) {
     return {kOrganicSlots, numbered};
+}
+// Element k of a three-slot array, on a screen that lists the slots one below the other.
+template <typename T>
+constexpr Ref<T> Element(T (ProjectRecord::*array)[3], int k) {
+    return {array, k};
 }
 template <typename T>
 constexpr Ref<T> InMetalSlot(T ProjectRecord::*SlotFields::*numbered) {
@@ -80,7 +88,7 @@ enum class RowKind {
     Text,      // a line of text of its own: a heading or an instruction
     Group,     // a group box; rows that name it stand inside it
     Number,    // a label and a number field
-    Computed,  // a label and a read-only field showing a computed value
+    Computed,  // a label and a read-only field showing a computed value (or a name)
     Count,     // a label, a read-only whole-number field and spin arrows
     Name,      // a label and a one-word name field
     Radio,     // a radio button
@@ -166,6 +174,9 @@ constexpr Row Number(int id, const char* label, Ref<double> copy, Ref<double> va
 }
 constexpr Row Computed(int id, const char* label, Ref<double> copy) {
     return {.kind = RowKind::Computed, .id = id, .label = label, .real = copy};
+}
+constexpr Row Computed(int id, const char* label, Ref<NameText> name) {
+    return {.kind = RowKind::Computed, .id = id, .label = label, .name = name};
 }
 constexpr Row Count(int id, const char* label, Ref<std::int32_t> copy, Ref<std::int32_t> value, int high) {
     return {

@@ -4,6 +4,7 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/organics.h"
 #include "interface/screens/screen_table.h"
 #include "interface/screens/tp.h"
 #include "interface/session/state.h"
@@ -356,8 +357,7 @@ void SedimentDataAccepted(ScreenContext& c) {
 }
 
 // What each chain opens once its sediment data are accepted and any calculated values
-// seen. The contaminant chain's screens plug in here; a chain without a continuation ends
-// with its sediment data.
+// seen.
 struct SedimentContinuation {
     SedimentChain chain;
     bool (*next)(Ui&, Owner);
@@ -365,7 +365,7 @@ struct SedimentContinuation {
 
 constexpr SedimentContinuation kContinuations[] = {
     {SedimentChain::Phosphorus, ContinuePhosphorusChainAfterSediment},
-    {SedimentChain::Contaminants, nullptr},
+    {SedimentChain::Contaminants, ContinueContaminantChainAfterSediment},
 };
 
 template <SedimentChain C>
@@ -373,7 +373,7 @@ bool FinishSedimentData(Ui& ui, Owner owner) {
     const R& r = Project();
     if ((r.checked_RhoBCalc || r.checked_VsCalc) && !ShowCalculatedSedimentValues(ui, owner)) return false;
     for (const SedimentContinuation& k : kContinuations) {
-        if (k.chain == C && k.next) return k.next(ui, owner);
+        if (k.chain == C) return k.next(ui, owner);
     }
     return true;
 }
@@ -572,6 +572,30 @@ bool ShowCalculatedSurficialValues(Ui& ui, Owner owner) {
 
 bool ShowVelocitySummary(Ui& ui, Owner owner) {
     return ShowScreen(ui, owner, kVelocitySummary);
+}
+
+bool ShowCurrentVelocities(Ui& ui, Owner owner) {
+    R& r = Project();
+    r.ActiveRhoB_temp = r.ActiveRhoB;
+    r.ActiveVb_temp = r.ActiveVb;
+    r.Vn_temp = r.Vn;
+    r.Vr_temp = r.Vr;
+    return ShowVelocitySummary(ui, owner);
+}
+
+bool BurialVelocityToCompute(const ProjectRecord& r) {
+    return !r.Vb_entered && !r.checked_Opt3Input && !r.checked_Opt3Calc;
+}
+
+void ComputeSedimentVelocities(ProjectRecord& r) {
+    if (r.checked_Opt1Input) {
+        r.checked_VsCalc = 0;
+    } else if (r.checked_VsCalc) {
+        SettlingVelocityFromParticle(r);
+        ComputeNetSettling(r);
+    }
+    if (BurialVelocityToCompute(r)) ComputeBurialVelocity(r);
+    ComputeResuspensionAndMassTransfer(r);
 }
 
 }  // namespace velmar

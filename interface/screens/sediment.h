@@ -129,6 +129,17 @@ bool ShowSedimentDataOfCurrentChain(Ui& ui, Owner owner);
 bool ShowCalculatedSedimentValues(Ui& ui, Owner owner);
 bool ShowCalculatedSurficialValues(Ui& ui, Owner owner);
 bool ShowVelocitySummary(Ui& ui, Owner owner);
+// The velocity summary opened on the record's values.
+bool ShowCurrentVelocities(Ui& ui, Owner owner);
+
+// The burial velocity follows from the net settling unless it was entered or TSS takes
+// the net settling from an entered burial velocity.
+bool BurialVelocityToCompute(const ProjectRecord& r);
+
+// The sediment velocities the mass transfer screens end with: the settling velocity from
+// the particle when it is calculated, then the net settling, burial (when it is to be
+// computed), resuspension and exchange velocities.
+void ComputeSedimentVelocities(ProjectRecord& r);
 
 struct DataScreen;
 class Dialog;

@@ -292,12 +292,6 @@ void OpenEstablished(ScreenContext& c) {
     EstablishedSedimentAsked(c.r);
 }
 
-// The burial velocity follows from the net settling unless it was entered or TSS takes
-// the net settling from an entered burial velocity.
-bool BurialVelocityToCompute(const R& r) {
-    return !r.Vb_entered && !r.checked_Opt3Input && !r.checked_Opt3Calc;
-}
-
 void AcceptEstablished(Dialog& d, R& r) {
     r.YearlyTPLoading = r.DailyTPLoading_temp * kDaysPerYear;
     r.f_o = 1 - r.f_i_temp;
@@ -349,14 +343,7 @@ constexpr Row kMassTransferRows[] = {
 void AcceptMassTransfer(Dialog&, R& r) {
     r.Vd = r.Vd_temp;
     r.NeedToDisplayVrVD = 0;
-    if (r.checked_Opt1Input) {
-        r.checked_VsCalc = 0;
-    } else if (r.checked_VsCalc) {
-        SettlingVelocityFromParticle(r);
-        ComputeNetSettling(r);
-    }
-    if (BurialVelocityToCompute(r)) ComputeBurialVelocity(r);
-    ComputeResuspensionAndMassTransfer(r);
+    ComputeSedimentVelocities(r);
 }
 
 bool MassTransferUsable(ScreenContext& c) {
@@ -373,13 +360,9 @@ void CancelMassTransfer(ScreenContext& c) {
 
 // A surficial bulk density calculated from porosity is shown first, then the velocities.
 bool ShowVelocities(Ui& ui, Owner owner) {
-    R& r = Project();
+    const R& r = Project();
     if (r.checked_Option2 && r.checked_Opt2Calc && !ShowCalculatedSurficialValues(ui, owner)) return false;
-    r.ActiveRhoB_temp = r.ActiveRhoB;
-    r.ActiveVb_temp = r.ActiveVb;
-    r.Vn_temp = r.Vn;
-    r.Vr_temp = r.Vr;
-    return ShowVelocitySummary(ui, owner);
+    return ShowCurrentVelocities(ui, owner);
 }
 
 bool ContinueToEstablishedInput(Ui& ui, Owner owner) {

@@ -26,10 +26,6 @@ bool ItemChecked(Dialog& d, Item item) {
     return d.ItemChecked(kConstituentList, item);
 }
 
-std::string NotYet(const std::string& what) {
-    return "This version does not have " + what + " yet.";
-}
-
 // ---- Constituent selection ----
 
 class ConstituentSelection : public ShellTest {};
@@ -205,7 +201,8 @@ TEST_F(DataInputSelection, PhosphorusAndContaminantsWaitForTheTSSData) {
         .Expect(kTPMethodSelectionScreen)
         .PressCancel()
         .Click(kContaminantDataButton)
-        .ExpectMessage(NotYet("the Contaminants Gerneral Information Screen"), kScreenNotAvailableCaption)
+        .Expect(kContaminantInfoScreen)
+        .PressCancel()
         .Inspect([](Dialog&) {
             EXPECT_EQ(Project().contam_current, 1);
             EXPECT_EQ(Project().tp_current, 0);

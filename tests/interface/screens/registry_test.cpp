@@ -124,7 +124,9 @@ TEST_P(EveryScreen, FieldsShowTheirWorkingCopiesAndEnablementFollowsItsRule) {
                 if (row.kind == RowKind::Number || row.kind == RowKind::Computed) {
                     // A value that means nothing while its row is disabled is not shown.
                     const bool empty = row.empty_when_disabled && row.enabled && !row.enabled(r, k);
-                    EXPECT_EQ(d.Text(id), empty ? "" : FormatNumberText(row.real.In(r, k))) << row.label;
+                    const std::string shown =
+                        row.name ? row.name.In(r, k) : FormatNumberText(row.real.In(r, k));
+                    EXPECT_EQ(d.Text(id), empty ? "" : shown) << row.label;
                     if (row.empty_when_disabled) {
                         EXPECT_EQ(d.IsEnabled(LabelId(row.id)), !empty) << row.label;
                     }

@@ -1,0 +1,103 @@
+// What the organic chemical and heavy metal screens share: the slots each family has in
+// use, and the mass transfer velocity across the sediment/water interface that each slot
+// keeps until its diffusivity changes, recalculated unless the user typed one.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "interface/screens/screen_table.h"
+#include "project/record.h"
+#include "project/slots.h"
+
+namespace velmar {
+
+using RealArray = double (ProjectRecord::*)[3];
+
+// A family of contaminant slots and the values its mass transfer velocities come from.
+struct ContaminantFamily {
+    FlagMember count;  // slots in use
+    const SlotTable* slots;
+    RealArray diffusivity;           // molecular diffusivity (m^2/s)
+    RealArray transfer_diffusivity;  // the diffusivity the velocity was last calculated for
+    RealArray velocity;              // mass transfer velocity (m/day)
+    RealArray velocity_temp;
+};
+
+inline constexpr ContaminantFamily kOrganicChemicals{
+    &ProjectRecord::NumOC_SLR, &kOrganicSlots,        &ProjectRecord::MolecularDiffusivity,
+    &ProjectRecord::ConMD,     &ProjectRecord::ConVd, &ProjectRecord::ConVd_temp,
+};
+inline constexpr ContaminantFamily kHeavyMetals{
+    &ProjectRecord::NumHM_LLR, &kMetalSlots,         &ProjectRecord::HMMolecularDiffusivity,
+    &ProjectRecord::HMMD,      &ProjectRecord::HMVd, &ProjectRecord::HMVd_temp,
+};
+
+// The slots in use; a count outside 0 to 3 is held to that range.
+int SlotsInUse(const ProjectRecord& r, const ContaminantFamily& f);
+
+// A slot is in use below its family's count.
+template <const ContaminantFamily& F>
+bool SlotInUse(const ProjectRecord& r, int slot) {
+    return slot < r.*F.count;
+}
+
+// A diffusivity that moved by more than 1e-10 m^2/s since its velocity was calculated has
+// the velocity recalculated, and becomes the one it is calculated for.
+void NoteChangedDiffusivities(ProjectRecord& r, const ContaminantFamily& f);
+
+// The velocity of each slot in use whose recalculation flag is set, with its working copy.
+void RecalculateMassTransfer(ProjectRecord& r, const ContaminantFamily& f);
+
+// ---- The mass transfer screens ----
+//
+// One velocity per slot in use, one below the other, each with a note on what it is.
+// Typing a velocity clears its slot's recalculation flag, so that the typed value is kept;
+// Cancel puts back the flags the screen opened with.
+
+template <const ContaminantFamily& F, int K>
+bool VelocitySlotInUse(const ProjectRecord& r, int) {
+    return K < r.*F.count;
+}
+
+template <const ContaminantFamily& F>
+constexpr std::array<Row, 6> MassTransferRows(int first_field, int first_note, const char* const (&labels)[3],
+                                              const char* note) {
+    constexpr Condition in_use[] = {VelocitySlotInUse<F, 0>, VelocitySlotInUse<F, 1>,
+                                    VelocitySlotInUse<F, 2>};
+    std::array<Row, 6> rows;
+    for (int k = 0; k < 3; ++k) {
+        rows[2 * k] = Number(first_field + k, labels[k], Element(F.velocity_temp, k), Element(F.velocity, k))
+                          .EnabledWhen(in_use[k]);
+        rows[2 * k + 1] = Text(first_note + k, note);
+    }
+    return rows;
+}
+
+// The flags as the screen found them.
+template <const ContaminantFamily& F>
+inline std::int32_t held_recalculation[3];
+
+template <const ContaminantFamily& F>
+void HoldRecalculation(ScreenContext& c) {
+    for (int k = 0; k < 3; ++k) held_recalculation<F>[k] = c.r.*(*F.slots)[k].recalc_vd;
+}
+
+template <const ContaminantFamily& F>
+void RestoreRecalculation(ScreenContext& c) {
+    for (int k = 0; k < 3; ++k) c.r.*(*F.slots)[k].recalc_vd = held_recalculation<F>[k];
+}
+
+template <const ContaminantFamily& F, int FirstField>
+void VelocityTyped(ScreenContext& c, int id) {
+    const int k = id - FirstField;
+    if (k >= 0 && k < 3) c.r.*(*F.slots)[k].recalc_vd = 0;
+}
+
+// Finite velocities and coefficients only: `compute` is run on a copy of the record with
+// the screen's working copies committed, and each of `values` must stay finite in every
+// slot in use.
+bool ComputedValuesFinite(ScreenContext& c, const ContaminantFamily& f, void (*compute)(ProjectRecord&),
+                          std::initializer_list<RealArray> values);
+
+}  // namespace velmar
