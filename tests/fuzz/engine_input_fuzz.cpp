@@ -52,9 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ComputeModel(state);
 
     const std::string path = ScratchFile(kResultsFileName);
-    std::FILE* results = std::fopen(path.c_str(), "w");
-    Require(results != nullptr, "cannot create", path);
-    Require(WriteResults(results, state) && std::fclose(results) == 0, "results not written");
+    Require(WriteResultsFile(path, state), "results not written", path);
     ResultsLines lines;
     Require(ReadResultsLines(path, lines), "results file not read back");
     RequireReadBack(state, lines);
