@@ -62,18 +62,13 @@ public:
 
     DialogTemplate Build() {
         DialogTemplate t{.number = screen_.number, .caption = screen_.caption};
-        if (screen_.slot_columns > 1) {
-            const int row = NextRow(0);
-            for (int k = 0; k < screen_.slot_columns; ++k) {
-                t.controls.push_back({.id = kSlotHeadingId + k,
-                                      .kind = K::Label,
-                                      .text = kSlotHeadings[k],
-                                      .at = {row, 1 + k},
-                                      .flags = kCentered});
-            }
-        }
         const std::span<const Row> rows = screen_.rows;
+        bool headed = screen_.slot_columns == 1;
         for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (!headed && rows[i].PerSlot() && rows[i].group == 0) {
+                AddSlotHeadings(t);  // above the first row of columns, under any introduction
+                headed = true;
+            }
             if (rows[i].kind == RowKind::ListItem) {
                 if (StartsList(rows, i)) AddList(t, rows[i], ListLength(rows, i));
             } else {
@@ -90,6 +85,17 @@ public:
 
 private:
     int NextRow(int group) { return next_row_[group]++; }
+
+    void AddSlotHeadings(DialogTemplate& t) {
+        const int row = NextRow(0);
+        for (int k = 0; k < screen_.slot_columns; ++k) {
+            t.controls.push_back({.id = kSlotHeadingId + k,
+                                  .kind = K::Label,
+                                  .text = kSlotHeadings[k],
+                                  .at = {row, 1 + k},
+                                  .flags = kCentered});
+        }
+    }
 
     void Add(DialogTemplate& t, const Row& row) {
         const int group = row.group;
