@@ -45,7 +45,7 @@ build_fuzz_targets() {
 build_windows() {
     local dir="$1"
     cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VELMAR_ROOT/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DVELMAR_BUILD_QT=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMAR_BUILD_QT=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
         -DVELMAR_NATIVE_ENGINE="$2" >/dev/null
     cmake --build "$dir"
 }
