@@ -6,6 +6,7 @@
 #include "model/conventional.h"
 #include "model/input.h"
 #include "model/phosphorus.h"
+#include "project/file_names.h"
 
 namespace velmar {
 
@@ -22,7 +23,7 @@ void ComputeModel(ModelState& s) {
 
 int RunEngine(int argc, const char* const* argv, ModelState& s, ResultsFiles& files) {
     if (argc < 2) return -1;
-    std::FILE* data = std::fopen(argv[1], "r+");
+    std::FILE* data = OpenFile(argv[1], "r+");
     if (data == nullptr) return -1;
     SetEngineStartValues(s);
     ReadModelInput(data, s);

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "project/file_names.h"
+
 namespace velmar {
 namespace {
 
@@ -67,7 +69,7 @@ std::string ResultsText(const ModelState& s) {
 }
 
 std::FILE* ResultsFiles::CreateNew(const std::string& path) {
-    return std::fopen(path.c_str(), "wx");
+    return CreateNewFile(path);
 }
 
 bool ResultsFiles::Write(std::FILE* file, const std::string& text) {
@@ -81,13 +83,13 @@ bool ResultsFiles::Close(std::FILE* file) {
 
 bool ResultsFiles::Replace(const std::string& from, const std::string& to) {
     std::error_code ec;
-    std::filesystem::rename(from, to, ec);
+    std::filesystem::rename(PathFromText(from), PathFromText(to), ec);
     return !ec;
 }
 
 void ResultsFiles::Remove(const std::string& path) {
     std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    std::filesystem::remove(PathFromText(path), ignored);
 }
 
 bool WriteResultsFile(const std::string& path, const ModelState& s, ResultsFiles& files) {

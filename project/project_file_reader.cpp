@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "project/file_entries.h"
+#include "project/file_names.h"
 #include "project/project_file.h"
 
 namespace velmar {
@@ -92,7 +93,7 @@ ProjectFileHeader ReadProjectEntries(std::FILE* file, ProjectRecord& r) {
 }
 
 int ReadProjectFile(const std::string& path, ProjectRecord& r) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    std::FILE* file = OpenFile(path, "r");
     if (file == nullptr) return -1;
     const ProjectFileHeader header = ReadProjectEntries(file, r);
     std::fclose(file);

@@ -10,10 +10,14 @@
 #include <utility>
 
 #include "project/file_entries.h"
+#include "project/file_names.h"
 #include "project/project_file.h"
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
+
+#include <string>
 #else
 #include <unistd.h>
 
@@ -95,21 +99,48 @@ std::error_code WriteText(int descriptor, const std::string& text) {
 
 #ifdef _WIN32
 
-// The text is written beside the target and moved over it once every byte is written.
+// Creates a file beside the target under a name no file has, opened in text mode, so that
+// every line ends in CR LF as Windows programs expect.
+std::error_code CreateUnique(const fs::path& target, fs::path& name, int& descriptor) {
+    const auto ticks = static_cast<unsigned long long>(GetTickCount64());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target;
+        name += ".saving-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(ticks + attempt);
+        descriptor = _wopen(name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
+        if (descriptor >= 0) return {};
+        if (errno != EEXIST) return LastError();
+    }
+    return std::make_error_code(std::errc::file_exists);
+}
+
+// Refuses a target that is a folder or write-protected, as opening it for writing would.
+std::error_code CheckWritable(const fs::path& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return {};
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return std::make_error_code(std::errc::is_a_directory);
+    if (attributes & FILE_ATTRIBUTE_READONLY) return std::make_error_code(std::errc::permission_denied);
+    return {};
+}
+
+std::error_code MoveOver(const fs::path& from, const fs::path& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
+    const DWORD error = GetLastError();
+    if (error == ERROR_ACCESS_DENIED) return std::make_error_code(std::errc::permission_denied);
+    return {static_cast<int>(error), std::system_category()};
+}
+
+// The text is written and flushed to disk beside the target, then moved over it in one
+// step, so that the target is at every moment either the old or the new complete file.
 std::error_code ReplaceFile(const fs::path& target, const std::string& text) {
-    fs::path partial = target;
-    partial += ".saving";
-    const int descriptor =
-        _wopen(partial.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_TEXT, _S_IREAD | _S_IWRITE);
-    if (descriptor < 0) return LastError();
+    if (std::error_code ec = CheckWritable(target)) return ec;
+    fs::path partial;
+    int descriptor = -1;
+    if (std::error_code ec = CreateUnique(target, partial, descriptor)) return ec;
     std::error_code ec = WriteText(descriptor, text);
     if (!ec && _commit(descriptor) != 0) ec = LastError();
     if (_close(descriptor) != 0 && !ec) ec = LastError();
-    if (!ec) fs::rename(partial, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(partial, ignored);
-    }
+    if (!ec) ec = MoveOver(partial, target);
+    if (ec) _wunlink(partial.c_str());
     return ec;
 }
 
@@ -253,7 +284,7 @@ WriteBytesFunction SetProjectFileWriteBytes(WriteBytesFunction replacement) {
 }
 
 std::error_code WriteTextFile(const std::string& path, const std::string& text) {
-    return ReplaceFile(path, text);
+    return ReplaceFile(PathFromText(path), text);
 }
 
 int WriteProjectFile(const std::string& path, const ProjectRecord& r, std::error_code* reason) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "model/input.h"
+#include "project/file_names.h"
 #include "project/project_file.h"
 #include "study/study_error.h"
 
@@ -13,8 +14,9 @@ namespace velmar::study {
 
 void ReadStudyProject(const std::string& path, ModelState& s) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw StudyError(path + ": is a folder, not a project file");
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (std::filesystem::is_directory(PathFromText(path), ec))
+        throw StudyError(path + ": is a folder, not a project file");
+    std::FILE* file = OpenFile(path, "r");
     if (file == nullptr) throw StudyError(path + ": " + std::strerror(errno));
     SetEngineStartValues(s);
     const ProjectFileHeader header = ReadProjectEntries(file, s);

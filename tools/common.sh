@@ -4,10 +4,15 @@ set -euo pipefail
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev qt6-base-dev
                  poppler-utils libcli11-dev nlohmann-json3-dev pandoc desktop-file-utils dpkg-dev file)
+# The Windows build and its tests: the cross compiler and wine.
+VELMAR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
+VELMAR_WINE=/usr/lib/wine/wine64
 
+# install_missing_packages [packages...]: by default the packages the build needs.
 install_missing_packages() {
     local missing=()
-    for p in "${VELMAR_PACKAGES[@]}"; do
+    [ $# -eq 0 ] && set -- "${VELMAR_PACKAGES[@]}"
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -33,4 +38,20 @@ build_fuzz_targets() {
         -DCMAKE_CXX_COMPILER=clang++ -DVELMAR_FUZZ=ON -DVELMAR_BUILD_TESTS=OFF \
         -DVELMAR_WARNINGS_AS_ERRORS=ON >/dev/null
     cmake --build "$dir" --target velmar_fuzz_targets
+}
+
+# build_windows BUILD_DIR NATIVE_ENGINE: everything but the Qt host, cross-compiled for
+# Windows; its tests compare the Windows engine's results with those of NATIVE_ENGINE.
+build_windows() {
+    local dir="$1"
+    cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VELMAR_ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMAR_BUILD_QT=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
+        -DVELMAR_NATIVE_ENGINE="$2" >/dev/null
+    cmake --build "$dir"
+}
+
+# wine_starts BUILD_DIR: whether wine starts, making its prefix in the build folder (the
+# first start takes a while).
+wine_starts() {
+    WINEPREFIX="$1/wine" WINEDEBUG=-all timeout 300 "$VELMAR_WINE" wineboot --init >/dev/null 2>&1
 }

@@ -6,11 +6,12 @@
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/session/program_files.h"
 #include "interface/shell/startup.h"
+#include "project/file_names.h"
 
 int main(int argc, char** argv) {
     using namespace velmar;
     QApplication app(argc, argv);
-    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+    SetProgramFolder(PathFromText(QCoreApplication::applicationDirPath().toStdString()));
     QtUi ui;
     if (!ShowDisclaimer(ui)) return 0;
 

@@ -2,6 +2,10 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <filesystem>
+
+#include "project/file_names.h"
 #else
 #include <spawn.h>
 #include <sys/wait.h>
@@ -24,15 +28,33 @@ std::wstring Wide(const std::string& text) {
     return wide;
 }
 
-// One argument of a command line, quoted so that the child's argument parser gives it back.
+// One argument of a command line, quoted so that the child's argument parser gives it back:
+// a quote is escaped with a backslash, and backslashes are doubled where they come before a
+// quote, the closing one included ("C:\Data Files\" would otherwise end in a quote).
 std::wstring QuotedArgument(const std::string& text) {
-    return L"\"" + Wide(text) + L"\"";
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : Wide(text)) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
 }
 
 }  // namespace
 
 ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<std::string>& arguments,
                                  const std::string& folder) {
+    // The program is named to the system as well as on the command line, so that it is not
+    // looked for along the search path, and a relative name is taken from the folder.
+    std::filesystem::path executable = PathFromText(program);
+    if (executable.is_relative() && !folder.empty()) executable = PathFromText(folder) / executable;
     std::wstring command = QuotedArgument(program);
     for (const std::string& argument : arguments) command += L" " + QuotedArgument(argument);
     STARTUPINFOW startup{};
@@ -41,8 +63,8 @@ ProgramExit RunProgramAndWaitFor(const std::string& program, const std::vector<s
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
     const std::wstring directory = Wide(folder);
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
-                        folder.empty() ? nullptr : directory.c_str(), &startup, &process)) {
+    if (!CreateProcessW(executable.c_str(), command.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, folder.empty() ? nullptr : directory.c_str(), &startup, &process)) {
         return {static_cast<int>(GetLastError()), 0};
     }
     WaitForSingleObject(process.hProcess, INFINITE);

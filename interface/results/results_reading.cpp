@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "project/file_names.h"
 #include "project/slots.h"
 
 namespace velmar {
@@ -80,7 +81,7 @@ bool Kept(int entry) {
 }  // namespace
 
 bool ReadResultsLines(const std::string& path, ResultsLines& lines) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    std::FILE* file = OpenFile(path, "r");
     if (file == nullptr) return false;
     char buffer[kLineSize];
     // True for a whole line; `holds_text` asks for something before its line end.

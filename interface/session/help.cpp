@@ -32,8 +32,8 @@ void CloseOnOkOrCancel(Dialog& d, const DialogEvent& e) {
 }  // namespace
 
 std::optional<std::string> ReadHelpFile(const std::string& file) {
-    const std::string path = ProgramFile("Help/" + file).string();
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), std::fclose);
+    const std::string path = TextFromPath(ProgramFile("Help/" + file));
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(OpenFile(path, "rb"), std::fclose);
     if (!in) return std::nullopt;
     std::string text;
     char buffer[4096];

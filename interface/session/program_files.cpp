@@ -38,10 +38,15 @@ bool SameFolder(const fs::path& a, const fs::path& b) {
     return fs::equivalent(a, b, ignored);
 }
 
-// An environment variable that names an absolute path.
+// An environment variable that names an absolute path. Windows gives it in full only as
+// wide characters.
 std::optional<fs::path> AbsoluteFromEnvironment(const char* name) {
+#ifdef _WIN32
+    const wchar_t* value = _wgetenv(fs::path(name).c_str());
+#else
     const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0' || !fs::path(value).is_absolute()) return std::nullopt;
+#endif
+    if (value == nullptr || *value == 0 || !fs::path(value).is_absolute()) return std::nullopt;
     return fs::path(value);
 }
 

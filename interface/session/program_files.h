@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "project/file_names.h"
+
 namespace velmar {
 
 // The engine's file name.

@@ -36,7 +36,7 @@ void ShowDetailedInformation(Ui& ui, Owner owner) {
     ui.ShowModal(owner, Template(kDetailedInformationDialog), [&ui](Dialog& d, const DialogEvent& e) {
         if (e.kind == DialogEvent::Opened) d.SetText(kDetailsTextBox, kDetailedInformation);
         if (e.kind == DialogEvent::Clicked && e.id == kTechnicalReportLink)
-            ui.OpenDocument(ProgramFile(kTechnicalReportDocument).string());
+            ui.OpenDocument(TextFromPath(ProgramFile(kTechnicalReportDocument)));
         if (e.kind == DialogEvent::Ok || e.kind == DialogEvent::Cancel) d.End(kOkId);
     });
 }

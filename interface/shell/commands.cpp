@@ -46,9 +46,10 @@ constexpr CommandEntry kCommands[] = {
     {kCommandInflowConcentrations, [](Ui& ui) { ShowInflowConcentrations(ui, kMainWindow); }},
     {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
     {kCommandOptions, ShowProgramOptions},
-    {kCommandModelOverview, [](Ui& ui) { ui.OpenDocument(ProgramFile(kModelOverviewDocument).string()); }},
+    {kCommandModelOverview,
+     [](Ui& ui) { ui.OpenDocument(TextFromPath(ProgramFile(kModelOverviewDocument))); }},
     {kCommandGeneralInstructions,
-     [](Ui& ui) { ui.OpenDocument(ProgramFile(kGeneralInstructionsDocument).string()); }},
+     [](Ui& ui) { ui.OpenDocument(TextFromPath(ProgramFile(kGeneralInstructionsDocument))); }},
     {kCommandAbout, [](Ui& ui) { ShowAbout(ui, kMainWindow); }},
 };
 

@@ -7,6 +7,7 @@
 
 #include "interface/resources/strings.h"
 #include "interface/session/state.h"
+#include "project/file_names.h"
 #include "project/project_file.h"
 
 namespace velmar {
@@ -34,7 +35,7 @@ std::optional<std::string> AskProjectFileName(Ui& ui, std::string proposed) {
         if (!chosen) return std::nullopt;
         const std::string path = WithProjectExtension(*chosen);
         std::error_code unknown;  // a file that cannot be looked at is left to the save to report
-        if (path == *chosen || !std::filesystem::exists(path, unknown)) return path;
+        if (path == *chosen || !std::filesystem::exists(PathFromText(path), unknown)) return path;
         if (ui.MessageBox(kMainWindow, path + kReplaceExisting, kReplaceExistingCaption, Buttons::YesNo) ==
             Answer::Yes)
             return path;

@@ -12,6 +12,7 @@
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/file_commands.h"
+#include "project/file_names.h"
 #include "project/project_file.h"
 #include "project/results_layout.h"
 
@@ -30,7 +31,7 @@ void Tell(Ui& ui, const std::string& text, const char* caption) {
 }
 
 bool WriteTemporaryDataFile(Ui& ui, const std::filesystem::path& folder) {
-    if (WriteProjectFile((folder / kTemporaryDataFile).string(), Project()) == 0) return true;
+    if (WriteProjectFile(TextFromPath(folder / kTemporaryDataFile), Project()) == 0) return true;
     Tell(ui, "The temporary data file could not be written!", kFileErrorCaption);
     return false;
 }
@@ -114,15 +115,16 @@ void RunModel(Ui& ui) {
     // A results file left from an earlier run must not pass for this run's.
     const std::filesystem::path results_file = folder / kResultsFileName;
     RemoveQuietly(results_file);
-    const ProgramExit run = ui.RunProgramAndWait(std::filesystem::absolute(ProgramFile(kEngineFile)).string(),
-                                                 {*data_file}, folder.string());
+    const ProgramExit run =
+        ui.RunProgramAndWait(TextFromPath(std::filesystem::absolute(ProgramFile(kEngineFile))), {*data_file},
+                             TextFromPath(folder));
     if (run.start_error != 0) {
         Tell(ui, "Error " + std::to_string(run.start_error) + " occured while attempting to run the model!",
              "Error Executing Model");
         return;
     }
     // A failed run's file, whole or not, holds no results of this project.
-    ShowResultsScreen(ui, kMainWindow, run.status == 0, results_file.string());
+    ShowResultsScreen(ui, kMainWindow, run.status == 0, TextFromPath(results_file));
     RemoveQuietly(folder / kTemporaryDataFile);
     RemoveQuietly(results_file);
 }

@@ -1,12 +1,11 @@
 // The engine as a program: its arguments, exit status and where it writes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "project/project_file.h"
 #include "tests/support/default_project.h"
+#include "tests/support/run_engine.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar {
@@ -18,31 +17,26 @@ using testing::ReadText;
 using testing::TempDir;
 using testing::WriteText;
 
-// Runs the engine in a working folder; returns its exit status (0..255).
-int RunEngineIn(const std::filesystem::path& cwd, const std::string& arguments) {
-    std::string command = "cd '";
-    command.append(cwd.string()).append("' && '" VELMAR_ENGINE "' ").append(arguments);
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using testing::kEngineFailed;
+using testing::RunEngineIn;
 
 TEST(Engine, NoArgumentFailsWithoutOutput) {
     TempDir dir;
-    EXPECT_EQ(RunEngineIn(dir.path(), ""), 255);
+    EXPECT_EQ(RunEngineIn(dir.path(), {}), kEngineFailed);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "Results.txt"));
 }
 
 TEST(Engine, MissingDataFileFailsAndLeavesOldResults) {
     TempDir dir;
     WriteText(dir.File("Results.txt"), "old");
-    EXPECT_EQ(RunEngineIn(dir.path(), "absent.inp"), 255);
+    EXPECT_EQ(RunEngineIn(dir.path(), {"absent.inp"}), kEngineFailed);
     EXPECT_EQ(ReadText(dir.File("Results.txt")), "old");
 }
 
 TEST(Engine, EmptyDataFileStillWritesEveryResult) {
     TempDir dir;
     WriteText(dir.File("empty.inp"), "");
-    EXPECT_EQ(RunEngineIn(dir.path(), "empty.inp"), 0);
+    EXPECT_EQ(RunEngineIn(dir.path(), {"empty.inp"}), 0);
     const std::string results = ReadText(dir.File("Results.txt"));
     EXPECT_EQ(results.rfind("TSS Removal Rate (/day): \n0\n", 0), 0u);
     EXPECT_NE(results.find("ARhoB_entered: \n"), std::string::npos);
@@ -51,9 +45,7 @@ TEST(Engine, EmptyDataFileStillWritesEveryResult) {
 TEST(Engine, ResultsGoToTheWorkingFolderAndSecondArgumentIsIgnored) {
     TempDir data_dir, work_dir;
     ASSERT_EQ(WriteProjectFile(data_dir.File("p.inp"), DefaultProject()), 0);
-    std::string arguments = "'";
-    arguments.append(data_dir.File("p.inp")).append("' ignored.inp");
-    EXPECT_EQ(RunEngineIn(work_dir.path(), arguments), 0);
+    EXPECT_EQ(RunEngineIn(work_dir.path(), {data_dir.File("p.inp"), "ignored.inp"}), 0);
     EXPECT_TRUE(std::filesystem::exists(work_dir.path() / "Results.txt"));
     EXPECT_FALSE(std::filesystem::exists(data_dir.path() / "Results.txt"));
     EXPECT_FALSE(std::filesystem::exists(work_dir.path() / "ignored.inp"));
@@ -63,7 +55,7 @@ TEST(Engine, ResultsThatCannotBeCreatedFailTheRunAndLeaveNothingBehind) {
     TempDir dir;
     ASSERT_EQ(WriteProjectFile(dir.File("p.inp"), DefaultProject()), 0);
     std::filesystem::create_directory(dir.path() / "Results.txt");
-    EXPECT_EQ(RunEngineIn(dir.path(), "p.inp"), 255);
+    EXPECT_EQ(RunEngineIn(dir.path(), {"p.inp"}), kEngineFailed);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "Results.txt"));
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;

@@ -1,15 +1,14 @@
 // The example projects run through the engine, checked against values worked out
 // independently from the formulas.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/run_engine.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar {
@@ -21,13 +20,7 @@ using testing::TempDir;
 // Results.txt read by position: entry number (1-based) to its value line.
 std::vector<double> RunExample(const std::string& name) {
     TempDir dir;
-    std::string command = "cd '";
-    command.append(dir.path().string())
-        .append("' && '" VELMAR_ENGINE "' '" VELMAR_SOURCE_DIR "/examples/")
-        .append(name)
-        .append("'");
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << name;
+    EXPECT_EQ(testing::RunEngineIn(dir.path(), {VELMAR_SOURCE_DIR "/examples/" + name}), 0) << name;
     std::vector<double> values(1, 0.0);
     std::istringstream in(ReadText(dir.File("Results.txt")));
     std::string label, value;

@@ -70,7 +70,8 @@ TEST(ResultsFile, InfiniteAndNotANumberValuesAsPrinted) {
     s.RE_TCB = -std::numeric_limits<double>::quiet_NaN();
     const std::vector<std::string> lines = Lines(WrittenResults(s));
     EXPECT_EQ(lines[12], "inf");
-    EXPECT_EQ(lines[14], "-nan");
+    // The sign of a NaN is printed by the GNU C library, not by Windows' runtime.
+    EXPECT_TRUE(lines[14] == "-nan" || lines[14] == "nan") << lines[14];
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "project/project_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <csignal>
 #include <cstring>
@@ -316,6 +318,8 @@ TEST(ProjectFileWriter, UnwritableTargetFails) {
     EXPECT_EQ(WriteProjectFile(dir.File("no/such/folder/p.inp"), DefaultProject()), -1);
 }
 
+// A file-size limit is a POSIX resource limit.
+#ifndef _WIN32
 // Writes past a small file-size limit fail as a full disk would.
 class FileSizeLimit {
 public:
@@ -350,6 +354,7 @@ TEST(ProjectFileWriter, FailedWriteReportsFailureAndKeepsThePreviousProject) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}),
               1);  // nothing left beside it
 }
+#endif
 
 }  // namespace
 }  // namespace velmar

@@ -10,6 +10,7 @@
 #include "interface/results/report_lines.h"
 #include "interface/results/results_reading.h"
 #include "interface/results/results_report.h"
+#include "interface/session/program_files.h"
 #include "interface/shell/run_model.h"
 #include "model/results_writer.h"
 #include "project/project_file.h"
@@ -295,7 +296,7 @@ TEST_F(ResultsScreen, HeadingsWithoutRowsAreHidden) {
 // The front end and the engine together: the real velmar runs on the project in the
 // current folder, and the screen shows what it computed.
 TEST_F(ResultsScreen, RealEngineRunOnTheTypicalProject) {
-    std::filesystem::copy_file(VELMAR_ENGINE, File("velmar"));
+    std::filesystem::copy_file(VELMAR_ENGINE, File(kEngineFile));
     ASSERT_EQ(ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project()), 0);
     ui.OnRun(
         [](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });

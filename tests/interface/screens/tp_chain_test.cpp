@@ -11,6 +11,7 @@
 #include "interface/screens/sediment.h"
 #include "interface/screens/system.h"
 #include "interface/screens/tp.h"
+#include "interface/session/program_files.h"
 #include "interface/shell/commands.h"
 #include "interface/shell/run_model.h"
 #include "project/project_file.h"
@@ -69,7 +70,7 @@ protected:
 
     // Runs the real engine on the project and returns the removal efficiency it reports.
     double RunAndReadTp() {
-        std::filesystem::copy_file(VELMAR_ENGINE, File("velmar"));
+        std::filesystem::copy_file(VELMAR_ENGINE, File(kEngineFile));
         ui.OnRun([](const ScriptedUi::ProgramRun& run) {
             return RunProgramAndWaitFor(run.program, run.arguments);
         });

@@ -30,8 +30,9 @@ protected:
 };
 
 TEST_F(FileCommands, SaveAsAppendsInpUnlessTheNameEndsInItInAnyCase) {
+    // Each a name of its own: on Windows "Wetland.inp" and "Wetland.INP" are one file.
     const std::pair<std::string, std::string> kNames[] = {
-        {"Wetland.INP", "Wetland.INP"}, {"Wetland.txt", "Wetland.txt.inp"}, {"Wetland", "Wetland.inp"}};
+        {"Wetland.INP", "Wetland.INP"}, {"Marsh.txt", "Marsh.txt.inp"}, {"Fen", "Fen.inp"}};
     for (const auto& [typed, saved] : kNames) {
         ui.ExpectSaveFile(File(typed));
         EXPECT_TRUE(SaveProject(ui, true));
@@ -97,6 +98,8 @@ TEST_F(FileCommands, SaveAsAsksBeforeTheAddedExtensionReplacesAFileAndNoReturnsT
     EXPECT_TRUE(ui.ScriptDone());
 }
 
+// Hard and symbolic links, folder modes and a full disk are faults of POSIX file systems.
+#ifndef _WIN32
 // Each failure leaves the folder as it was, down to the links and without a temporary
 // file, says why, and keeps the changes to be saved.
 TEST_F(FileCommands, FailedSaveLeavesTheFolderAsItWasTellsWhyAndKeepsTheChangesFlag) {
@@ -144,6 +147,7 @@ TEST_F(FileCommands, FailedSaveLeavesTheFolderAsItWasTellsWhyAndKeepsTheChangesF
         }
     });
 }
+#endif
 
 TEST_F(FileCommands, WriteProtectedProjectOpensAndIsSavedOnlyUnderAnotherName) {
     const std::string path = SavedProject("site.inp", 7);

@@ -6,6 +6,7 @@
 #include "interface/resources/run_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
+#include "interface/session/program_files.h"
 #include "model/results_writer.h"
 #include "project/project_file.h"
 #include "tests/interface/support/shell_fixture.h"
@@ -52,7 +53,7 @@ TEST_F(RunModelCommand, TemporaryFileRunsAtOnceAndKeepsTheChanges) {
     RunModel(ui);
     EXPECT_TRUE(ui.ScriptDone());
     const ScriptedUi::ProgramRun& run = OnlyRun();
-    EXPECT_EQ(run.program, (std::filesystem::current_path() / "velmar").string());
+    EXPECT_EQ(run.program, TextFromPath(std::filesystem::current_path() / kEngineFile));
     EXPECT_EQ(run.arguments, std::vector<std::string>{"data.tmp"});
     EXPECT_TRUE(runs_seen_data_file_);
     EXPECT_TRUE(Shell().changes);
@@ -225,6 +226,31 @@ TEST_F(RunModelCommand, MissingEngineReportsTheSystemErrorNumber) {
     ui.ExpectMessage("Error 2 occured while attempting to run the model!", "Error Executing Model");
     RunModel(ui);
     EXPECT_TRUE(ui.ScriptDone());
+}
+
+// The real engine, in a folder whose name has an accent and a space, on a project saved
+// there: its path, its folder and the project's name reach it whole.
+TEST_F(RunModelCommand, AProjectInAFolderNamedWithAccentsAndSpacesRunsOnTheRealEngine) {
+    const std::string folder = File("Users/Zo\xC3\xAB/Wet lands");
+    std::filesystem::create_directories(PathFromText(folder));
+    std::filesystem::current_path(PathFromText(folder));
+    std::filesystem::copy_file(PathFromText(std::string(VELMAR_DIST "/") + kEngineFile),
+                               PathFromText(folder) / kEngineFile);
+    ASSERT_EQ(ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project()), 0);
+    Shell().current_file = folder + "/site one.inp";
+    UseOptions(1, 0, 0);
+    ui.OnRun([](const ScriptedUi::ProgramRun& run) {
+        return RunProgramAndWaitFor(run.program, run.arguments, run.folder);
+    });
+    ui.Expect(kResultsDialog)
+        .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(ResultsValueId(6)), "68.65"); })
+        .PressOk();
+    RunModel(ui);
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(OnlyRun().arguments, std::vector<std::string>{Shell().current_file});
+    EXPECT_NEAR(KeptResults().RE_TSS, 68.6514, 1e-4);
+    EXPECT_TRUE(std::filesystem::is_regular_file(PathFromText(Shell().current_file)));
+    EXPECT_FALSE(std::filesystem::exists(PathFromText(folder + "/Results.txt")));
 }
 
 }  // namespace
