@@ -20,6 +20,7 @@
 #include "interface/screens/sediment.h"
 #include "interface/screens/system.h"
 #include "interface/screens/tss.h"
+#include "interface/session/program_files.h"
 #include "interface/shell/commands.h"
 #include "interface/shell/run_model.h"
 #include "project/project_file.h"
@@ -288,7 +289,7 @@ TEST_F(ContaminantChainRun, TwoOrganicsByTheirProcessesAndTwoMetals) {
         {"Lead", "RE_Contam[4]", "HMOutConc[1]", "HMSedConc[1]", MetalFate(r, 1, 0.25)},
     };
 
-    std::filesystem::copy_file(VELMAR_ENGINE, File("velmar"));
+    std::filesystem::copy_file(VELMAR_ENGINE, File(kEngineFile));
     ui.OnRun(
         [](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
     ui.Expect(kResultsDialog)

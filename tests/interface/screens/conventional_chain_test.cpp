@@ -14,7 +14,9 @@
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
 #include "interface/screens/tss.h"
+#include "interface/session/program_files.h"
 #include "interface/shell/commands.h"
+#include "interface/shell/run_model.h"
 #include "tests/interface/support/shell_fixture.h"
 #include "tests/interface/support/standard_wetland.h"
 
@@ -95,7 +97,7 @@ TEST_F(ConventionalChain, FromANewProjectToTheResultsOfTheRealEngine) {
     ASSERT_TRUE(ui.Messages().empty()) << ui.Messages().front().text;
     ASSERT_EQ(Project().detention_time, kDetentionTime);
 
-    std::filesystem::copy_file(VELMAR_ENGINE, File("velmar"));
+    std::filesystem::copy_file(VELMAR_ENGINE, File(kEngineFile));
     ui.OnRun(
         [](const ScriptedUi::ProgramRun& run) { return RunProgramAndWaitFor(run.program, run.arguments); });
     // Entry number on the results screen, and the value the formulas give.
