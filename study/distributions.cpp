@@ -10,14 +10,14 @@
 namespace velmar::study {
 namespace {
 
-struct KindSpec {
+struct KindInfo {
     const char* name;
     DistributionKind kind;
     const char* parameters;
     std::size_t count;
 };
 
-constexpr KindSpec kKinds[] = {
+constexpr KindInfo kKinds[] = {
     {"uniform", DistributionKind::Uniform, "low,high", 2},
     {"triangular", DistributionKind::Triangular, "low,mode,high", 3},
     {"normal", DistributionKind::Normal, "mean,sd", 2},
@@ -59,11 +59,11 @@ Distribution ParseDistribution(std::string_view text) {
                          "' is not of the form KIND(parameters), e.g. lognormal(0.05,2)");
     }
     const std::string name = Trimmed(text.substr(0, open));
-    const KindSpec* spec = nullptr;
-    for (const KindSpec& k : kKinds) {
-        if (name == k.name) spec = &k;
+    const KindInfo* found = nullptr;
+    for (const KindInfo& k : kKinds) {
+        if (name == k.name) found = &k;
     }
-    if (spec == nullptr) {
+    if (found == nullptr) {
         throw StudyError("unknown distribution '" + name +
                          "'; known: uniform, triangular, normal, lognormal");
     }
@@ -75,11 +75,11 @@ Distribution ParseDistribution(std::string_view text) {
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }
-    if (p.size() != spec->count) {
-        throw StudyError("distribution '" + std::string(text) + "': " + spec->name + " takes " +
-                         std::to_string(spec->count) + " parameters (" + spec->parameters + ")");
+    if (p.size() != found->count) {
+        throw StudyError("distribution '" + std::string(text) + "': " + found->name + " takes " +
+                         std::to_string(found->count) + " parameters (" + found->parameters + ")");
     }
-    const Distribution d{spec->kind, p[0], p[1], p.size() > 2 ? p[2] : 0};
+    const Distribution d{found->kind, p[0], p[1], p.size() > 2 ? p[2] : 0};
     CheckParameters(d, text);
     return d;
 }

@@ -19,7 +19,7 @@ void Study::Evaluate(std::span<const double> values, ModelState& s, ResultValues
     CollectResults(s, out);
 }
 
-std::vector<InputField> FieldsOf(const std::vector<std::string>& arguments, std::vector<std::string>& specs,
+std::vector<InputField> FieldsOf(const std::vector<std::string>& arguments, std::vector<std::string>& ranges,
                                  const char* form) {
     std::vector<InputField> fields;
     for (const std::string& argument : arguments) {
@@ -28,7 +28,7 @@ std::vector<InputField> FieldsOf(const std::vector<std::string>& arguments, std:
             throw StudyError("'" + argument + "' is not of the form " + form);
         }
         fields.push_back(FindInputField(argument.substr(0, equals)));
-        specs.push_back(argument.substr(equals + 1));
+        ranges.push_back(argument.substr(equals + 1));
     }
     return fields;
 }

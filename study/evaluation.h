@@ -30,8 +30,8 @@ private:
 };
 
 // The names of the fields given as "FIELD=..." arguments, looked up, in order; with the
-// text after each '=' in `specs`. A missing '=' is refused with the form expected.
-std::vector<InputField> FieldsOf(const std::vector<std::string>& arguments, std::vector<std::string>& specs,
+// text after each '=' in `ranges`. A missing '=' is refused with the form expected.
+std::vector<InputField> FieldsOf(const std::vector<std::string>& arguments, std::vector<std::string>& ranges,
                                  const char* form);
 
 }  // namespace velmar::study

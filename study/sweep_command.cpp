@@ -19,16 +19,16 @@ constexpr std::size_t kMaxFields = 2;
 constexpr const char* kForm = "FIELD=FROM:TO:STEPS";
 
 // The values of one axis: STEPS values from FROM to TO, both included.
-std::vector<double> AxisValues(const std::string& field, const std::string& spec, bool log) {
-    const std::string what = "--vary " + field + "=" + spec;
-    const auto first = spec.find(':');
-    const auto second = first == std::string::npos ? first : spec.find(':', first + 1);
-    if (second == std::string::npos || spec.find(':', second + 1) != std::string::npos) {
+std::vector<double> AxisValues(const std::string& field, const std::string& range, bool log) {
+    const std::string what = "--vary " + field + "=" + range;
+    const auto first = range.find(':');
+    const auto second = first == std::string::npos ? first : range.find(':', first + 1);
+    if (second == std::string::npos || range.find(':', second + 1) != std::string::npos) {
         throw StudyError(what + ": not of the form " + kForm);
     }
-    const double from = ParseNumber(spec.substr(0, first), what + ": FROM");
-    const double to = ParseNumber(spec.substr(first + 1, second - first - 1), what + ": TO");
-    const std::string steps_text = spec.substr(second + 1);
+    const double from = ParseNumber(range.substr(0, first), what + ": FROM");
+    const double to = ParseNumber(range.substr(first + 1, second - first - 1), what + ": TO");
+    const std::string steps_text = range.substr(second + 1);
     int steps = 0;
     const auto [end, error] =
         std::from_chars(steps_text.data(), steps_text.data() + steps_text.size(), steps);
@@ -58,11 +58,11 @@ std::string PointHeading(const Study& study, const std::vector<double>& point) {
 int Sweep(const SweepOptions& o) {
     if (o.vary.empty() || o.vary.size() > kMaxFields)
         throw StudyError("a sweep varies one or two input fields");
-    std::vector<std::string> specs;
-    std::vector<InputField> fields = FieldsOf(o.vary, specs, kForm);
+    std::vector<std::string> ranges;
+    std::vector<InputField> fields = FieldsOf(o.vary, ranges, kForm);
     std::vector<std::vector<double>> axes;
     for (std::size_t i = 0; i < fields.size(); ++i)
-        axes.push_back(AxisValues(fields[i].name, specs[i], o.log));
+        axes.push_back(AxisValues(fields[i].name, ranges[i], o.log));
     const Study study(o.project, std::move(fields));
 
     std::size_t points = 1;

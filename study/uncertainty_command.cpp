@@ -39,10 +39,10 @@ std::vector<double> Statistics(const Moments& m, const QuantileSketch& q) {
 }  // namespace
 
 int Uncertainty(const UncertaintyOptions& o) {
-    std::vector<std::string> specs;
-    std::vector<InputField> fields = FieldsOf(o.distributions, specs, kForm);
+    std::vector<std::string> texts;
+    std::vector<InputField> fields = FieldsOf(o.distributions, texts, kForm);
     std::vector<Distribution> distributions;
-    for (const std::string& spec : specs) distributions.push_back(ParseDistribution(spec));
+    for (const std::string& text : texts) distributions.push_back(ParseDistribution(text));
     if (o.samples < 1) throw StudyError("-n: the number of samples must be at least 1");
     const Study study(o.project, std::move(fields));
     const auto n = static_cast<std::size_t>(o.samples);

@@ -143,7 +143,7 @@ TEST(ReportText, NewWetland) {
 }
 
 TEST(ReportText, NoNitrogenOrPhosphorusChoice) {
-    ExpectGolden("tp_unspecified.txt", [](ProjectRecord& r, ModelResults&) {
+    ExpectGolden("tp_no_rate_method.txt", [](ProjectRecord& r, ModelResults&) {
         r.model_n = r.model_p = 1;
         r.checked_Ktn = r.checked_Kdn = 0;
         r.PhosRemSpec = r.checked_phos_new = r.checked_phos_estab = 0;

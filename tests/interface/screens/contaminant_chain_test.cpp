@@ -26,6 +26,7 @@
 #include "project/project_file.h"
 #include "project/results_layout.h"
 #include "tests/interface/support/shell_fixture.h"
+#include "tests/interface/support/standard_wetland.h"
 
 namespace velmar::testing {
 namespace {
@@ -124,23 +125,6 @@ Fate MetalFate(const R& r, int k, double Cin) {
 
 class ContaminantChainRun : public ShellTest {
 protected:
-    void EnterSystemData() {
-        using namespace geometry_selection;
-        using namespace system_properties;
-        ui.Expect(kGeometrySelectionScreen)
-            .CheckItem(kVolumeAreaDepthList, 0, true)
-            .CheckItem(kVolumeAreaDepthList, 2, true)
-            .CheckItem(kLengthWidthList, 1, true)
-            .PressOk()
-            .Expect(kSystemPropertiesScreen)
-            .Type(kDepthField, "2")
-            .Type(kFlowField, "2")
-            .PressOk()
-            .Expect(kSystemContinuedScreen)
-            .PressOk();
-        RunMenuCommand(ui, kCommandSystemData);
-    }
-
     void SelectContaminants() {
         using namespace constituent_selection;
         ui.Expect(kConstituentSelectionScreen).CheckItem(kConstituentList, kContaminantItem, true).PressOk();
@@ -259,7 +243,7 @@ protected:
 };
 
 TEST_F(ContaminantChainRun, TwoOrganicsByTheirProcessesAndTwoMetals) {
-    EnterSystemData();
+    EnterStandardWetland(ui);
     SelectContaminants();
     EnterContaminants();
     EnterInflows();
