@@ -4,15 +4,6 @@
 
 namespace velmar::study {
 
-void Moments::AddOther(double x) {
-    if (!std::isfinite(x)) return;
-    if (n_ == 0) shift_ = x;
-    const double d = x - shift_;
-    s1_ += d;
-    s2_ += d * d;
-    ++n_;
-}
-
 void Moments::AddRepeated(double x, std::uint64_t count) {
     if (count == 0 || !std::isfinite(x)) return;
     if (n_ == 0) shift_ = x;

@@ -3,6 +3,7 @@
 // over both parts would, up to rounding.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace velmar::study {
@@ -11,11 +12,12 @@ class Moments {
 public:
     // A value that is not finite is left out.
     void Add(double x) {
-        if (n_ != 0 && x == shift_) {
-            ++n_;  // adds nothing to the sums: most results repeat one value
-        } else {
-            AddOther(x);
-        }
+        if (!std::isfinite(x)) return;
+        if (n_ == 0) shift_ = x;
+        const double d = x - shift_;
+        s1_ += d;
+        s2_ += d * d;
+        ++n_;
     }
 
     // Adds x as many times as `count` says.
@@ -30,7 +32,6 @@ public:
     double StandardDeviation() const;
 
 private:
-    void AddOther(double x);
     double SquaredDeviations() const;
 
     std::uint64_t n_ = 0;

@@ -6,7 +6,10 @@
 // so sketches of parts merge into the sketch of the whole in any order.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -19,11 +22,16 @@ public:
 
     // A value that is not finite is left out.
     void Add(double x) {
-        if (x == common_ && count_ != 0) {
+        if (!std::isfinite(x)) return;
+        if (count_++ == 0) {
+            common_ = min_ = max_ = x;
+            common_count_ = 1;
+        } else if (x == common_) {
             ++common_count_;
-            ++count_;
         } else {
-            AddOther(x);
+            min_ = std::min(min_, x);
+            max_ = std::max(max_, x);
+            Tally(x, 1);
         }
     }
 
@@ -38,26 +46,57 @@ public:
     double Quantile(double p) const;
 
 private:
-    using Page = std::array<std::uint64_t, std::size_t{1} << kMantissaBits>;
-    // Pages of one sign by the exponent of the magnitude, made when first needed.
-    using Pages = std::array<std::unique_ptr<Page>, 2048>;
+    // A page holds the buckets of one sign and exponent: the top 12 bits of a double, its key.
+    static constexpr std::size_t kPageKeys = 4096;
+    static constexpr int kShift = 52 - kMantissaBits;
+    static constexpr std::size_t kBuckets = std::size_t{1} << kMantissaBits;  // in a page
 
-    void AddOther(double x);
-    // Counts the values held back. Values are counted in batches, one sketch at a time,
-    // which keeps its pages in the cache while many sketches take values in turn.
-    void Flush() const;
-    void Insert(double x, std::uint64_t count) const;
+    // A page's counts, 16 bits each, which keeps the pages of all results in the cache while
+    // the model runs; what a count carries beyond 16 bits goes to a second array, made when
+    // first needed.
+    struct Page {
+        std::array<std::uint16_t, kBuckets> low{};
+        std::unique_ptr<std::array<std::uint64_t, kBuckets>> high;
 
-    static constexpr std::size_t kBatch = 256;
+        void Add(std::size_t bucket, std::uint64_t count) {
+            const std::uint64_t sum = low[bucket] + count;
+            low[bucket] = static_cast<std::uint16_t>(sum);
+            if (sum >> 16) [[unlikely]]
+                Carry(bucket, sum >> 16);
+        }
+        void Carry(std::size_t bucket, std::uint64_t carry);
+        std::uint64_t operator[](std::size_t bucket) const {
+            return low[bucket] + (high ? (*high)[bucket] << 16 : 0);
+        }
+    };
+    using Pages = std::array<std::unique_ptr<Page>, kPageKeys>;
+
+    static std::uint32_t KeyOf(std::uint64_t bits) { return static_cast<std::uint32_t>(bits >> 52); }
+    static std::size_t BucketOf(std::uint64_t bits) { return (bits >> kShift) & (kBuckets - 1); }
+
+    // Counts x `count` times in its bucket.
+    void Tally(double x, std::uint64_t count) {
+        if (x == 0) {
+            zeros_ += count;
+            return;
+        }
+        const auto bits = std::bit_cast<std::uint64_t>(x);
+        PageOf(KeyOf(bits)).Add(BucketOf(bits), count);
+    }
+
+    Page& PageOf(std::uint32_t key) {
+        Page* page = pages_ ? (*pages_)[key].get() : nullptr;
+        return page != nullptr ? *page : NewPage(key);
+    }
+    Page& NewPage(std::uint32_t key);
 
     std::uint64_t count_ = 0;
-    double common_ = 0;  // the first value, counted apart: most results repeat one value
+    // The first value is counted apart, not in the pages: most results repeat one value.
+    double common_ = 0;
     std::uint64_t common_count_ = 0;
     double min_ = 0, max_ = 0;
-    mutable std::unique_ptr<Pages> pages_[2];  // positive, negative
-    mutable std::uint64_t zeros_ = 0;
-    mutable std::array<double, kBatch> held_;
-    mutable std::size_t held_count_ = 0;
+    std::uint64_t zeros_ = 0;
+    std::unique_ptr<Pages> pages_;  // made when the first value other than the common one comes
 };
 
 }  // namespace velmar::study

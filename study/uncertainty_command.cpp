@@ -18,7 +18,7 @@
 namespace velmar::study {
 namespace {
 
-constexpr std::size_t kBlock = 512;
+constexpr std::size_t kBlock = 2048;
 constexpr const char* kForm = "FIELD=KIND(parameters)";
 constexpr double kPercentiles[] = {5, 25, 50, 75, 95};
 const std::vector<std::string> kStatisticColumns = {"n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"};
@@ -66,7 +66,6 @@ int Uncertainty(const UncertaintyOptions& o) {
         BlockStatistics statistics(sketches[static_cast<std::size_t>(worker)]);
         ModelState& s = *scratch[static_cast<std::size_t>(worker)];
         std::vector<double> inputs(dimensions);
-        ResultValues v;
         for (std::size_t i = begin; i < end; ++i) {
             SampleStream stream(o.seed, i);
             for (std::size_t d = 0; d < dimensions; ++d) {
@@ -74,8 +73,8 @@ int Uncertainty(const UncertaintyOptions& o) {
                 if (o.latin_hypercube) u = hypercube.Uniform(static_cast<int>(d), i, u);
                 inputs[d] = distributions[d].Quantile(u);
             }
+            ResultValues& v = statistics.Next();
             study.Evaluate(inputs, s, v);
-            statistics.Add(v);
             if (samples_writer) {
                 std::vector<Cell> row = {static_cast<double>(i)};
                 row.insert(row.end(), inputs.begin(), inputs.end());

@@ -56,6 +56,28 @@ TEST(QuantileSketch, ExactForARepeatedValueAndTheSameHoweverTheValuesAreSplit) {
     EXPECT_EQ(parts[2].Count(), 3000u);
 }
 
+// A bucket's count outgrows 16 bits by one at a time and by a large repeat; ranks must still
+// fall in the right buckets, alone and after merging.
+TEST(QuantileSketch, CountsBeyondSixteenBitsStayExact) {
+    constexpr double e = QuantileSketch::kRelativeError;
+    QuantileSketch sketch, other;
+    sketch.Add(1.0);  // the common value, counted apart
+    for (int i = 0; i < 70000; ++i) sketch.Add(2.0);
+    for (int i = 0; i < 70000; ++i) sketch.Add(3.0);
+    EXPECT_NEAR(sketch.Quantile(0.49), 2.0, 2.0 * e);
+    EXPECT_NEAR(sketch.Quantile(0.51), 3.0, 3.0 * e);
+
+    other.AddRepeated(4.0, 5'000'000'000);
+    other.AddRepeated(2.0, 1);
+    sketch.Merge(other);
+    const double n = 5'000'140'002;
+    EXPECT_EQ(sketch.Count(), 5'000'140'002u);
+    EXPECT_NEAR(sketch.Quantile(70002 / n), 2.0, 2.0 * e);
+    EXPECT_NEAR(sketch.Quantile(70003 / n), 3.0, 3.0 * e);
+    EXPECT_NEAR(sketch.Quantile(140002 / n), 3.0, 3.0 * e);
+    EXPECT_NEAR(sketch.Quantile(140003 / n), 4.0, 4.0 * e);
+}
+
 TEST(Moments, MergedPartsGiveTheMeanAndDeviationOfTheWhole) {
     Moments whole, first, second;
     for (int i = 0; i < 1000; ++i) {
