@@ -23,6 +23,13 @@ constexpr const char* kForm = "FIELD=KIND(parameters)";
 constexpr double kPercentiles[] = {5, 25, 50, 75, 95};
 const std::vector<std::string> kStatisticColumns = {"n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"};
 
+// What a worker thread writes sample after sample, on cache lines of its own: two workers
+// writing into one line would hand it back and forth between their cores.
+struct alignas(64) Worker {
+    ModelState state;
+    ResultSketches sketches;
+};
+
 struct Block {
     ResultMoments moments;
     std::vector<std::string> samples;  // rows of the samples file, when asked for
@@ -57,14 +64,13 @@ int Uncertainty(const UncertaintyOptions& o) {
                                        samples_target.Open(), WithResultColumns(leading));
     }
 
-    std::vector<ResultSketches> sketches(static_cast<std::size_t>(o.threads));
-    std::vector<std::unique_ptr<ModelState>> scratch;
-    for (int w = 0; w < o.threads; ++w) scratch.push_back(std::make_unique<ModelState>());
+    std::vector<Worker> workers(static_cast<std::size_t>(o.threads));
     const std::size_t dimensions = distributions.size();
-    const auto produce = [&](int worker, std::size_t begin, std::size_t end) {
+    const auto produce = [&](int w, std::size_t begin, std::size_t end) {
+        Worker& worker = workers[static_cast<std::size_t>(w)];
         Block block;
-        BlockStatistics statistics(sketches[static_cast<std::size_t>(worker)]);
-        ModelState& s = *scratch[static_cast<std::size_t>(worker)];
+        BlockStatistics statistics(worker.sketches);
+        ModelState& s = worker.state;
         std::vector<double> inputs(dimensions);
         for (std::size_t i = begin; i < end; ++i) {
             SampleStream stream(o.seed, i);
@@ -97,9 +103,9 @@ int Uncertainty(const UncertaintyOptions& o) {
         samples_target.Close();
     }
 
-    ResultSketches& quantiles = sketches[0];
-    for (std::size_t w = 1; w < sketches.size(); ++w) {
-        for (std::size_t j = 0; j < kResultCount; ++j) quantiles[j].Merge(sketches[w][j]);
+    ResultSketches& quantiles = workers[0].sketches;
+    for (std::size_t w = 1; w < workers.size(); ++w) {
+        for (std::size_t j = 0; j < kResultCount; ++j) quantiles[j].Merge(workers[w].sketches[j]);
     }
     OutputTarget target(o.output);
     std::ostream& out = target.Open();
