@@ -1,10 +1,9 @@
 #include "model/contaminants.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "model/conventional.h"
-#include "model/solver.h"
+#include "project/contaminants.h"
 #include "project/slots.h"
 
 namespace velmar {
@@ -15,28 +14,13 @@ int SlotsInUse(int count) {
     return std::clamp(count, 0, 3);
 }
 
-// Partition coefficient (L/kg) from the octanol-water coefficient, the organic carbon
-// fraction of the solids and the dissolved organic carbon (mg/L) that competes for it.
-double PartitionFromKow(double organic_carbon_fraction, double kow, double dissolved_organic_carbon) {
-    return organic_carbon_fraction * kow * 0.617 / (dissolved_organic_carbon * kow * 6.17e-7 + 1);
-}
-
-// Two-film volatilization velocity (m/day) of organic chemical k.
-double VolatilizationVelocity(const ModelState& s, int k) {
-    const double U = s.WindSpeed;
-    const double wind = 0.0372 * (U * U) + (0.728 * std::sqrt(U) - 0.317 * U);
-    const double current = 3.95 * std::sqrt(s.mean_velocity / s.depth);
-    const double KO2 = Larger(wind, current);
-    const double KL = KO2 * std::pow(32 / s.MW[k], 0.25);
-    const double KG = 168 * U * std::pow(18 / s.MW[k], 0.25);
-    const double H = s.Henry[k] / ((s.temperature + 273.15) * 8.206e-05);  // dimensionless
-    return 1 / (1 / (KG * H) + 1 / KL);
-}
-
 void ComputeOrganicByProcesses(ModelState& s, int k) {
     if (s.checked_KdwCalc) s.ConKdw[k] = PartitionFromKow(s.f_oc, s.Kow[k], s.DOCH2o);
     if (s.checked_KdsCalc) s.Kds[k] = PartitionFromKow(s.Bedf_oc, s.Kow[k], s.DOCBed);
-    if (s.checked_kvCalc) s.kv[k] = VolatilizationVelocity(s, k);
+    if (s.checked_kvCalc) {
+        s.kv[k] =
+            VolatilizationVelocity(s.WindSpeed, s.mean_velocity, s.depth, s.temperature, s.MW[k], s.Henry[k]);
+    }
 
     const double sorbed = s.SSConc * s.ConKdw[k] * 1e-6;
     const double Fd = s.ContamFd[k] = 1 / (1 + sorbed);
@@ -70,7 +54,7 @@ void ComputeOrganics(ModelState& s) {
 void ComputeMetals(ModelState& s) {
     const int count = SlotsInUse(s.NumHM_LLR);
     for (int k = 0; k < count; ++k) {
-        if (!s.checked_HMKdwInput) s.HMConKdw[k] = 250000 * (1 / s.SSConc) + 100;
+        if (!s.checked_HMKdwInput) s.HMConKdw[k] = MetalPartitionFromSolids(s.SSConc);
         const double sorbed = s.SSConc * s.HMConKdw[k] * 1e-6;
         s.HMFd[k] = 1 / (1 + sorbed);
         s.HMFp[k] = sorbed / (1 + sorbed);

@@ -1,5 +1,5 @@
-// Partitioning and transfer formulas of the contaminants that the data-entry screens
-// calculate and show; the engine applies the same formulas to the values it reads.
+// Partitioning and transfer formulas of the contaminants: the engine applies them to the
+// values it reads, and the data-entry screens calculate and show them with the same code.
 #pragma once
 
 namespace velmar {
