@@ -93,6 +93,17 @@ constexpr Row kHalfLifeRows[] = {
         .EnabledWhen(InUse),
 };
 
+// A half-life of 0 would make the removal rate infinite, a negative one a source.
+bool HalfLivesPositive(ScreenContext& c) {
+    for (int k = 0; k < SlotsInUse(c.r, kOrganicChemicals); ++k) {
+        if (!(c.r.Tau_temp[k] > 0)) {
+            c.Message("Organic Chemical Half-Life (years) must be greater than 0.", kInvalidInputCaption);
+            return false;
+        }
+    }
+    return true;
+}
+
 // Heavy metals need the sediment; with nothing to ask there, their screens open at once.
 bool ContinueAfterHalfLives(Ui& ui, Owner owner) {
     if (Project().NumHM_LLR <= 0) return true;
@@ -310,6 +321,7 @@ const DataScreen kHalfLives{
     .help_file = "contam2.txt",
     .slot_columns = 3,
     .on_invalid = OnInvalid::Stay,
+    .validate = HalfLivesPositive,
     .next = ContinueAfterHalfLives,
 };
 

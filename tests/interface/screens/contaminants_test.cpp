@@ -346,6 +346,28 @@ TEST_F(ContaminantScreens, HalfLivesWithoutMetalsCloseAtOnce) {
     EXPECT_EQ(Project().DisplayBoth, 0);
 }
 
+// A half-life of 0 would remove everything at once and a negative one add to the water, in
+// any slot in use; a slot not in use keeps what it holds.
+TEST_F(ContaminantScreens, HalfLivesNotAboveZeroAreRefused) {
+    R& r = Project();
+    r.NumOC_SLR = r.NumOC_SLR_temp = 2;
+    r.Tau[2] = r.Tau_temp[2] = 0;
+    const char* message = "Organic Chemical Half-Life (years) must be greater than 0.";
+    ui.Expect(kHalfLivesScreen)
+        .Type(SlotId(half_lives::kHalfLifeRow, 1), "0")
+        .PressOk()
+        .ExpectMessage(message, kInvalidInputCaption)
+        .Type(SlotId(half_lives::kHalfLifeRow, 1), "-2")
+        .PressOk()
+        .ExpectMessage(message, kInvalidInputCaption)
+        .Inspect([](Dialog&) { EXPECT_EQ(Project().Tau[1], 3); })
+        .Type(SlotId(half_lives::kHalfLifeRow, 1), "40")
+        .PressOk();
+    EXPECT_TRUE(ShowHalfLives(ui, kMainWindow));
+    EXPECT_TRUE(ui.ScriptDone());
+    EXPECT_EQ(r.Tau[1], 40);
+}
+
 TEST_F(ContaminantScreens, CancelledHalfLivesPutTheirWorkingCopiesBack) {
     ui.Expect(kHalfLivesScreen)
         .Type(SlotId(half_lives::kNameRow, 0), "Toluene")
