@@ -27,4 +27,8 @@ void Complain(const std::string& message) {
     std::fprintf(stderr, "velmar-study: %s\n", message.c_str());
 }
 
+void NoteUnsolvedPhosphorus(const std::string& where, const std::string& fate) {
+    Complain("the phosphorus solution did not converge " + where + "; " + fate);
+}
+
 }  // namespace velmar::study

@@ -1,7 +1,9 @@
 #include "study/results.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "study/nearest_names.h"
@@ -40,6 +42,30 @@ Locations FindLocations() {
     return l;
 }
 
+// The removal efficiency by which the engine marks a phosphorus solution that did not converge.
+constexpr double kPhosphorusUnsolved = -999;
+
+// The results that the phosphorus solution gives.
+constexpr std::string_view kPhosphorusResults[] = {
+    "tp_removal_rate",
+    "RE_TP",
+    "TPoutConc",
+    "C",
+    "Cb",
+    "Cd",
+    "Cp",
+    "Cdp",
+    "f_pw",
+    "f_dw",
+    "f_dp",
+    "Y[1]",
+    "Y[2]",
+    "Y[3]",
+    "Y[4]",
+    "Y[5]",
+    "KtpH",
+};
+
 }  // namespace
 
 // Read through a table of locations: this runs once for every sample of a study.
@@ -54,6 +80,19 @@ void CollectResults(const ModelState& s, ResultValues& out) {
         std::memcpy(&value, base + locations.offsets[i], sizeof value);
         out[i] = value;
     }
+    if (s.RE_TP == kPhosphorusUnsolved) {
+        static const std::vector<std::size_t> unsolved = [] {
+            std::vector<std::size_t> positions;
+            for (std::string_view name : kPhosphorusResults) positions.push_back(FindResult(name));
+            return positions;
+        }();
+        for (std::size_t i : unsolved) out[i] = std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
+bool PhosphorusUnsolved(const ResultValues& v) {
+    static const std::size_t re_tp = FindResult("RE_TP");
+    return std::isnan(v[re_tp]);
 }
 
 }  // namespace velmar::study

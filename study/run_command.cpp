@@ -73,6 +73,9 @@ int RunProjects(const RunOptions& o) {
                 all_ran = false;
                 continue;
             }
+            if (PhosphorusUnsolved(outcome.values)) {
+                NoteUnsolvedPhosphorus("in " + path, "its TP results are given as nan");
+            }
             const ProjectRecord& r = *outcome.state;
             std::ostream& out = open();
             if (!writer) {

@@ -1,6 +1,7 @@
 // velmar-study size: the value of one input at which a result reaches a target.
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "study/command_support.h"
 #include "study/commands.h"
@@ -20,6 +21,9 @@ constexpr int kGridPoints = 33;
 constexpr int kNarrowingEvaluations = 200;
 // The crossing is narrowed to this fraction of the value found.
 constexpr double kRelativeTolerance = 1e-9;
+// Why the model gives no value of a result: for the TP results, a phosphorus solution that
+// did not converge; a result that is not a number otherwise also means none.
+constexpr const char* kNoValueReason = " (a phosphorus solution that did not converge, for instance)";
 
 struct Target {
     std::size_t result;
@@ -83,22 +87,42 @@ int Size(const SizeOptions& o) {
 
     const auto crossing = FirstCrossing(gaps);
     if (!crossing) {
-        std::size_t best = 0;
+        std::size_t best = 0, without = 0;
         for (std::size_t i = 0; i < gaps.size(); ++i) {
+            without += std::isnan(gaps[i]);
             if (std::isnan(gaps[best]) || std::abs(gaps[i]) < std::abs(gaps[best])) best = i;
         }
-        throw StudyError(result_name + " does not reach " + NumberText(target.value) + " for " + o.vary +
-                         " from " + NumberText(low) + " to " + NumberText(high) + "; the closest is " +
-                         NumberText(gaps[best] + target.value) + ", at " + o.vary + " = " +
-                         NumberText(grid[best]));
+        std::string message = result_name + " does not reach " + NumberText(target.value) + " for " + o.vary +
+                              " from " + NumberText(low) + " to " + NumberText(high);
+        if (without < gaps.size()) {
+            message += "; the closest is " + NumberText(gaps[best] + target.value) + ", at " + o.vary +
+                       " = " + NumberText(grid[best]);
+        }
+        if (without > 0) {
+            message += "; the model gave no value of " + result_name + " at " + std::to_string(without) +
+                       " of the " + std::to_string(gaps.size()) + " values tried" + kNoValueReason;
+        }
+        throw StudyError(message);
     }
     const auto [i, j] = *crossing;
     ModelState s;
     Root root{grid[j], gaps[j]};
     if (i != j) {
         const double tolerance = kRelativeTolerance * std::max(std::abs(grid[i]), std::abs(grid[j]));
-        root = NarrowCrossing([&](double x) { return g(x, s); }, grid[i], gaps[i], grid[j], gaps[j],
-                              tolerance, kNarrowingEvaluations);
+        bool without_value = false;
+        const auto narrowed = [&](double x) {
+            const double gx = g(x, s);
+            without_value = without_value || std::isnan(gx);
+            return gx;
+        };
+        root = NarrowCrossing(narrowed, grid[i], gaps[i], grid[j], gaps[j], tolerance, kNarrowingEvaluations);
+        // A crossing beside values the model could not give may be no crossing at all.
+        if (without_value) {
+            throw StudyError("the model gave no value of " + result_name + " at some " + o.vary +
+                             " between " + NumberText(grid[i]) + " and " + NumberText(grid[j]) +
+                             kNoValueReason + ": where " + result_name + " reaches " +
+                             NumberText(target.value) + " there cannot be told");
+        }
     }
 
     OutputTarget out_target(o.output);

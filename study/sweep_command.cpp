@@ -1,6 +1,7 @@
 // velmar-study sweep: one or two inputs over a grid, a row of results per point.
 #include <charconv>
 #include <cmath>
+#include <string>
 
 #include "study/command_support.h"
 #include "study/commands.h"
@@ -101,8 +102,10 @@ int Sweep(const SweepOptions& o) {
     for (const InputField& f : study.inputs().fields()) leading.push_back(f.name);
     std::unique_ptr<RowWriter> writer;
     if (!table) writer = MakeRowWriter(o.format, out, WithResultColumns(leading));
+    std::size_t unsolved = 0;
     const auto consume = [&](std::vector<Point>&& block) {
         for (const Point& point : block) {
+            unsolved += PhosphorusUnsolved(point.results);
             if (table) {
                 WriteRunSummary(out, PointHeading(study, point.values), *point.state, point.results);
                 continue;
@@ -116,6 +119,10 @@ int Sweep(const SweepOptions& o) {
     const std::size_t done = RunBlocksInOrder(points, kBlock, o.threads, produce, consume, progress);
     if (writer) writer->Finish();
     target.Close();
+    if (unsolved > 0) {
+        NoteUnsolvedPhosphorus("at " + std::to_string(unsolved) + " of " + std::to_string(done) + " points",
+                               "their TP results are given as nan");
+    }
     return EndStatus(done, points, "points", 0);
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "study/command_support.h"
 #include "study/commands.h"
@@ -32,6 +33,7 @@ struct alignas(64) Worker {
 
 struct Block {
     ResultMoments moments;
+    std::size_t unsolved = 0;          // samples whose phosphorus solution did not converge
     std::vector<std::string> samples;  // rows of the samples file, when asked for
 };
 
@@ -81,6 +83,7 @@ int Uncertainty(const UncertaintyOptions& o) {
             }
             ResultValues& v = statistics.Next();
             study.Evaluate(inputs, s, v);
+            block.unsolved += PhosphorusUnsolved(v);
             if (samples_writer) {
                 std::vector<Cell> row = {static_cast<double>(i)};
                 row.insert(row.end(), inputs.begin(), inputs.end());
@@ -92,7 +95,9 @@ int Uncertainty(const UncertaintyOptions& o) {
         return block;
     };
     ResultMoments moments;
+    std::size_t unsolved = 0;
     const auto consume = [&](Block&& block) {
+        unsolved += block.unsolved;
         for (std::size_t j = 0; j < kResultCount; ++j) moments[j].Merge(block.moments[j]);
         for (const std::string& row : block.samples) samples_writer->Write(row);
     };
@@ -101,6 +106,10 @@ int Uncertainty(const UncertaintyOptions& o) {
     if (samples_writer) {
         samples_writer->Finish();
         samples_target.Close();
+    }
+    if (unsolved > 0) {
+        NoteUnsolvedPhosphorus("in " + std::to_string(unsolved) + " of " + std::to_string(done) + " samples",
+                               "their TP results are left out of the statistics");
     }
 
     ResultSketches& quantiles = workers[0].sketches;

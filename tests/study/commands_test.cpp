@@ -2,6 +2,7 @@
 // saved with the same values, and against results known in closed form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -199,6 +200,54 @@ TEST(UncertaintyStudy, TheSameSeedGivesTheSameStudyOnAnyNumberOfThreads) {
         }
         EXPECT_NE(RunStudy(common + sampling + " --seed 8").out, first_out) << sampling;
     }
+}
+
+// Near a settling velocity of 2 the established wetland's phosphorus solution does not
+// always converge, and the engine reports a removal efficiency of -999. Such a run gives no
+// TP results: none is averaged, written as a number or searched.
+TEST(Studies, APhosphorusSolutionThatDidNotConvergeGivesNoTpResults) {
+    const std::string typical = "'" + Example("typical.inp") + "'";
+    const auto sweep = RunStudy("sweep " + typical + " --vary Vs=1.9:2.1:5 --vary depth=0.4:0.47:2");
+    ASSERT_EQ(sweep.status, 0) << sweep.err;
+    EXPECT_EQ(
+        sweep.err,
+        "velmar-study: the phosphorus solution did not converge at 2 of 10 points; their TP results are "
+        "given as nan\n");
+    const auto rows = ReadCsv(sweep.out);
+    const auto column = [&rows](const std::string& name) {
+        return std::find(rows[0].begin(), rows[0].end(), name) - rows[0].begin();
+    };
+    int unsolved = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const bool nan = rows[i][column("RE_TP")] == "nan";
+        unsolved += nan;
+        for (const char* tp : {"tp_removal_rate", "TPoutConc", "KtpH", "C", "Y[5]", "f_dp"})
+            EXPECT_EQ(rows[i][column(tp)] == "nan", nan) << tp << " at point " << i;
+        EXPECT_NE(rows[i][column("RE_TSS")], "nan");
+    }
+    EXPECT_EQ(unsolved, 2);
+
+    const auto uncertainty = RunStudy(
+        "uncertainty " + typical + " --dist 'Vs=uniform(1.9,2.1)' --dist 'depth=uniform(0.4,0.47)' -n 2000");
+    ASSERT_EQ(uncertainty.status, 0) << uncertainty.err;
+    const std::string note = "velmar-study: the phosphorus solution did not converge in ";
+    ASSERT_EQ(uncertainty.err.rfind(note, 0), 0u) << uncertainty.err;
+    const int left_out = std::stoi(uncertainty.err.substr(note.size()));
+    EXPECT_GT(left_out, 0);
+    for (const auto& row : ReadCsv(uncertainty.out)) {
+        if (row[0] == "RE_TP" || row[0] == "TPoutConc") {
+            EXPECT_EQ(std::stoi(row[1]), 2000 - left_out) << row[0];
+        }
+        if (row[0] == "RE_TP") {
+            EXPECT_GT(std::stod(row[4]), 0);  // the 5th percentile
+        }
+    }
+
+    const auto size = RunStudy("size " + typical + " --target RE_TP=50 --vary Vs --range 1.9:2.1");
+    EXPECT_EQ(size.status, 1);
+    EXPECT_NE(size.err.find("the model gave no value of RE_TP at 3 of the 33 values tried"),
+              std::string::npos)
+        << size.err;
 }
 
 }  // namespace
