@@ -19,7 +19,7 @@
 namespace velmar::study {
 namespace {
 
-constexpr std::size_t kBlock = 2048;
+constexpr std::size_t kBlock = 512;
 constexpr const char* kForm = "FIELD=KIND(parameters)";
 constexpr double kPercentiles[] = {5, 25, 50, 75, 95};
 const std::vector<std::string> kStatisticColumns = {"n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"};
