@@ -10,14 +10,12 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <string>
 
 #include "model/driver.h"
-#include "model/input.h"
 #include "study/commands.h"
+#include "study/project_input.h"
 
 namespace velmar {
 namespace {
@@ -27,11 +25,7 @@ constexpr std::int64_t kSamples = 200000;
 
 ModelState ReadProject() {
     ModelState input;
-    SetEngineStartValues(input);
-    std::FILE* file = std::fopen(kProject.c_str(), "r");
-    if (file == nullptr) std::abort();
-    ReadModelInput(file, input);
-    std::fclose(file);
+    study::ReadStudyProject(kProject, input);
     return input;
 }
 
