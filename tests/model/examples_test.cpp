@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/results_values.h"
 #include "tests/support/run_engine.h"
 #include "tests/support/temp_dir.h"
 
@@ -22,13 +22,8 @@ std::vector<double> RunExample(const std::string& name) {
     TempDir dir;
     EXPECT_EQ(testing::RunEngineIn(dir.path(), {VELMAR_SOURCE_DIR "/examples/" + name}), 0) << name;
     std::vector<double> values(1, 0.0);
-    std::istringstream in(ReadText(dir.File("Results.txt")));
-    std::string label, value;
-    while (std::getline(in, label)) {
-        if (label.empty()) continue;
-        std::getline(in, value);
-        values.push_back(std::strtod(value.c_str(), nullptr));
-    }
+    const std::vector<double> entries = testing::ResultsValues(ReadText(dir.File("Results.txt")));
+    values.insert(values.end(), entries.begin(), entries.end());
     EXPECT_EQ(values.size(), 96u);
     return values;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "project/project_file.h"
+#include "tests/support/results_values.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar::testing {
@@ -37,15 +38,7 @@ inline std::vector<double> RunEngine(const std::string& project) {
     TempDir dir;
     const std::string command = "cd '" + dir.path().string() + "' && '" VELMAR_ENGINE "' '" + project + "'";
     if (std::system(command.c_str()) != 0) return {};
-    std::vector<double> values;
-    std::istringstream in(ReadText(dir.File("Results.txt")));
-    std::string label, value;
-    while (std::getline(in, label)) {
-        if (label.empty()) continue;
-        std::getline(in, value);
-        values.push_back(std::strtod(value.c_str(), nullptr));
-    }
-    return values;
+    return ResultsValues(ReadText(dir.File("Results.txt")));
 }
 
 // CSV without quoted fields, as the studies write for these projects: rows of cells.
