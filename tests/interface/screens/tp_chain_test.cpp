@@ -1,12 +1,14 @@
 // Each way of obtaining the phosphorus removal rate, from a new project through the screens
 // as a user clicks them, run by the real engine; the removal efficiency is checked against
 // the model's formulas worked out here.
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
 #include "interface/platform/run_program.h"
 #include "interface/resources/commands.h"
 #include "interface/resources/templates.h"
+#include "interface/results/report_lines.h"
 #include "interface/results/results_screen.h"
 #include "interface/screens/sediment.h"
 #include "interface/screens/system.h"
@@ -180,6 +182,20 @@ TEST_F(TpChainRun, EstablishedWetland) {
     const double KtpH = (w.Vd * f_dw + f_pw * w.Vs) * w.Vb / (w.Vd * f_dp + w.Vr + w.Vb);
     EXPECT_NEAR(RE_TP, PlugFlowEfficiency(KtpH), 1e-4 * PlugFlowEfficiency(KtpH));
     EXPECT_GT(RE_TP, 0);
+
+    // Both reports print the fractions the solution gave, from the lines they share.
+    const struct {
+        const char* label_end;
+        double fraction;
+    } kFractions[] = {{"(f_dw):", f_dw}, {"(f_pw):", f_pw}, {"(f_dp):", f_dp}};
+    const std::vector<ReportLine> lines = ReportLines(Project(), KeptResults());
+    for (const auto& [label_end, fraction] : kFractions) {
+        SCOPED_TRACE(label_end);
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [&](const ReportLine& l) { return l.text.ends_with(label_end); });
+        ASSERT_NE(line, lines.end());
+        EXPECT_NEAR(line->value, fraction, 1e-4 * fraction);
+    }
 }
 
 }  // namespace
