@@ -275,11 +275,6 @@ void EstablishedWetland(Report& out, const ProjectRecord& r) {
     if (!r.model_contaminant) ActiveLayerSolids(out, r, "Active sediment layer bulk density", "(m/day)");
 }
 
-// The established-wetland computation is the one that iterates, and may give up.
-bool EstablishedWetlandModelled(const ProjectRecord& r) {
-    return r.model_p && !r.PhosRemSpec && !r.checked_phos_new && r.checked_phos_estab;
-}
-
 void PhosphorusParameters(Report& out, const ProjectRecord& r) {
     if (r.PhosRemSpec) {
         out.Heading("Modeling TP as User Specified removal rate.");
@@ -401,7 +396,7 @@ void Efficiencies(Report& out, const ProjectRecord& r, const ModelResults& kept)
     for (const Line& line : kLines) {
         if (r.*line.modelled) out.Value(line.label, kept.*line.efficiency, "%");
     }
-    if (EstablishedWetlandModelled(r) && kept.RE_TP == -999) {
+    if (TpNotConverged(r, kept.RE_TP)) {
         out.Plain(" Note: -999 indicates that the maximum number of iterations was exceeded!");
     }
     if (!r.model_contaminant) return;
@@ -455,6 +450,10 @@ void Concentrations(Report& out, const ProjectRecord& r, const ModelResults& kep
         for (const Concentration& c : kConcentrations) {
             if (!computed(c.outflow_entry)) continue;
             const std::string name = ConcentrationName(r, c.outflow_entry);
+            if (!inflow && TpResult(c.outflow_entry) && TpNotConverged(r, kept.RE_TP)) {
+                out.Plain(name + label + " not computed");
+                continue;
+            }
             const double value =
                 inflow ? r.*c.inflow : ResultsValue(r, kept, kResultsEntries[c.outflow_entry - 1]);
             out.Value(name + label, value, c.unit, static_cast<int>(name.size() + label.size()) + 1);

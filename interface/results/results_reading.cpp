@@ -138,6 +138,15 @@ RowState ResultsRowState(const ProjectRecord& r, int entry) {
     return RowState::NoRow;
 }
 
+bool TpNotConverged(const ProjectRecord& r, double tp_removal_efficiency) {
+    const bool established = r.model_p && !r.PhosRemSpec && !r.checked_phos_new && r.checked_phos_estab;
+    return established && tp_removal_efficiency == kTpNotConverged;
+}
+
+bool TpResult(int entry) {
+    return entry == 5 || entry == 27;
+}
+
 bool KeptWithoutRow(int entry) {
     return Kept(entry) && In(entry, 34, 89);
 }

@@ -18,6 +18,7 @@ constexpr char kNoResults[] =
     "The model produced no results: \"Results.txt\" could not be read. Check that the model "
     "program is present and that the current folder is writable, then run the model again.";
 constexpr char kNoResultsCaption[] = "No Results";
+constexpr char kNotComputed[] = "not computed";
 
 std::string WithoutLineEnd(std::string line) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
@@ -68,9 +69,12 @@ void ShowRow(Dialog& d, int entry, RowState state, const std::string& label, con
     }
 }
 
-// Fills the rows from the file and keeps what the project and the reports need.
+// Fills the rows from the file and keeps what the project and the reports need. The values
+// are kept as the engine wrote them; a TP rate and outflow concentration that come from a
+// solution that did not converge are shown as not computed.
 void FillFromFile(Dialog& d, const ResultsLines& lines) {
     ProjectRecord& r = Project();
+    const bool tp_not_converged = TpNotConverged(r, ResultsLineValue(lines[kTpEfficiencyEntry - 1].value));
     for (int entry = 1; entry <= static_cast<int>(kResultsEntryCount); ++entry) {
         const ResultsLine& line = lines[entry - 1];
         const RowState state = ResultsRowState(r, entry);
@@ -79,7 +83,10 @@ void FillFromFile(Dialog& d, const ResultsLines& lines) {
             continue;
         }
         if (state == RowState::Shown) KeepResultsLine(r, KeptResults(), entry, line.value);
-        ShowRow(d, entry, state, WithoutLineEnd(line.label), FormatValue(ResultsLineValue(line.value)));
+        const std::string value = tp_not_converged && TpResult(entry)
+                                      ? std::string(kNotComputed)
+                                      : FormatValue(ResultsLineValue(line.value));
+        ShowRow(d, entry, state, WithoutLineEnd(line.label), value);
     }
 }
 

@@ -32,23 +32,41 @@ protected:
     }
 };
 
-TEST_F(ResultsScreen, NonConvergedPhosphorusShowsMinus999) {
-    Project().model_p = 1;
+// An established wetland whose phosphorus solution did not converge: the efficiency shows
+// the engine's -999, and the rate and outflow worked from the failed solution are shown, and
+// reported, as not computed, under the note that explains -999.
+TEST_F(ResultsScreen, NonConvergedPhosphorusShowsMinus999AndNoRateOrOutflow) {
+    ProjectRecord& r = Project();
+    r.model_p = r.checked_phos_estab = r.checked_TPGenOutConc = 1;
+    r.PhosRemSpec = r.checked_phos_new = 0;
+    r.TPinConc = 2;
     WriteResultsFor([](ModelState& s) {
         s.RE_TP = -999;
-        s.tp_removal_rate = 0;
+        s.tp_removal_rate = 0.3;  // left from an earlier step
+        s.TPoutConc = 2 * (1 - -999 / 100.0);
     });
     ui.Expect(kResultsDialog)
         .Inspect([](Dialog& d) {
             EXPECT_EQ(d.Text(ResultsLabelId(10)), "RE TP (%): ");
             EXPECT_EQ(d.Text(ResultsValueId(10)), "-999");
-            EXPECT_EQ(d.Text(ResultsValueId(5)), "0");
+            EXPECT_EQ(d.Text(ResultsValueId(5)), "not computed");
+            EXPECT_EQ(d.Text(ResultsValueId(27)), "not computed");
         })
         .PressOk();
     ShowResultsScreen(ui, kMainWindow, true);
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(KeptResults().RE_TP, -999);
     EXPECT_EQ(Project().RE_Viewed_By_User, 1);
+    const std::string report = ReportText(ReportLines(Project(), KeptResults()));
+    EXPECT_NE(report.find("TP Removal Efficiency:                                       -9.990e+02%\n"
+                          " Note: -999 indicates that the maximum number of iterations was exceeded!\n"),
+              std::string::npos);
+    EXPECT_NE(report.find("\nOutflow Concentrations:\nTP outflow concentration: not computed\n"), std::string::npos);
+
+    // A converged run shows and reports its numbers.
+    KeptResults().RE_TP = 40;
+    EXPECT_NE(ReportText(ReportLines(Project(), KeptResults())).find("TP outflow concentration:  2.198e+01(mg/L)"),
+              std::string::npos);
 }
 
 TEST_F(ResultsScreen, OnlyTssGreysTheOtherConstituentsAndHidesContaminants) {
