@@ -345,7 +345,7 @@ void ContaminantParameters(Report& out, const ProjectRecord& r) {
         if (organics > 0) out.Heading("Organic chemicals / short lived radionuclides:");
         for (int i = 0; i < organics; ++i) {
             out.Name("Organic Chemical name:", OrganicName(r, i));
-            out.Value("Half-Life:", r.Tau[i], "(years)", kReportLabelWidth - 1);
+            out.Value("Half-Life:", r.Tau[i], "(days)", kReportLabelWidth - 1);
         }
     }
     if (metals > 0) {

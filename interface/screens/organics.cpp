@@ -89,7 +89,7 @@ constexpr Row kHalfLifeRows[] = {
     Name(half_lives::kNameRow, "Organic Chemical Name:", InOrganicSlot(&SlotFields::name_temp),
          InOrganicSlot(&SlotFields::name))
         .EnabledWhen(InUse),
-    Number(half_lives::kHalfLifeRow, "Organic Chemical Half-Life (years):", &R::Tau_temp, &R::Tau)
+    Number(half_lives::kHalfLifeRow, "Organic Chemical Half-Life (days):", &R::Tau_temp, &R::Tau)
         .EnabledWhen(InUse),
 };
 

@@ -53,7 +53,7 @@ constexpr Row kSlotRows[] = {
     Name(kNameRow, "Organic Chemical Name:", InOrganicSlot(&SlotFields::name_temp),
          InOrganicSlot(&SlotFields::name))
         .EnabledWhen(ChemicalInUse),
-    Number(kHalfLifeRow, "Organic Chemical Half-Life (years):", &R::Tau_temp, &R::Tau)
+    Number(kHalfLifeRow, "Organic Chemical Half-Life (days):", &R::Tau_temp, &R::Tau)
         .EnabledWhen(ChemicalInUse),
     Number(kFractionRow, "Fraction OC in Water Column Sediment:", &R::f_oc_temp, &R::f_oc),
 };
