@@ -35,6 +35,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${VELMAR_DOC_DIR}/ex
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmar)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Velmar)
 set(CPACK_PACKAGE_CONTACT "Velmar developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "screening-level model of pollutant removal in wetlands")

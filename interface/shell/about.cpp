@@ -13,13 +13,13 @@ constexpr int kDetailsButton = 1017;
 constexpr int kDetailsTextBox = 1015;
 constexpr int kTechnicalReportLink = 1206;
 
+// The version comes from the build, so the About box and the package always agree.
 constexpr const char* kAbout =
-    "Velmar Screening Model\n\nVersion 2.5"
-    "\n\nfor Microsoft Windows Operating Systems"
+    "Velmar Screening Model\n\nVersion " VELMAR_VERSION
     "\n\n(May 2005)\n\nDeveloped by:\n\n"
     "The Velmar Project\n\n"
     "Open-source wetland modelling, maintained in the Velmar source repository\n\n"
-    "Support line: 555-0142 (see readme.doc)";
+    "Help: Model Overview and General Instructions, on the Help menu";
 
 constexpr const char* kDetailedInformation =
     "The Velmar Screening Model (VELMAR)"
