@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "interface/session/state.h"
 #include "project/contaminants.h"
@@ -31,16 +32,24 @@ void RecalculateMassTransfer(ProjectRecord& r, const ContaminantFamily& f) {
     }
 }
 
-bool ComputedValuesFinite(ScreenContext& c, const ContaminantFamily& f, void (*compute)(ProjectRecord&),
-                          std::initializer_list<RealArray> values) {
+bool ComputedValuesUsable(ScreenContext& c, const ContaminantFamily& f, void (*compute)(ProjectRecord&),
+                          int solids_field, std::initializer_list<SlotValue> values) {
+    if (c.d.IsEnabled(solids_field) && !(c.r.SSConc_temp > 0)) {
+        c.Refuse("Suspended Solid Concentration must be greater than 0: the contaminant model divides by it.");
+        return false;
+    }
     ProjectRecord trial = c.r;
     const bool changes = Shell().changes;
     CommitRows(trial, c.screen);
     Shell().changes = changes;
     compute(trial);
     for (int k = 0; k < SlotsInUse(trial, f); ++k) {
-        for (RealArray v : values) {
-            if (!std::isfinite((trial.*v)[k])) return false;
+        for (const SlotValue& v : values) {
+            if (std::isfinite((trial.*v.value)[k])) continue;
+            std::string why = v.why;
+            why.replace(why.find('#'), 1, f.noun + (" " + std::to_string(k + 1)));
+            c.Refuse(why);
+            return false;
         }
     }
     return true;

@@ -22,15 +22,18 @@ struct ContaminantFamily {
     RealArray transfer_diffusivity;  // the diffusivity the velocity was last calculated for
     RealArray velocity;              // mass transfer velocity (m/day)
     RealArray velocity_temp;
+    const char* noun;  // a slot as messages name it, before its number
 };
 
 inline constexpr ContaminantFamily kOrganicChemicals{
     &ProjectRecord::NumOC_SLR, &kOrganicSlots,        &ProjectRecord::MolecularDiffusivity,
     &ProjectRecord::ConMD,     &ProjectRecord::ConVd, &ProjectRecord::ConVd_temp,
+    "organic chemical",
 };
 inline constexpr ContaminantFamily kHeavyMetals{
     &ProjectRecord::NumHM_LLR, &kMetalSlots,         &ProjectRecord::HMMolecularDiffusivity,
     &ProjectRecord::HMMD,      &ProjectRecord::HMVd, &ProjectRecord::HMVd_temp,
+    "heavy metal",
 };
 
 // The slots in use; a count outside 0 to 3 is held to that range.
@@ -94,10 +97,23 @@ void VelocityTyped(ScreenContext& c, int id) {
     if (k >= 0 && k < 3) c.r.*(*F.slots)[k].recalc_vd = 0;
 }
 
-// Finite velocities and coefficients only: `compute` is run on a copy of the record with
-// the screen's working copies committed, and each of `values` must stay finite in every
-// slot in use.
-bool ComputedValuesFinite(ScreenContext& c, const ContaminantFamily& f, void (*compute)(ProjectRecord&),
-                          std::initializer_list<RealArray> values);
+// A value computed for each slot in use, and what the user is told when it is not a
+// number; "#" in the text stands for the slot, as "organic chemical 2".
+struct SlotValue {
+    RealArray value;
+    const char* why;
+};
+
+// The mass transfer velocity is the diffusivity over the viscosity to the 2/3 power.
+inline constexpr char kDiffusivityNotNegative[] =
+    "Molecular Diffusivity of # must not be negative: the mass transfer velocity grows with its 2/3 power.";
+
+// Refuses, with the reason, what would leave the engine dividing by 0 or computing with a
+// value that is not a number: a suspended solids concentration not above 0 typed into the
+// field `solids_field`, which every contaminant's settling and exchange are divided by, or
+// any of `values` infinite or not a number once `compute` has run on a copy of the record
+// with the screen's working copies committed.
+bool ComputedValuesUsable(ScreenContext& c, const ContaminantFamily& f, void (*compute)(ProjectRecord&),
+                          int solids_field, std::initializer_list<SlotValue> values);
 
 }  // namespace velmar

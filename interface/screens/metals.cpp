@@ -86,9 +86,14 @@ void ComputeFromInput(R& r) {
 }
 
 // A suspended solids concentration of 0 would make an estimated coefficient infinite, and
-// a negative diffusivity the mass transfer velocity not a number; such values are refused.
+// a negative diffusivity the mass transfer velocity not a number; such values are refused,
+// as is a concentration of 0 with entered coefficients, which the engine divides by.
 bool InputUsable(ScreenContext& c) {
-    return ComputedValuesFinite(c, kHeavyMetals, ComputeFromInput, {&R::HMConKdw, &R::HMVd});
+    return ComputedValuesUsable(c, kHeavyMetals, ComputeFromInput, kSuspendedSolidsRow,
+                                {{&R::HMConKdw,
+                                  "The water column distribution coefficient of # cannot be estimated from "
+                                  "the Suspended Solid Concentration entered: check it."},
+                                 {&R::HMVd, kDiffusivityNotNegative}});
 }
 
 void InputAccepted(ScreenContext& c) {
@@ -139,7 +144,7 @@ void FinishMetalChain(Dialog&, R& r) {
 }
 
 bool TransferUsable(ScreenContext& c) {
-    return AcceptanceStaysFinite(c.d, c.screen, FinishMetalChain);
+    return AcceptanceStaysFinite(c, FinishMetalChain);
 }
 
 // The velocities are committed: a Cancel after a later screen is cancelled keeps them.

@@ -1,5 +1,7 @@
 #include "interface/screens/organics.h"
 
+#include <string>
+
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
 #include "interface/screens/contaminants.h"
@@ -97,7 +99,8 @@ constexpr Row kHalfLifeRows[] = {
 bool HalfLivesPositive(ScreenContext& c) {
     for (int k = 0; k < SlotsInUse(c.r, kOrganicChemicals); ++k) {
         if (!(c.r.Tau_temp[k] > 0)) {
-            c.Message("Organic Chemical Half-Life (years) must be greater than 0.", kInvalidInputCaption);
+            c.Refuse("The half-life of organic chemical " + std::to_string(k + 1) +
+                     " must be greater than 0 days: its removal rate is 0.693 divided by it.");
             return false;
         }
     }
@@ -219,8 +222,18 @@ void ComputeFromRemovalRates(R& r) {
 // A molecular weight of 0 would make the volatilization rate infinite, and a negative
 // diffusivity the mass transfer velocity not a number; such values are refused.
 bool RemovalRatesUsable(ScreenContext& c) {
-    return ComputedValuesFinite(c, kOrganicChemicals, ComputeFromRemovalRates,
-                                {&R::ConKdw, &R::Kds, &R::kv, &R::ConVd});
+    return ComputedValuesUsable(
+        c, kOrganicChemicals, ComputeFromRemovalRates, kSuspendedSolidsRow,
+        {{&R::ConKdw,
+          "The water column distribution coefficient of # cannot be computed from its Octanol-Water "
+          "Partition Coefficient, the Fraction OC and the DOC Concentration in the water column: check them."},
+         {&R::Kds,
+          "The sediment distribution coefficient of # cannot be computed from its Octanol-Water Partition "
+          "Coefficient, the Fraction OC and the DOC Concentration in the sediment bed: check them."},
+         {&R::kv,
+          "Molecular Weight of # must be greater than 0, and the Wind Speed not negative, to compute its "
+          "volatilization rate."},
+         {&R::ConVd, kDiffusivityNotNegative}});
 }
 
 void RemovalRatesAccepted(ScreenContext& c) {
@@ -286,7 +299,7 @@ void FinishOrganicChain(Dialog&, R& r) {
 }
 
 bool TransferUsable(ScreenContext& c) {
-    return AcceptanceStaysFinite(c.d, c.screen, FinishOrganicChain);
+    return AcceptanceStaysFinite(c, FinishOrganicChain);
 }
 
 // The velocities are committed: a Cancel after a later screen is cancelled keeps them.

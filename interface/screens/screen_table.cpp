@@ -348,10 +348,25 @@ bool HoldsValues(const DataScreen& s) {
                        [](const Row& row) { return row.real_value || row.flag_value || row.name_value; });
 }
 
+// The project file reads a name back as one word, so a name with a blank would not survive
+// saving.
+std::string NameRefusal(const FailedField& f, const DataScreen& s) {
+    std::string label = f.row->label;
+    if (label.ends_with(':')) label.pop_back();
+    if (s.slot_columns > 1) label += " (" + std::to_string(f.slot + 1) + ")";
+    return label + " must be one word of up to " + std::to_string(kScreenNameLength) +
+           " characters, with no blanks.";
+}
+
 void AcceptScreen(ScreenContext& c) {
     const DataScreen& s = c.screen;
-    if (!c.Read()) {
-        RejectRead(c);
+    FailedField failed;
+    if (!ReadRows(c.d, c.r, s, &failed)) {
+        if (failed.row != nullptr && failed.row->kind == RowKind::Name) {
+            c.Refuse(NameRefusal(failed, s));
+        } else {
+            RejectRead(c);
+        }
         return;
     }
     if (s.one_option && !OneOptionInEachGroup(c)) return;
@@ -379,6 +394,10 @@ void ScreenContext::Fill() const {
     FillRows(d, r, screen);
 }
 
+void ScreenContext::Refuse(const std::string& why) const {
+    Message(why, screen.caption);
+}
+
 bool ScreenContext::Read() const {
     return ReadRows(d, r, screen);
 }
@@ -402,7 +421,7 @@ void FillRows(Dialog& d, const ProjectRecord& r, const DataScreen& s) {
     FillLists(d, r, s.rows);
 }
 
-bool ReadRows(const Dialog& d, ProjectRecord& r, const DataScreen& s) {
+bool ReadRows(const Dialog& d, ProjectRecord& r, const DataScreen& s, FailedField* failed) {
     // Slot by slot, each with its own fields in table order; the shared fields with the first.
     for (int k = 0; k < s.slot_columns; ++k) {
         for (std::size_t i = 0; i < s.rows.size(); ++i) {
@@ -419,6 +438,7 @@ bool ReadRows(const Dialog& d, ProjectRecord& r, const DataScreen& s) {
                     if (row.kind == RowKind::Computed && !row.read_back) break;
                     if (!StoreFieldText(row, d.Text(id), r, k) &&
                         (usable || s.disabled == DisabledFields::Read)) {
+                        if (failed != nullptr) *failed = {&row, k};
                         return false;
                     }
                     break;

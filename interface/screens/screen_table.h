@@ -232,6 +232,8 @@ struct ScreenContext {
     void Message(const std::string& text, const std::string& caption) const {
         ScreenMessage(d, text, caption);
     }
+    // Refuses the screen's OK, telling the user why under the screen's caption.
+    void Refuse(const std::string& why) const;
 };
 
 struct DataScreen {
@@ -270,7 +272,12 @@ const DialogTemplate& ScreenTemplate(const DataScreen& screen);
 // The pieces of the generic procedure, for hooks and for screens with a procedure of
 // their own.
 void FillRows(Dialog& d, const ProjectRecord& r, const DataScreen& screen);
-bool ReadRows(const Dialog& d, ProjectRecord& r, const DataScreen& screen);
+// The field a read stopped at.
+struct FailedField {
+    const Row* row = nullptr;
+    int slot = 0;
+};
+bool ReadRows(const Dialog& d, ProjectRecord& r, const DataScreen& screen, FailedField* failed = nullptr);
 // Working copies into their record values; the project now has unsaved changes.
 void CommitRows(ProjectRecord& r, const DataScreen& screen);
 // Record values back into their working copies.

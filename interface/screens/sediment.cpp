@@ -1,6 +1,8 @@
 #include "interface/screens/sediment.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
@@ -349,7 +351,7 @@ void AcceptSedimentData(Dialog& d, R& r) {
 }
 
 bool SedimentDataUsable(ScreenContext& c) {
-    return AcceptanceStaysFinite(c.d, c.screen, AcceptSedimentData);
+    return AcceptanceStaysFinite(c, AcceptSedimentData);
 }
 
 void SedimentDataAccepted(ScreenContext& c) {
@@ -420,42 +422,69 @@ void SummaryCancelled(ScreenContext& c) {
     r.Vn_temp = r.Vn;
 }
 
-// Values accepting a sediment screen may compute, and whether each is a bulk density,
-// which every burial and resuspension velocity divides by.
+// Values accepting a screen may compute that the engine reads, each named as the screens
+// name it, with the entered value it is divided by where a 0 there is the usual cause of a
+// value that is not a number.
 struct ComputedValue {
     RealMember value;
-    bool divisor;
+    const char* name;
+    RealMember divided_by = nullptr;
+    const char* divided_by_label = nullptr;
 };
+constexpr char kSolidsLabel[] = "Suspended Solids Concentration";
+constexpr char kBulkDensityLabel[] = "Active sediment layer bulk density";
 constexpr ComputedValue kComputedValues[] = {
-    {&R::Vs, false},
-    {&R::Vn, false},
-    {&R::ActiveVb, false},
-    {&R::ActiveVb_temp, false},
-    {&R::ActiveRhoB, true},
-    {&R::ActiveRhoB_temp, true},
-    {&R::Vr, false},
-    {&R::Vd, false},
-    {&R::SurfRhoB, false},
-    {&R::YearlyTPLoading, false},
-    {&R::ActiveLayerBulkDensity, false},
-    {&R::ComputedWetlandAge, false},
+    {&R::Vs, "particle settling velocity"},
+    {&R::Vn, "net settling velocity", &R::SSConc, kSolidsLabel},
+    {&R::ActiveVb, "burial velocity", &R::ActiveRhoB, kBulkDensityLabel},
+    {&R::ActiveVb_temp, "burial velocity", &R::ActiveRhoB, kBulkDensityLabel},
+    {&R::ActiveRhoB, "active sediment layer bulk density"},
+    {&R::ActiveRhoB_temp, "active sediment layer bulk density"},
+    {&R::Vr, "resuspension velocity", &R::ActiveRhoB_temp, kBulkDensityLabel},
+    {&R::Vd, "mass transfer velocity"},
+    {&R::SurfRhoB, "surficial layer bulk density"},
+    {&R::YearlyTPLoading, "yearly TP loading"},
 };
+
+// Why a computed value cannot be kept, or nothing when it can. A bulk density of 0 is
+// refused where the burial and resuspension velocities are to be divided by it.
+std::optional<std::string> Unusable(const ComputedValue& v, const R& after, ZeroBulkDensity zero) {
+    const double value = after.*v.value;
+    const bool bulk_density = v.value == &R::ActiveRhoB || v.value == &R::ActiveRhoB_temp;
+    if (bulk_density && value == 0 && zero == ZeroBulkDensity::Refused) {
+        return std::string(kBulkDensityLabel) +
+               " must be greater than 0: the burial and resuspension velocities are divided by it. Enter a "
+               "bulk density above 0, or a porosity below 1 and a dry sediment density above 0.";
+    }
+    if (std::isfinite(value)) return std::nullopt;
+    if (v.divided_by != nullptr && after.*v.divided_by == 0) {
+        return std::string(v.divided_by_label) + " must be greater than 0 to compute the " + v.name + ".";
+    }
+    return std::string("The ") + v.name +
+           " cannot be computed from the values entered: it would be infinite or not a number. Check the "
+           "values for one far too large or too small.";
+}
 
 }  // namespace
 
-bool AcceptanceStaysFinite(Dialog& d, const DataScreen& screen, void (*accept)(Dialog&, ProjectRecord&)) {
-    const R& r = Project();
-    R trial = r;
-    const bool changes = Shell().changes;
-    CommitRows(trial, screen);
-    Shell().changes = changes;
-    accept(d, trial);
+bool ComputedSedimentValuesUsable(ScreenContext& c, const ProjectRecord& after, ZeroBulkDensity zero) {
     for (const ComputedValue& v : kComputedValues) {
-        const double after = trial.*v.value;
-        if (after == r.*v.value) continue;
-        if (!std::isfinite(after) || (v.divisor && after == 0)) return false;
+        if (after.*v.value == c.r.*v.value) continue;
+        if (const auto why = Unusable(v, after, zero)) {
+            c.Refuse(*why);
+            return false;
+        }
     }
     return true;
+}
+
+bool AcceptanceStaysFinite(ScreenContext& c, void (*accept)(Dialog&, ProjectRecord&), ZeroBulkDensity zero) {
+    R trial = c.r;
+    const bool changes = Shell().changes;
+    CommitRows(trial, c.screen);
+    Shell().changes = changes;
+    accept(c.d, trial);
+    return ComputedSedimentValuesUsable(c, trial, zero);
 }
 
 const DataScreen kSedimentChoicePhosphorus{

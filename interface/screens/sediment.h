@@ -142,12 +142,24 @@ bool BurialVelocityToCompute(const ProjectRecord& r);
 void ComputeSedimentVelocities(ProjectRecord& r);
 
 struct DataScreen;
+struct ScreenContext;
 class Dialog;
 
-// Whether accepting would leave every sediment velocity, density and the wetland age
-// finite: `accept` is run on a copy of the record. A zero bulk density or suspended solids
+// Whether a screen may leave the active layer's bulk density at 0: only one whose values no
+// velocity is yet divided by.
+enum class ZeroBulkDensity { Refused, Allowed };
+
+// Whether the sediment values that `after` holds in place of the record's can be kept: none
+// infinite or not a number, and no bulk density of 0 where that is refused. Otherwise tells
+// the user, in a message with the screen's caption, which value and why, and is false.
+bool ComputedSedimentValuesUsable(ScreenContext& c, const ProjectRecord& after,
+                                  ZeroBulkDensity zero = ZeroBulkDensity::Refused);
+
+// The same for what accepting the screen would compute: `accept` is run on a copy of the
+// record with the screen's values committed. A zero bulk density or suspended solids
 // concentration would otherwise store an infinite velocity, which the engine would run on.
-bool AcceptanceStaysFinite(Dialog& d, const DataScreen& screen, void (*accept)(Dialog&, ProjectRecord&));
+bool AcceptanceStaysFinite(ScreenContext& c, void (*accept)(Dialog&, ProjectRecord&),
+                           ZeroBulkDensity zero = ZeroBulkDensity::Refused);
 
 extern const DataScreen kSedimentChoicePhosphorus;
 extern const DataScreen kSedimentChoiceContaminants;

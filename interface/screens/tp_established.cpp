@@ -130,8 +130,12 @@ void DetermineAgeClass(Dialog& d, R& r) {
     }
 }
 
+// The age itself is only compared, so a loading of 0 (an age without end) or a porosity of
+// 1 (an age of 0) still decides the class. Refused are only the loading and bulk density
+// the engine reads when they overflow; a bulk density of 0 is refused where a velocity is
+// first divided by it.
 bool AgeDeterminable(ScreenContext& c) {
-    return AcceptanceStaysFinite(c.d, c.screen, DetermineAgeClass);
+    return AcceptanceStaysFinite(c, DetermineAgeClass, ZeroBulkDensity::Allowed);
 }
 
 void AgeDetermined(ScreenContext& c) {
@@ -312,7 +316,7 @@ void AcceptEstablished(Dialog& d, R& r) {
 }
 
 bool EstablishedUsable(ScreenContext& c) {
-    return AcceptanceStaysFinite(c.d, c.screen, AcceptEstablished);
+    return AcceptanceStaysFinite(c, AcceptEstablished);
 }
 
 void EstablishedAccepted(ScreenContext& c) {
@@ -347,7 +351,7 @@ void AcceptMassTransfer(Dialog&, R& r) {
 }
 
 bool MassTransferUsable(ScreenContext& c) {
-    return AcceptanceStaysFinite(c.d, c.screen, AcceptMassTransfer);
+    return AcceptanceStaysFinite(c, AcceptMassTransfer);
 }
 
 void MassTransferAccepted(ScreenContext& c) {

@@ -1,6 +1,5 @@
 #include "interface/screens/tss.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
@@ -10,6 +9,7 @@
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
 #include "interface/screens/screen_table.h"
+#include "interface/screens/sediment.h"
 #include "interface/session/state.h"
 #include "project/sediment.h"
 #include "project/slots.h"
@@ -479,18 +479,12 @@ constexpr Row kBurialPorosityDataRows[] = {
 
 // The calculated values screen computes from what is about to be committed; values that
 // would make it divide by zero (a suspended solids concentration of 0) or overflow are
-// refused like an invalid number, so no infinite velocity is ever stored.
+// refused with the reason, so no infinite velocity is ever stored.
 bool SettlingIsFinite(ScreenContext& c) {
     R after = c.r;
     CommitTwins(after, kTssValues);
     ComputeNetSettling(after);
-    for (double computed : {after.Vn, after.Vs, after.SurfRhoB, after.ActiveRhoB}) {
-        if (!std::isfinite(computed)) {
-            RejectRead(c);
-            return false;
-        }
-    }
-    return true;
+    return ComputedSedimentValuesUsable(c, after, ZeroBulkDensity::Allowed);
 }
 
 void AcceptTssData(ScreenContext& c) {

@@ -103,13 +103,17 @@ TEST_F(ContaminantScreens, AValueTypedInColumnTwoLandsInSlotOneAndNowhereElse) {
 }
 
 TEST_F(ContaminantScreens, NamesAreOneWordCutToNineCharacters) {
+    constexpr char kNameRefused[] =
+        "Organic Chemical Name (1) must be one word of up to 9 characters, with no blanks.";
     Project().NumOC_SLR = 2;
     ui.Expect(kHalfLivesScreen)
         .Type(SlotId(half_lives::kNameRow, 0), "Benzo pyrene")
         .PressOk()
+        .ExpectMessage(kNameRefused, kHalfLives.caption)
         .Inspect([](Dialog&) { EXPECT_STREQ(Project().TauCompName1, "Dieldrin"); })
         .Type(SlotId(half_lives::kNameRow, 0), "")
         .PressOk()
+        .ExpectMessage(kNameRefused, kHalfLives.caption)
         .Type(SlotId(half_lives::kNameRow, 0), "Pentachlorophenol")
         .Type(SlotId(half_lives::kNameRow, 1), "Toxaphene1")
         .PressOk();
@@ -265,6 +269,9 @@ TEST_F(ContaminantScreens, AZeroMolecularWeightIsRefusedButCalmWindIsNot) {
     ui.Expect(kOrganicRemovalRatesScreen)
         .Type(SlotId(kMolecularWeightRow, 0), "0")
         .PressOk()
+        .ExpectMessage("Molecular Weight of organic chemical 1 must be greater than 0, and the Wind Speed not "
+                       "negative, to compute its volatilization rate.",
+                       kOrganicRemovalRates.caption)
         .Inspect([](Dialog&) { EXPECT_EQ(Project().MW[0], 380.9); })  // still open, nothing stored
         .Type(SlotId(kMolecularWeightRow, 0), "128")
         .Type(kWindRow, "0")
@@ -274,6 +281,49 @@ TEST_F(ContaminantScreens, AZeroMolecularWeightIsRefusedButCalmWindIsNot) {
     ShowOrganicRemovalRates(ui, kMainWindow);
     EXPECT_EQ(r.MW[0], 128);
     EXPECT_EQ(r.WindSpeed, 0);
+}
+
+// The engine divides every contaminant's settling and exchange by the suspended solids
+// concentration, and the estimated metal coefficient too; a negative diffusivity has no
+// 2/3 power. Each refusal names the value and the reason, under the screen's caption.
+TEST_F(ContaminantScreens, ValuesTheEngineCannotUseAreRefusedSayingWhy) {
+    constexpr char kSolids[] = "Suspended Solid Concentration must be greater than 0: the contaminant model divides by it.";
+    const struct {
+        const char* trace;
+        bool metals;
+        bool metal_kdw_entered;
+        int field;
+        const char* text;
+        const char* message;
+    } kCases[] = {
+        {"organic solids", false, false, organic_removal_rates::kSuspendedSolidsRow, "0", kSolids},
+        {"organic solids below 0", false, false, organic_removal_rates::kSuspendedSolidsRow, "-5", kSolids},
+        {"metal solids, Kdw entered", true, true, heavy_metal_input::kSuspendedSolidsRow, "0", kSolids},
+        {"metal solids, Kdw estimated", true, false, heavy_metal_input::kSuspendedSolidsRow, "0", kSolids},
+        {"organic diffusivity", false, false, SlotId(organic_removal_rates::kDiffusivityRow, 0), "-1e-9",
+         "Molecular Diffusivity of organic chemical 1 must not be negative: the mass transfer velocity grows "
+         "with its 2/3 power."},
+        {"metal diffusivity", true, true, SlotId(heavy_metal_input::kDiffusivityRow, 1), "-1e-9",
+         "Molecular Diffusivity of heavy metal 2 must not be negative: the mass transfer velocity grows with "
+         "its 2/3 power."},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.trace);
+        R& r = Project();
+        r.NumOC_SLR = r.NumOC_SLR_temp = 1;
+        r.NumHM_LLR = r.NumHM_LLR_temp = 2;
+        r.checked_HMKdwInput = c.metal_kdw_entered;
+        r.checked_HMKdwCalc = !c.metal_kdw_entered;
+        const DataScreen& screen = c.metals ? kHeavyMetalInput : kOrganicRemovalRates;
+        ui.Expect(screen.number)
+            .Type(c.field, c.text)
+            .PressOk()
+            .ExpectMessage(c.message, screen.caption)
+            .PressCancel();
+        EXPECT_FALSE(c.metals ? ShowHeavyMetalInput(ui, kMainWindow) : ShowOrganicRemovalRates(ui, kMainWindow));
+        EXPECT_TRUE(ui.ScriptDone());
+        EXPECT_EQ(r.SSConc, 100);
+    }
 }
 
 TEST_F(ContaminantScreens, ZeroSuspendedSolidsAreRefusedWhenTheMetalCoefficientIsEstimated) {
@@ -286,6 +336,8 @@ TEST_F(ContaminantScreens, ZeroSuspendedSolidsAreRefusedWhenTheMetalCoefficientI
     ui.Expect(kHeavyMetalInputScreen)
         .Type(kSuspendedSolidsRow, "0")
         .PressOk()
+        .ExpectMessage("Suspended Solid Concentration must be greater than 0: the contaminant model divides by it.",
+                       kHeavyMetalInput.caption)
         .Inspect([](Dialog&) { EXPECT_EQ(Project().SSConc, 100); })
         .Type(kSuspendedSolidsRow, "10")
         .PressOk()
@@ -352,14 +404,15 @@ TEST_F(ContaminantScreens, HalfLivesNotAboveZeroAreRefused) {
     R& r = Project();
     r.NumOC_SLR = r.NumOC_SLR_temp = 2;
     r.Tau[2] = r.Tau_temp[2] = 0;
-    const char* message = "Organic Chemical Half-Life (years) must be greater than 0.";
+    const char* message =
+        "The half-life of organic chemical 2 must be greater than 0 days: its removal rate is 0.693 divided by it.";
     ui.Expect(kHalfLivesScreen)
         .Type(SlotId(half_lives::kHalfLifeRow, 1), "0")
         .PressOk()
-        .ExpectMessage(message, kInvalidInputCaption)
+        .ExpectMessage(message, kHalfLives.caption)
         .Type(SlotId(half_lives::kHalfLifeRow, 1), "-2")
         .PressOk()
-        .ExpectMessage(message, kInvalidInputCaption)
+        .ExpectMessage(message, kHalfLives.caption)
         .Inspect([](Dialog&) { EXPECT_EQ(Project().Tau[1], 3); })
         .Type(SlotId(half_lives::kHalfLifeRow, 1), "40")
         .PressOk();

@@ -306,11 +306,13 @@ TEST(NameField, OneWordOfAtMostNineCharacters) {
     EXPECT_STREQ(name, "Cs-137");
 }
 
-TEST_F(ScreenTable, ABlankNameIsRefusedLikeAnInvalidNumber) {
+TEST_F(ScreenTable, ANameWithABlankIsRefusedSayingWhy) {
     Project().NumOC_SLR_temp = 1;
     ui.Expect(kSlots.number)
         .Type(SlotId(kNameRow, 0), "Methyl mercury")
         .PressOk()
+        .ExpectMessage("Organic Chemical Name (1) must be one word of up to 9 characters, with no blanks.",
+                       "Sample Slots Screen")
         .Inspect([](Dialog&) { EXPECT_STREQ(Project().TauCompName1_temp, "Dieldrin"); })
         .PressCancel();
     EXPECT_FALSE(ShowScreen(ui, kMainWindow, kSlots));

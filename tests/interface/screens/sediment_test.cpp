@@ -6,6 +6,9 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/metals.h"
+#include "interface/screens/organics.h"
+#include "interface/screens/screen_table.h"
 #include "interface/screens/tp.h"
 #include "project/sediment.h"
 #include "project/slots.h"
@@ -337,11 +340,48 @@ TEST_F(SedimentScreens, AZeroBulkDensityIsRefused) {
     ui.Expect(kSedimentDataScreen)
         .Type(sediment_data::kPorosityField, "1")
         .PressOk()
+        .ExpectMessage("Active sediment layer bulk density must be greater than 0: the burial and resuspension "
+                       "velocities are divided by it. Enter a bulk density above 0, or a porosity below 1 and a "
+                       "dry sediment density above 0.",
+                       "Additional Required Sediment Data")
         .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kSedimentDataScreen); })
         .PressCancel();
     EXPECT_FALSE(ShowSedimentDataOfCurrentChain(ui, kMainWindow));
     EXPECT_NE(r.ActiveRhoB, 0);
     EXPECT_NE(r.ActivePhi, 1);
+}
+
+// The mass transfer screens end their chains by computing the sediment velocities from what
+// earlier screens stored; with nothing of their own to edit, their refusal must say which
+// stored value to correct.
+TEST_F(SedimentScreens, MassTransferScreensSayWhichStoredValueStopsThem) {
+    const struct {
+        const DataScreen* screen;
+        bool (*show)(Ui&, Owner);
+    } kScreens[] = {
+        {&kTPMassTransfer, ShowTPMassTransfer},
+        {&kOrganicMassTransfer, ShowOrganicMassTransfer},
+        {&kHeavyMetalMassTransfer, ShowHeavyMetalMassTransfer},
+    };
+    for (const auto& s : kScreens) {
+        SCOPED_TRACE(s.screen->caption);
+        R& r = Project();
+        r.NumOC_SLR = r.NumHM_LLR = 1;
+        r.DisplayBoth = 0;
+        r.Vb_entered = 1;  // the burial velocity is kept; the resuspension velocity divides by the density
+        r.checked_Opt1Input = 1;
+        r.ActiveRhoB = r.ActiveRhoB_temp = 0;
+        const double resuspension = r.Vr;
+        ui.Expect(s.screen->number)
+            .PressOk()
+            .ExpectMessage("Active sediment layer bulk density must be greater than 0 to compute the resuspension "
+                           "velocity.",
+                           s.screen->caption)
+            .PressCancel();
+        EXPECT_FALSE(s.show(ui, kMainWindow));
+        EXPECT_TRUE(ui.ScriptDone());
+        EXPECT_EQ(r.Vr, resuspension);
+    }
 }
 
 TEST_F(SedimentScreens, VelocitySummaryKeepsItsValuesAndCancelReloadsThem) {

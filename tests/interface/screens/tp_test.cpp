@@ -144,22 +144,41 @@ TEST_F(TpScreens, DeterminationWithQiCiIgnoresTheDailyLoadingAndKeepsItsBulkDens
     EXPECT_DOUBLE_EQ(r.ActiveRhoB_temp, 1000);
 }
 
-TEST_F(TpScreens, YoungerThanTheCapacityLastsIsNewAndAZeroLoadingIsRefused) {
+// The age only decides the class: a loading of 0 never fills the layer (a new wetland at any
+// age), and a porosity of 1 leaves no sediment to sorb (established from the start).
+TEST_F(TpScreens, TheAgeClassIsDecidedEvenForAZeroLoadingOrAPorosityOfOne) {
     using namespace wetland_age;
-    ChooseDetermination(ui, tp_load_type::kLoadButton)
-        .Type(kDailyLoadingField, "0")
-        .PressOk()
-        .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kWetlandAgeScreen); })
-        .Type(kDailyLoadingField, "1")
-        .Type(kAgeField, "0.5")
-        .PressOk()
-        .ExpectMessage(kDeterminedNew, kNewWetlandCaption)
-        .Inspect([](Dialog& d) { EXPECT_TRUE(d.Checked(tp_method::kNewButton)); })
-        .PressCancel();
-    ShowPhosphorusData(ui, kMainWindow);
-    EXPECT_TRUE(ui.ScriptDone());
-    EXPECT_EQ(Project().checked_phos_new, 1);
-    EXPECT_EQ(Project().checked_phos_estab, 0);
+    const struct {
+        const char* loading;
+        const char* porosity;  // nullptr: the bulk density is entered
+        const char* age;
+        bool established;
+    } kCases[] = {
+        {"1", nullptr, "0.5", false},  // younger than the layer's capacity lasts
+        {"0", nullptr, "1000", false},
+        {"1", "1", "0", true},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.loading) + " " + c.age);
+        R& r = Project();
+        r.InputARhoB = r.InputARhoB_temp = c.porosity == nullptr;
+        r.checked_phos_new = r.checked_phos_estab = 0;
+        auto& script = ChooseDetermination(ui, tp_load_type::kLoadButton)
+                           .Type(kDailyLoadingField, c.loading)
+                           .Type(kAgeField, c.age);
+        if (c.porosity != nullptr) script.Type(kPorosityField, c.porosity);
+        script.PressOk()
+            .ExpectMessage(c.established ? kDeterminedEstablished : kDeterminedNew,
+                           c.established ? kEstablishedWetlandCaption : kNewWetlandCaption)
+            .Inspect([&c](Dialog& d) {
+                EXPECT_TRUE(d.Checked(c.established ? tp_method::kEstablishedButton : tp_method::kNewButton));
+            })
+            .PressCancel();
+        ShowPhosphorusData(ui, kMainWindow);
+        EXPECT_TRUE(ui.ScriptDone());
+        EXPECT_EQ(r.checked_phos_estab, c.established);
+        EXPECT_EQ(r.checked_phos_new, !c.established);
+    }
 }
 
 // ---- New wetland ----
@@ -274,6 +293,8 @@ TEST_F(TpScreens, EstablishedInputAsksForWhatIsItsOwnAndRefusesAZeroSuspendedSol
         })
         .Type(kSuspendedSolidsField, "0")
         .PressOk()
+        .ExpectMessage("Suspended Solids Concentration must be greater than 0 to compute the net settling velocity.",
+                       "Established Wetland Parameter Entry Screen")
         .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kEstablishedWetlandScreen); })
         .Type(kSuspendedSolidsField, "50")
         .PressOk()

@@ -236,7 +236,8 @@ TEST_F(TssScreens, NoSettlingVelocityFromAZeroConcentrationOrAnOverflow) {
         .Expect(kTssBurialDataScreen)
         .Type(kSolidsConcentrationField, "0")
         .PressOk()
-        .ExpectMessage(kInvalidInput, kInvalidInputCaption)
+        .ExpectMessage("Suspended Solids Concentration must be greater than 0 to compute the net settling velocity.",
+                       "TSS Data Entry Screen")
         .Inspect([](Dialog& d) {
             EXPECT_EQ(d.Text(kSolidsConcentrationField), "0");
             EXPECT_EQ(Project().SSConc, 100);
@@ -255,7 +256,7 @@ TEST_F(TssScreens, NoSettlingVelocityFromAZeroConcentrationOrAnOverflow) {
     EXPECT_FALSE(ShowScreen(ui, kMainWindow, kTssBurialChoice));
     EXPECT_DOUBLE_EQ(r.Vn, 4.7e-6 * 1130 / 0.01);
 
-    // Values whose settling velocity overflows are refused the same way.
+    // Values whose settling velocity overflows are refused, saying which value.
     r.checked_Option3 = r.checked_Option3_temp = 0;
     r.checked_Option1 = r.checked_Option1_temp = 1;
     r.checked_Opt1Calc = 1;
@@ -264,7 +265,9 @@ TEST_F(TssScreens, NoSettlingVelocityFromAZeroConcentrationOrAnOverflow) {
     ui.Expect(kTssParticleDataScreen)
         .Type(kParticleDiameterField, "1e200")
         .PressOk()
-        .ExpectMessage(kInvalidInput, kInvalidInputCaption)
+        .ExpectMessage("The particle settling velocity cannot be computed from the values entered: it would be "
+                       "infinite or not a number. Check the values for one far too large or too small.",
+                       "TSS Data Entry Screen")
         .PressCancel();
     EXPECT_FALSE(ShowScreen(ui, kMainWindow, kTssParticleData));
     EXPECT_EQ(r.PartDiam, 1);
