@@ -135,6 +135,9 @@ TEST(RootFinding, StopsPastTheCrossingOfSmoothAndSteppedResults) {
     EXPECT_EQ(FirstCrossing({-3, -1, 2, -1}), (std::pair<std::size_t, std::size_t>{1, 2}));
     EXPECT_EQ(FirstCrossing({-3, 0, 2}), (std::pair<std::size_t, std::size_t>{1, 1}));
     EXPECT_FALSE(FirstCrossing({-3, -1, -2}));
+    // The only sign change between the last two points, and a last point exactly on target.
+    EXPECT_EQ(FirstCrossing({-3, -2, -1, 4}), (std::pair<std::size_t, std::size_t>{2, 3}));
+    EXPECT_EQ(FirstCrossing({-3, -2, 0}), (std::pair<std::size_t, std::size_t>{2, 2}));
     const std::vector<double> grid = SearchGrid(1, 1000, 4);
     EXPECT_NEAR(grid[1], 10, 1e-12);
     EXPECT_EQ(grid[3], 1000);

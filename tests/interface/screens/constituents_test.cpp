@@ -167,13 +167,25 @@ TEST_F(DataInputSelection, EachButtonOpensItsConstituentAndTheHubStaysOpen) {
     r.model_tss = r.model_tcb = r.model_bod = r.model_n = 1;
     r.checked_Option2_temp = 1;  // left over from a cancelled screen
     r.checked_Kdn_temp = 1;
-    for (int id : {kTSSDataButton, kTCBDataButton, kBODDataButton, kNitrogenDataButton}) {
-        // The script ends with the click: whatever the button opens is then closed with
-        // Escape, and so is the hub.
-        const std::size_t shown = ui.DialogsShown().size() + ui.Messages().size();
-        ui.Expect(kDataInputSelectionScreen).Click(id);
+    const struct {
+        int button;
+        int opens;
+    } kButtons[] = {
+        {kTSSDataButton, kTssOptionSelectionScreen},
+        {kTCBDataButton, kTCBDataScreen},
+        {kBODDataButton, kBODDataScreen},
+        {kNitrogenDataButton, kTNKnownParameterScreen},
+    };
+    for (const auto& b : kButtons) {
+        SCOPED_TRACE(b.button);
+        ui.Expect(kDataInputSelectionScreen)
+            .Click(b.button)
+            .Expect(b.opens)
+            .PressCancel()
+            .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kDataInputSelectionScreen); })
+            .PressOk();
         EXPECT_TRUE(ShowDataInputSelection(ui, kMainWindow));
-        EXPECT_GE(ui.DialogsShown().size() + ui.Messages().size(), shown + 2) << id;
+        EXPECT_TRUE(ui.ScriptDone());
     }
     // Their screens open on the committed choices.
     EXPECT_EQ(r.checked_Option2_temp, r.checked_Option2);

@@ -238,10 +238,43 @@ TEST_F(ContaminantScreens, TypingAVelocityKeepsItAndCancelPutsTheFlagsBack) {
     EXPECT_FALSE(ShowOrganicMassTransfer(ui, kMainWindow));
     EXPECT_EQ(r.ConVd[1], 0.02);
     EXPECT_EQ(r.recalc_convd2, 0);
-    r.MolecularDiffusivity[1] = r.ConMD[1] + 5e-11;  // a change below 1e-10 m^2/s
-    ComputeOrganicMassTransfer(r);
-    EXPECT_EQ(r.ConVd[1], 0.02);
-    EXPECT_GT(r.ConVd[0], 0);
+}
+
+// A typed velocity survives a diffusivity retyped within 1e-10 m^2/s of the one it was
+// calculated for, up or down; a larger change in either direction recalculates it.
+TEST_F(ContaminantScreens, OnlyADiffusivityChangedBeyondItsToleranceReplacesATypedVelocity) {
+    const struct {
+        double change;
+        bool recalculated;
+    } kChanges[] = {{5e-11, false}, {-5e-11, false}, {2e-10, true}, {-2e-10, true}};
+    for (const auto& c : kChanges) {
+        SCOPED_TRACE(c.change);
+        R& r = Project();
+        r.NumOC_SLR = r.NumOC_SLR_temp = 2;
+        r.checked_KdwInput = r.checked_KdsInput = r.checked_kvInput = 1;
+        r.checked_KdwCalc = r.checked_KdsCalc = r.checked_kvCalc = 0;
+        r.MolecularDiffusivity[1] = r.ConMD[1] = 1e-9;
+        r.ConVd[1] = 0.02;
+        r.recalc_convd2 = 0;
+        const double diffusivity = 1e-9 + c.change;
+        const double calculated =
+            std::pow(diffusivity / KinematicViscosity(r.temperature), 2.0 / 3.0) * r.mean_velocity * 360;
+        ui.Expect(kOrganicRemovalRatesScreen)
+            .Type(SlotId(organic_removal_rates::kDiffusivityRow, 1), FormatNumberText(diffusivity))
+            .PressOk()
+            .Expect(kOrganicMassTransferScreen)
+            .Inspect([&](Dialog&) {
+                if (c.recalculated) {
+                    EXPECT_NEAR(Project().ConVd_temp[1], calculated, 1e-6 * calculated);
+                } else {
+                    EXPECT_EQ(Project().ConVd_temp[1], 0.02);
+                }
+            })
+            .PressCancel()
+            .PressCancel();
+        EXPECT_FALSE(ShowOrganicRemovalRates(ui, kMainWindow));
+        EXPECT_TRUE(ui.ScriptDone());
+    }
 }
 
 TEST_F(ContaminantScreens, VelocityRowsBeyondTheCountAreDisabled) {
@@ -385,6 +418,23 @@ TEST_F(ContaminantScreens, NothingToEnterAcceptsTheEntryScreen) {
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_TRUE(Shell().changes);
     EXPECT_EQ(Project().checked_contam_removal, 1);
+}
+
+// Without phosphorus modelled, accepting the entry screen makes the phosphorus chain's
+// sediment marks the contaminant chain's own; a cancelled entry screen leaves them.
+TEST_F(ContaminantScreens, TheEntryScreensOkHandsTheSedimentMarksOver) {
+    R& r = Project();
+    r.model_p = 0;
+    r.Vs_entered_MP = r.Vb_entered_MT = 1;
+    ui.Expect(kContaminantInfoScreen).Click(contaminant_info::kRemovalButton).PressCancel();
+    EXPECT_FALSE(ShowContaminantData(ui, kMainWindow));
+    EXPECT_EQ(r.Vs_entered_MP + r.Vb_entered_MT, 2);
+    EXPECT_EQ(r.Vs_entered_MC + r.Vb_entered_MTC, 0);
+
+    Entry(0, 0, contaminant_info::kRemovalButton);
+    EXPECT_TRUE(ShowContaminantData(ui, kMainWindow));
+    EXPECT_EQ(r.Vs_entered_MP + r.Vb_entered_MT, 0);
+    EXPECT_EQ(r.Vs_entered_MC + r.Vb_entered_MTC, 2);
 }
 
 TEST_F(ContaminantScreens, HalfLivesWithoutMetalsCloseAtOnce) {

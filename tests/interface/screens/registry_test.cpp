@@ -5,11 +5,16 @@
 // without a line of its own.
 #include "interface/screens/registry.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "interface/resources/help_topics.h"
+#include "interface/screens/metals.h"
+#include "interface/screens/organics.h"
+#include "interface/screens/tp.h"
 #include "interface/resources/templates.h"
 #include "interface/session/help.h"
 #include "tests/interface/support/shell_fixture.h"
@@ -206,6 +211,200 @@ TEST_P(EveryScreen, AnInvalidNumberNeverReachesTheRecord) {
     ShowScreen(ui, kMainWindow, screen());
     for (std::size_t i = 0; i < typed.size(); ++i) {
         EXPECT_EQ(typed[i].row->real_value.In(Project(), typed[i].slot), before[i]) << typed[i].row->label;
+    }
+}
+
+// Each screen's caption and help topic as the screen descriptions give them, written out
+// here on their own so that a screen given another's caption or topic fails.
+struct Described {
+    int number;
+    const char* caption;
+    const char* help_file;
+};
+constexpr Described kDescribed[] = {
+    {138, "Volume/Area/Depth & Length/Width Selection Screen", "system_data.txt"},
+    {139, "System Property Data Entry Screen", "sys1_data.txt"},
+    {140, "System Properties - Continued", "sys2_data.txt"},
+    {141, "Constituent Selection", "const_data.txt"},
+    {142, "Options Selected for TP Removal Rate", "const_p_data.txt"},
+    {144, "Data Input Selection Screen", "data_input.txt"},
+    {195, "Inflow Concentration Input", "inflow.txt"},
+    {145, "TSS Input Option Selection Screen", "tss1.txt"},
+    {146, "TSS Input Options - continued", "tss2.txt"},
+    {149, "TSS Input Options - continued", "tss2.txt"},
+    {152, "TSS Input Options - continued", "tss2.txt"},
+    {147, "TSS Data Entry Screen", "tss3.txt"},
+    {148, "TSS Data Entry Screen", "tss3.txt"},
+    {150, "TSS Data Entry Screen", "tss3.txt"},
+    {151, "TSS Data Entry Screen", "tss3.txt"},
+    {153, "TSS Data Entry Screen", "tss3.txt"},
+    {154, "TSS Data Entry Screen", "tss3.txt"},
+    {204, "Calculated TSS Values", "tsscalc.txt"},
+    {155, "TCB Data Entry Screen", "tcb.txt"},
+    {156, "BOD Data Entry Screen", "bod.txt"},
+    {157, "TN Known Parameter Selection Screen", "tn1.txt"},
+    {158, "TN Areal or Volumetric Removal Rate Entry Screen", "tn2.txt"},
+    {159, "Specify Nitrogen Removal Rate Entry Screen", "tn2.txt"},
+    {160, "Specify Nitrogen Removal Rate Entry Screen", "tn2.txt"},
+    {161, "TN Data Entry Screen", "tn5.txt"},
+    {162, "TP Areal or Volumetric Removal Rate Entry Screen", "tp1.txt"},
+    {163, "Specify Phosphorous Removal Rate Entry Screen", "tp1.txt"},
+    {164, "Specify Phosphorous Removal Rate Entry Screen", "tp1.txt"},
+    {189, "TP Wetland Age / Methods Selection Screen", "tp4.txt"},
+    {190, "New Wetland Input for Water Column Phosphorus", "tp7.txt"},
+    {193, "New Wetland Variable Input Screen", "tp11.txt"},
+    {185, "TP Load-Type Input Screen", "tp8.txt"},
+    {191, "Active Sediment Layer Bulk Density Needed", "tp9.txt"},
+    {192, "TP Determination of Wetland Age Screen", "tp10.txt"},
+    {186, "Established Wetland Parameter Entry Screen", "contam19.txt"},
+    {187, "Mass Transfer Velocities", "contam20.txt"},
+    {167, "Additional Sediment Information Required to Proceed", "tp5.txt"},
+    {168, "Additional Required Sediment Data", "tp6.txt"},
+    {205, "Calculated Values", "contam23.txt"},
+    {203, "Calculated Surficial Sediment Layer Values", "contam22.txt"},
+    {188, "Active sediment layer bulk density, Vb, Vr and Vn", "contam21.txt"},
+    {165, "Contaminants Gerneral Information Screen", "contam1.txt"},
+    {166, "Organic Chemical & Short Lived Radionuclides Half-Lives", "contam2.txt"},
+    {175, "Organic Chemical Volatilization Rate and Distribution Coefficients", "contam11.txt"},
+    {176, "Organic Chemical & Short Lived Radionuclides Removal Rates", "contam12.txt"},
+    {206, "Calculated Organic Contaminant Values", "contam24.txt"},
+    {177, "Organic Chemical Mass Transfer Velocities", "contam13.txt"},
+    {178, "Heavy Metal Distribution Coefficient Information Screen", "contam14.txt"},
+    {179, "Heavy Metal & Long Life Radionuclides Input Screen", "contam15.txt"},
+    {207, "Calculated Heavy Metal Values", "contam25.txt"},
+    {171, "Heavy Metal Mass Transfer Velocities", "contam7.txt"},
+};
+
+TEST(ScreenDescriptions, EveryScreenHasItsOwnCaptionAndHelpTopic) {
+    for (const Described& described : kDescribed) {
+        SCOPED_TRACE(described.number);
+        bool registered = false;
+        for (const DataScreen* screen : AllScreens()) {
+            if (screen->number != described.number) continue;
+            registered = true;
+            EXPECT_STREQ(screen->caption, described.caption);
+            EXPECT_STREQ(screen->help_file, described.help_file);
+        }
+        EXPECT_TRUE(registered);
+    }
+    for (const DataScreen* screen : AllScreens()) {
+        EXPECT_TRUE(std::any_of(std::begin(kDescribed), std::end(kDescribed),
+                                [screen](const Described& d) { return d.number == screen->number; }))
+            << screen->number;
+    }
+}
+
+// A few controls per screen whose enablement the screen descriptions state outright,
+// checked on the screen as it opens.
+struct EnablementCase {
+    const char* rule;
+    const DataScreen* screen;
+    void (*setup)(ProjectRecord&);
+    int id;
+    bool enabled;
+};
+
+void OneMetalKdwEntered(ProjectRecord& r) {
+    r.NumHM_LLR = r.NumHM_LLR_temp = 1;
+    r.checked_HMKdwInput = 1;
+    r.checked_HMKdwCalc = 0;
+}
+void TwoMetalsKdwEstimated(ProjectRecord& r) {
+    r.NumHM_LLR = r.NumHM_LLR_temp = 2;
+    r.checked_HMKdwInput = 0;
+    r.checked_HMKdwCalc = 1;
+}
+void NoMetals(ProjectRecord& r) {
+    r.NumHM_LLR = r.NumHM_LLR_temp = 0;
+}
+void TwoOrganicsAllEntered(ProjectRecord& r) {
+    r.NumOC_SLR = r.NumOC_SLR_temp = 2;
+    r.checked_KdwInput = r.checked_KdsInput = r.checked_kvInput = 1;
+    r.checked_KdwCalc = r.checked_KdsCalc = r.checked_kvCalc = 0;
+}
+void OneOrganicKdsCalculated(ProjectRecord& r) {
+    r.NumOC_SLR = r.NumOC_SLR_temp = 1;
+    r.checked_KdwInput = r.checked_kvInput = 1;
+    r.checked_KdwCalc = r.checked_kvCalc = 0;
+    r.checked_KdsInput = 0;
+    r.checked_KdsCalc = 1;
+}
+void NoOrganics(ProjectRecord& r) {
+    r.NumOC_SLR = r.NumOC_SLR_temp = 0;
+}
+void LoadAndEnteredDensity(ProjectRecord& r) {
+    r.UserSelectedTPLoad = 1;
+    r.InputARhoB = 1;
+}
+void FlowTimesConcentrationAndPorosity(ProjectRecord& r) {
+    r.UserSelectedTPLoad = 0;
+    r.InputARhoB = 0;
+}
+void NewWetlandOption(ProjectRecord& r, std::int32_t ProjectRecord::*option) {
+    for (const auto flag : {&ProjectRecord::checked_fi1, &ProjectRecord::checked_fi2, &ProjectRecord::checked_fi3,
+                            &ProjectRecord::checked_fo1, &ProjectRecord::checked_fo2, &ProjectRecord::checked_fo3,
+                            &ProjectRecord::checked_fpw_l, &ProjectRecord::checked_fdw}) {
+        r.*flag = 0;
+    }
+    r.*option = 1;
+}
+void NewWetlandFi3(ProjectRecord& r) {
+    NewWetlandOption(r, &ProjectRecord::checked_fi3);
+}
+void NewWetlandFdw(ProjectRecord& r) {
+    NewWetlandOption(r, &ProjectRecord::checked_fdw);
+}
+
+const EnablementCase kEnablement[] = {
+    {"metal column 1 always", &kHeavyMetalInput, NoMetals, SlotId(heavy_metal_input::kDiffusivityRow, 0), true},
+    {"metal column 2 with one metal", &kHeavyMetalInput, OneMetalKdwEntered, SlotId(heavy_metal_input::kNameRow, 1),
+     false},
+    {"metal Kdw entered", &kHeavyMetalInput, OneMetalKdwEntered, SlotId(heavy_metal_input::kKdwRow, 0), true},
+    {"metal Kdw estimated", &kHeavyMetalInput, TwoMetalsKdwEstimated, SlotId(heavy_metal_input::kKdwRow, 1), false},
+    {"organic column 3 with two", &kOrganicRemovalRates, TwoOrganicsAllEntered,
+     SlotId(organic_removal_rates::kKdsRow, 2), false},
+    {"organic Kds entered", &kOrganicRemovalRates, TwoOrganicsAllEntered, SlotId(organic_removal_rates::kKdsRow, 1),
+     true},
+    {"organic Kow when Kds calculated", &kOrganicRemovalRates, OneOrganicKdsCalculated,
+     SlotId(organic_removal_rates::kKowRow, 0), true},
+    {"organic Kow when nothing calculated", &kOrganicRemovalRates, TwoOrganicsAllEntered,
+     SlotId(organic_removal_rates::kKowRow, 0), false},
+    {"organic Henry only when Kv calculated", &kOrganicRemovalRates, OneOrganicKdsCalculated,
+     SlotId(organic_removal_rates::kHenryRow, 0), false},
+    {"bed carbon when Kds calculated", &kOrganicRemovalRates, OneOrganicKdsCalculated,
+     organic_removal_rates::kBedCarbonRow, true},
+    {"half-life column 2 with one", &kHalfLives, OneOrganicKdsCalculated, SlotId(half_lives::kHalfLifeRow, 1), false},
+    {"Kv group without organics", &kOrganicCoefficientChoice, NoOrganics, organic_coefficient_choice::kKvInput, false},
+    {"Kv group with organics", &kOrganicCoefficientChoice, OneOrganicKdsCalculated,
+     organic_coefficient_choice::kKvCalculate, true},
+    {"age: daily load", &kWetlandAgeDetermination, LoadAndEnteredDensity, wetland_age::kDailyLoadingField, true},
+    {"age: flow with load", &kWetlandAgeDetermination, LoadAndEnteredDensity, wetland_age::kFlowField, false},
+    {"age: porosity with density", &kWetlandAgeDetermination, LoadAndEnteredDensity, wetland_age::kPorosityField,
+     false},
+    {"age: concentration", &kWetlandAgeDetermination, FlowTimesConcentrationAndPorosity,
+     wetland_age::kConcentrationField, true},
+    {"age: dry density", &kWetlandAgeDetermination, FlowTimesConcentrationAndPorosity, wetland_age::kDryDensityField,
+     true},
+    {"age: bulk density calculated", &kWetlandAgeDetermination, FlowTimesConcentrationAndPorosity,
+     wetland_age::kBulkDensityField, false},
+    {"new wetland fi3: Kdw", &kNewWetlandInput, NewWetlandFi3, new_wetland_input::kKdwField, true},
+    {"new wetland fi3: solids", &kNewWetlandInput, NewWetlandFi3, new_wetland_input::kSuspendedSolidsField, true},
+    {"new wetland fi3: f_o", &kNewWetlandInput, NewWetlandFi3, new_wetland_input::kFoField, false},
+    {"new wetland f_dw", &kNewWetlandInput, NewWetlandFdw, new_wetland_input::kFdwlField, true},
+    {"new wetland f_dw: F_dw", &kNewWetlandInput, NewWetlandFdw, new_wetland_input::kFdwField, false},
+};
+
+class Enablement : public ShellTest {};
+
+TEST_F(Enablement, ControlsAreEnabledAsTheScreenDescriptionsSay) {
+    ui.DismissWhenScriptEnds();
+    for (const EnablementCase& c : kEnablement) {
+        SCOPED_TRACE(c.rule);
+        Project() = ProgramStartRecord();
+        c.setup(Project());
+        ui.Expect(c.screen->number).Inspect([&c](Dialog& d) { EXPECT_EQ(d.IsEnabled(c.id), c.enabled); });
+        ShowScreen(ui, kMainWindow, *c.screen);
+        EXPECT_TRUE(ui.ScriptDone());
     }
 }
 

@@ -13,6 +13,7 @@
 namespace velmar::testing {
 namespace {
 
+using R = ProjectRecord;
 using namespace tss_option_selection;
 using namespace tss_continued;
 using namespace tss_data;
@@ -273,6 +274,51 @@ TEST_F(TssScreens, NoSettlingVelocityFromAZeroConcentrationOrAnOverflow) {
     EXPECT_EQ(r.PartDiam, 1);
     EXPECT_EQ(r.Vn, vn);
     EXPECT_TRUE(ui.ScriptDone());
+}
+
+// Every radio screen of the TSS chain needs exactly one choice before OK goes on.
+TEST_F(TssScreens, EachChoiceScreenRefusesOkWithoutOneChoice) {
+    for (const DataScreen* screen : {&kTssOptionSelection, &kTssVsChoice, &kTssAccretionChoice, &kTssBurialChoice}) {
+        SCOPED_TRACE(screen->number);
+        for (const Row& row : screen->rows) {
+            if (row.kind == RowKind::Radio) row.flag.In(Project(), 0) = 0;
+        }
+        ui.Expect(screen->number).PressOk().ExpectMessage(kChooseOneOption, kChooseOneOptionCaption).PressCancel();
+        EXPECT_FALSE(ShowScreen(ui, kMainWindow, *screen));
+        EXPECT_TRUE(ui.ScriptDone());
+    }
+}
+
+// The burial path with an entered bulk density: the flags the report reads, the marks of
+// the three quantities it supplies, and every other screen's claim on them given up; the
+// marks of quantities from other paths are cleared.
+TEST_F(TssScreens, BurialPathWithEnteredDensitySetsItsFlagsAndMarks) {
+    R& r = Project();
+    r.checked_Option1 = 0;
+    r.checked_Option3 = r.checked_Opt3Input = 1;
+    r.TSS_entered_Vs = r.Vs_entered = r.Vs_entered_temp = 1;
+    r.TSS_entered_DSD = r.DSD_entered = r.DSD_entered_temp = 1;
+    r.SSConc_entered_MC = r.SSConc_entered_MP = 1;
+    r.Vb_entered_MP = r.Vb_entered_MTC = r.ARhoB_entered_MT = r.ARhoB_entered_MC = 1;
+    ui.Expect(kTssBurialDataScreen)
+        .Type(kSolidsConcentrationField, "50")
+        .Type(kBurialVelocityField, "0.001")
+        .Type(kActiveBulkDensityField, "530")
+        .PressOk()
+        .Expect(kTssCalculatedValuesScreen)
+        .PressOk();
+    EXPECT_TRUE(ShowScreen(ui, kMainWindow, kTssBurialData));
+    for (const auto set : {&R::SSConc_entered, &R::SSConc_entered_temp, &R::checked_SSConc, &R::checked_AVb,
+                           &R::Vb_entered, &R::Vb_entered_temp, &R::checked_ARhoB, &R::TSS_entered_SSConc,
+                           &R::TSS_entered_Vb, &R::TSS_entered_ARhoB, &R::ARhoB_entered}) {
+        EXPECT_EQ(r.*set, 1);
+    }
+    for (const auto cleared : {&R::SSConc_entered_MC, &R::SSConc_entered_MP, &R::Vb_entered_MP, &R::Vb_entered_MTC,
+                               &R::ARhoB_entered_MT, &R::ARhoB_entered_MC, &R::TSS_entered_Vs, &R::Vs_entered,
+                               &R::Vs_entered_temp, &R::TSS_entered_DSD, &R::DSD_entered, &R::DSD_entered_temp}) {
+        EXPECT_EQ(r.*cleared, 0);
+    }
+    EXPECT_DOUBLE_EQ(r.Vn, 0.001 * 530 / 0.05);
 }
 
 TEST_F(TssScreens, PorosityPathClearsAnEarlierEnteredSurficialDensity) {
