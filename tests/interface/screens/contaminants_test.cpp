@@ -457,6 +457,10 @@ TEST_F(ContaminantScreens, HalfLivesNotAboveZeroAreRefused) {
     const char* message =
         "The half-life of organic chemical 2 must be greater than 0 days: its removal rate is 0.693 divided by it.";
     ui.Expect(kHalfLivesScreen)
+        .Inspect([](Dialog& d) {
+            // 0.693 divided by the half-life is a rate per day: the half-life is in days.
+            EXPECT_EQ(d.Text(LabelId(half_lives::kHalfLifeRow)), "Organic Chemical Half-Life (days):");
+        })
         .Type(SlotId(half_lives::kHalfLifeRow, 1), "0")
         .PressOk()
         .ExpectMessage(message, kHalfLives.caption)
