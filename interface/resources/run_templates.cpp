@@ -67,6 +67,9 @@ DialogTemplate ResultsTemplate() {
             ++row;
         }
     }
+    // Below every row, shown only for a phosphorus solution that did not converge.
+    t.controls.push_back(
+        {.id = kResultsTpNote, .kind = K::Label, .text = kTpNotConvergedNote, .at = {26, 0, 4}, .flags = kHidden});
     t.controls.push_back({.id = kOkId, .kind = K::DefaultButton, .text = "OK"});
     t.controls.push_back({.id = kResultsPrint, .kind = K::PushButton, .text = "Print"});
     t.controls.push_back({.id = kResultsSave, .kind = K::PushButton, .text = "Save"});

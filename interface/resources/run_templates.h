@@ -20,7 +20,13 @@ enum RunControl : int {
     kResultsHeadingEfficiencies = 3212,
     kResultsHeadingOutflow = 3213,
     kResultsHeadingSediment = 3214,
+    kResultsTpNote = 3215,
 };
+
+// What an established wetland's TP removal efficiency of -999 means: shown on the results
+// screen under the results, and written after the efficiency in both reports.
+inline constexpr char kTpNotConvergedNote[] =
+    " Note: -999 indicates that the maximum number of iterations was exceeded!";
 
 // The results screen's headings, and the entries whose rows stand under each.
 inline constexpr int kResultsHeadings[] = {kResultsHeadingRates, kResultsHeadingEfficiencies,

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "interface/resources/run_templates.h"
 #include "interface/results/results_reading.h"
 
 namespace velmar {
@@ -397,7 +398,7 @@ void Efficiencies(Report& out, const ProjectRecord& r, const ModelResults& kept)
         if (r.*line.modelled) out.Value(line.label, kept.*line.efficiency, "%");
     }
     if (TpNotConverged(r, kept.RE_TP)) {
-        out.Plain(" Note: -999 indicates that the maximum number of iterations was exceeded!");
+        out.Plain(kTpNotConvergedNote);
     }
     if (!r.model_contaminant) return;
     out.Plain("Contaminant RE Efficiency:");

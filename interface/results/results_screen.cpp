@@ -88,6 +88,7 @@ void FillFromFile(Dialog& d, const ResultsLines& lines) {
                                       : FormatValue(ResultsLineValue(line.value));
         ShowRow(d, entry, state, WithoutLineEnd(line.label), value);
     }
+    d.Show(kResultsTpNote, tp_not_converged);
 }
 
 // Without a whole results file from a successful run nothing is kept: every row that would

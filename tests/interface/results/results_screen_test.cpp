@@ -51,6 +51,9 @@ TEST_F(ResultsScreen, NonConvergedPhosphorusShowsMinus999AndNoRateOrOutflow) {
             EXPECT_EQ(d.Text(ResultsValueId(10)), "-999");
             EXPECT_EQ(d.Text(ResultsValueId(5)), "not computed");
             EXPECT_EQ(d.Text(ResultsValueId(27)), "not computed");
+            EXPECT_TRUE(d.IsShown(kResultsTpNote));
+            EXPECT_EQ(d.Text(kResultsTpNote),
+                      " Note: -999 indicates that the maximum number of iterations was exceeded!");
         })
         .PressOk();
     ShowResultsScreen(ui, kMainWindow, true);
@@ -326,6 +329,7 @@ TEST_F(ResultsScreen, RealEngineRunOnTheTypicalProject) {
             EXPECT_FALSE(d.IsEnabled(ResultsValueId(2)));
             EXPECT_NE(d.Text(ResultsValueId(10)), "");
             EXPECT_NE(d.Text(ResultsValueId(10)), "-999");
+            EXPECT_FALSE(d.IsShown(kResultsTpNote));
         })
         .PressOk();
     RunModel(ui);
