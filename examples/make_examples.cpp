@@ -144,7 +144,7 @@ ProjectRecord OrganicsAndMetals() {
     SelectTss(r, 50);
     r.SSConc = r.SSConc_temp = 50;
     r.Vs = r.Vs_temp = 1.0;
-    SelectContaminants(r, 3, 3);
+    SelectContaminants(r, kSlotCount, kSlotCount);
     r.checked_contam_tau = r.checked_contam_tau_temp = 0;
     r.checked_contam_removal = r.checked_contam_removal_temp = 1;
     r.checked_KdwCalc = r.checked_KdwCalc_temp = r.checked_KdsCalc = r.checked_KdsCalc_temp = 1;
@@ -159,7 +159,7 @@ ProjectRecord OrganicsAndMetals() {
     NameText* organic_names[][2] = {{&r.TauCompName1, &r.TauCompName1_temp},
                                     {&r.TauCompName2, &r.TauCompName2_temp},
                                     {&r.TauCompName3, &r.TauCompName3_temp}};
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kSlotCount; ++k) {
         for (NameText* name : organic_names[k]) SetName(*name, organics[k]);
         r.Kow[k] = r.Kow_temp[k] = kow[k];
         r.Henry[k] = r.Henry_temp[k] = henry[k];
@@ -170,7 +170,7 @@ ProjectRecord OrganicsAndMetals() {
     const double bed_partition[] = {5e4, 1e6, 2e5};
     NameText* metal_names[][2] = {
         {&r.HMName1, &r.HMName1_temp}, {&r.HMName2, &r.HMName2_temp}, {&r.HMName3, &r.HMName3_temp}};
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kSlotCount; ++k) {
         for (NameText* name : metal_names[k]) SetName(*name, metals[k]);
         r.HMKds[k] = r.HMKds_temp[k] = bed_partition[k];
         r.HMVd[k] = r.HMVd_temp[k] = 0.02;

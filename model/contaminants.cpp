@@ -5,27 +5,22 @@
 #include "model/conventional.h"
 #include "project/contaminants.h"
 #include "project/slots.h"
+#include "project/units.h"
 
 namespace velmar {
 namespace {
 
-// Slots in use: counts outside 0..3 are held to that range.
+// Slots in use: counts outside 0..kSlotCount are held to that range.
 int SlotsInUse(int count) {
-    return std::clamp(count, 0, 3);
+    return std::clamp(count, 0, kSlotCount);
 }
 
 void ComputeOrganicByProcesses(ModelState& s, int k) {
-    if (s.checked_KdwCalc) s.ConKdw[k] = PartitionFromKow(s.f_oc, s.Kow[k], s.DOCH2o);
-    if (s.checked_KdsCalc) s.Kds[k] = PartitionFromKow(s.Bedf_oc, s.Kow[k], s.DOCBed);
-    if (s.checked_kvCalc) {
-        s.kv[k] =
-            VolatilizationVelocity(s.WindSpeed, s.mean_velocity, s.depth, s.temperature, s.MW[k], s.Henry[k]);
-    }
-
-    const double sorbed = s.SSConc * s.ConKdw[k] * 1e-6;
-    const double Fd = s.ContamFd[k] = 1 / (1 + sorbed);
-    const double Fp = s.ContamFp[k] = sorbed / (1 + sorbed);
-    const double Fdp = s.ContamFdp[k] = 1 / (s.ActiveRhoB * s.Kds[k] * 0.001 + s.ActivePhi);
+    CalculateOrganicCoefficients(s, k);
+    const PhaseFractions f = PartitionFractions(s.SSConc, s.ConKdw[k], s.ActiveRhoB, s.ActivePhi, s.Kds[k]);
+    const double Fd = s.ContamFd[k] = f.dissolved;
+    const double Fp = s.ContamFp[k] = f.particulate;
+    const double Fdp = s.ContamFdp[k] = f.pore_water;
 
     // Settling and diffusion into the bed, less what returns, with decay in the pore water.
     const double L = s.ActiveLayerThickness, rho = s.ActiveRhoB;
@@ -42,7 +37,7 @@ void ComputeOrganics(ModelState& s) {
     if (count == 0) return;
     if (s.checked_contam_removal) {
         for (int k = 0; k < count; ++k) ComputeOrganicByProcesses(s, k);
-        for (int k = 0; k < 3; ++k) s.ContamRemovalRate[k] = s.Korg[k];
+        for (int k = 0; k < kSlotCount; ++k) s.ContamRemovalRate[k] = s.Korg[k];
     } else if (s.checked_contam_tau) {
         for (int k = 0; k < count; ++k) {
             s.Korg[k] = 0.693 / s.Tau[k];  // first-order decay from the half-life
@@ -55,13 +50,14 @@ void ComputeMetals(ModelState& s) {
     const int count = SlotsInUse(s.NumHM_LLR);
     for (int k = 0; k < count; ++k) {
         if (!s.checked_HMKdwInput) s.HMConKdw[k] = MetalPartitionFromSolids(s.SSConc);
-        const double sorbed = s.SSConc * s.HMConKdw[k] * 1e-6;
-        s.HMFd[k] = 1 / (1 + sorbed);
-        s.HMFp[k] = sorbed / (1 + sorbed);
-        s.HMFdp[k] = 1 / (s.ActiveRhoB * s.HMKds[k] * 0.001 + s.ActivePhi);
+        const PhaseFractions f =
+            PartitionFractions(s.SSConc, s.HMConKdw[k], s.ActiveRhoB, s.ActivePhi, s.HMKds[k]);
+        s.HMFd[k] = f.dissolved;
+        s.HMFp[k] = f.particulate;
+        s.HMFdp[k] = f.pore_water;
         s.Khm[k] = (s.Vn / s.depth) * (s.HMFp[k] * s.Vs + s.HMFd[k] * s.HMVd[k]) /
                    (s.Vs + 1000 * s.ActiveRhoB * s.HMVd[k] * s.HMFdp[k] / s.SSConc);
-        s.ContamRemovalRate[3 + k] = s.Khm[k];
+        s.ContamRemovalRate[kSlotCount + k] = s.Khm[k];
     }
 }
 
@@ -70,7 +66,7 @@ void ComputeEfficiencies(ModelState& s) {
         s.RE_Contam[k] = RemovalEfficiency(s, s.Korg[k], s.detention_time);
     }
     for (int k = 0; k < SlotsInUse(s.NumHM_LLR); ++k) {
-        s.RE_Contam[3 + k] = RemovalEfficiency(s, s.Khm[k], s.detention_time);
+        s.RE_Contam[kSlotCount + k] = RemovalEfficiency(s, s.Khm[k], s.detention_time);
     }
 }
 
@@ -83,21 +79,21 @@ void ComputeContaminants(ModelState& s) {
 }
 
 void ComputeContaminantConcentrations(ModelState& s) {
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kSlotCount; ++k) {
         const auto organic = OrganicSlot(s, k);
         if (!organic.outflow_wanted) continue;
         const double out = s.ContamOutConc[k] = OutflowConcentration(organic.inflow, s.RE_Contam[k]);
-        s.ContamSedConc[k] =
-            (s.ContamFd[k] * s.ConVd[k] + s.ContamFp[k] * s.Vs) /
-            ((s.ConVd[k] + 0.01 * s.ActiveLayerThickness * s.kdb[k]) * s.ContamFdp[k] + s.ActiveVb + s.Vr) /
-            s.ActiveRhoB * out * 1000;
+        // The pore water also loses what decays in the layer.
+        const double bed_loss = s.ConVd[k] + units::kMetresPerCentimetre * s.ActiveLayerThickness * s.kdb[k];
+        s.ContamSedConc[k] = SedimentConcentration({s.ContamFd[k], s.ContamFp[k], s.ContamFdp[k]}, s.ConVd[k],
+                                                   bed_loss, s.Vs, s.ActiveVb, s.Vr, s.ActiveRhoB, out);
     }
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kSlotCount; ++k) {
         const auto metal = MetalSlot(s, k);
         if (!metal.outflow_wanted) continue;
-        const double out = s.HMOutConc[k] = OutflowConcentration(metal.inflow, s.RE_Contam[3 + k]);
-        s.HMSedConc[k] = (s.HMFd[k] * s.HMVd[k] + s.HMFp[k] * s.Vs) /
-                         (s.HMFdp[k] * s.HMVd[k] + s.ActiveVb + s.Vr) / s.ActiveRhoB * out * 1000;
+        const double out = s.HMOutConc[k] = OutflowConcentration(metal.inflow, s.RE_Contam[kSlotCount + k]);
+        s.HMSedConc[k] = SedimentConcentration({s.HMFd[k], s.HMFp[k], s.HMFdp[k]}, s.HMVd[k], s.HMVd[k], s.Vs,
+                                               s.ActiveVb, s.Vr, s.ActiveRhoB, out);
     }
 }
 

@@ -3,24 +3,21 @@
 #include <cmath>
 
 #include "project/sediment.h"
+#include "project/units.h"
 
 namespace velmar {
 namespace {
-
-// cm/yr of accretion at a bulk density in g/L against mg/L of suspended solids:
-// 10 / 365.25.
-constexpr double kAccretionToRemoval = 0.02737850787132101;
 
 bool DepthAndSolidsPositive(const ModelState& s) {
     return s.depth > 0 && s.SSConc > 0;
 }
 
 double RemovalBySurfaceAccretion(const ModelState& s) {
-    return s.SurfVb * s.SurfRhoB * kAccretionToRemoval / (s.SSConc * s.depth);
+    return s.SurfVb * s.SurfRhoB * units::kAccretionToSettling / (s.SSConc * s.depth);
 }
 
 double RemovalByActiveBurial(const ModelState& s) {
-    return s.ActiveVb * s.ActiveRhoB * 1000 / (s.SSConc * s.depth);
+    return s.ActiveVb * s.ActiveRhoB * units::kGramsPerKilogram / (s.SSConc * s.depth);
 }
 
 // The first TSS option whose flag is set decides. A failed guard means no removal.
@@ -56,7 +53,7 @@ void ComputeTssRemovalRate(ModelState& s) {
         }
     } else if (s.checked_Opt2Calc) {
         if (DepthAndSolidsPositive(s)) {
-            s.SurfRhoB = s.DrySedDensity * (1 - s.SurfPhi);
+            s.SurfRhoB = BulkDensityFromPorosity(s.SurfPhi, s.DrySedDensity);
             rate = RemovalBySurfaceAccretion(s);
             s.Vn = rate * s.depth;
         } else {
@@ -65,7 +62,7 @@ void ComputeTssRemovalRate(ModelState& s) {
     } else if (s.checked_Opt3Calc) {
         // Only the committed density changes here, and Vn is left as read.
         if (DepthAndSolidsPositive(s)) {
-            s.ActiveRhoB = (1 - s.ActivePhi) * s.DrySedDensity;
+            s.ActiveRhoB = BulkDensityFromPorosity(s.ActivePhi, s.DrySedDensity);
             rate = RemovalByActiveBurial(s);
         } else {
             rate = 0;

@@ -4,12 +4,13 @@
 
 #include "model/conventional.h"
 #include "model/solver.h"
+#include "project/phosphorus_load.h"
+#include "project/units.h"
 
 namespace velmar {
 namespace {
 
-constexpr double kSecondsPerYear = 31557600;               // 365.25 days
-constexpr double kKgPerYearToGPerDay = 2.737850787132101;  // 1000 / 365.25
+using namespace units;
 
 double RemovalRateOrZero(const ModelState& s) {
     return s.depth > 0 ? s.KtpH / s.depth : 0;
@@ -29,7 +30,7 @@ void ComputeSpecifiedRate(ModelState& s) {
 void ComputeEstablishedWetland(ModelState& s) {
     if (s.UserSelectedTPLoad) {
         s.Qi = s.flow;
-        s.Ci = s.YearlyTPLoading * 1000 / (s.flow * kSecondsPerYear);
+        s.Ci = TPConcentrationFromLoad(s.YearlyTPLoading, s.flow);
     } else {
         s.Qi = s.YearlyTPFlow;
         s.Ci = s.InflowingTPConc;
@@ -69,7 +70,7 @@ void ComputeNewWetland(ModelState& s) {
     } else if (s.checked_fi2 || s.checked_fo2) {
         s.fpw_l = (1 - s.Fdw) * s.f_i + s.f_o;
     } else if (s.checked_fi3 || s.checked_fo3) {
-        const double x = s.Kdw * s.SSConc * 0.001;
+        const double x = s.Kdw * s.SSConc * kGramsPerMilligram;
         s.Fpw = x / (1 + x);
         s.fpw_l = s.Fpw * s.f_i + s.f_o;
     }
@@ -102,29 +103,29 @@ void EvaluatePhosphorusSystem(ModelState& s) {
     const double Y1 = s.Y[1], Y2 = s.Y[2], Y3 = s.Y[3], Y4 = s.Y[4], Y5 = s.Y[5];
 
     const double G = Vd * Y5 / Y2 + Vb + Vr;
-    const double B3 = 1 + 0.001 * b * SS * Smax - fi * b * Y1;
+    const double B3 = 1 + kGramsPerMilligram * b * SS * Smax - fi * b * Y1;
     const double R3 = std::sqrt(B3 * B3 + 4 * fi * b * Y1);
-    const double B4 = -1 - 0.001 * b * SS * Smax - fi * b * Y1;
-    const double R4 = std::sqrt(B4 * B4 - 0.004 * (b * b) * fi * SS * Smax * Y1);
+    const double B4 = -1 - kGramsPerMilligram * b * SS * Smax - fi * b * Y1;
+    const double R4 = std::sqrt(B4 * B4 - 4 * kGramsPerMilligram * (b * b) * fi * SS * Smax * Y1);
     const double B5 = phi + rho * Smax * b - fib * b * Y2;
     const double R5 = std::sqrt(B5 * B5 + 4 * fib * phi * b * Y2);
 
     double* F = s.solver.F;
-    F[1] = 86400 * G * (Ci * Qi - Q * Y1) / A - Vb * (fo * Vs * Y1 + Vs * Y4 + Vd * Y3);
+    F[1] = kSecondsPerDay * G * (Ci * Qi - Q * Y1) / A - Vb * (fo * Vs * Y1 + Vs * Y4 + Vd * Y3);
     F[2] = (fo * Y1 + Y4) * Vs + Vd * Y3 - (Vb + Vr) * Y2 - Vd * Y5;
     F[3] = R3 - 2 * b * Y3 - B3;
-    F[4] = 1 + b * (fi * Y1 + 0.001 * SS * Smax) - 2 * b * Y4 - R4;
+    F[4] = 1 + b * (fi * Y1 + kGramsPerMilligram * SS * Smax) - 2 * b * Y4 - R4;
     F[5] = R5 - 2 * phi * b * Y5 - B5;
 
     auto& J = s.solver.J;
     for (auto& row : J) {
         for (double& v : row) v = 0;
     }
-    J[1][1] = 86400 * G * Q / A + fo * Vs * Vb;
-    J[1][2] = 86400 * Vd * Y5 * (Ci * Qi - Q * Y1) / (A * (Y2 * Y2));
+    J[1][1] = kSecondsPerDay * G * Q / A + fo * Vs * Vb;
+    J[1][2] = kSecondsPerDay * Vd * Y5 * (Ci * Qi - Q * Y1) / (A * (Y2 * Y2));
     J[1][3] = Vd * Vb;
     J[1][4] = Vs * Vb;
-    J[1][5] = 86400 * Vd * (Q * Y1 - Ci * Qi) / (A * Y2);
+    J[1][5] = kSecondsPerDay * Vd * (Q * Y1 - Ci * Qi) / (A * Y2);
     J[2][1] = -fo * Vs;
     J[2][2] = Vb + Vr;
     J[2][3] = -Vd;
@@ -132,7 +133,7 @@ void EvaluatePhosphorusSystem(ModelState& s) {
     J[2][5] = Vd;
     J[3][1] = -fi * b - (2 * fi * b - fi * b * B3) / R3;
     J[3][3] = 2 * b;
-    J[4][1] = 0.5 * (-2 * fi * b * B4 - 0.004 * (b * b) * fi * SS * Smax) / R4 - fi * b;
+    J[4][1] = 0.5 * (-2 * fi * b * B4 - 4 * kGramsPerMilligram * (b * b) * fi * SS * Smax) / R4 - fi * b;
     J[4][4] = 2 * b;
     J[5][2] = -fib * b - (2 * fib * phi * b - fib * b * B5) / R5;
     J[5][5] = 2 * phi * b;

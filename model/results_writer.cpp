@@ -10,9 +10,6 @@
 namespace velmar {
 namespace {
 
-// Tries before giving up on finding a free temporary name.
-constexpr int kNameAttempts = 100;
-
 template <typename... Values>
 void AppendFormatted(std::string& text, const char* format, Values... values) {
     const int size = std::snprintf(nullptr, 0, format, values...);
@@ -51,7 +48,7 @@ std::string TemporaryName(const std::string& path, int attempt) {
 
 // Creates the temporary file; its name in `name`, or nullptr when no name could be taken.
 std::FILE* CreateTemporary(const std::string& path, ResultsFiles& files, std::string& name) {
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         name = TemporaryName(path, attempt);
         errno = 0;
         if (std::FILE* file = files.CreateNew(name)) return file;

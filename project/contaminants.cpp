@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "project/sediment.h"
+#include "project/units.h"
 
 namespace velmar {
 
@@ -27,10 +27,29 @@ double MetalPartitionFromSolids(double suspended_solids) {
     return 250000 * (1 / suspended_solids) + 100;
 }
 
-double InterfaceTransferVelocity(double molecular_diffusivity, double temperature, double mean_velocity) {
-    // The bracket is the inverse Schmidt number; the exponent is the rounded constant the
-    // contaminant velocities have always used.
-    return std::pow(molecular_diffusivity / KinematicViscosity(temperature), 0.6666667) * mean_velocity * 360;
+void CalculateOrganicCoefficients(ProjectRecord& r, int k) {
+    if (r.checked_KdwCalc) r.ConKdw[k] = PartitionFromKow(r.f_oc, r.Kow[k], r.DOCH2o);
+    if (r.checked_KdsCalc) r.Kds[k] = PartitionFromKow(r.Bedf_oc, r.Kow[k], r.DOCBed);
+    if (r.checked_kvCalc) {
+        r.kv[k] =
+            VolatilizationVelocity(r.WindSpeed, r.mean_velocity, r.depth, r.temperature, r.MW[k], r.Henry[k]);
+    }
+}
+
+PhaseFractions PartitionFractions(double suspended_solids, double water_kd, double bulk_density,
+                                  double porosity, double bed_kd) {
+    const double sorbed = suspended_solids * water_kd * units::kKilogramsPerMilligram;
+    return {.dissolved = 1 / (1 + sorbed),
+            .particulate = sorbed / (1 + sorbed),
+            .pore_water = 1 / (bulk_density * bed_kd * units::kGramsPerMilligram + porosity)};
+}
+
+double SedimentConcentration(const PhaseFractions& f, double transfer_velocity, double bed_loss,
+                             double settling_velocity, double burial_velocity, double resuspension_velocity,
+                             double bulk_density, double outflow) {
+    return (f.dissolved * transfer_velocity + f.particulate * settling_velocity) /
+           (bed_loss * f.pore_water + burial_velocity + resuspension_velocity) / bulk_density * outflow *
+           units::kGramsPerKilogram;
 }
 
 }  // namespace velmar

@@ -2,6 +2,8 @@
 // values it reads, and the data-entry screens calculate and show them with the same code.
 #pragma once
 
+#include "project/record.h"
+
 namespace velmar {
 
 // Distribution coefficient (L/kg) of an organic chemical between water and solids from its
@@ -21,9 +23,30 @@ double VolatilizationVelocity(double wind_speed, double mean_velocity, double de
 // suspended solids concentration (mg/L): metals sorb more strongly at low solids.
 double MetalPartitionFromSolids(double suspended_solids);
 
-// Mass transfer velocity (m/day) of a dissolved substance across the sediment/water
-// interface from its molecular diffusivity (m^2/s): the current (m/s) scaled by the
-// Schmidt number to the -2/3 at the water's temperature (Deg. C).
-double InterfaceTransferVelocity(double molecular_diffusivity, double temperature, double mean_velocity);
+// The coefficients of organic chemical k that the project has chosen to calculate from the
+// chemical's properties: Kdw and Kds from Kow and organic carbon, kv by the two-film model.
+void CalculateOrganicCoefficients(ProjectRecord& r, int k);
+
+// Where a contaminant is: the shares dissolved and sorbed to the suspended solids in the
+// water column, and the share of the bed's content dissolved in its pore water.
+struct PhaseFractions {
+    double dissolved;
+    double particulate;
+    double pore_water;
+};
+
+// The phase fractions at suspended solids (mg/L) with the water column's distribution
+// coefficient (L/kg), and in a bed of the given bulk density (g/L) and porosity with the
+// bed's distribution coefficient (L/kg).
+PhaseFractions PartitionFractions(double suspended_solids, double water_kd, double bulk_density,
+                                  double porosity, double bed_kd);
+
+// Concentration (mg/kg) in the active layer's solids at steady state, for an outflow (= water
+// column) concentration in mg/L: what settles (particulate share at Vs) and diffuses in
+// (dissolved share at the transfer velocity Vd) against what the pore water loses (at
+// bed_loss, Vd plus any decay in the bed, in m/day), burial Vb and resuspension Vr.
+double SedimentConcentration(const PhaseFractions& f, double transfer_velocity, double bed_loss,
+                             double settling_velocity, double burial_velocity, double resuspension_velocity,
+                             double bulk_density, double outflow);
 
 }  // namespace velmar

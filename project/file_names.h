@@ -10,6 +10,9 @@
 
 namespace velmar {
 
+// Tries at a free temporary name beside a file being written before giving up.
+constexpr int kTemporaryNameAttempts = 100;
+
 std::filesystem::path PathFromText(const std::string& name);
 std::string TextFromPath(const std::filesystem::path& path);
 

@@ -103,7 +103,7 @@ std::error_code WriteText(int descriptor, const std::string& text) {
 // every line ends in CR LF as Windows programs expect.
 std::error_code CreateUnique(const fs::path& target, fs::path& name, int& descriptor) {
     const auto ticks = static_cast<unsigned long long>(GetTickCount64());
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         name = target;
         name += ".saving-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(ticks + attempt);
         descriptor = _wopen(name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
@@ -207,7 +207,7 @@ std::error_code CreateUnique(const fs::path& target, std::string& name, Descript
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device pick;  // fresh in every process, unlike a seeded generator copied by fork
     std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         name = target.string() + ".saving-";
         for (int i = 0; i < 6; ++i) name += kLetters[letter(pick)];
         file = Descriptor(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666));

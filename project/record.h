@@ -12,6 +12,9 @@ namespace velmar {
 constexpr std::size_t kNameSize = 12;
 using NameText = char[kNameSize];
 
+// Contaminant slots of each kind: up to three organic chemicals and three heavy metals.
+constexpr int kSlotCount = 3;
+
 enum class FieldKind { Int, Real, Name };
 
 // The wetland depth of a new project (m); the default BOD decay rate follows from it.
@@ -23,7 +26,7 @@ constexpr double kDefaultDepth = 1.0;
 
 struct ProjectRecord {
 #define VELMAR_DECLARE_FIELD(kind, id, label, value, group) VELMAR_TYPE_##kind id;
-#define VELMAR_DECLARE_ARRAY3(kind, id, value, group) VELMAR_TYPE_##kind id[3];
+#define VELMAR_DECLARE_ARRAY3(kind, id, value, group) VELMAR_TYPE_##kind id[kSlotCount];
 #define VELMAR_DECLARE_ARRAY7(kind, id, value, group) VELMAR_TYPE_##kind id[7];
 #define VELMAR_DECLARE_NOTHING(kind, id, label)
     VELMAR_PROJECT_ENTRIES(VELMAR_DECLARE_FIELD, VELMAR_DECLARE_ARRAY3, VELMAR_DECLARE_ARRAY7,

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "project/record.h"
+#include "project/slots.h"
 
 namespace velmar {
 
@@ -17,21 +19,36 @@ struct ModelResults {
     double ContamRemovalRate[6];
     double RE_Contam[6];
     double TSSoutConc, TCBoutConc, BODoutConc, TNoutConc, TPoutConc;
-    double ContamOutConc[3], HMOutConc[3];
-    double ContamFd[3], ContamFp[3], ContamFdp[3];
-    double HMFd[3], HMFp[3], HMFdp[3];
-    double ContamSedConc[3], HMSedConc[3];
+    double ContamOutConc[kSlotCount], HMOutConc[kSlotCount];
+    double ContamFd[kSlotCount], ContamFp[kSlotCount], ContamFdp[kSlotCount];
+    double HMFd[kSlotCount], HMFp[kSlotCount], HMFdp[kSlotCount];
+    double ContamSedConc[kSlotCount], HMSedConc[kSlotCount];
 };
 
-// Which contaminant name, if any, a label carries.
-enum class ResultsName { None, TauCompName1, TauCompName2, TauCompName3, HMName1, HMName2, HMName3 };
+// What an entry is a result of: a conventional constituent, the organic chemical or the heavy
+// metal of a slot, or the model's workings (the phosphorus solution, partitioning, velocities).
+enum class ResultsOf { Conventional, Organic, Metal, Workings };
+
+// What an entry holds of its constituent.
+enum class ResultsKind {
+    RemovalRate,       // /day
+    Efficiency,        // removal efficiency, %
+    Outflow,           // outflow concentration, mg/L
+    DissolvedInWater,  // fractions of a contaminant
+    ParticulateInWater,
+    DissolvedInPoreWater,
+    SedimentConcentration,  // in the active layer's solids, mg/kg
+    Workings,
+};
 
 // Where an entry's value lives: a project record field (real or integer) or a computed result.
 enum class ResultsSource { RecordReal, RecordInt, Results };
 
 struct ResultsEntry {
-    const char* format;  // printf format of label and value: "RE %s (%%): \n%g\n"
-    ResultsName name;
+    const char* format;  // printf format of label and value: "RE %s (%%): \n%g\n"; %s is a slot's name
+    ResultsOf of;
+    int index;  // the conventional constituent (kTSS ...) or the slot; 0 for the workings
+    ResultsKind kind;
     ResultsSource source;
     std::size_t offset;  // within ProjectRecord or ModelResults
     const char* value;   // the value's name: "RE_TN", "ContamRemovalRate[3]", "Y[1]"
@@ -45,6 +62,9 @@ extern const std::array<ResultsEntry, kResultsEntryCount> kResultsEntries;
 
 // The contaminant name a label carries, or nullptr.
 const char* ResultsEntryName(const ProjectRecord& r, const ResultsEntry& e);
+
+// The position in kResultsEntries of a constituent's result of a kind, if the file has one.
+std::optional<std::size_t> FindResultsEntry(ResultsOf of, int index, ResultsKind kind);
 
 // True when the entry closes a group, which the file marks with an empty line.
 bool EndsGroup(const ResultsEntry& e);

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "project/units.h"
+
 namespace velmar {
 
-// cm/yr to m/day: 0.01 / 365.25.
-constexpr double kCmPerYearToMPerDay = 2.7378507871321012e-05;
+using namespace units;
 
 double KinematicViscosity(double temperature) {
     return 1.79e-6 / (1 + 0.03368 * temperature + 0.000221 * std::pow(temperature, 2));
@@ -13,7 +14,18 @@ double KinematicViscosity(double temperature) {
 
 double StokesSettlingVelocity(double particle_diameter, double specific_gravity, double temperature) {
     const double nu = KinematicViscosity(temperature);
-    return std::pow(particle_diameter, 2) * (specific_gravity - 1) * 9.82e-12 / (18 * nu) * 86400;
+    return std::pow(particle_diameter, 2) * (specific_gravity - 1) * 9.82e-12 / (18 * nu) * kSecondsPerDay;
+}
+
+double BulkDensityFromPorosity(double porosity, double dry_density) {
+    return (1 - porosity) * dry_density;
+}
+
+double InterfaceTransferVelocity(double molecular_diffusivity, double temperature, double mean_velocity,
+                                 double schmidt_exponent) {
+    // The bracket is the inverse Schmidt number.
+    const double inverse_schmidt = molecular_diffusivity / KinematicViscosity(temperature);
+    return std::pow(inverse_schmidt, schmidt_exponent) * mean_velocity * 360;
 }
 
 void SettlingVelocityFromParticle(ProjectRecord& r) {
@@ -21,7 +33,7 @@ void SettlingVelocityFromParticle(ProjectRecord& r) {
 }
 
 void ActiveBulkDensityFromPorosity(ProjectRecord& r) {
-    r.ActiveRhoB = r.ActiveRhoB_temp = (1 - r.ActivePhi) * r.DrySedDensity;
+    r.ActiveRhoB = r.ActiveRhoB_temp = BulkDensityFromPorosity(r.ActivePhi, r.DrySedDensity);
     r.ARhoB_entered = 1;
 }
 
@@ -34,14 +46,15 @@ void ComputeNetSettling(ProjectRecord& r) {
             r.Vn = r.Vs;
         }
     } else if (r.checked_Option2) {
-        if (!r.checked_Opt2Input && r.checked_Opt2Calc) r.SurfRhoB = (1 - r.SurfPhi) * r.DrySedDensity;
+        if (!r.checked_Opt2Input && r.checked_Opt2Calc)
+            r.SurfRhoB = BulkDensityFromPorosity(r.SurfPhi, r.DrySedDensity);
         if (r.checked_Opt2Input || r.checked_Opt2Calc) {
-            r.Vn = r.SurfVb * r.SurfRhoB * kCmPerYearToMPerDay / (r.SSConc * 0.001);
+            r.Vn = r.SurfVb * r.SurfRhoB * kCmPerYearToMPerDay / (r.SSConc * kGramsPerMilligram);
         }
     } else if (r.checked_Option3) {
         if (!r.checked_Opt3Input && r.checked_Opt3Calc) ActiveBulkDensityFromPorosity(r);
         if (r.checked_Opt3Input || r.checked_Opt3Calc) {
-            r.Vn = r.ActiveVb * r.ActiveRhoB / (r.SSConc * 0.001);
+            r.Vn = r.ActiveVb * r.ActiveRhoB / (r.SSConc * kGramsPerMilligram);
         }
     }
 }
@@ -50,16 +63,15 @@ void ComputeBurialVelocity(ProjectRecord& r) {
     if (r.checked_RhoBCalc) ActiveBulkDensityFromPorosity(r);
     ComputeNetSettling(r);
     r.Vb_entered = r.Vb_entered_temp = 1;
-    r.ActiveVb = r.ActiveVb_temp = r.SSConc * r.Vn / (r.ActiveRhoB * 1000);
+    r.ActiveVb = r.ActiveVb_temp = r.SSConc * r.Vn / (r.ActiveRhoB * kGramsPerKilogram);
 }
 
 void ComputeResuspensionAndMassTransfer(ProjectRecord& r) {
     // The working copies of bulk density and burial velocity are the ones the screens
     // have just shown the user.
-    r.Vr = r.Vr_temp = r.SSConc * r.Vs * 0.001 / r.ActiveRhoB_temp - r.ActiveVb_temp;
-    // 1e-9 m^2/s is the molecular diffusivity: the bracket is the inverse Schmidt number.
-    const double nu = KinematicViscosity(r.temperature);
-    r.Vd = r.Vd_temp = std::pow(1e-9 / nu, 2.0 / 3.0) * r.mean_velocity * 360;
+    r.Vr = r.Vr_temp = r.SSConc * r.Vs * kGramsPerMilligram / r.ActiveRhoB_temp - r.ActiveVb_temp;
+    // Phosphate's molecular diffusivity is taken as 1e-9 m^2/s.
+    r.Vd = r.Vd_temp = InterfaceTransferVelocity(1e-9, r.temperature, r.mean_velocity, kSchmidtExponent);
 }
 
 }  // namespace velmar

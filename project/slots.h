@@ -1,3 +1,6 @@
+// The constituents the model covers, described once for the engine, the screens, the results
+// and the studies: the five conventional constituents, and the contaminant slots.
+//
 // The contaminant slots: up to three organic chemicals (or short-lived radionuclides) and
 // up to three heavy metals (or long-lived radionuclides). Most of a slot's values are
 // element k of a three-slot array (Kds[k], HMVd[k] ...); the rest are numbered fields of
@@ -27,7 +30,7 @@ struct SlotFields {
     FlagMember recalc_vd;  // the sediment-water mass transfer velocity is to be recalculated
 };
 
-using SlotTable = SlotFields[3];
+using SlotTable = SlotFields[kSlotCount];
 
 // clang-format off
 inline constexpr SlotTable kOrganicSlots = {
@@ -54,7 +57,35 @@ inline constexpr SlotTable kMetalSlots = {
 };
 // clang-format on
 
-// The numbered fields of slot k (0 to 2) of a record, by reference.
+// The conventional constituents, in the order of the results file and the selection screen.
+enum ConventionalConstituent : int { kTSS, kTCB, kBOD, kTN, kTP, kConventionalCount };
+
+struct ConventionalFields {
+    const char* name;   // as the studies name it: "TSS"
+    const char* title;  // as the constituent selection lists it
+    FlagMember modelled;
+    FlagMember modelled_temp;
+    FlagMember changed;  // the choice on the selection screen differs from the committed one
+    FlagMember outflow_wanted;
+    RealMember inflow;  // inflow concentration (mg/L)
+};
+
+// clang-format off
+inline constexpr ConventionalFields kConventional[kConventionalCount] = {
+    {"TSS", "Total Suspended Solids (TSS)", &ProjectRecord::model_tss, &ProjectRecord::model_tss_temp,
+     &ProjectRecord::update_tss, &ProjectRecord::checked_TSSGenOutConc, &ProjectRecord::TSSinConc},
+    {"TCB", "Total Coliform Bacteria (TCB)", &ProjectRecord::model_tcb, &ProjectRecord::model_tcb_temp,
+     &ProjectRecord::update_tcb, &ProjectRecord::checked_TCBGenOutConc, &ProjectRecord::TCBinConc},
+    {"BOD", "Biochemical Oxygen Demand (BOD)", &ProjectRecord::model_bod, &ProjectRecord::model_bod_temp,
+     &ProjectRecord::update_bod, &ProjectRecord::checked_BODGenOutConc, &ProjectRecord::BODinConc},
+    {"TN", "Total Nitrogen", &ProjectRecord::model_n, &ProjectRecord::model_n_temp,
+     &ProjectRecord::update_n, &ProjectRecord::checked_TNGenOutConc, &ProjectRecord::TNinConc},
+    {"TP", "Total Phosphorous", &ProjectRecord::model_p, &ProjectRecord::model_p_temp,
+     &ProjectRecord::update_p, &ProjectRecord::checked_TPGenOutConc, &ProjectRecord::TPinConc},
+};
+// clang-format on
+
+// The numbered fields of slot k (0 to kSlotCount - 1) of a record, by reference.
 template <typename Record>
 struct SlotView {
     template <typename T>

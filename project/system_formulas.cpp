@@ -4,12 +4,13 @@
 #include <cstdint>
 
 #include "project/record.h"
+#include "project/units.h"
 
 namespace velmar {
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
-constexpr double kCentimetresPerMetre = 100.0;
+using units::kCentimetresPerMetre;
+using units::kSecondsPerDay;
 
 // The nominal residence time V/Q in days.
 double NominalDays(const ProjectRecord& r) {
@@ -103,6 +104,10 @@ void DeriveHydraulicValues(ProjectRecord& r) {
     r.mean_velocity_temp = RoundToDecimals(velocity, 2);
     r.mean_vel_cms_temp = RoundToDecimals(velocity * kCentimetresPerMetre, 2);
     r.detention_time_temp = SuggestedDetentionTime(r);
+}
+
+void CommitMeanVelocity(ProjectRecord& r) {
+    r.mean_velocity = r.mean_velocity_temp = r.mean_vel_cms_temp * units::kMetresPerCentimetre;
 }
 
 double SuggestedDetentionTime(const ProjectRecord& r) {

@@ -30,6 +30,10 @@ void DeriveFromSystemProperties(ProjectRecord& r);
 // the suggested detention time's working copy.
 void DeriveHydraulicValues(ProjectRecord& r);
 
+// The mean velocity (m/s), committed with its working copy, from the working copy of the
+// mean velocity in cm/s that the system screens show.
+void CommitMeanVelocity(ProjectRecord& r);
+
 // The detention time (days) suggested for the chosen gradient scheme, rounded to two
 // decimals; the working copy's current value when no scheme is chosen or, with
 // longitudinal gradients, the width is not positive.

@@ -12,8 +12,6 @@ namespace {
 
 using R = ProjectRecord;
 
-constexpr double kMetresPerCentimetre = 0.01;
-
 // A dimension, the flag that says it was chosen, and the dimensions it is chosen among.
 struct Dimension {
     double R::*value;
@@ -64,7 +62,7 @@ void Accept(R& r) {
     derive(r);
     r.detention_time = r.detention_time_temp;
     r.mean_vel_cms = r.mean_vel_cms_temp;
-    r.mean_velocity = r.mean_velocity_temp = r.mean_vel_cms_temp * kMetresPerCentimetre;
+    CommitMeanVelocity(r);
 }
 
 }  // namespace

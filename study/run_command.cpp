@@ -83,8 +83,8 @@ int RunProjects(const RunOptions& o) {
                 continue;
             }
             std::vector<Cell> row = {path};
-            for (int k = 0; k < 3; ++k) row.emplace_back(std::string(OrganicSlot(r, k).name));
-            for (int k = 0; k < 3; ++k) row.emplace_back(std::string(MetalSlot(r, k).name));
+            for (int k = 0; k < kSlotCount; ++k) row.emplace_back(std::string(OrganicSlot(r, k).name));
+            for (int k = 0; k < kSlotCount; ++k) row.emplace_back(std::string(MetalSlot(r, k).name));
             AppendResults(row, outcome.values);
             writer->Row(row);
         }

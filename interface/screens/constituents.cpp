@@ -33,12 +33,18 @@ struct Constituent {
     FlagMember changed;
 };
 
+constexpr Constituent Listed(ConventionalConstituent k) {
+    const ConventionalFields& c = kConventional[k];
+    return {c.title, c.modelled_temp, c.modelled, c.changed};
+}
+
+// The conventional constituents, then the contaminants.
 constexpr Constituent kConstituents[] = {
-    {"Total Suspended Solids (TSS)", &R::model_tss_temp, &R::model_tss, &R::update_tss},
-    {"Total Coliform Bacteria (TCB)", &R::model_tcb_temp, &R::model_tcb, &R::update_tcb},
-    {"Biochemical Oxygen Demand (BOD)", &R::model_bod_temp, &R::model_bod, &R::update_bod},
-    {"Total Nitrogen", &R::model_n_temp, &R::model_n, &R::update_n},
-    {"Total Phosphorous", &R::model_p_temp, &R::model_p, &R::update_p},
+    Listed(kTSS),
+    Listed(kTCB),
+    Listed(kBOD),
+    Listed(kTN),
+    Listed(kTP),
     {"Contaminants (organic chemicals and trace metals)", &R::model_contaminant_temp, &R::model_contaminant,
      &R::update_contaminant},
 };
@@ -310,7 +316,7 @@ void OpenInflow(ScreenContext& c) {
     for (const Row& row : kInflowRows) {
         if (row.kind == RowKind::Check && !row.enabled(r, 0)) row.flag.In(r, 0) = 0;
     }
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kSlotCount; ++k) {
         ShowSlotName(c.d, kOrganicBox1 + k, kOrganicField1 + k, OrganicSlot(r, k).name);
         ShowSlotName(c.d, kMetalBox1 + k, kMetalField1 + k, MetalSlot(r, k).name);
     }

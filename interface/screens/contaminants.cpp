@@ -5,16 +5,16 @@
 #include <string>
 
 #include "interface/session/state.h"
-#include "project/contaminants.h"
+#include "project/sediment.h"
 
 namespace velmar {
 
 int SlotsInUse(const ProjectRecord& r, const ContaminantFamily& f) {
-    return std::clamp(r.*f.count, 0, 3);
+    return std::clamp(r.*f.count, 0, kSlotCount);
 }
 
 void NoteChangedDiffusivities(ProjectRecord& r, const ContaminantFamily& f) {
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kSlotCount; ++k) {
         const double now = (r.*f.diffusivity)[k];
         double& calculated_for = (r.*f.transfer_diffusivity)[k];
         if (now + 1e-10 < calculated_for || now - 1e-10 > calculated_for) {
@@ -27,8 +27,8 @@ void NoteChangedDiffusivities(ProjectRecord& r, const ContaminantFamily& f) {
 void RecalculateMassTransfer(ProjectRecord& r, const ContaminantFamily& f) {
     for (int k = 0; k < SlotsInUse(r, f); ++k) {
         if (!(r.*(*f.slots)[k].recalc_vd)) continue;
-        (r.*f.velocity)[k] = (r.*f.velocity_temp)[k] =
-            InterfaceTransferVelocity((r.*f.diffusivity)[k], r.temperature, r.mean_velocity);
+        (r.*f.velocity)[k] = (r.*f.velocity_temp)[k] = InterfaceTransferVelocity(
+            (r.*f.diffusivity)[k], r.temperature, r.mean_velocity, kContaminantSchmidtExponent);
     }
 }
 

@@ -12,7 +12,7 @@
 
 namespace velmar {
 
-using RealArray = double (ProjectRecord::*)[3];
+using RealArray = double (ProjectRecord::*)[kSlotCount];
 
 // A family of contaminant slots and the values its mass transfer velocities come from.
 struct ContaminantFamily {
@@ -64,12 +64,12 @@ bool VelocitySlotInUse(const ProjectRecord& r, int) {
 }
 
 template <const ContaminantFamily& F>
-constexpr std::array<Row, 6> MassTransferRows(int first_field, int first_note, const char* const (&labels)[3],
-                                              const char* note) {
+constexpr std::array<Row, 6> MassTransferRows(int first_field, int first_note,
+                                              const char* const (&labels)[kSlotCount], const char* note) {
     constexpr Condition in_use[] = {VelocitySlotInUse<F, 0>, VelocitySlotInUse<F, 1>,
                                     VelocitySlotInUse<F, 2>};
     std::array<Row, 6> rows;
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kSlotCount; ++k) {
         rows[2 * k] = Number(first_field + k, labels[k], Element(F.velocity_temp, k), Element(F.velocity, k))
                           .EnabledWhen(in_use[k]);
         rows[2 * k + 1] = Text(first_note + k, note);
@@ -79,22 +79,22 @@ constexpr std::array<Row, 6> MassTransferRows(int first_field, int first_note, c
 
 // The flags as the screen found them.
 template <const ContaminantFamily& F>
-inline std::int32_t held_recalculation[3];
+inline std::int32_t held_recalculation[kSlotCount];
 
 template <const ContaminantFamily& F>
 void HoldRecalculation(ScreenContext& c) {
-    for (int k = 0; k < 3; ++k) held_recalculation<F>[k] = c.r.*(*F.slots)[k].recalc_vd;
+    for (int k = 0; k < kSlotCount; ++k) held_recalculation<F>[k] = c.r.*(*F.slots)[k].recalc_vd;
 }
 
 template <const ContaminantFamily& F>
 void RestoreRecalculation(ScreenContext& c) {
-    for (int k = 0; k < 3; ++k) c.r.*(*F.slots)[k].recalc_vd = held_recalculation<F>[k];
+    for (int k = 0; k < kSlotCount; ++k) c.r.*(*F.slots)[k].recalc_vd = held_recalculation<F>[k];
 }
 
 template <const ContaminantFamily& F, int FirstField>
 void VelocityTyped(ScreenContext& c, int id) {
     const int k = id - FirstField;
-    if (k >= 0 && k < 3) c.r.*(*F.slots)[k].recalc_vd = 0;
+    if (k >= 0 && k < kSlotCount) c.r.*(*F.slots)[k].recalc_vd = 0;
 }
 
 // A value computed for each slot in use, and what the user is told when it is not a

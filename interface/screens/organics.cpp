@@ -44,8 +44,9 @@ using namespace contaminant_info;
 
 constexpr Row kInfoRows[] = {
     Text(kEnterLabel, "Enter the following:"),
-    Count(kOrganicCount, "Number of Organic Chemical Data Sets:", &R::NumOC_SLR_temp, &R::NumOC_SLR, 3),
-    Count(kMetalCount, "Number of Heavy Metal Data Sets:", &R::NumHM_LLR_temp, &R::NumHM_LLR, 3),
+    Count(kOrganicCount, "Number of Organic Chemical Data Sets:", &R::NumOC_SLR_temp, &R::NumOC_SLR,
+          kSlotCount),
+    Count(kMetalCount, "Number of Heavy Metal Data Sets:", &R::NumHM_LLR_temp, &R::NumHM_LLR, kSlotCount),
     GroupBox(kOptionsGroup, "Select Between these Options:"),
     Radio(kHalfLifeButton, "Use Overall Half-Life for Organics", &R::checked_contam_tau_temp,
           &R::checked_contam_tau)
@@ -435,14 +436,7 @@ bool ContinueContaminantChainAfterSediment(Ui& ui, Owner owner) {
 }
 
 void ComputeOrganicCoefficients(ProjectRecord& r) {
-    for (int k = 0; k < SlotsInUse(r, kOrganicChemicals); ++k) {
-        if (r.checked_KdwCalc) r.ConKdw[k] = PartitionFromKow(r.f_oc, r.Kow[k], r.DOCH2o);
-        if (r.checked_KdsCalc) r.Kds[k] = PartitionFromKow(r.Bedf_oc, r.Kow[k], r.DOCBed);
-        if (r.checked_kvCalc) {
-            r.kv[k] = VolatilizationVelocity(r.WindSpeed, r.mean_velocity, r.depth, r.temperature, r.MW[k],
-                                             r.Henry[k]);
-        }
-    }
+    for (int k = 0; k < SlotsInUse(r, kOrganicChemicals); ++k) CalculateOrganicCoefficients(r, k);
 }
 
 void ComputeOrganicMassTransfer(ProjectRecord& r) {

@@ -24,7 +24,7 @@ using K = ControlKind;
 
 // Column headings of a screen with slots: "(1)", "(2)", "(3)".
 constexpr int kSlotHeadingId = 99000;
-constexpr const char* kSlotHeadings[] = {"(1)", "(2)", "(3)"};
+constexpr const char* kSlotHeadings[kSlotCount] = {"(1)", "(2)", "(3)"};
 // Wide enough for the longest number FormatNumberText writes, such as -1.23457e+100.
 constexpr int kNumberFieldWidth = 14;
 constexpr int kNameFieldWidth = 11;

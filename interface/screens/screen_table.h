@@ -45,9 +45,9 @@ template <typename T>
 class Ref {
 public:
     constexpr Ref() = default;
-    constexpr Ref(T ProjectRecord::*field) : field_(field) {}       // NOLINT: a field is a place
-    constexpr Ref(T (ProjectRecord::*array)[3]) : array_(array) {}  // NOLINT: so is an array
-    constexpr Ref(T (ProjectRecord::*array)[3], int element) : array_(array), element_(element) {}
+    constexpr Ref(T ProjectRecord::*field) : field_(field) {}                // NOLINT: a field is a place
+    constexpr Ref(T (ProjectRecord::*array)[kSlotCount]) : array_(array) {}  // NOLINT: so is an array
+    constexpr Ref(T (ProjectRecord::*array)[kSlotCount], int element) : array_(array), element_(element) {}
     constexpr Ref(const SlotTable& table, T ProjectRecord::*SlotFields::*numbered)
         : table_(&table), numbered_(numbered) {}
 
@@ -64,7 +64,7 @@ public:
 
 private:
     T ProjectRecord::*field_ = nullptr;
-    T (ProjectRecord::*array_)[3] = nullptr;
+    T (ProjectRecord::*array_)[kSlotCount] = nullptr;
     int element_ = -1;  // an array's fixed element, or -1 for the slot's
     const SlotTable* table_ = nullptr;
     T ProjectRecord::*SlotFields::*numbered_ = nullptr;
@@ -76,7 +76,7 @@ constexpr Ref<T> InOrganicSlot(T ProjectRecord::*SlotFields::*numbered) {
 }
 // Element k of a three-slot array, on a screen that lists the slots one below the other.
 template <typename T>
-constexpr Ref<T> Element(T (ProjectRecord::*array)[3], int k) {
+constexpr Ref<T> Element(T (ProjectRecord::*array)[kSlotCount], int k) {
     return {array, k};
 }
 template <typename T>

@@ -22,60 +22,8 @@ using A = SedimentAsker;
 
 // ---- Ownership ----
 
-// A parameter's entered flag (with its working copy where the record has one) and its
-// marks, in the order of SedimentAsker. Suspended solids have no sediment data screen marks.
-struct ParameterFlags {
-    P parameter;
-    FlagMember entered;
-    FlagMember entered_temp;
-    FlagMember marks[4];
-};
-
-constexpr ParameterFlags kParameters[] = {
-    {P::Vb,
-     &R::Vb_entered,
-     &R::Vb_entered_temp,
-     {&R::Vb_entered_MT, &R::Vb_entered_MTC, &R::Vb_entered_MP, &R::Vb_entered_MC}},
-    {P::Vs,
-     &R::Vs_entered,
-     &R::Vs_entered_temp,
-     {&R::Vs_entered_MT, &R::Vs_entered_MTC, &R::Vs_entered_MP, &R::Vs_entered_MC}},
-    {P::ARhoB,
-     &R::ARhoB_entered,
-     nullptr,
-     {&R::ARhoB_entered_MT, &R::ARhoB_entered_MTC, &R::ARhoB_entered_MP, &R::ARhoB_entered_MC}},
-    {P::APhi,
-     &R::APhi_entered,
-     &R::APhi_entered_temp,
-     {&R::APhi_entered_MT, &R::APhi_entered_MTC, &R::APhi_entered_MP, &R::APhi_entered_MC}},
-    {P::PD,
-     &R::PD_entered,
-     &R::PD_entered_temp,
-     {&R::PD_entered_MT, &R::PD_entered_MTC, &R::PD_entered_MP, &R::PD_entered_MC}},
-    {P::SG,
-     &R::SG_entered,
-     &R::SG_entered_temp,
-     {&R::SG_entered_MT, &R::SG_entered_MTC, &R::SG_entered_MP, &R::SG_entered_MC}},
-    {P::DSD,
-     &R::DSD_entered,
-     &R::DSD_entered_temp,
-     {&R::DSD_entered_MT, &R::DSD_entered_MTC, &R::DSD_entered_MP, &R::DSD_entered_MC}},
-    {P::SSConc,
-     &R::SSConc_entered,
-     &R::SSConc_entered_temp,
-     {nullptr, nullptr, &R::SSConc_entered_MP, &R::SSConc_entered_MC}},
-};
-
 // The parameters whose marks move between the chains.
 constexpr P kHandedOver[] = {P::Vb, P::Vs, P::ARhoB, P::APhi, P::PD, P::SG, P::DSD};
-
-const ParameterFlags& FlagsOf(P p) {
-    const P own = p == P::Settling ? P::Vs : p;
-    for (const ParameterFlags& f : kParameters) {
-        if (f.parameter == own) return f;
-    }
-    return kParameters[0];
-}
 
 FlagMember Mark(P p, A asker) {
     return FlagsOf(p).marks[static_cast<int>(asker)];
@@ -172,7 +120,7 @@ void MoveMarks(R& r, A from, A to) {
 }  // namespace
 
 void SetEntered(ProjectRecord& r, SedimentParameter p, bool entered) {
-    const ParameterFlags& f = FlagsOf(p);
+    const SedimentParameterFlags& f = FlagsOf(p);
     r.*f.entered = entered;
     if (f.entered_temp) r.*f.entered_temp = entered;
 }
@@ -251,50 +199,24 @@ void ChoiceAccepted(ScreenContext& c) {
 
 using namespace sediment_data;
 
-// The fields the sediment data screen asks for. The same reasoning both takes the marks
-// (on opening, with a record to change) and tells which fields are enabled (with a record
-// only to read): once taken, a mark keeps its parameter asked.
-struct AskedFields {
-    bool bulk_density = false;
-    bool porosity = false;
-    bool dry_density = false;
-    bool settling_velocity = false;
-    bool diameter = false;
-    bool gravity = false;
-
-    bool Any() const {
-        return bulk_density || porosity || dry_density || settling_velocity || diameter || gravity;
-    }
-};
-
+// The fields the sediment data screen asks for.
 template <typename Record>
-void ConsiderSettling(Record& r, A asker, AskedFields& f) {
-    if (!Asking(r, P::Settling, asker)) return;
-    if (r.checked_VsInput) {
-        f.settling_velocity = true;
-    } else if (r.checked_VsCalc) {
-        f.diameter = Asking(r, P::PD, asker);
-        f.gravity = Asking(r, P::SG, asker);
-    }
-}
-
-template <typename Record>
-AskedFields FieldsAsked(Record& r, A asker) {
-    AskedFields f;
+SedimentFieldsAsked FieldsAsked(Record& r, A asker) {
+    SedimentFieldsAsked f;
     if (r.checked_RhoBInput) {
         // The burial velocity's mark is taken even when the bulk density itself is known.
         f.bulk_density = Asking(r, P::Vb, asker) && Asking(r, P::ARhoB, asker);
-        ConsiderSettling(r, asker, f);
+        if (Asking(r, P::Settling, asker)) AskSettlingFields(r, asker, f);
         f.porosity = Asking(r, P::APhi, asker);
     } else if (r.checked_RhoBCalc) {
         f.porosity = Asking(r, P::APhi, asker);
         f.dry_density = Asking(r, P::DSD, asker);
-        ConsiderSettling(r, asker, f);
+        if (Asking(r, P::Settling, asker)) AskSettlingFields(r, asker, f);
     }
     return f;
 }
 
-template <SedimentChain C, bool AskedFields::*Field>
+template <SedimentChain C, bool SedimentFieldsAsked::*Field>
 bool FieldAsked(const R& r, int) {
     return FieldsAsked(r, DataAsker(C)).*Field;
 }
@@ -303,23 +225,23 @@ template <SedimentChain C>
 constexpr Row kDataRows[] = {
     Text(kActiveLayerHeading, "Active Sediment Layer Entry:"),
     Number(kBulkDensityField, "Bulk Density (g/L):", &R::ActiveRhoB_temp, &R::ActiveRhoB)
-        .EnabledWhen(FieldAsked<C, &AskedFields::bulk_density>),
+        .EnabledWhen(FieldAsked<C, &SedimentFieldsAsked::bulk_density>),
     Number(kPorosityField, "Porosity:", &R::ActivePhi_temp, &R::ActivePhi)
-        .EnabledWhen(FieldAsked<C, &AskedFields::porosity>),
+        .EnabledWhen(FieldAsked<C, &SedimentFieldsAsked::porosity>),
     Number(kDrySedimentDensityField, "Dry Sediment Density (g/L):", &R::DrySedDensity_temp, &R::DrySedDensity)
-        .EnabledWhen(FieldAsked<C, &AskedFields::dry_density>),
+        .EnabledWhen(FieldAsked<C, &SedimentFieldsAsked::dry_density>),
     Text(kSettlingHeading, "Settling Particles Entry:"),
     Number(kSettlingVelocityField, "Particle Settling Velocity (m/day):", &R::Vs_temp, &R::Vs)
-        .EnabledWhen(FieldAsked<C, &AskedFields::settling_velocity>),
+        .EnabledWhen(FieldAsked<C, &SedimentFieldsAsked::settling_velocity>),
     Number(kParticleDiameterField, "Particle Diameter (microns):", &R::PartDiam_temp, &R::PartDiam)
-        .EnabledWhen(FieldAsked<C, &AskedFields::diameter>),
+        .EnabledWhen(FieldAsked<C, &SedimentFieldsAsked::diameter>),
     Number(kSpecificGravityField, "Specific Gravity of Particles:", &R::SG_temp, &R::SG)
-        .EnabledWhen(FieldAsked<C, &AskedFields::gravity>),
+        .EnabledWhen(FieldAsked<C, &SedimentFieldsAsked::gravity>),
 };
 
 template <SedimentChain C>
 void OpenSedimentData(ScreenContext& c) {
-    const AskedFields asked = FieldsAsked(c.r, DataAsker(C));
+    const SedimentFieldsAsked asked = FieldsAsked(c.r, DataAsker(C));
     const bool chosen = c.r.checked_RhoBInput || c.r.checked_RhoBCalc;
     if (chosen && !asked.Any()) c.Message(kNothingRequired, kNothingRequiredCaption);
 }

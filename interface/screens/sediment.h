@@ -10,6 +10,7 @@
 
 #include "interface/platform/ui.h"
 #include "project/record.h"
+#include "project/slots.h"
 
 namespace velmar {
 
@@ -78,6 +79,75 @@ enum class SedimentParameter { Vb, Vs, ARhoB, APhi, PD, SG, DSD, SSConc, Settlin
 // screen (_MP) and the contaminant chain's own screens (_MC).
 enum class SedimentAsker { PhosphorusData, ContaminantData, EstablishedWetland, ContaminantScreens };
 
+// A shared parameter's flags: entered (with its working copy where the record has one), the
+// mark of its entry on the TSS screens, and one mark per asker in the order of SedimentAsker.
+// Suspended solids have no sediment data screen marks.
+struct SedimentParameterFlags {
+    SedimentParameter parameter;
+    FlagMember entered;
+    FlagMember entered_temp;
+    FlagMember tss_entered;
+    FlagMember marks[4];
+};
+
+// clang-format off
+inline constexpr SedimentParameterFlags kSedimentParameters[] = {
+    {SedimentParameter::Vb, &ProjectRecord::Vb_entered, &ProjectRecord::Vb_entered_temp, &ProjectRecord::TSS_entered_Vb,
+     {&ProjectRecord::Vb_entered_MT, &ProjectRecord::Vb_entered_MTC, &ProjectRecord::Vb_entered_MP,
+      &ProjectRecord::Vb_entered_MC}},
+    {SedimentParameter::Vs, &ProjectRecord::Vs_entered, &ProjectRecord::Vs_entered_temp, &ProjectRecord::TSS_entered_Vs,
+     {&ProjectRecord::Vs_entered_MT, &ProjectRecord::Vs_entered_MTC, &ProjectRecord::Vs_entered_MP,
+      &ProjectRecord::Vs_entered_MC}},
+    {SedimentParameter::ARhoB, &ProjectRecord::ARhoB_entered, nullptr, &ProjectRecord::TSS_entered_ARhoB,
+     {&ProjectRecord::ARhoB_entered_MT, &ProjectRecord::ARhoB_entered_MTC, &ProjectRecord::ARhoB_entered_MP,
+      &ProjectRecord::ARhoB_entered_MC}},
+    {SedimentParameter::APhi, &ProjectRecord::APhi_entered, &ProjectRecord::APhi_entered_temp,
+     &ProjectRecord::TSS_entered_APhi,
+     {&ProjectRecord::APhi_entered_MT, &ProjectRecord::APhi_entered_MTC, &ProjectRecord::APhi_entered_MP,
+      &ProjectRecord::APhi_entered_MC}},
+    {SedimentParameter::PD, &ProjectRecord::PD_entered, &ProjectRecord::PD_entered_temp, &ProjectRecord::TSS_entered_PD,
+     {&ProjectRecord::PD_entered_MT, &ProjectRecord::PD_entered_MTC, &ProjectRecord::PD_entered_MP,
+      &ProjectRecord::PD_entered_MC}},
+    {SedimentParameter::SG, &ProjectRecord::SG_entered, &ProjectRecord::SG_entered_temp, &ProjectRecord::TSS_entered_SG,
+     {&ProjectRecord::SG_entered_MT, &ProjectRecord::SG_entered_MTC, &ProjectRecord::SG_entered_MP,
+      &ProjectRecord::SG_entered_MC}},
+    {SedimentParameter::DSD, &ProjectRecord::DSD_entered, &ProjectRecord::DSD_entered_temp,
+     &ProjectRecord::TSS_entered_DSD,
+     {&ProjectRecord::DSD_entered_MT, &ProjectRecord::DSD_entered_MTC, &ProjectRecord::DSD_entered_MP,
+      &ProjectRecord::DSD_entered_MC}},
+    {SedimentParameter::SSConc, &ProjectRecord::SSConc_entered, &ProjectRecord::SSConc_entered_temp,
+     &ProjectRecord::TSS_entered_SSConc,
+     {nullptr, nullptr, &ProjectRecord::SSConc_entered_MP, &ProjectRecord::SSConc_entered_MC}},
+};
+// clang-format on
+
+// The flags of a parameter; Settling has the settling velocity's.
+constexpr const SedimentParameterFlags& FlagsOf(SedimentParameter p) {
+    const SedimentParameter own = p == SedimentParameter::Settling ? SedimentParameter::Vs : p;
+    for (const SedimentParameterFlags& f : kSedimentParameters) {
+        if (f.parameter == own) return f;
+    }
+    return kSedimentParameters[0];
+}
+
+// The fields of sediment data a screen asks for. The same reasoning both takes the marks
+// (on opening, with a record to change) and tells which fields are enabled (with a record
+// only to read): once taken, a mark keeps its parameter asked.
+struct SedimentFieldsAsked {
+    bool suspended_solids = false;
+    bool bulk_density = false;
+    bool porosity = false;
+    bool dry_density = false;
+    bool settling_velocity = false;
+    bool diameter = false;
+    bool gravity = false;
+
+    bool Any() const {
+        return suspended_solids || bulk_density || porosity || dry_density || settling_velocity || diameter ||
+               gravity;
+    }
+};
+
 // Whether the asker is to ask for the parameter: it is not yet known, or it is the asker's
 // own, or the other chain supplied it and no longer needs it.
 bool IsAsked(const ProjectRecord& r, SedimentParameter p, SedimentAsker asker);
@@ -93,6 +163,18 @@ inline bool Asking(ProjectRecord& r, SedimentParameter p, SedimentAsker asker) {
 }
 inline bool Asking(const ProjectRecord& r, SedimentParameter p, SedimentAsker asker) {
     return IsAsked(r, p, asker);
+}
+
+// The settling fields asked for once the settling velocity is: the velocity itself when it is
+// entered, the particle's diameter and gravity when it is calculated.
+template <typename Record>
+void AskSettlingFields(Record& r, SedimentAsker asker, SedimentFieldsAsked& f) {
+    if (r.checked_VsInput) {
+        f.settling_velocity = true;
+    } else if (r.checked_VsCalc) {
+        f.diameter = Asking(r, SedimentParameter::PD, asker);
+        f.gravity = Asking(r, SedimentParameter::SG, asker);
+    }
 }
 
 // Sets or clears a parameter's entered flag, with its working copy where it has one.

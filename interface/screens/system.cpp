@@ -12,20 +12,21 @@
 #include "project/record.h"
 #include "project/slots.h"
 #include "project/system_formulas.h"
+#include "project/units.h"
 
 namespace velmar {
 namespace {
 
 using R = ProjectRecord;
 
-constexpr double kMetresPerCentimetre = 0.01;
+using units::kMetresPerCentimetre;
 // A temperature change of no more than this counts as none.
 constexpr double kTemperatureTolerance = 0.000001;
 
 // The contaminant screens recompute their sediment-water mass transfer velocities, which
 // depend on the water's viscosity (so its temperature) and on the mean velocity.
 void SetRecalcFlags(R& r) {
-    for (int k = 0; k < 3; ++k) OrganicSlot(r, k).recalc_vd = MetalSlot(r, k).recalc_vd = 1;
+    for (int k = 0; k < kSlotCount; ++k) OrganicSlot(r, k).recalc_vd = MetalSlot(r, k).recalc_vd = 1;
 }
 
 // ---- Geometry selection ----
@@ -120,7 +121,7 @@ void OpenProperties(ScreenContext& c) {
     r.detention_time_temp = r.detention_time;
     r.mean_velocity_temp = r.mean_velocity;
     r.mean_vel_cms_temp = r.mean_vel_cms;
-    RecomputeGeometry(r);
+    FillUnchosenDimensions(r);
 }
 
 // What is wrong with the wetland's dimensions once the others are computed from the chosen
@@ -157,7 +158,7 @@ void PropertyFieldLeft(ScreenContext& c, int field) {
         c.Fill();
         return;
     }
-    RecomputeGeometry(r);
+    FillUnchosenDimensions(r);
     if (!DimensionsFinite(r)) {
         const std::string problem = DimensionProblem(r);
         r = before;
@@ -179,7 +180,7 @@ void PropertyFieldLeft(ScreenContext& c, int field) {
 // overflow, has no meaningful area, length or residence time: it is refused here rather
 // than carried, infinite, into the next screen and the model.
 bool DimensionsArePositiveAndFinite(ScreenContext& c) {
-    RecomputeGeometry(c.r);
+    FillUnchosenDimensions(c.r);
     const std::string problem = DimensionProblem(c.r);
     if (problem.empty()) return true;
     c.Message(problem, kInvalidInputCaption);
@@ -191,7 +192,7 @@ void AcceptProperties(ScreenContext& c) {
     R& r = c.r;
     for (const Dimension& m : kDimensions) r.*m.entered = 0;
     r.System_Properties_Selection_Made = 1;
-    DeriveSystemValues(r);
+    DeriveFromSystemProperties(r);
 }
 
 void CancelProperties(ScreenContext& c) {
@@ -223,7 +224,7 @@ constexpr Row kContinuedRows[] = {
 };
 
 void OpenContinued(ScreenContext& c) {
-    DeriveSystemValues(c.r);
+    DeriveFromSystemProperties(c.r);
 }
 
 void ContinuedFieldLeft(ScreenContext& c, int field) {
@@ -239,13 +240,13 @@ void GradientClicked(ScreenContext& c, int id) {
     R& r = c.r;
     const int was_mixed = r.mixed_clac_re;
     if (!c.Read()) return;
-    if (r.mixed_clac_re != was_mixed) DeriveSystemValues(r);
+    if (r.mixed_clac_re != was_mixed) DeriveFromSystemProperties(r);
     SuggestDetentionTime(r);
     c.Fill();
 }
 
 void AcceptContinued(ScreenContext& c) {
-    c.r.mean_velocity = c.r.mean_velocity_temp = c.r.mean_vel_cms_temp * kMetresPerCentimetre;
+    CommitMeanVelocity(c.r);
 }
 
 void CancelContinued(ScreenContext& c) {
@@ -320,14 +321,6 @@ bool ShowSystemProperties(Ui& ui, Owner owner) {
 
 bool ShowSystemContinued(Ui& ui, Owner owner) {
     return ShowScreen(ui, owner, kSystemContinued);
-}
-
-void RecomputeGeometry(ProjectRecord& r) {
-    FillUnchosenDimensions(r);
-}
-
-void DeriveSystemValues(ProjectRecord& r) {
-    DeriveFromSystemProperties(r);
 }
 
 void SuggestDetentionTime(ProjectRecord& r) {

@@ -63,14 +63,6 @@ extern const DataScreen kSystemContinued;
 // Puts the committed choice of known dimensions back into its working copies.
 void RevertGeometryChoice(ProjectRecord& r);
 
-// Fills in the working copies of the dimensions the user did not choose from those chosen.
-void RecomputeGeometry(ProjectRecord& r);
-
-// What accepting the system properties sets: the system is entered; constituents not being
-// modelled get their defaults (BOD's decay rate to suit the depth); the length-to-width
-// ratio, hydraulic residence time, mean velocity and suggested detention time follow.
-void DeriveSystemValues(ProjectRecord& r);
-
 // The detention time (days) suggested for the chosen gradient scheme, into its working copy.
 void SuggestDetentionTime(ProjectRecord& r);
 

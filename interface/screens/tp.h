@@ -162,11 +162,6 @@ bool ShowTPMassTransfer(Ui& ui, Owner owner);
 // wetland's load type. Accepted at once on any other path.
 bool ContinuePhosphorusChainAfterSediment(Ui& ui, Owner owner);
 
-// The years the active layer's sorption capacity lasts under the yearly loading, into
-// ComputedWetlandAge; the bulk density follows from porosity when it was not entered, and
-// the loading from flow and concentration when TP enters as Qi*Ci.
-void ComputeWetlandAge(ProjectRecord& r);
-
 struct DataScreen;
 extern const DataScreen kTPRateBasis;
 extern const DataScreen kTPRateAreal;

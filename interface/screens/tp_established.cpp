@@ -5,8 +5,11 @@
 #include "interface/screens/sediment.h"
 #include "interface/screens/tp.h"
 #include "interface/session/state.h"
+#include "project/phosphorus_load.h"
 #include "project/sediment.h"
 #include "project/slots.h"
+#include "project/units.h"
+#include "project/working_copy.h"
 
 namespace velmar {
 namespace {
@@ -14,11 +17,7 @@ namespace {
 using R = ProjectRecord;
 using P = SedimentParameter;
 
-constexpr double kDaysPerYear = 365.25;
-// mg/L times m^3/s to kg/yr: 365.25 days of 86400 s, and 1000 mg/L per kg/m^3.
-constexpr double kQiCiToKgPerYear = 31557.6;
-// m^2 times cm times mg/g times g/L to kg.
-constexpr double kSorptionCapacityToKg = 1e-5;
+using units::kDaysPerYear;
 
 // ---- Load type ----
 
@@ -165,19 +164,9 @@ constexpr SedimentAsker kEstablished = SedimentAsker::EstablishedWetland;
 
 // The sediment fields the established-wetland screen asks for: the bulk density group when
 // its burial velocity is to be asked, the settling group when its settling velocity is.
-struct EstablishedSediment {
-    bool suspended_solids = false;
-    bool bulk_density = false;
-    bool porosity = false;
-    bool dry_density = false;
-    bool settling_velocity = false;
-    bool diameter = false;
-    bool gravity = false;
-};
-
 template <typename Record>
-EstablishedSediment EstablishedSedimentAsked(Record& r) {
-    EstablishedSediment f;
+SedimentFieldsAsked EstablishedSedimentAsked(Record& r) {
+    SedimentFieldsAsked f;
     const bool bulk_density_choice = r.checked_RhoBInput || r.checked_RhoBCalc;
     if (Asking(r, P::Vb, kEstablished)) {
         if (r.checked_RhoBInput) {
@@ -191,17 +180,12 @@ EstablishedSediment EstablishedSedimentAsked(Record& r) {
     }
     if (Asking(r, P::Vs, kEstablished)) {
         if (!bulk_density_choice) f.suspended_solids = Asking(r, P::SSConc, kEstablished);
-        if (r.checked_VsInput) {
-            f.settling_velocity = true;
-        } else if (r.checked_VsCalc) {
-            f.diameter = Asking(r, P::PD, kEstablished);
-            f.gravity = Asking(r, P::SG, kEstablished);
-        }
+        AskSettlingFields(r, kEstablished, f);
     }
     return f;
 }
 
-template <bool EstablishedSediment::*Field>
+template <bool SedimentFieldsAsked::*Field>
 bool EstablishedAsked(const R& r, int) {
     return EstablishedSedimentAsked(r).*Field;
 }
@@ -232,22 +216,22 @@ constexpr Row kEstablishedRows[] = {
            "Flow weighted avg. total phosphorus conc. (mg/L):", &R::InflowingTPConc_temp, &R::InflowingTPConc)
         .EnabledWhen(LoadNotChecked),
     Number(kSuspendedSolidsField, "Suspended solid conc. (mg/L):", &R::SSConc_temp, &R::SSConc)
-        .EnabledWhen(EstablishedAsked<&EstablishedSediment::suspended_solids>),
+        .EnabledWhen(EstablishedAsked<&SedimentFieldsAsked::suspended_solids>),
     Number(established_wetland::kBulkDensityField,
            "Active sed. layer bulk density (g/L):", &R::ActiveRhoB_temp, &R::ActiveRhoB)
-        .EnabledWhen(EstablishedAsked<&EstablishedSediment::bulk_density>),
+        .EnabledWhen(EstablishedAsked<&SedimentFieldsAsked::bulk_density>),
     Number(established_wetland::kPorosityField, "Active sed. layer porosity:", &R::ActivePhi_temp,
            &R::ActivePhi)
-        .EnabledWhen(EstablishedAsked<&EstablishedSediment::porosity>),
+        .EnabledWhen(EstablishedAsked<&SedimentFieldsAsked::porosity>),
     Number(established_wetland::kDryDensityField, "Dry sediment density (g/L):", &R::DrySedDensity_temp,
            &R::DrySedDensity)
-        .EnabledWhen(EstablishedAsked<&EstablishedSediment::dry_density>),
+        .EnabledWhen(EstablishedAsked<&SedimentFieldsAsked::dry_density>),
     Number(kSettlingField, "Particle Settling velocity (m/day):", &R::Vs_temp, &R::Vs)
-        .EnabledWhen(EstablishedAsked<&EstablishedSediment::settling_velocity>),
+        .EnabledWhen(EstablishedAsked<&SedimentFieldsAsked::settling_velocity>),
     Number(kDiameterField, "Particle diameter (microns):", &R::PartDiam_temp, &R::PartDiam)
-        .EnabledWhen(EstablishedAsked<&EstablishedSediment::diameter>),
+        .EnabledWhen(EstablishedAsked<&SedimentFieldsAsked::diameter>),
     Number(kGravityField, "Sediment specific gravity:", &R::SG_temp, &R::SG)
-        .EnabledWhen(EstablishedAsked<&EstablishedSediment::gravity>),
+        .EnabledWhen(EstablishedAsked<&SedimentFieldsAsked::gravity>),
 };
 
 // The sediment field of each shared parameter.
@@ -265,10 +249,6 @@ constexpr SedimentField kSedimentFields[] = {
     {kGravityField, P::SG},
 };
 
-struct FlagCopy {
-    FlagMember value;
-    FlagMember copy;
-};
 // Which values the TSS report lists, carried through this screen unchanged.
 constexpr FlagCopy kReportFlags[] = {
     {&R::checked_AVb, &R::checked_AVb_temp},           {&R::checked_SSConc, &R::checked_SSconc_temp},
@@ -288,8 +268,8 @@ void LoadEstablishedCopies(R& r) {
     r.Vr_temp = r.Vr;
     r.Vd_temp = r.Vd;
     r.ActiveVb_temp = r.ActiveVb;
-    for (const FlagCopy& f : kReportFlags) r.*f.copy = r.*f.value;
-    for (const FlagCopy& f : kEnteredFlags) r.*f.copy = r.*f.value;
+    LoadAll(r, kReportFlags);
+    LoadAll(r, kEnteredFlags);
 }
 
 void OpenEstablished(ScreenContext& c) {
@@ -306,7 +286,7 @@ void AcceptEstablished(Dialog& d, R& r) {
     for (const SedimentField& f : kSedimentFields) {
         if (d.IsEnabled(f.id)) SetEntered(r, f.parameter, true);
     }
-    for (const FlagCopy& f : kReportFlags) r.*f.value = r.*f.copy;
+    CommitAll(r, kReportFlags);
     if (BurialVelocityToCompute(r)) ComputeBurialVelocity(r);
     if (!r.Vs_entered && !r.checked_VsInput) {
         SettlingVelocityFromParticle(r);
@@ -482,20 +462,6 @@ bool ContinuePhosphorusChainAfterSediment(Ui& ui, Owner owner) {
     const R& r = Project();
     if (!r.tp_current || !r.checked_phos_estab) return true;
     return ShowTPLoadType(ui, owner, LoadTypeVariant::Established);
-}
-
-void ComputeWetlandAge(ProjectRecord& r) {
-    if (!r.InputARhoB) {
-        r.ActiveLayerBulkDensity = r.ActiveLayerBulkDensity_temp = (1 - r.ActivePhi) * r.DrySedDensity;
-    }
-    if (!r.UserSelectedTPLoad) {
-        r.YearlyTPLoading = r.YearlyTPLoading_temp =
-            r.InflowingTPConc_temp * r.YearlyTPFlow_temp * kQiCiToKgPerYear;
-    }
-    // The mass of phosphorus the active layer can sorb over the wetland's area, in kg,
-    // divided by the yearly loading: the years until the layer is saturated.
-    r.ComputedWetlandAge = r.area / r.YearlyTPLoading * r.ActiveLayerThickness * r.MaximumPSorptionCapacity *
-                           r.ActiveLayerBulkDensity * kSorptionCapacityToKg;
 }
 
 }  // namespace velmar

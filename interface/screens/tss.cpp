@@ -13,26 +13,15 @@
 #include "interface/session/state.h"
 #include "project/sediment.h"
 #include "project/slots.h"
+#include "project/working_copy.h"
 
 namespace velmar {
 namespace {
 
 using R = ProjectRecord;
 
-// A committed value and its working copy.
-template <typename T>
-struct Twin {
-    T R::*value;
-    T R::*copy;
-};
-
-template <typename T, std::size_t N>
-void CommitTwins(R& r, const Twin<T> (&twins)[N]) {
-    for (const Twin<T>& t : twins) r.*t.value = r.*t.copy;
-}
-
 // The sediment values the TSS screens edit, committed together whichever path was taken.
-constexpr Twin<double> kTssValues[] = {
+constexpr WorkingCopy<double> kTssValues[] = {
     {&R::ActiveVb, &R::ActiveVb_temp},
     {&R::ActiveRhoB, &R::ActiveRhoB_temp},
     {&R::ActivePhi, &R::ActivePhi_temp},
@@ -77,7 +66,7 @@ enum TssFlag : int {
     kTssFlagCount,
 };
 
-constexpr Twin<std::int32_t> kTssFlags[] = {
+constexpr FlagCopy kTssFlags[] = {
     {&R::checked_Vs, &R::checked_Vs_temp},
     {&R::checked_PartDiam, &R::checked_PartDiam_temp},
     {&R::checked_SG, &R::checked_SG_temp},
@@ -122,12 +111,12 @@ constexpr FlagSet kCommittedByData = kAllFlags & ~Flags({kCheckedRhoBInput, kChe
 
 void CommitFlags(R& r, FlagSet set) {
     for (int f = 0; f < kTssFlagCount; ++f) {
-        if (Has(set, f)) r.*kTssFlags[f].value = r.*kTssFlags[f].copy;
+        if (Has(set, f)) kTssFlags[f].Commit(r);
     }
 }
 void RevertFlags(R& r, FlagSet set) {
     for (int f = 0; f < kTssFlagCount; ++f) {
-        if (Has(set, f)) r.*kTssFlags[f].copy = r.*kTssFlags[f].value;
+        if (Has(set, f)) kTssFlags[f].Load(r);
     }
 }
 // Sets the flags of one set to a value in record and working copy.
@@ -139,14 +128,16 @@ void SetFlags(R& r, FlagSet set, std::int32_t value) {
 
 // ---- Entered marks ----
 
-// A quantity's marks: entered on the TSS screens; entered anywhere, with its working copy
-// where it has one; and held for the phosphorus or contaminant screens to ask for.
+// A quantity's mark of entry on the TSS screens and, for the shared sediment parameters,
+// their flags: entered anywhere, and held for the phosphorus or contaminant screens to ask for.
 struct EnteredMark {
     FlagMember tss;
-    FlagMember entered = nullptr;
-    FlagMember entered_copy = nullptr;
-    FlagMember other_screens[4] = {};
+    const SedimentParameterFlags* shared = nullptr;
 };
+
+constexpr EnteredMark Shared(SedimentParameter p) {
+    return {FlagsOf(p).tss_entered, &FlagsOf(p)};
+}
 
 enum MarkName : int {
     kMarkVs,
@@ -164,41 +155,17 @@ enum MarkName : int {
 };
 
 constexpr EnteredMark kMarks[] = {
-    {&R::TSS_entered_Vs,
-     &R::Vs_entered,
-     &R::Vs_entered_temp,
-     {&R::Vs_entered_MC, &R::Vs_entered_MP, &R::Vs_entered_MT, &R::Vs_entered_MTC}},
-    {&R::TSS_entered_PD,
-     &R::PD_entered,
-     &R::PD_entered_temp,
-     {&R::PD_entered_MC, &R::PD_entered_MP, &R::PD_entered_MT, &R::PD_entered_MTC}},
-    {&R::TSS_entered_SG,
-     &R::SG_entered,
-     &R::SG_entered_temp,
-     {&R::SG_entered_MC, &R::SG_entered_MP, &R::SG_entered_MT, &R::SG_entered_MTC}},
-    {&R::TSS_entered_SSConc,
-     &R::SSConc_entered,
-     &R::SSConc_entered_temp,
-     {&R::SSConc_entered_MC, &R::SSConc_entered_MP}},
+    Shared(SedimentParameter::Vs),
+    Shared(SedimentParameter::PD),
+    Shared(SedimentParameter::SG),
+    Shared(SedimentParameter::SSConc),
     {&R::TSS_entered_Va},
     {&R::TSS_entered_SRhoB},
     {&R::TSS_entered_SPhi},
-    {&R::TSS_entered_Vb,
-     &R::Vb_entered,
-     &R::Vb_entered_temp,
-     {&R::Vb_entered_MC, &R::Vb_entered_MP, &R::Vb_entered_MT, &R::Vb_entered_MTC}},
-    {&R::TSS_entered_ARhoB,
-     &R::ARhoB_entered,
-     nullptr,
-     {&R::ARhoB_entered_MC, &R::ARhoB_entered_MP, &R::ARhoB_entered_MT, &R::ARhoB_entered_MTC}},
-    {&R::TSS_entered_APhi,
-     &R::APhi_entered,
-     &R::APhi_entered_temp,
-     {&R::APhi_entered_MC, &R::APhi_entered_MP, &R::APhi_entered_MT, &R::APhi_entered_MTC}},
-    {&R::TSS_entered_DSD,
-     &R::DSD_entered,
-     &R::DSD_entered_temp,
-     {&R::DSD_entered_MC, &R::DSD_entered_MP, &R::DSD_entered_MT, &R::DSD_entered_MTC}},
+    Shared(SedimentParameter::Vb),
+    Shared(SedimentParameter::ARhoB),
+    Shared(SedimentParameter::APhi),
+    Shared(SedimentParameter::DSD),
 };
 static_assert(std::size(kMarks) == kMarkCount);
 
@@ -212,8 +179,7 @@ constexpr MarkSet Marks(std::initializer_list<MarkName> marks) {
 
 void SetEntered(R& r, const EnteredMark& m, std::int32_t value) {
     r.*m.tss = value;
-    if (m.entered) r.*m.entered = value;
-    if (m.entered_copy) r.*m.entered_copy = value;
+    if (m.shared) SetEntered(r, m.shared->parameter, value != 0);
 }
 
 // The quantities a data screen supplied are marked entered on the TSS screens, and no other
@@ -224,7 +190,8 @@ void UpdateEnteredMarks(R& r, MarkSet supplied) {
         const EnteredMark& m = kMarks[k];
         if (Has(supplied, k)) {
             SetEntered(r, m, 1);
-            for (FlagMember other : m.other_screens) {
+            if (!m.shared) continue;
+            for (FlagMember other : m.shared->marks) {
                 if (other) r.*other = 0;
             }
         } else if (r.*m.tss) {
@@ -236,12 +203,12 @@ void UpdateEnteredMarks(R& r, MarkSet supplied) {
 // ---- Options and paths ----
 
 // The three options and their input/calculate sub-choices, in the screens' order.
-constexpr Twin<std::int32_t> kOptions[] = {
+constexpr FlagCopy kOptions[] = {
     {&R::checked_Option1, &R::checked_Option1_temp},
     {&R::checked_Option2, &R::checked_Option2_temp},
     {&R::checked_Option3, &R::checked_Option3_temp},
 };
-constexpr Twin<std::int32_t> kSubChoices[] = {
+constexpr FlagCopy kSubChoices[] = {
     {&R::checked_Opt1Input, &R::checked_Opt1Input_temp}, {&R::checked_Opt1Calc, &R::checked_Opt1Calc_temp},
     {&R::checked_Opt2Input, &R::checked_Opt2Input_temp}, {&R::checked_Opt2Calc, &R::checked_Opt2Calc_temp},
     {&R::checked_Opt3Input, &R::checked_Opt3Input_temp}, {&R::checked_Opt3Calc, &R::checked_Opt3Calc_temp},
@@ -256,7 +223,7 @@ int SubChoice(int option, bool calculate) {
 void ChooseSubChoice(R& r, int chosen, bool in_record) {
     for (int k = 0; k < static_cast<int>(std::size(kSubChoices)); ++k) {
         r.*kSubChoices[k].copy = k == chosen ? 1 : 0;
-        if (in_record) r.*kSubChoices[k].value = r.*kSubChoices[k].copy;
+        if (in_record) kSubChoices[k].Commit(r);
     }
 }
 
@@ -317,7 +284,7 @@ constexpr Row kOptionRows[] = {
 // the option's sub-choices.
 bool NoteChangedOption(ScreenContext& c) {
     R& r = c.r;
-    for (const Twin<std::int32_t>& option : kOptions) {
+    for (const FlagCopy& option : kOptions) {
         if (r.*option.copy != r.*option.value) r.option_entered_prior = 1;
     }
     return true;
@@ -343,7 +310,7 @@ void StartChosenOption(ScreenContext& c) {
 // accepted its last screen; TSS data then exists.
 void CommitTssWorkingCopies(R& r, FlagSet flags) {
     if (r.model_p) r.OkToModelTP = 1;
-    CommitTwins(r, kTssValues);
+    CommitAll(r, kTssValues);
     CommitFlags(r, flags);
     r.UserEnteredTSS = 1;
     r.called_by_double_window_close = 1;
@@ -359,12 +326,12 @@ bool ShowChosenContinuation(Ui& ui, Owner owner) {
         return false;
     }
     CommitTssWorkingCopies(r, kAllFlags);
-    CommitTwins(r, kSubChoices);
+    CommitAll(r, kSubChoices);
     return accepted;
 }
 
 void CancelOptionSelection(ScreenContext& c) {
-    for (const Twin<std::int32_t>& k : kSubChoices) c.r.*k.copy = c.r.*k.value;
+    LoadAll(c.r, kSubChoices);
     RevertFlags(c.r, kKnownValueFlags);
 }
 
@@ -482,7 +449,7 @@ constexpr Row kBurialPorosityDataRows[] = {
 // refused with the reason, so no infinite velocity is ever stored.
 bool SettlingIsFinite(ScreenContext& c) {
     R after = c.r;
-    CommitTwins(after, kTssValues);
+    CommitAll(after, kTssValues);
     ComputeNetSettling(after);
     return ComputedSedimentValuesUsable(c, after, ZeroBulkDensity::Allowed);
 }

@@ -29,31 +29,6 @@ TEST(RemovalEfficiency, OutflowConcentration) {
     EXPECT_DOUBLE_EQ(OutflowConcentration(10, -999), 10 - 10 * (-999 * 0.01));
 }
 
-TEST(SedimentFormulas, StokesSettlingAtTwentyDegrees) {
-    EXPECT_NEAR(KinematicViscosity(20), 1.0158910e-6, 1e-12);
-    EXPECT_NEAR(StokesSettlingVelocity(10, 2.65, 20), 7.656, 5e-4);
-}
-
-TEST(SedimentFormulas, BurialAndExchangeVelocities) {
-    ModelState s = DefaultModel();
-    s.SSConc = 50;
-    s.Vn = 10.6;
-    s.ActiveRhoB = 530;
-    s.checked_Option1 = 0;  // no option: Vn stays as given
-    ComputeBurialVelocity(s);
-    EXPECT_NEAR(s.ActiveVb, 0.001, 1e-15);
-    EXPECT_EQ(s.ActiveVb_temp, s.ActiveVb);
-    EXPECT_EQ(s.Vb_entered, 1);
-
-    s.temperature = 20;
-    s.mean_velocity = 0.01;
-    ComputeResuspensionAndMassTransfer(s);
-    EXPECT_NEAR(s.Vd, 0.03562, 5e-6);
-    EXPECT_EQ(s.Vd_temp, s.Vd);
-    // Resuspension uses the working copies: 50 * 0.1 * 0.001 / 1130 - 0.001.
-    EXPECT_DOUBLE_EQ(s.Vr, 50 * 0.1 * 0.001 / 1130 - 0.001);
-}
-
 TEST(TssRemoval, SettlingVelocityEntered) {
     ModelState s = DefaultModel();
     s.model_tss = 1;

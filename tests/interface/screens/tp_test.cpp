@@ -15,44 +15,6 @@ namespace {
 
 using R = ProjectRecord;
 
-// ---- Wetland age ----
-
-// 10000 m² of a 10 cm layer holding 0.5 mg/g at 1000 g/L, against 365.25 kg/yr.
-R AgeExample() {
-    R r = DefaultRecord();
-    r.area = 10000;
-    r.ActiveLayerThickness = 10;
-    r.MaximumPSorptionCapacity = 0.5;
-    r.InputARhoB = 1;
-    r.ActiveLayerBulkDensity = 1000;
-    r.UserSelectedTPLoad = 1;
-    r.YearlyTPLoading = 365.25;
-    return r;
-}
-
-TEST(WetlandAge, YearsTheSorptionCapacityLasts) {
-    R r = AgeExample();
-    ComputeWetlandAge(r);
-    EXPECT_NEAR(r.ComputedWetlandAge, 1.3689, 1e-4);
-
-    // Qi*Ci: the loading follows from flow and concentration, whatever the daily loading.
-    r.UserSelectedTPLoad = 0;
-    r.InflowingTPConc_temp = 0.5;
-    r.YearlyTPFlow_temp = 0.02;
-    ComputeWetlandAge(r);
-    EXPECT_DOUBLE_EQ(r.YearlyTPLoading, 0.5 * 0.02 * 31557.6);
-    EXPECT_DOUBLE_EQ(r.YearlyTPLoading_temp, r.YearlyTPLoading);
-
-    // Bulk density from porosity.
-    r = AgeExample();
-    r.InputARhoB = 0;
-    r.ActivePhi = 0.6;
-    r.DrySedDensity = 2500;
-    ComputeWetlandAge(r);
-    EXPECT_DOUBLE_EQ(r.ActiveLayerBulkDensity, 1000);
-    EXPECT_NEAR(r.ComputedWetlandAge, 1.3689, 1e-4);
-}
-
 class TpScreens : public ShellTest {
 protected:
     TpScreens() {
