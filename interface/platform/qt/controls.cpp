@@ -1,9 +1,11 @@
 #include "interface/platform/qt/controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 namespace velmar {
 
@@ -36,18 +38,28 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
+namespace {
+
+// Steps of a Page Up or Page Down, as spin boxes commonly take.
+constexpr int kPageSteps = 10;
+
+}  // namespace
+
 SpinArrows::SpinArrows(int low, int high, QWidget* parent)
     : QWidget(parent), low_(low), high_(high), position_(low) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    for (auto [arrow, delta] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
+    for (auto [arrow, delta, name] :
+         {std::tuple{Qt::UpArrow, 1, "Up"}, std::tuple{Qt::DownArrow, -1, "Down"}}) {
         auto* button = new QToolButton(this);
         button->setArrowType(arrow);
         button->setAutoRepeat(true);
         button->setFixedSize(18, 11);
         button->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(button, &QToolButton::clicked, this, [this, delta = delta] { Step(delta); });
+        button->setAccessibleName(name);
+        QObject::connect(button, &QToolButton::clicked, this,
+                         [this, delta = delta] { MoveTo(position_ + delta); });
         layout->addWidget(button);
     }
 }
@@ -56,9 +68,29 @@ void SpinArrows::SetPosition(int position) {
     position_ = std::clamp(position, low_, high_);
 }
 
-void SpinArrows::Step(int delta) {
-    SetPosition(position_ + delta);
+void SpinArrows::MoveTo(int position) {
+    SetPosition(position);
     if (step_) step_(position_);
+}
+
+void SpinArrows::TakeKeysOf(QWidget* field) {
+    field->setFocusPolicy(Qt::StrongFocus);
+    field->installEventFilter(this);
+}
+
+bool SpinArrows::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) != Qt::NoModifier) return false;
+    switch (key->key()) {
+        case Qt::Key_Up: MoveTo(position_ + 1); return true;
+        case Qt::Key_Down: MoveTo(position_ - 1); return true;
+        case Qt::Key_PageUp: MoveTo(position_ + kPageSteps); return true;
+        case Qt::Key_PageDown: MoveTo(position_ - kPageSteps); return true;
+        case Qt::Key_Home: MoveTo(low_); return true;
+        case Qt::Key_End: MoveTo(high_); return true;
+        default: return false;
+    }
 }
 
 }  // namespace velmar

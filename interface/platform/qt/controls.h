@@ -25,15 +25,23 @@ private:
 };
 
 // Up and down arrows that move a position within a range, beside the field that shows it.
+// The field takes the keys of the arrows as well: Up and Down step as the arrows do, Page Up
+// and Page Down step ten at a time, Home and End go to the ends of the range. Each key is
+// one step of the arrows, reported as theirs.
 class SpinArrows : public QWidget {
 public:
     SpinArrows(int low, int high, QWidget* parent);
     int position() const { return position_; }
     void SetPosition(int position);
     void OnStep(std::function<void(int position)> step) { step_ = std::move(step); }
+    // Makes the field a Tab stop whose keys move the position; its text stays as it is.
+    void TakeKeysOf(QWidget* field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Step(int delta);
+    void MoveTo(int position);
     int low_;
     int high_;
     int position_;
