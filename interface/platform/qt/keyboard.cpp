@@ -120,6 +120,8 @@ void FocusFirstInput(const std::vector<QWidget*>& reading_order) {
         for (QWidget* w : reading_order) {
             if (kind(w) && Usable(w) && TabStop(w)) {
                 w->setFocus(Qt::TabFocusReason);
+                // As when tabbed into: typing replaces the value shown.
+                if (auto* field = qobject_cast<QLineEdit*>(w)) field->selectAll();
                 return;
             }
         }

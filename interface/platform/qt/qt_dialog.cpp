@@ -104,7 +104,8 @@ void QtDialog::Build() {
     for (const Control& control : template_.controls) {
         QWidget* parent = control.at.group ? widgets_.at(control.at.group) : window_.get();
         QWidget* widget = Make(control, parent);
-        if (control.kind == ControlKind::Spin) static_cast<SpinArrows*>(widget)->TakeKeysOf(previous);
+        auto* field = qobject_cast<QLineEdit*>(previous);
+        if (control.kind == ControlKind::Spin && field) static_cast<SpinArrows*>(widget)->TakeKeysOf(field);
         previous = widget;
         widget->setObjectName(QString::number(control.id));
         widget->setEnabled(!(control.flags & kDisabled));
