@@ -248,6 +248,9 @@ int QtDialog::Run() {
     Send({DialogEvent::Opened});
     if (ended_) return window_->result();
     if (!window_->focusWidget()) FocusFirstInput(reading_order_);
+    // A dialog takes the keyboard as it appears, also one without an owner and where no
+    // window manager hands the focus over.
+    QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->activateWindow(); });
     return window_->exec();
 }
 
