@@ -7,8 +7,9 @@
 
 namespace velmar {
 
-// Text that opens something when clicked: dark blue, underlined only while the pointer is
-// over it, with a hand cursor.
+// Text that opens something when clicked, or with Space or Return once tabbed to: dark
+// blue, underlined only while the pointer is over it, with a hand cursor, and framed while
+// it has the focus.
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, QWidget* parent);
@@ -18,6 +19,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void SetUnderline(bool underline);

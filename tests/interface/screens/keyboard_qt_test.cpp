@@ -358,6 +358,19 @@ TEST_F(KeyboardOnQt, CountKeysStepWithinItsRangeAsItsArrowsDo) {
     EXPECT_EQ(count->text(), "3");
 }
 
+TEST_F(KeyboardOnQt, LinkIsATabStopThatSpaceOrReturnOpens) {
+    std::vector<std::string> events;
+    QtDialog d(ui, nullptr, kEveryKind,
+               [&](Dialog&, const DialogEvent& e) { events.push_back(EventName(e)); });
+    d.window()->show();
+    Activate(d);
+    d.widget(50)->setFocus(Qt::TabFocusReason);
+    events.clear();
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) Press(key);
+    EXPECT_EQ(events, (std::vector<std::string>{"Clicked 50", "Clicked 50", "Clicked 50"}));
+    EXPECT_EQ(Focus(), d.widget(50));
+}
+
 TEST_F(KeyboardOnQt, CountsAreSetWithTheKeysOnTheContaminantScreen) {
     using namespace contaminant_info;
     Project().NumOC_SLR = Project().NumOC_SLR_temp = 1;
