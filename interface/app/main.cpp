@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     MainWindow window(VelmarMainWindow(ui, {at.x, at.y}));
     ui.SetMainWindow(&window);
     window.show();
+    window.activateWindow();  // the keyboard's, once the disclaimer has gone
     PrepareSession(ui);
     return app.exec();
 }

@@ -18,7 +18,7 @@ enum class ControlKind {
     RadioButton,    // exclusive within its container and radio set
     CheckBox,
     CheckList,  // one-column list whose items carry check marks
-    Spin,       // up-down arrows beside a field; holds a position within a range
+    Spin,       // up-down arrows for the field declared just before them; hold a position within a range
     PushButton,
     DefaultButton,  // pressed by Enter
     GroupBox,       // a framed container for the controls that name it as their group
@@ -26,7 +26,9 @@ enum class ControlKind {
 };
 
 // Where a control stands: a cell of the grid of its container (the dialog body or a group
-// box). Buttons without a row go to the dialog's button strip, in the order declared.
+// box). Buttons without a row go to the dialog's button strip, in the order declared. The
+// keyboard visits the controls in reading order: the body row by row, each row left to
+// right (a group box's controls where the box stands), then the button strip.
 struct Placement {
     int row = -1;
     int column = 0;
@@ -51,6 +53,7 @@ struct Control {
     int lines = 0;      // wished height in text lines of a multi-line box or check list
     int low = 0;        // range of a spin control
     int high = 0;
+    int label = 0;  // an input or a shown value: the label that names it (what a screen reader says)
 };
 
 enum class ButtonStrip { Bottom, Right };
@@ -65,5 +68,8 @@ struct DialogTemplate {
 
     const Control* Find(int id) const;
 };
+
+// The controls in the order the keyboard visits them (see Placement).
+std::vector<const Control*> ReadingOrder(const DialogTemplate& t);
 
 }  // namespace velmar

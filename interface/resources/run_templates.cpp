@@ -63,7 +63,8 @@ DialogTemplate ResultsTemplate() {
             t.controls.push_back({.id = ResultsValueId(entry),
                                   .kind = K::ReadOnlyField,
                                   .at = {row, c.column + 1},
-                                  .width = 10});
+                                  .width = 10,
+                                  .label = ResultsLabelId(entry)});
             ++row;
         }
     }

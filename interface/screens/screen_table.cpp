@@ -70,7 +70,7 @@ public:
                 headed = true;
             }
             if (rows[i].kind == RowKind::ListItem) {
-                if (StartsList(rows, i)) AddList(t, rows[i], ListLength(rows, i));
+                if (StartsList(rows, i)) AddList(t, rows[i], ListLength(rows, i), ListHeading(rows, i));
             } else {
                 Add(t, rows[i]);
             }
@@ -142,7 +142,8 @@ private:
                               .at = {r, c, 1, row.group},
                               .width = screen_.label_width});
         for (int k = 0; k < SlotsOf(row, screen_); ++k) {
-            Control field{.id = SlotId(row.id, k), .at = {r, c + 1 + k, 1, row.group}};
+            Control field{
+                .id = SlotId(row.id, k), .at = {r, c + 1 + k, 1, row.group}, .label = LabelId(row.id)};
             switch (row.kind) {
                 case RowKind::Number: field.kind = K::NumberField, field.width = kNumberFieldWidth; break;
                 case RowKind::Computed: field.kind = K::ReadOnlyField, field.width = kNumberFieldWidth; break;
@@ -160,12 +161,20 @@ private:
         }
     }
 
-    void AddList(DialogTemplate& t, const Row& first, int items) {
+    // A list is named by the line of text just above it, if there is one.
+    static int ListHeading(std::span<const Row> rows, std::size_t first) {
+        const bool headed =
+            first > 0 && rows[first - 1].kind == RowKind::Text && rows[first - 1].group == rows[first].group;
+        return headed ? rows[first - 1].id : 0;
+    }
+
+    void AddList(DialogTemplate& t, const Row& first, int items, int heading) {
         t.controls.push_back({.id = first.id,
                               .kind = K::CheckList,
                               .at = {NextRow(first.group), 0, columns_, first.group},
                               .width = kCheckListWidth,
-                              .lines = items});
+                              .lines = items,
+                              .label = heading});
     }
 
     const DataScreen& screen_;

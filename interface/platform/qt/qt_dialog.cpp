@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "interface/platform/qt/controls.h"
+#include "interface/platform/qt/keyboard.h"
 
 namespace velmar {
 
@@ -99,9 +100,13 @@ void QtDialog::Build() {
     QBoxLayout* strip = bottom ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;
     if (bottom) strip->addStretch();
 
+    QWidget* previous = nullptr;
     for (const Control& control : template_.controls) {
         QWidget* parent = control.at.group ? widgets_.at(control.at.group) : window_.get();
         QWidget* widget = Make(control, parent);
+        auto* field = qobject_cast<QLineEdit*>(previous);
+        if (control.kind == ControlKind::Spin && field) static_cast<SpinArrows*>(widget)->TakeKeysOf(field);
+        previous = widget;
         widget->setObjectName(QString::number(control.id));
         widget->setEnabled(!(control.flags & kDisabled));
         if (control.flags & kHidden) widget->hide();
@@ -117,6 +122,22 @@ void QtDialog::Build() {
     }
     if (!bottom) strip->addStretch();
     outer->addLayout(strip);
+
+    for (const Control& control : template_.controls) Name(control);
+    for (const auto& [key, set] : radio_sets_) KeepOneTabStop(set);
+    for (const Control* control : ReadingOrder(template_)) reading_order_.push_back(widgets_.at(control->id));
+    SetTabOrder(reading_order_);
+}
+
+// A screen reader announces a control by its label; the label's mnemonic, if it has one,
+// moves to the first control it names.
+void QtDialog::Name(const Control& control) {
+    if (!control.label) return;
+    auto* label = static_cast<QLabel*>(widgets_.at(control.label));
+    QWidget* named = widgets_.at(control.id);
+    named->setAccessibleName(label->text());
+    if (!label->buddy()) label->setBuddy(named);
+    named_by_[control.label].push_back(named);
 }
 
 QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
@@ -172,6 +193,8 @@ QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
         case ControlKind::CheckBox: return new QCheckBox(text, parent);
         case ControlKind::CheckList: {
             auto* list = new QListWidget(parent);
+            // The current item is highlighted, so that a keyboard user sees what Space ticks.
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
             if (control.width > 0) list->setMinimumWidth(CharactersWide(list, control.width));
             // As tall as its lines, so that a short list does not stretch its dialog.
             if (control.lines > 0)
@@ -224,6 +247,10 @@ void QtDialog::Send(const DialogEvent& event) {
 int QtDialog::Run() {
     Send({DialogEvent::Opened});
     if (ended_) return window_->result();
+    if (!window_->focusWidget()) FocusFirstInput(reading_order_);
+    // A dialog takes the keyboard as it appears, also one without an owner and where no
+    // window manager hands the focus over.
+    QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->activateWindow(); });
     return window_->exec();
 }
 
@@ -263,7 +290,10 @@ std::string QtDialog::Text(int id) const {
 void QtDialog::SetText(int id, const std::string& text) {
     QWidget* w = widget(id);
     const QString value = QString::fromStdString(text);
-    if (auto* label = qobject_cast<QLabel*>(w)) label->setText(value);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(value);
+        for (QWidget* named : named_by_[id]) named->setAccessibleName(value);
+    }
     if (auto* field = qobject_cast<QLineEdit*>(w)) field->setText(value);
     if (auto* box = qobject_cast<QPlainTextEdit*>(w)) box->setPlainText(value);
     if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(value);
@@ -310,13 +340,18 @@ void QtDialog::SetFocus(int id) {
     widget(id)->setFocus(Qt::OtherFocusReason);
 }
 
+// The items are rewritten where they stand, not replaced: a list refilled while the user
+// works in it (even from its own change signal) keeps its current item and its scroll
+// position.
 void QtDialog::SetItems(int id, const std::vector<std::string>& items) {
     auto* list = qobject_cast<QListWidget*>(widget(id));
     const QSignalBlocker quiet(list);
-    list->clear();
-    for (const std::string& text : items) {
-        auto* item = new QListWidgetItem(QString::fromStdString(text), list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    const int count = static_cast<int>(items.size());
+    while (list->count() > count) delete list->takeItem(list->count() - 1);
+    for (int i = 0; i < count; ++i) {
+        QListWidgetItem* item = i < list->count() ? list->item(i) : new QListWidgetItem(list);
+        item->setText(QString::fromStdString(items[static_cast<std::size_t>(i)]));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
 }

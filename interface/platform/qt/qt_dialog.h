@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "interface/platform/dialog.h"
 #include "interface/platform/dialog_template.h"
@@ -56,6 +57,7 @@ private:
     void Build();
     QWidget* Make(const Control& control, QWidget* parent);
     void Connect(const Control& control, QWidget* widget);
+    void Name(const Control& control);
     QButtonGroup* RadioSet(const Control& control);
 
     Ui& ui_;
@@ -66,6 +68,8 @@ private:
     std::map<int, QWidget*> widgets_;
     std::map<int, QGridLayout*> containers_;
     std::map<std::pair<int, int>, QButtonGroup*> radio_sets_;
+    std::vector<QWidget*> reading_order_;
+    std::map<int, std::vector<QWidget*>> named_by_;  // label id: the controls it names
     bool ended_ = false;
 };
 

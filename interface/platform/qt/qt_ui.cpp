@@ -62,12 +62,20 @@ QWidget* QtUi::OwnerWidget(Owner owner) const {
     }
 }
 
+// The keyboard goes back to the window a dialog was opened over. Window managers do this
+// themselves; without one (a bare X session, some remote desktops) the keys would go nowhere.
+void QtUi::ReturnFocus(Owner owner) const {
+    if (QWidget* window = OwnerWidget(owner)) window->activateWindow();
+}
+
 int QtUi::ShowModal(Owner owner, const DialogTemplate& dialog, const DialogProc& proc) {
     QtDialog live(*this, OwnerWidget(owner), dialog, [this, &proc](Dialog& d, const DialogEvent& e) {
         proc(d, e);
         if (e.kind == DialogEvent::Opened && opened_) opened_(static_cast<QtDialog&>(d));
     });
-    return live.Run();
+    const int result = live.Run();
+    ReturnFocus(owner);
+    return result;
 }
 
 Answer QtUi::MessageBox(Owner owner, const std::string& text, const std::string& caption, Buttons buttons) {
@@ -77,7 +85,9 @@ Answer QtUi::MessageBox(Owner owner, const std::string& text, const std::string&
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text), shown,
                     OwnerWidget(owner));
     box.setTextFormat(Qt::PlainText);
-    switch (box.exec()) {
+    const int answer = box.exec();
+    ReturnFocus(owner);
+    switch (answer) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
         case QMessageBox::Ok: return Answer::Ok;
@@ -112,7 +122,9 @@ std::optional<std::string> QtUi::AskFileName(bool save, Owner owner, const std::
         dialog.setDirectory(initial.absolutePath());
         dialog.selectFile(initial.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    ReturnFocus(owner);
+    if (!chosen) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }
 

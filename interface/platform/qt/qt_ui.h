@@ -46,6 +46,7 @@ public:
 
 private:
     QWidget* OwnerWidget(Owner owner) const;
+    void ReturnFocus(Owner owner) const;
     std::optional<std::string> AskFileName(bool save, Owner owner, const std::vector<FileFilter>& filters,
                                            const std::string& initial_name);
 

@@ -14,6 +14,7 @@ inline const DialogTemplate kEveryKind{
     .controls = {
         {.id = 10, .kind = ControlKind::NumberField, .at = {0, 0}},
         {.id = 11, .kind = ControlKind::ReadOnlyField, .text = "3", .at = {0, 1}},
+        {.id = 40, .kind = ControlKind::Spin, .at = {0, 2}, .low = 0, .high = 3},
         {.id = 12, .kind = ControlKind::TextField, .at = {1, 0}, .flags = kDisabled},
         {.id = 13, .kind = ControlKind::Label, .text = "Depth (m)", .at = {1, 1}},
         {.id = 14, .kind = ControlKind::MultilineText, .at = {2, 0, 2}, .width = 30, .lines = 3},
@@ -22,7 +23,6 @@ inline const DialogTemplate kEveryKind{
         {.id = 22, .kind = ControlKind::RadioButton, .text = "Mixed", .at = {1, 0, 1, 20}},
         {.id = 23, .kind = ControlKind::CheckBox, .text = "TSS", .at = {4, 0}, .flags = kHidden},
         {.id = 30, .kind = ControlKind::CheckList, .at = {5, 0}, .width = 20, .lines = 3},
-        {.id = 40, .kind = ControlKind::Spin, .at = {5, 1}, .low = 0, .high = 3},
         {.id = 50, .kind = ControlKind::Link, .text = "Technical notes", .at = {6, 0}},
         {.id = kOkId, .kind = ControlKind::DefaultButton, .text = "OK"},
         {.id = kCancelId, .kind = ControlKind::PushButton, .text = "Cancel"},
