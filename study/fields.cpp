@@ -50,9 +50,10 @@ void StoreAll(ModelState& s, const std::vector<InputField>& fields, std::span<co
 
 InputField FindInputField(std::string_view name) {
     const FileEntry* entry = FindByName(name);
-    if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()));
+    if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()), StudyErrorKind::UnknownName);
     if (entry->kind == FieldKind::Name) {
-        throw StudyError("input field '" + std::string(name) + "' holds a name, not a number");
+        throw StudyError("input field '" + std::string(name) + "' holds a name, not a number",
+                         StudyErrorKind::NotANumber);
     }
     const FileEntry* working = FindByName(std::string(entry->label) + "_temp");
     if (working != nullptr && working->kind != entry->kind) working = nullptr;
