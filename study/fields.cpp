@@ -23,6 +23,12 @@ const FileEntry* FindByName(std::string_view name) {
     return nullptr;
 }
 
+// The label of a field's working copy: "Ktn_temp" for "Ktn", "Kds_temp[1]" for "Kds[1]".
+std::string WorkingLabel(std::string_view label) {
+    const std::size_t bracket = std::min(label.find('['), label.size());
+    return std::string(label.substr(0, bracket)) + "_temp" + std::string(label.substr(bracket));
+}
+
 std::vector<std::string_view> NumberFieldNames() {
     std::vector<std::string_view> names;
     for (const FileEntry& e : kFileEntries) {
@@ -55,7 +61,7 @@ InputField FindInputField(std::string_view name) {
         throw StudyError("input field '" + std::string(name) + "' holds a name, not a number",
                          StudyErrorKind::NotANumber);
     }
-    const FileEntry* working = FindByName(std::string(entry->label) + "_temp");
+    const FileEntry* working = FindByName(WorkingLabel(entry->label));
     if (working != nullptr && working->kind != entry->kind) working = nullptr;
     return {std::string(name), entry, working};
 }
