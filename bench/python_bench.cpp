@@ -75,7 +75,8 @@ void BM_SweepShareOfTheCommand(benchmark::State& state) {
         by_command += Seconds([&] {
             if (study::Sweep(command) != 0) state.SkipWithError("the sweep failed");
         });
-        by_python += Seconds([&] { benchmark::DoNotOptimize(sweep(kProject, vary, py::arg("threads") = 2).ptr()); });
+        by_python +=
+            Seconds([&] { benchmark::DoNotOptimize(sweep(kProject, vary, py::arg("threads") = 2).ptr()); });
     }
     state.counters["command_s"] = by_command / static_cast<double>(state.iterations());
     state.counters["python_s"] = by_python / static_cast<double>(state.iterations());

@@ -53,8 +53,10 @@ int ThreadsFrom(py::handle threads) {
 
 std::string NumberArgument(py::handle number, const char* what) {
     if (py::isinstance<py::str>(number)) return number.cast<std::string>();
-    if (PyIndex_Check(number.ptr()) != 0) return py::str(py::int_(py::reinterpret_borrow<py::object>(number)));
-    if (PyNumber_Check(number.ptr()) != 0) return py::repr(py::float_(py::reinterpret_borrow<py::object>(number)));
+    if (PyIndex_Check(number.ptr()) != 0)
+        return py::str(py::int_(py::reinterpret_borrow<py::object>(number)));
+    if (PyNumber_Check(number.ptr()) != 0)
+        return py::repr(py::float_(py::reinterpret_borrow<py::object>(number)));
     throw py::type_error(std::string(what) + " takes numbers, not " + std::string(py::repr(number)));
 }
 
@@ -77,7 +79,7 @@ ColumnTable::ColumnTable(std::vector<std::string> names, std::size_t rows)
     : names_(std::move(names)), rows_(rows) {
     if (NumpyAvailable()) {
         py::array_t<double> array(std::vector<py::ssize_t>{static_cast<py::ssize_t>(names_.size()),
-                                                       static_cast<py::ssize_t>(rows_)});
+                                                           static_cast<py::ssize_t>(rows_)});
         data_ = array.mutable_data();
         array_ = std::move(array);
     } else {

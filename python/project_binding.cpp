@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <unordered_map>
 
 #include "model/driver.h"
@@ -43,7 +44,8 @@ double WholeNumber(const std::string& name, py::handle value) {
         throw py::value_error(field + " takes a whole number, not " + std::string(py::repr(value)));
     }
     const py::int_ n(py::reinterpret_borrow<py::object>(value));
-    constexpr auto kLow = std::numeric_limits<std::int32_t>::min(), kHigh = std::numeric_limits<std::int32_t>::max();
+    constexpr auto kLow = std::numeric_limits<std::int32_t>::min(),
+                   kHigh = std::numeric_limits<std::int32_t>::max();
     if (n < py::int_(kLow) || n > py::int_(kHigh)) {
         throw py::value_error(field + " takes a whole number from " + std::to_string(kLow) + " to " +
                               std::to_string(kHigh) + ", not " + std::string(py::repr(n)));
@@ -65,7 +67,8 @@ double RealNumber(const std::string& name, py::handle value) {
 void Set(Project& p, const std::string& name, py::handle value) {
     const InputField& field = Field(name);
     if (PyNumber_Check(value.ptr()) == 0 || py::isinstance<py::str>(value)) {
-        throw py::type_error("input field '" + name + "' takes a number, not " + std::string(py::repr(value)));
+        throw py::type_error("input field '" + name + "' takes a number, not " +
+                             std::string(py::repr(value)));
     }
     const double x = field.value->kind == FieldKind::Int ? WholeNumber(name, value) : RealNumber(name, value);
     const study::StudyInputs inputs({field});
@@ -104,6 +107,13 @@ Results Run(const Project& p) {
     return r;
 }
 
+std::optional<std::size_t> ResultIndex(const std::string& name) {
+    for (std::size_t i = 0; i < kResultCount; ++i) {
+        if (name == ResultName(i)) return i;
+    }
+    return std::nullopt;
+}
+
 py::list ResultNames() {
     py::list names;
     for (std::size_t i = 0; i < kResultCount; ++i) names.append(ResultName(i));
@@ -134,49 +144,57 @@ not chosen, the detention time, the mean velocity), as a study varying that fiel
              "Saves the project as the front end saves it: the whole record in the current layout, "
              "written beside the file and moved into place only when complete.")
         .def_property_readonly(
-            "path", [](const Project& p) { return p.path; }, "The file the project was read from or last saved to.")
+            "path", [](const Project& p) { return p.path; },
+            "The file the project was read from or last saved to.")
         .def("__getitem__", &Get, py::arg("name"))
         .def("__setitem__", &Set, py::arg("name"), py::arg("value"))
         .def("__contains__", [](const Project&, const std::string& name) { return Contains(name); })
-        .def("copy", [](const Project& p) { return p; }, "An independent copy of the project.")
+        .def(
+            "copy", [](const Project& p) { return p; }, "An independent copy of the project.")
         .def("__copy__", [](const Project& p) { return p; })
-        .def("__deepcopy__", [](const Project& p, py::handle) { return p; }, py::arg("memo"))
+        .def(
+            "__deepcopy__", [](const Project& p, py::handle) { return p; }, py::arg("memo"))
         .def("run", &Run,
              "Runs the model on the project and returns its 95 results. When the phosphorus "
              "solution does not converge, the TP results are nan and a RuntimeWarning says so.")
-        .def("__repr__", [](const Project& p) { return "velmar.Project.read(" + std::string(py::repr(py::str(p.path))) + ")"; });
+        .def("__repr__", [](const Project& p) {
+            return "velmar.Project.read(" + std::string(py::repr(py::str(p.path))) + ")";
+        });
 
     py::class_<Results>(m, "Results", R"doc(The 95 results of a run, a read-only mapping from their names
 as in velmar-study ("RE_TN", "TSSoutConc", "ContamRemovalRate[3]") to their values.)doc")
-        .def("__getitem__", [](const Results& r, const std::string& name) { return r.values[study::FindResult(name)]; })
+        .def("__getitem__",
+             [](const Results& r, const std::string& name) { return r.values[study::FindResult(name)]; })
         .def("__len__", [](const Results&) { return kResultCount; })
         .def("__iter__", [](const Results&) { return py::iter(ResultNames()); })
-        .def("__contains__", [](const Results&, const std::string& name) {
-            for (std::size_t i = 0; i < kResultCount; ++i) {
-                if (name == ResultName(i)) return true;
-            }
-            return false;
-        })
+        .def("__contains__",
+             [](const Results&, const std::string& name) { return ResultIndex(name).has_value(); })
         .def("keys", [](const Results&) { return ResultNames(); })
-        .def("values", [](const Results& r) {
-            py::list values;
-            for (double x : r.values) values.append(x);
-            return values;
-        })
+        .def("values",
+             [](const Results& r) {
+                 py::list values;
+                 for (double x : r.values) values.append(x);
+                 return values;
+             })
         .def("items", [](const Results& r) { return AsDict(r).attr("items")(); })
-        .def("get", [](const Results& r, const std::string& name, py::object fallback) -> py::object {
-            for (std::size_t i = 0; i < kResultCount; ++i) {
-                if (name == ResultName(i)) return py::float_(r.values[i]);
-            }
-            return fallback;
-        }, py::arg("name"), py::arg("default") = py::none())
-        .def("__eq__", [](const Results& a, const Results& b) {
-            for (std::size_t i = 0; i < kResultCount; ++i) {
-                if (!(a.values[i] == b.values[i] || (std::isnan(a.values[i]) && std::isnan(b.values[i])))) return false;
-            }
-            return true;
-        })
-        .def("__repr__", [](const Results& r) { return "velmar.Results(" + std::string(py::repr(AsDict(r))) + ")"; });
+        .def(
+            "get",
+            [](const Results& r, const std::string& name, py::object fallback) -> py::object {
+                const auto i = ResultIndex(name);
+                return i ? py::float_(r.values[*i]) : fallback;
+            },
+            py::arg("name"), py::arg("default") = py::none())
+        .def(
+            "__eq__",
+            [](const Results& a, const Results& b) {
+                for (std::size_t i = 0; i < kResultCount; ++i) {
+                    if (!(a.values[i] == b.values[i] || (std::isnan(a.values[i]) && std::isnan(b.values[i]))))
+                        return false;
+                }
+                return true;
+            })
+        .def("__repr__",
+             [](const Results& r) { return "velmar.Results(" + std::string(py::repr(AsDict(r))) + ")"; });
     py::module_::import("collections.abc").attr("Mapping").attr("register")(m.attr("Results"));
 }
 

@@ -25,8 +25,8 @@ bool IsMapping(py::handle h) {
 }
 
 // Arguments of the form "FIELD=TEXT": a str is one; a mapping {FIELD: value} gives one per
-// entry, its value as text or as a sequence of numbers joined by `form`; any other iterable
-// holds texts.
+// entry, its value as text or as numbers that `value_text` writes as the command's text; any
+// other iterable holds texts.
 template <typename ValueText>
 std::vector<std::string> FieldArguments(py::handle given, ValueText value_text) {
     std::vector<std::string> arguments;
@@ -35,7 +35,8 @@ std::vector<std::string> FieldArguments(py::handle given, ValueText value_text) 
     } else if (IsMapping(given)) {
         for (const py::handle item : given.attr("items")()) {
             const py::handle field = item[py::int_(0)], value = item[py::int_(1)];
-            const std::string text = py::isinstance<py::str>(value) ? std::string(py::str(value)) : value_text(value);
+            const std::string text =
+                py::isinstance<py::str>(value) ? std::string(py::str(value)) : value_text(value);
             arguments.push_back(std::string(py::str(field)) + "=" + text);
         }
     } else {
@@ -46,7 +47,8 @@ std::vector<std::string> FieldArguments(py::handle given, ValueText value_text) 
 
 std::string Joined(py::handle numbers, const char* separator, const char* what) {
     std::string text;
-    for (const py::handle x : py::iter(numbers)) text += (text.empty() ? "" : separator) + NumberArgument(x, what);
+    for (const py::handle x : py::iter(numbers))
+        text += (text.empty() ? "" : separator) + NumberArgument(x, what);
     return text;
 }
 
@@ -60,16 +62,12 @@ std::vector<std::string> DistributionArguments(py::handle dist) {
     return FieldArguments(dist, [](py::handle v) {
         const py::tuple t(py::reinterpret_borrow<py::object>(v));
         if (t.empty() || !py::isinstance<py::str>(t[0])) {
-            throw py::type_error("dist: a distribution is given as text, 'lognormal(0.2,2)', or as a tuple, "
-                                 "('lognormal', 0.2, 2)");
+            throw py::type_error(
+                "dist: a distribution is given as text, 'lognormal(0.2,2)', or as a tuple, "
+                "('lognormal', 0.2, 2)");
         }
         return t[0].cast<std::string>() + "(" + Joined(t[py::slice(1, t.size(), 1)], ",", "dist") + ")";
     });
-}
-
-std::vector<std::string> WithResultNames(std::vector<std::string> leading) {
-    for (std::size_t i = 0; i < kResultCount; ++i) leading.emplace_back(ResultName(i));
-    return leading;
 }
 
 std::vector<std::string> FieldNames(const study::Study& s) {
@@ -94,7 +92,8 @@ py::list RunMany(py::iterable projects, py::handle threads) {
             }
             return 0;
         };
-        study::RunBlocksInOrder(read.size(), kRunBlock, workers, produce, [](int) {}, progress);
+        study::RunBlocksInOrder(
+            read.size(), kRunBlock, workers, produce, [](int) {}, progress);
     });
     py::list list;
     for (std::size_t i = 0; i < read.size(); ++i) {
@@ -112,15 +111,17 @@ py::dict Sweep(py::handle project, py::handle vary, bool log, py::handle threads
     const int workers = ThreadsFrom(threads);
     const study::Study study(p.path, p.state, grid.fields);
     const std::size_t points = grid.Points(), dimensions = grid.fields.size();
-    ColumnTable table(WithResultNames(FieldNames(study)), points);
+    ColumnTable table(study::WithResultColumns(FieldNames(study)), points);
     std::size_t unsolved = 0;
     WithoutGil([&] {
         study::Progress progress("", 0, SignalWatch());
         study::RunSweep(study, grid, workers, false, progress, [&](study::SweepBlock&& block) {
             for (std::size_t i = 0; i < block.results.size(); ++i) {
                 const std::size_t point = block.first + i;
-                for (std::size_t d = 0; d < dimensions; ++d) table.At(d, point) = block.values[i * dimensions + d];
-                for (std::size_t j = 0; j < kResultCount; ++j) table.At(dimensions + j, point) = block.results[i][j];
+                for (std::size_t d = 0; d < dimensions; ++d)
+                    table.At(d, point) = block.values[i * dimensions + d];
+                for (std::size_t j = 0; j < kResultCount; ++j)
+                    table.At(dimensions + j, point) = block.results[i][j];
                 unsolved += study::PhosphorusUnsolved(block.results[i]);
             }
         });
@@ -148,7 +149,7 @@ py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std:
     std::unique_ptr<ColumnTable> table;
     study::SampleKeeper keeper;
     if (samples) {
-        table = std::make_unique<ColumnTable>(WithResultNames(sample_columns), static_cast<std::size_t>(n));
+        table = std::make_unique<ColumnTable>(study::WithResultColumns(sample_columns), static_cast<std::size_t>(n));
         // Each sample fills a row of its own, so workers write apart.
         keeper.keep = [&](std::size_t i, std::span<const double> values, const study::ResultValues& v,
                           std::vector<std::string>&) {
@@ -196,9 +197,10 @@ std::string RangeArgument(py::handle range) {
 py::dict Size(py::handle project, py::handle target, const std::string& vary, py::handle range,
               py::handle threads) {
     const study::SizeTarget goal = study::ParseSizeTarget(TargetArgument(target));
+    const InputField field = study::FindInputField(vary);
     const Project p = ProjectFrom(project);
     const int workers = ThreadsFrom(threads);
-    const study::Study study(p.path, p.state, {study::FindInputField(vary)});
+    const study::Study study(p.path, p.state, {field});
     const auto [low, high] = study::ParseSearchRange(RangeArgument(range), study);
     const auto found = WithoutGil([&] {
         study::Progress progress("", 0, SignalWatch());
@@ -230,7 +232,8 @@ to TO, both included (the first field outermost), or the command's "depth=0.3:0.
 log=True the values are spaced geometrically. Returns {column: values}: the varied fields,
 then the 95 results, as NumPy arrays when NumPy is installed and lists otherwise.)doc");
     m.def("uncertainty", &Uncertainty, py::arg("project"), py::arg("dist"), py::arg("n"), py::kw_only(),
-          py::arg("seed") = 1, py::arg("lhs") = false, py::arg("samples") = false, py::arg("threads") = py::none(),
+          py::arg("seed") = 1, py::arg("lhs") = false, py::arg("samples") = false,
+          py::arg("threads") = py::none(),
           R"doc(Monte Carlo over uncertain inputs, as velmar-study uncertainty; the same seed gives the
 same numbers as the command, on any number of threads.
 

@@ -69,8 +69,10 @@ std::size_t RunSweep(const Study& study, const SweepGrid& grid, int threads, boo
                      Progress& progress, const std::function<void(SweepBlock&&)>& consume) {
     const std::size_t dimensions = grid.axes.size();
     const auto produce = [&](int, std::size_t begin, std::size_t end) {
-        SweepBlock block{begin, std::vector<double>((end - begin) * dimensions),
-                         std::vector<ResultValues>(end - begin), {}};
+        SweepBlock block{begin,
+                         std::vector<double>((end - begin) * dimensions),
+                         std::vector<ResultValues>(end - begin),
+                         {}};
         ModelState s;
         for (std::size_t p = begin; p < end; ++p) {
             const std::span<double> values(block.values.data() + (p - begin) * dimensions, dimensions);

@@ -50,8 +50,9 @@ std::vector<double> UncertaintyOutcome::Statistics(std::size_t j) const {
     return cells;
 }
 
-void RunUncertainty(const Study& study, const std::vector<Distribution>& distributions, const Sampling& sampling,
-                    int threads, const SampleKeeper& keeper, Progress& progress, UncertaintyOutcome& outcome) {
+void RunUncertainty(const Study& study, const std::vector<Distribution>& distributions,
+                    const Sampling& sampling, int threads, const SampleKeeper& keeper, Progress& progress,
+                    UncertaintyOutcome& outcome) {
     CheckSampling(sampling);
     const auto n = static_cast<std::size_t>(sampling.samples);
     const LatinHypercube hypercube(sampling.seed, n);

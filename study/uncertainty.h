@@ -56,7 +56,8 @@ void CheckSampling(const Sampling& sampling);
 
 // Runs the samples on `threads` threads. The same seed gives the same samples and statistics
 // on any number of threads.
-void RunUncertainty(const Study& study, const std::vector<Distribution>& distributions, const Sampling& sampling,
-                    int threads, const SampleKeeper& keeper, Progress& progress, UncertaintyOutcome& outcome);
+void RunUncertainty(const Study& study, const std::vector<Distribution>& distributions,
+                    const Sampling& sampling, int threads, const SampleKeeper& keeper, Progress& progress,
+                    UncertaintyOutcome& outcome);
 
 }  // namespace velmar::study
