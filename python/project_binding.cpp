@@ -96,8 +96,9 @@ void Save(Project& p, py::handle path) {
 
 Results Run(const Project& p) {
     Results r;
+    // Copied under the GIL: another thread may change the project while the engine runs.
+    ModelState s = p.state;
     WithoutGil([&] {
-        ModelState s = p.state;
         ComputeModel(s);
         study::CollectResults(s, r.values);
     });
