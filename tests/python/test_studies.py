@@ -1,14 +1,15 @@
 """The studies from Python give what velmar-study writes for the same arguments, as NumPy
 arrays or, without NumPy, as lists."""
-import os
+import csv
 import signal
 import subprocess
 import sys
 import textwrap
+import time
 
 import pytest
 import velmar
-from conftest import assert_same_columns, example, run_study, same, study_table
+from conftest import assert_same_columns, example, number, run_study, same, study_table
 
 TYPICAL = example("typical.inp")
 CONVENTIONAL = example("conventional.inp")
@@ -49,11 +50,9 @@ def test_uncertainty_with_the_same_seed_gives_the_commands_numbers(lhs, tmp_path
         for name in ["n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"]:
             assert same(float(statistics[result][name]), expected[name][i]), (result, name)
     assert isinstance(statistics["RE_TSS"]["n"], int)
-    written = study_table.__globals__["number"]  # the same reading of cells
     with open(tmp_path / "samples.csv") as f:
-        import csv
         rows = list(csv.reader(f))
-    assert_same_columns(samples, {name: [written(row[c]) for row in rows[1:]] for c, name in enumerate(rows[0])})
+    assert_same_columns(samples, {name: [number(row[c]) for row in rows[1:]] for c, name in enumerate(rows[0])})
 
 
 def test_size_gives_the_commands_value():
@@ -107,8 +106,7 @@ LONG_STUDY = textwrap.dedent("""
 def test_ctrl_c_stops_a_long_study_with_keyboard_interrupt():
     process = subprocess.Popen([sys.executable, "-c", LONG_STUDY, TYPICAL], stdout=subprocess.PIPE, text=True)
     assert process.stdout.readline() == "started\n"
-    import time
-    time.sleep(0.5)
+    time.sleep(0.5)  # into the study
     process.send_signal(signal.SIGINT)
     out, _ = process.communicate(timeout=120)
     assert out == "interrupted\n"
