@@ -7,6 +7,8 @@
 #   share/icons/hicolor/64x64/apps/velmar.png    its icon
 #   share/doc/velmar/html/                       the HTML manual and its pictures
 #   share/doc/velmar/examples/                   the example projects
+#   lib/python3/dist-packages/velmar.*.so        the Python module, where Debian's Python looks
+#                                                under /usr (VELMAR_PYTHON_DIR to put it elsewhere)
 # Started from anywhere, the front end finds the share/velmar files and the engine from the
 # folder of its own executable (interface/session/program_files.h).
 # Every install rule of the project is kept in this file.
@@ -29,6 +31,11 @@ if(VELMAR_BUILD_INTERFACE AND VELMAR_BUILD_QT)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
   install(DIRECTORY ${VELMAR_DIST}/manual/ DESTINATION ${VELMAR_DOC_DIR}/html)
 endif()
+if(TARGET velmar_python)
+  set(VELMAR_PYTHON_DIR lib/python3/dist-packages CACHE STRING "Where the Python module goes, under the prefix")
+  install(TARGETS velmar_python LIBRARY DESTINATION ${VELMAR_PYTHON_DIR})
+  install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/python DESTINATION ${VELMAR_DOC_DIR}/examples)
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/examples/README.md DESTINATION ${VELMAR_DOC_DIR}/examples)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${VELMAR_DOC_DIR}/examples
         FILES_MATCHING PATTERN "*.inp")
@@ -43,11 +50,15 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Velmar estimates, for a wetland described by its geometry, flow, depth and temperature, "
     "the first-order removal rate, the removal efficiency and the outflow concentration of "
     "suspended solids, coliform bacteria, BOD, nitrogen, phosphorus, organic chemicals and "
-    "heavy metals. It brings a desktop front end (velmarui) and the model engine (velmar).")
+    "heavy metals. It brings a desktop front end (velmarui), the model engine (velmar), studies "
+    "of many runs (velmar-study) and the velmar module for the system's Python 3.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Python module hands studies back as NumPy arrays when NumPy is there; the example draws
+# with matplotlib.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3, python3-numpy, python3-matplotlib")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -27,8 +27,12 @@ void Complain(const std::string& message) {
     std::fprintf(stderr, "velmar-study: %s\n", message.c_str());
 }
 
+std::string UnsolvedPhosphorusMessage(const std::string& where, const std::string& fate) {
+    return "the phosphorus solution did not converge " + where + "; " + fate;
+}
+
 void NoteUnsolvedPhosphorus(const std::string& where, const std::string& fate) {
-    Complain("the phosphorus solution did not converge " + where + "; " + fate);
+    Complain(UnsolvedPhosphorusMessage(where, fate));
 }
 
 }  // namespace velmar::study

@@ -22,8 +22,11 @@ int EndStatus(std::size_t done, std::size_t total, const char* items, int status
 // Prints "velmar-study: message" on standard error.
 void Complain(const std::string& message);
 
-// Says on standard error that the phosphorus solution did not converge `where` ("at 3 of 9
-// points"), and what became of the TP results.
+// That the phosphorus solution did not converge `where` ("at 3 of 9 points"), and what
+// became of the TP results.
+std::string UnsolvedPhosphorusMessage(const std::string& where, const std::string& fate);
+
+// Says it on standard error.
 void NoteUnsolvedPhosphorus(const std::string& where, const std::string& fate);
 
 }  // namespace velmar::study

@@ -12,6 +12,11 @@ Study::Study(const std::string& project, std::vector<InputField> fields)
     inputs_.Prepare(base_);
 }
 
+Study::Study(std::string name, const ModelState& project, std::vector<InputField> fields)
+    : project_(std::move(name)), inputs_(std::move(fields)), base_(project) {
+    inputs_.Prepare(base_);
+}
+
 void Study::Evaluate(std::span<const double> values, ModelState& s, ResultValues& out) const {
     s = base_;
     inputs_.Apply(s, values);

@@ -15,6 +15,8 @@ class Study {
 public:
     // Reads the project as the engine does and readies it for the inputs to be varied.
     Study(const std::string& project, std::vector<InputField> fields);
+    // The same for a project already read (and perhaps changed since), named in messages.
+    Study(std::string name, const ModelState& project, std::vector<InputField> fields);
 
     const std::string& project() const { return project_; }
     const ModelState& base() const { return base_; }

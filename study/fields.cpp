@@ -23,6 +23,12 @@ const FileEntry* FindByName(std::string_view name) {
     return nullptr;
 }
 
+// The label of a field's working copy: "Ktn_temp" for "Ktn", "Kds_temp[1]" for "Kds[1]".
+std::string WorkingLabel(std::string_view label) {
+    const std::size_t bracket = std::min(label.find('['), label.size());
+    return std::string(label.substr(0, bracket)) + "_temp" + std::string(label.substr(bracket));
+}
+
 std::vector<std::string_view> NumberFieldNames() {
     std::vector<std::string_view> names;
     for (const FileEntry& e : kFileEntries) {
@@ -50,11 +56,12 @@ void StoreAll(ModelState& s, const std::vector<InputField>& fields, std::span<co
 
 InputField FindInputField(std::string_view name) {
     const FileEntry* entry = FindByName(name);
-    if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()));
+    if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()), StudyErrorKind::UnknownName);
     if (entry->kind == FieldKind::Name) {
-        throw StudyError("input field '" + std::string(name) + "' holds a name, not a number");
+        throw StudyError("input field '" + std::string(name) + "' holds a name, not a number",
+                         StudyErrorKind::NotANumber);
     }
-    const FileEntry* working = FindByName(std::string(entry->label) + "_temp");
+    const FileEntry* working = FindByName(WorkingLabel(entry->label));
     if (working != nullptr && working->kind != entry->kind) working = nullptr;
     return {std::string(name), entry, working};
 }

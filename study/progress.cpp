@@ -12,17 +12,19 @@ constexpr int kBarWidth = 40;
 
 }  // namespace
 
-Progress::Progress(std::string what, std::size_t total)
+Progress::Progress(std::string what, std::size_t total, std::function<void()> heartbeat)
     : what_(std::move(what)),
       total_(total),
       terminal_(::isatty(STDERR_FILENO) == 1),
-      start_(std::chrono::steady_clock::now()) {}
+      start_(std::chrono::steady_clock::now()),
+      heartbeat_(std::move(heartbeat)) {}
 
 Progress::~Progress() {
     if (drawn_) std::fprintf(stderr, "\r\033[K");
 }
 
 void Progress::Show(std::size_t done) {
+    if (heartbeat_) heartbeat_();
     if (!terminal_ || total_ == 0) return;
     const auto elapsed = std::chrono::steady_clock::now() - start_;
     if (elapsed < kQuietTime) return;

@@ -4,13 +4,17 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace velmar::study {
 
 class Progress {
 public:
-    Progress(std::string what, std::size_t total);
+    // A `heartbeat` is called at every update, on the thread that waits for the work, at
+    // least every tenth of a second: a caller with reasons of its own to stop the work (a
+    // Ctrl-C that Python holds) throws from it. With no total no bar is drawn.
+    Progress(std::string what, std::size_t total, std::function<void()> heartbeat = {});
     ~Progress();
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
@@ -23,6 +27,7 @@ private:
     bool terminal_;
     bool drawn_ = false;
     std::chrono::steady_clock::time_point start_;
+    std::function<void()> heartbeat_;
 };
 
 }  // namespace velmar::study

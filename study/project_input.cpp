@@ -15,14 +15,15 @@ namespace velmar::study {
 void ReadStudyProject(const std::string& path, ModelState& s) {
     std::error_code ec;
     if (std::filesystem::is_directory(PathFromText(path), ec))
-        throw StudyError(path + ": is a folder, not a project file");
+        throw StudyError(path + ": is a folder, not a project file", StudyErrorKind::File);
     std::FILE* file = OpenFile(path, "r");
-    if (file == nullptr) throw StudyError(path + ": " + std::strerror(errno));
+    if (file == nullptr) throw StudyError(path + ": " + std::strerror(errno), StudyErrorKind::File);
     SetEngineStartValues(s);
     const ProjectFileHeader header = ReadProjectEntries(file, s);
     std::fclose(file);
     if (header.layout == kLayoutUnknown) {
-        throw StudyError(path + ": not a project file (its first line names no project file version)");
+        throw StudyError(path + ": not a project file (its first line names no project file version)",
+                         StudyErrorKind::File);
     }
 }
 

@@ -17,7 +17,7 @@ std::size_t FindResult(std::string_view name) {
         if (name == ResultName(i)) return i;
         names.emplace_back(ResultName(i));
     }
-    throw StudyError(UnknownNameMessage("result", name, names));
+    throw StudyError(UnknownNameMessage("result", name, names), StudyErrorKind::UnknownName);
 }
 
 namespace {

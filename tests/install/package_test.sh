@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an already built tree, unpacks it into a scratch root and
 # checks what it installs: the programs, the files the front end looks for, the documents,
-# the examples, the desktop entry and its icon; then runs the installed engine.
-# Usage: package_test.sh CPACK BUILD_DIR
+# the examples, the desktop entry and its icon; then runs the installed engine and, when the
+# Python module is built, runs a project through the installed module with that Python.
+# Usage: package_test.sh CPACK BUILD_DIR [PYTHON]
 set -euo pipefail
 cpack="$1"
 build="$2"
@@ -51,4 +52,16 @@ mkdir "$scratch/work"
 cp "$root/usr/share/doc/velmar/examples/typical.inp" "$scratch/work/"
 (cd "$scratch/work" && "$root/usr/bin/velmar" typical.inp) || fail "installed engine failed"
 grep -A1 '^RE TSS' "$scratch/work/Results.txt" | grep -qx '68.6514' || fail "unexpected TSS result"
+# The installed Python module runs a shipped example, found where Debian's Python looks.
+python="${3:-}"
+if [ -n "$python" ]; then
+    site="$root/usr/lib/python3/dist-packages"
+    modules=("$site"/velmar.cpython-*.so)
+    [ -f "${modules[0]}" ] || fail "the Python module is not installed in /usr/lib/python3/dist-packages"
+    [ -s "$root/usr/share/doc/velmar/examples/python/removal_against_area.py" ] || fail "Python example missing"
+    PYTHONPATH="$site" "$python" -c 'import sys, velmar
+re_tss = velmar.Project.read(sys.argv[1]).run()["RE_TSS"]
+assert abs(re_tss - 68.6514) < 1e-4, re_tss' "$root/usr/share/doc/velmar/examples/typical.inp" ||
+        fail "the installed Python module did not run the example"
+fi
 echo "package $(basename "$deb") installs and runs"

@@ -186,6 +186,7 @@ TEST(Fields, NamedByLabelOrUnderscoredLabelWithTheirWorkingCopies) {
     EXPECT_STREQ(ktn.working->label, "Ktn_temp");
     EXPECT_STREQ(FindInputField("TSS_removal_rate").value->label, "TSS removal rate");
     EXPECT_STREQ(FindInputField("Kds[1]").value->label, "Kds[1]");
+    EXPECT_STREQ(FindInputField("Kds[1]").working->label, "Kds_temp[1]");
     EXPECT_THROW(FindInputField("Kds[3]"), StudyError);
 }
 

@@ -1,0 +1,105 @@
+#include "python/binding_support.h"
+
+#include <pybind11/numpy.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "study/project_input.h"
+
+namespace velmar::python {
+namespace {
+
+// The command line allows as many.
+constexpr int kMaxThreads = 4096;
+// How often a study run without the GIL lets Python see a Ctrl-C.
+constexpr auto kSignalInterval = std::chrono::milliseconds(50);
+
+bool NumpyAvailable() {
+    try {
+        py::module_::import("numpy");
+        return true;
+    } catch (const py::error_already_set& e) {
+        if (!e.matches(PyExc_ImportError)) throw;
+        return false;
+    }
+}
+
+}  // namespace
+
+std::string PathText(py::handle path) {
+    const py::object text = py::module_::import("os").attr("fspath")(path);
+    if (!py::isinstance<py::str>(text)) throw py::type_error("a project file's path must be text");
+    return text.cast<std::string>();
+}
+
+Project ProjectFrom(py::handle project) {
+    if (py::isinstance<Project>(project)) return project.cast<const Project&>();
+    Project p{{}, PathText(project)};
+    study::ReadStudyProject(p.path, p.state);
+    return p;
+}
+
+int ThreadsFrom(py::handle threads) {
+    if (threads.is_none()) return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const auto n = threads.cast<long long>();
+    if (n < 1 || n > kMaxThreads) {
+        throw py::value_error("threads must be from 1 to " + std::to_string(kMaxThreads) + ", not " +
+                              std::to_string(n));
+    }
+    return static_cast<int>(n);
+}
+
+std::string NumberArgument(py::handle number, const char* what) {
+    if (py::isinstance<py::str>(number)) return number.cast<std::string>();
+    if (PyIndex_Check(number.ptr()) != 0)
+        return py::str(py::int_(py::reinterpret_borrow<py::object>(number)));
+    if (PyNumber_Check(number.ptr()) != 0)
+        return py::repr(py::float_(py::reinterpret_borrow<py::object>(number)));
+    throw py::type_error(std::string(what) + " takes numbers, not " + std::string(py::repr(number)));
+}
+
+void Warn(const std::string& message) {
+    if (PyErr_WarnEx(PyExc_RuntimeWarning, message.c_str(), 1) != 0) throw py::error_already_set();
+}
+
+std::function<void()> SignalWatch() {
+    auto last = std::chrono::steady_clock::now();
+    return [last]() mutable {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last < kSignalInterval) return;
+        last = now;
+        py::gil_scoped_acquire acquire;
+        if (PyErr_CheckSignals() != 0) throw PythonSignal{};
+    };
+}
+
+ColumnTable::ColumnTable(std::vector<std::string> names, std::size_t rows)
+    : names_(std::move(names)), rows_(rows) {
+    if (NumpyAvailable()) {
+        py::array_t<double> array(std::vector<py::ssize_t>{static_cast<py::ssize_t>(names_.size()),
+                                                           static_cast<py::ssize_t>(rows_)});
+        data_ = array.mutable_data();
+        array_ = std::move(array);
+    } else {
+        values_.resize(names_.size() * rows_);
+        data_ = values_.data();
+    }
+}
+
+py::dict ColumnTable::Columns() const {
+    py::dict columns;
+    for (std::size_t c = 0; c < names_.size(); ++c) {
+        if (array_) {
+            columns[py::str(names_[c])] = array_[py::int_(c)];
+            continue;
+        }
+        py::list column(rows_);
+        for (std::size_t r = 0; r < rows_; ++r) column[r] = py::float_(data_[c * rows_ + r]);
+        columns[py::str(names_[c])] = column;
+    }
+    return columns;
+}
+
+}  // namespace velmar::python

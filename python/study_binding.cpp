@@ -1,0 +1,253 @@
+// velmar.run_many, velmar.sweep, velmar.uncertainty and velmar.size: the studies of
+// velmar-study, their arguments given as Python values or in the command's own text forms.
+#include <memory>
+
+#include "model/driver.h"
+#include "python/binding_support.h"
+#include "study/command_support.h"
+#include "study/ordered_parallel.h"
+#include "study/sizing.h"
+#include "study/sweep.h"
+#include "study/uncertainty.h"
+
+namespace velmar::python {
+namespace {
+
+using study::InputField;
+using study::kResultCount;
+using study::ResultName;
+
+// Projects run in blocks of this many, as velmar-study run does.
+constexpr std::size_t kRunBlock = 8;
+
+bool IsMapping(py::handle h) {
+    return py::isinstance(h, py::module_::import("collections.abc").attr("Mapping"));
+}
+
+// Arguments of the form "FIELD=TEXT": a str is one; a mapping {FIELD: value} gives one per
+// entry, its value as text or as numbers that `value_text` writes as the command's text; any
+// other iterable holds texts.
+template <typename ValueText>
+std::vector<std::string> FieldArguments(py::handle given, ValueText value_text) {
+    std::vector<std::string> arguments;
+    if (py::isinstance<py::str>(given)) {
+        arguments.push_back(given.cast<std::string>());
+    } else if (IsMapping(given)) {
+        for (const py::handle item : given.attr("items")()) {
+            const py::handle field = item[py::int_(0)], value = item[py::int_(1)];
+            const std::string text =
+                py::isinstance<py::str>(value) ? std::string(py::str(value)) : value_text(value);
+            arguments.push_back(std::string(py::str(field)) + "=" + text);
+        }
+    } else {
+        for (const py::handle item : py::iter(given)) arguments.push_back(py::str(item));
+    }
+    return arguments;
+}
+
+std::string Joined(py::handle numbers, const char* separator, const char* what) {
+    std::string text;
+    for (const py::handle x : py::iter(numbers))
+        text += (text.empty() ? "" : separator) + NumberArgument(x, what);
+    return text;
+}
+
+// "FROM:TO:STEPS" from (FROM, TO, STEPS).
+std::vector<std::string> VaryArguments(py::handle vary) {
+    return FieldArguments(vary, [](py::handle v) { return Joined(v, ":", "vary"); });
+}
+
+// "KIND(p1,p2)" from ("KIND", p1, p2).
+std::vector<std::string> DistributionArguments(py::handle dist) {
+    return FieldArguments(dist, [](py::handle v) {
+        const py::tuple t(py::reinterpret_borrow<py::object>(v));
+        if (t.empty() || !py::isinstance<py::str>(t[0])) {
+            throw py::type_error(
+                "dist: a distribution is given as text, 'lognormal(0.2,2)', or as a tuple, "
+                "('lognormal', 0.2, 2)");
+        }
+        return t[0].cast<std::string>() + "(" + Joined(t[py::slice(1, t.size(), 1)], ",", "dist") + ")";
+    });
+}
+
+std::vector<std::string> FieldNames(const study::Study& s) {
+    std::vector<std::string> names;
+    for (const InputField& f : s.inputs().fields()) names.push_back(f.name);
+    return names;
+}
+
+py::list RunMany(py::iterable projects, py::handle threads) {
+    std::vector<std::unique_ptr<Project>> read;
+    for (const py::handle p : projects) read.push_back(std::make_unique<Project>(ProjectFrom(p)));
+    const int workers = ThreadsFrom(threads);
+    std::vector<Results> results(read.size());
+    WithoutGil([&] {
+        study::Progress progress("", 0, SignalWatch());
+        const auto produce = [&](int, std::size_t begin, std::size_t end) {
+            auto s = std::make_unique<ModelState>();
+            for (std::size_t i = begin; i < end; ++i) {
+                *s = read[i]->state;
+                ComputeModel(*s);
+                study::CollectResults(*s, results[i].values);
+            }
+            return 0;
+        };
+        study::RunBlocksInOrder(
+            read.size(), kRunBlock, workers, produce, [](int) {}, progress);
+    });
+    py::list list;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (study::PhosphorusUnsolved(results[i].values)) {
+            Warn(study::UnsolvedPhosphorusMessage("in " + read[i]->path, "its TP results are given as nan"));
+        }
+        list.append(py::cast(results[i]));
+    }
+    return list;
+}
+
+py::dict Sweep(py::handle project, py::handle vary, bool log, py::handle threads) {
+    const study::SweepGrid grid = study::ParseSweepGrid(VaryArguments(vary), log);
+    const Project p = ProjectFrom(project);
+    const int workers = ThreadsFrom(threads);
+    const study::Study study(p.path, p.state, grid.fields);
+    const std::size_t points = grid.Points(), dimensions = grid.fields.size();
+    ColumnTable table(study::WithResultColumns(FieldNames(study)), points);
+    std::size_t unsolved = 0;
+    WithoutGil([&] {
+        study::Progress progress("", 0, SignalWatch());
+        study::RunSweep(study, grid, workers, false, progress, [&](study::SweepBlock&& block) {
+            for (std::size_t i = 0; i < block.results.size(); ++i) {
+                const std::size_t point = block.first + i;
+                for (std::size_t d = 0; d < dimensions; ++d)
+                    table.At(d, point) = block.values[i * dimensions + d];
+                for (std::size_t j = 0; j < kResultCount; ++j)
+                    table.At(dimensions + j, point) = block.results[i][j];
+                unsolved += study::PhosphorusUnsolved(block.results[i]);
+            }
+        });
+    });
+    if (unsolved > 0) {
+        Warn(study::UnsolvedPhosphorusMessage(
+            "at " + std::to_string(unsolved) + " of " + std::to_string(points) + " points",
+            "their TP results are given as nan"));
+    }
+    return table.Columns();
+}
+
+py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std::uint64_t seed, bool lhs,
+                       bool samples, py::handle threads) {
+    const study::UncertainInputs inputs = study::ParseUncertainInputs(DistributionArguments(dist));
+    const study::Sampling sampling{n, seed, lhs};
+    study::CheckSampling(sampling);
+    const Project p = ProjectFrom(project);
+    const int workers = ThreadsFrom(threads);
+    const study::Study study(p.path, p.state, inputs.fields);
+    const std::size_t dimensions = inputs.fields.size();
+
+    std::vector<std::string> sample_columns = {"sample"};
+    for (const std::string& name : FieldNames(study)) sample_columns.push_back(name);
+    std::unique_ptr<ColumnTable> table;
+    study::SampleKeeper keeper;
+    if (samples) {
+        table = std::make_unique<ColumnTable>(study::WithResultColumns(sample_columns), static_cast<std::size_t>(n));
+        // Each sample fills a row of its own, so workers write apart.
+        keeper.keep = [&](std::size_t i, std::span<const double> values, const study::ResultValues& v,
+                          std::vector<std::string>&) {
+            table->At(0, i) = static_cast<double>(i);
+            for (std::size_t d = 0; d < dimensions; ++d) table->At(1 + d, i) = values[d];
+            for (std::size_t j = 0; j < kResultCount; ++j) table->At(1 + dimensions + j, i) = v[j];
+        };
+        keeper.write = [](const std::string&) {};
+    }
+    study::UncertaintyOutcome outcome;
+    WithoutGil([&] {
+        study::Progress progress("", 0, SignalWatch());
+        study::RunUncertainty(study, inputs.distributions, sampling, workers, keeper, progress, outcome);
+    });
+    if (outcome.unsolved > 0) {
+        Warn(study::UnsolvedPhosphorusMessage(
+            "in " + std::to_string(outcome.unsolved) + " of " + std::to_string(outcome.done) + " samples",
+            "their TP results are left out of the statistics"));
+    }
+    py::dict statistics;
+    for (std::size_t j = 0; j < kResultCount; ++j) {
+        const std::vector<double> values = outcome.Statistics(j);
+        py::dict row;
+        row["n"] = py::int_(static_cast<long long>(values[0]));
+        for (std::size_t k = 1; k < values.size(); ++k) row[py::str(study::kStatisticNames[k])] = values[k];
+        statistics[ResultName(j)] = row;
+    }
+    if (!table) return statistics;
+    return py::make_tuple(statistics, table->Columns());
+}
+
+std::string TargetArgument(py::handle target) {
+    if (py::isinstance<py::str>(target)) return target.cast<std::string>();
+    const py::tuple t(py::reinterpret_borrow<py::object>(target));
+    if (t.size() != 2) throw py::type_error("target is given as 'RESULT=VALUE' or as (RESULT, VALUE)");
+    return std::string(py::str(t[0])) + "=" + NumberArgument(t[1], "target");
+}
+
+std::string RangeArgument(py::handle range) {
+    if (range.is_none()) return "";
+    if (py::isinstance<py::str>(range)) return range.cast<std::string>();
+    return Joined(range, ":", "range");
+}
+
+py::dict Size(py::handle project, py::handle target, const std::string& vary, py::handle range,
+              py::handle threads) {
+    const study::SizeTarget goal = study::ParseSizeTarget(TargetArgument(target));
+    const InputField field = study::FindInputField(vary);
+    const Project p = ProjectFrom(project);
+    const int workers = ThreadsFrom(threads);
+    const study::Study study(p.path, p.state, {field});
+    const auto [low, high] = study::ParseSearchRange(RangeArgument(range), study);
+    const auto found = WithoutGil([&] {
+        study::Progress progress("", 0, SignalWatch());
+        std::size_t scanned = 0;
+        return study::FindSize(study, goal, low, high, workers, progress, scanned);
+    });
+    if (!found) {  // stopped by the study's own interrupt
+        PyErr_SetNone(PyExc_KeyboardInterrupt);
+        throw py::error_already_set();
+    }
+    py::dict row;
+    row[py::str(vary)] = found->value;
+    row[ResultName(goal.result)] = found->reached;
+    return row;
+}
+
+}  // namespace
+
+void BindStudies(py::module_& m) {
+    m.def("run_many", &RunMany, py::arg("projects"), py::kw_only(), py::arg("threads") = py::none(),
+          R"doc(Runs every project (a Project or a project file's path) on all cores, or on `threads`;
+returns their Results in order.)doc");
+    m.def("sweep", &Sweep, py::arg("project"), py::arg("vary"), py::kw_only(), py::arg("log") = false,
+          py::arg("threads") = py::none(),
+          R"doc(Runs the project at every point of a grid of one or two inputs, as velmar-study sweep.
+
+vary: {"depth": (0.3, 0.9, 3), "Vs": (0.25, 1, 4)}, each field over STEPS values from FROM
+to TO, both included (the first field outermost), or the command's "depth=0.3:0.9:3". With
+log=True the values are spaced geometrically. Returns {column: values}: the varied fields,
+then the 95 results, as NumPy arrays when NumPy is installed and lists otherwise.)doc");
+    m.def("uncertainty", &Uncertainty, py::arg("project"), py::arg("dist"), py::arg("n"), py::kw_only(),
+          py::arg("seed") = 1, py::arg("lhs") = false, py::arg("samples") = false,
+          py::arg("threads") = py::none(),
+          R"doc(Monte Carlo over uncertain inputs, as velmar-study uncertainty; the same seed gives the
+same numbers as the command, on any number of threads.
+
+dist: {"Kdn": "lognormal(0.2,2)", "temperature": ("normal", 15, 2)}: uniform(low,high),
+triangular(low,mode,high), normal(mean,sd), lognormal(gm,gsd). lhs=True draws a Latin
+hypercube. Returns {result: {"n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"}}; with
+samples=True also every sample's inputs and results, as (statistics, {column: values}).)doc");
+    m.def("size", &Size, py::arg("project"), py::arg("target"), py::arg("vary"), py::kw_only(),
+          py::arg("range") = py::none(), py::arg("threads") = py::none(),
+          R"doc(The value of one input at which a result reaches a target, as velmar-study size.
+
+target: ("RE_TN", 80) or "RE_TN=80"; vary: the input field, e.g. "area"; range: (A, B) or
+"A:B", by default a hundredth to a hundred times the project's value. Returns
+{vary: value, result: the result there}.)doc");
+}
+
+}  // namespace velmar::python

@@ -1,0 +1,43 @@
+// A sweep: one or two inputs over a grid of values, the project run at every point.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "study/evaluation.h"
+#include "study/progress.h"
+
+namespace velmar::study {
+
+// The fields swept and their values; point p runs the first field's values outermost.
+struct SweepGrid {
+    std::vector<InputField> fields;
+    std::vector<std::vector<double>> axes;
+
+    std::size_t Points() const;
+    void PointValues(std::size_t p, std::span<double> values) const;
+};
+
+// The grid that "FIELD=FROM:TO:STEPS" arguments ask for: STEPS values from FROM to TO, both
+// included, spaced geometrically when `log`. One or two fields, each given once.
+SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log);
+
+// Points `first` on, in order: their input values (the fields' values one point after
+// another), results and, when asked for, computed states.
+struct SweepBlock {
+    std::size_t first = 0;
+    std::vector<double> values;
+    std::vector<ResultValues> results;
+    std::vector<std::unique_ptr<ModelState>> states;
+};
+
+// Runs the study at every point of the grid on `threads` threads and hands the blocks of
+// points to `consume` in order. Returns the number of points done: all unless interrupted.
+std::size_t RunSweep(const Study& study, const SweepGrid& grid, int threads, bool keep_states,
+                     Progress& progress, const std::function<void(SweepBlock&&)>& consume);
+
+}  // namespace velmar::study

@@ -1,0 +1,113 @@
+"""The studies from Python give what velmar-study writes for the same arguments, as NumPy
+arrays or, without NumPy, as lists."""
+import csv
+import signal
+import subprocess
+import sys
+import textwrap
+import time
+
+import pytest
+import velmar
+from conftest import assert_same_columns, example, number, run_study, same, study_table
+
+TYPICAL = example("typical.inp")
+CONVENTIONAL = example("conventional.inp")
+
+SWEEPS = [
+    # Python's vary and log, the command's arguments
+    ({"Vs": (0.25, 1, 4)}, False, ["--vary", "Vs=0.25:1:4"]),
+    ({"depth": (0.5, 1, 2), "Vs": (0.5, 1, 3)}, False, ["--vary", "depth=0.5:1:2", "--vary", "Vs=0.5:1:3"]),
+    (["area=1e4:1e6:5"], True, ["--vary", "area=1e4:1e6:5", "--log"]),
+    ({"Ktn": "0.1:0.3:3"}, False, ["--vary", "Ktn=0.1:0.3:3"]),
+]
+
+
+@pytest.mark.parametrize("vary, log, arguments", SWEEPS)
+def test_sweep_gives_the_commands_table(vary, log, arguments):
+    got = velmar.sweep(TYPICAL, vary, log=log, threads=2)
+    assert_same_columns(got, study_table("sweep", TYPICAL, *arguments))
+
+
+def test_sweep_of_a_changed_project_runs_it_as_changed(typical):
+    typical["Ktn"] = 0.4
+    got = velmar.sweep(typical, {"depth": (0.5, 1, 3)})
+    for i, depth in enumerate(got["depth"]):
+        point = typical.copy()
+        point["depth"] = float(depth)
+        assert got["RE_TN"][i] == point.run()["RE_TN"]
+
+
+@pytest.mark.parametrize("lhs", [False, True])
+def test_uncertainty_with_the_same_seed_gives_the_commands_numbers(lhs, tmp_path):
+    dist = {"Vs": ("triangular", 0.2, 0.5, 1), "depth": "uniform(0.4,0.6)"}
+    arguments = ["uncertainty", TYPICAL, "--dist", "Vs=triangular(0.2,0.5,1)", "--dist", "depth=uniform(0.4,0.6)",
+                 "-n", "3000", "--seed", "7", "--samples", str(tmp_path / "samples.csv")] + (["--lhs"] if lhs else [])
+    expected = study_table(*arguments)
+    statistics, samples = velmar.uncertainty(TYPICAL, dist, 3000, seed=7, lhs=lhs, samples=True, threads=2)
+    assert list(statistics) == expected["result"]
+    for i, result in enumerate(expected["result"]):
+        for name in ["n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"]:
+            assert same(float(statistics[result][name]), expected[name][i]), (result, name)
+    assert isinstance(statistics["RE_TSS"]["n"], int)
+    with open(tmp_path / "samples.csv") as f:
+        rows = list(csv.reader(f))
+    assert_same_columns(samples, {name: [number(row[c]) for row in rows[1:]] for c, name in enumerate(rows[0])})
+
+
+def test_size_gives_the_commands_value():
+    expected = study_table("size", CONVENTIONAL, "--target", "RE_TN=80", "--vary", "area")
+    assert velmar.size(CONVENTIONAL, ("RE_TN", 80), "area") == {"area": expected["area"][0],
+                                                                 "RE_TN": expected["RE_TN"][0]}
+    ranged = study_table("size", TYPICAL, "--target", "RE_TSS=80", "--vary", "Vs", "--range", "0.1:3")
+    assert velmar.size(TYPICAL, "RE_TSS=80", "Vs", range=(0.1, 3)) == {"Vs": ranged["Vs"][0],
+                                                                       "RE_TSS": ranged["RE_TSS"][0]}
+
+
+def test_unconverged_phosphorus_in_a_study_is_nan_with_the_commands_note():
+    status, _, err = run_study("sweep", TYPICAL, "--vary", "Vs=1.9:2.1:5", "--vary", "depth=0.4:0.47:2")
+    with pytest.warns(RuntimeWarning) as caught:
+        got = velmar.sweep(TYPICAL, {"Vs": (1.9, 2.1, 5), "depth": (0.4, 0.47, 2)})
+    assert "velmar-study: " + str(caught[0].message) + "\n" == err
+    assert sum(x != x for x in got["RE_TP"]) == 2
+
+
+NUMPY_HIDDEN = textwrap.dedent("""
+    import sys
+    sys.modules["numpy"] = None  # as if NumPy were not installed
+    import velmar
+    columns = velmar.sweep(sys.argv[1], {"Vs": (0.25, 1, 4)})
+    _, samples = velmar.uncertainty(sys.argv[1], {"Vs": "uniform(0.2,1)"}, 10, samples=True)
+    assert all(type(c) is list and all(type(x) is float for x in c) for c in columns.values())
+    assert type(samples["Vs"]) is list and len(samples["Vs"]) == 10
+    print(repr(columns["RE_TSS"]))
+""")
+
+
+def test_without_numpy_the_columns_are_lists_of_the_same_numbers():
+    import numpy
+    done = subprocess.run([sys.executable, "-c", NUMPY_HIDDEN, TYPICAL], capture_output=True, text=True)
+    assert done.returncode == 0, done.stderr
+    with_numpy = velmar.sweep(TYPICAL, {"Vs": (0.25, 1, 4)})
+    assert isinstance(with_numpy["RE_TSS"], numpy.ndarray)
+    assert eval(done.stdout) == with_numpy["RE_TSS"].tolist()
+
+
+LONG_STUDY = textwrap.dedent("""
+    import sys, velmar
+    print("started", flush=True)
+    try:
+        velmar.uncertainty(sys.argv[1], {"Vs": "uniform(0.2,1)"}, 10**9, threads=2)
+    except KeyboardInterrupt:
+        print("interrupted", flush=True)
+""")
+
+
+def test_ctrl_c_stops_a_long_study_with_keyboard_interrupt():
+    process = subprocess.Popen([sys.executable, "-c", LONG_STUDY, TYPICAL], stdout=subprocess.PIPE, text=True)
+    assert process.stdout.readline() == "started\n"
+    time.sleep(0.5)  # into the study
+    process.send_signal(signal.SIGINT)
+    out, _ = process.communicate(timeout=120)
+    assert out == "interrupted\n"
+    assert process.returncode == 0
