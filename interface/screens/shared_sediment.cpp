@@ -1,11 +1,11 @@
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 
 #include <cmath>
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/organics.h"
-#include "interface/screens/screen_table.h"
 #include "interface/screens/tp.h"
 #include "interface/session/state.h"
 #include "project/sediment.h"
