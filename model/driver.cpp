@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/contaminants.h"
+#include "model/contaminant_removal.h"
 #include "model/conventional.h"
 #include "model/input.h"
 #include "model/phosphorus.h"

@@ -3,10 +3,10 @@
 #include <QString>
 #include <string>
 
-#include "interface/resources/menu.h"
+#include "interface/resources/main_menu.h"
 #include "interface/resources/strings.h"
 #include "interface/session/program_files.h"
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 #include "interface/shell/startup.h"
 
 namespace velmar {

@@ -69,7 +69,7 @@ enum TemplateNumber : int {
 };
 
 // Every hand-laid template the program holds, in number order. The data-entry screens
-// lay out their own templates from their tables (interface/screens/screen_table.h).
+// lay out their own templates from their tables (interface/screens/framework/screen_table.h).
 const std::vector<const DialogTemplate*>& AllTemplates();
 
 // The template with this number. Asking for a number the program does not hold is a

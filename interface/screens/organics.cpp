@@ -4,10 +4,10 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/contaminants.h"
+#include "interface/screens/contaminant_families.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/metals.h"
-#include "interface/screens/screen_table.h"
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 #include "interface/session/state.h"
 #include "project/contaminants.h"
 #include "project/slots.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "interface/resources/templates.h"
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 #include "project/system_formulas.h"
 
 namespace velmar {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "interface/resources/templates.h"
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/session/state.h"
 #include "project/record.h"
 

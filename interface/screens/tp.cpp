@@ -7,8 +7,8 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/screen_table.h"
-#include "interface/screens/sediment.h"
+#include "interface/screens/framework/screen_table.h"
+#include "interface/screens/shared_sediment.h"
 #include "interface/session/state.h"
 #include "project/slots.h"
 

@@ -1,8 +1,8 @@
 // The load type, the age determination and the established-wetland chain.
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/screen_table.h"
-#include "interface/screens/sediment.h"
+#include "interface/screens/framework/screen_table.h"
+#include "interface/screens/shared_sediment.h"
 #include "interface/screens/tp.h"
 #include "interface/session/state.h"
 #include "project/phosphorus_load.h"

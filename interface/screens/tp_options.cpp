@@ -2,7 +2,7 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 #include "project/record.h"
 
 namespace velmar {

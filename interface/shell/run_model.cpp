@@ -70,30 +70,6 @@ void RemoveQuietly(const std::filesystem::path& file) {
     std::filesystem::remove(file, ignored);
 }
 
-void SelectOnly(Dialog& d, int id) {
-    for (int option : {kOptionAutoSave, kOptionTempSave, kOptionPromptMe}) d.SetChecked(option, option == id);
-}
-
-void ProgramOptionsProc(Dialog& d, const DialogEvent& e) {
-    ProgramOptions& options = Shell().options;
-    switch (e.kind) {
-        case DialogEvent::Opened:
-            // Each option that is set selects its button alone, so the last of them wins.
-            if (options.AutoSave == 1) SelectOnly(d, kOptionAutoSave);
-            if (options.TempSave == 1) SelectOnly(d, kOptionTempSave);
-            if (options.PromptMe == 1) SelectOnly(d, kOptionPromptMe);
-            break;
-        case DialogEvent::Ok:
-            options.AutoSave = d.Checked(kOptionAutoSave) ? 1 : 0;
-            options.TempSave = d.Checked(kOptionTempSave) ? 1 : 0;
-            options.PromptMe = d.Checked(kOptionPromptMe) ? 1 : 0;
-            d.End(kOkId);
-            break;
-        case DialogEvent::Cancel: d.End(kCancelId); break;
-        default: break;
-    }
-}
-
 void SaveDataProc(Dialog& d, const DialogEvent& e) {
     switch (e.kind) {
         case DialogEvent::Opened: d.SetChecked(kSaveDataTemporary, true); break;
@@ -127,10 +103,6 @@ void RunModel(Ui& ui) {
     ShowResultsScreen(ui, kMainWindow, run.status == 0, TextFromPath(results_file));
     RemoveQuietly(folder / kTemporaryDataFile);
     RemoveQuietly(results_file);
-}
-
-void ShowProgramOptions(Ui& ui) {
-    ui.ShowModal(kMainWindow, Template(kProgramOptionsDialog), ProgramOptionsProc);
 }
 
 int AskSaveData(Ui& ui) {

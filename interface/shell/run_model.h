@@ -8,9 +8,6 @@ namespace velmar {
 // The Run Model command.
 void RunModel(Ui& ui);
 
-// The Options command: how Run Model puts the project on disk.
-void ShowProgramOptions(Ui& ui);
-
 // The Save Data prompt: 1 for the temporary data file, 2 to save the current file, -1 when
 // cancelled.
 int AskSaveData(Ui& ui);

@@ -16,7 +16,7 @@
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
-#include "interface/screens/registry.h"
+#include "interface/screens/framework/registry.h"
 #include "interface/session/help.h"
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"

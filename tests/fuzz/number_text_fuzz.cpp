@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "interface/screens/conventions.h"
+#include "interface/screens/framework/conventions.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace velmar::fuzz {

@@ -9,7 +9,7 @@
 
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
-#include "interface/screens/constituents.h"
+#include "interface/screens/constituent_selection.h"
 #include "interface/session/state.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 

@@ -7,15 +7,15 @@
 #include <string>
 
 #include "interface/platform/run_program.h"
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/run_templates.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/constituents.h"
+#include "interface/screens/constituent_selection.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
 #include "interface/screens/tss.h"
 #include "interface/session/program_files.h"
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 #include "interface/shell/run_model.h"
 #include "tests/interface/support/shell_fixture.h"
 #include "tests/interface/support/standard_wetland.h"

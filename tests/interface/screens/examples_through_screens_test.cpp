@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/templates.h"
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 #include "model/driver.h"
 #include "model/input.h"
 #include "project/project_file.h"

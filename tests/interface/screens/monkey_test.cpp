@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "interface/screens/registry.h"
+#include "interface/screens/framework/registry.h"
 #include "tests/interface/support/shell_fixture.h"
 
 namespace velmar::testing {

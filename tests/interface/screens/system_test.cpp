@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 #include "project/record.h"
 #include "tests/interface/support/shell_fixture.h"
 

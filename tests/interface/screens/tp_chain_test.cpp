@@ -6,15 +6,15 @@
 #include <filesystem>
 
 #include "interface/platform/run_program.h"
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/templates.h"
 #include "interface/results/report_lines.h"
 #include "interface/results/results_screen.h"
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 #include "interface/screens/system.h"
 #include "interface/screens/tp.h"
 #include "interface/session/program_files.h"
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 #include "interface/shell/run_model.h"
 #include "project/project_file.h"
 #include "project/slots.h"

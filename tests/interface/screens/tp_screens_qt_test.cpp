@@ -5,8 +5,8 @@
 
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
-#include "interface/screens/registry.h"
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/registry.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/tp.h"
 #include "interface/session/state.h"
 #include "tests/interface/platform/qt/qt_test_main.h"

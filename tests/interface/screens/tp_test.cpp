@@ -6,7 +6,7 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 #include "project/slots.h"
 #include "tests/interface/support/shell_fixture.h"
 

@@ -7,6 +7,7 @@
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
 #include "interface/session/program_files.h"
+#include "interface/shell/options.h"
 #include "model/results_writer.h"
 #include "project/project_file.h"
 #include "tests/interface/support/shell_fixture.h"

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "interface/platform/scripted/scripted_ui.h"
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/templates.h"
 #include "interface/screens/system.h"
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 
 namespace velmar::testing {
 

@@ -14,7 +14,7 @@
 #include "interface/platform/qt/controls.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/registry.h"
+#include "interface/screens/framework/registry.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 #include "tests/interface/support/sample_dialog.h"
 

@@ -18,7 +18,7 @@
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_print_surface.h"
-#include "interface/resources/menu.h"
+#include "interface/resources/main_menu.h"
 #include "interface/resources/templates.h"
 #include "interface/session/help.h"
 #include "tests/interface/platform/qt/qt_test_main.h"

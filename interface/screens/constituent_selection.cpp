@@ -1,12 +1,12 @@
-#include "interface/screens/constituents.h"
+#include "interface/screens/constituent_selection.h"
 
 #include <string>
 #include <vector>
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/organics.h"
-#include "interface/screens/screen_table.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"
 #include "interface/screens/tp.h"

@@ -1,6 +1,6 @@
 // What every data-entry screen shares: number texts, how a disabled field is read, the
 // screens' message boxes, and closing a screen as accepted or not, alone or at the end of a
-// chain. Screens themselves are tables (interface/screens/screen_table.h).
+// chain. Screens themselves are tables (interface/screens/framework/screen_table.h).
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "model/contaminants.h"
+#include "model/contaminant_removal.h"
 
 #include <gtest/gtest.h>
 

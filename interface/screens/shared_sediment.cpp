@@ -1,4 +1,4 @@
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 
 #include <cmath>
 #include <optional>
@@ -6,8 +6,8 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/organics.h"
-#include "interface/screens/screen_table.h"
 #include "interface/screens/tp.h"
 #include "interface/session/state.h"
 #include "project/sediment.h"

@@ -3,7 +3,7 @@
 // what was typed, Cancel reverts it, an invalid number never reaches the record, and each
 // control's enablement follows its rule. A screen added to the registry is checked here
 // without a line of its own.
-#include "interface/screens/registry.h"
+#include "interface/screens/framework/registry.h"
 
 #include <algorithm>
 #include <filesystem>

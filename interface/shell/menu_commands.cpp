@@ -1,8 +1,8 @@
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/strings.h"
-#include "interface/screens/constituents.h"
+#include "interface/screens/constituent_selection.h"
 #include "interface/screens/system.h"
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"

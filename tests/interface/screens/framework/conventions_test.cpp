@@ -1,5 +1,5 @@
 // Number texts: what a field accepts, the value it stores and how a value is shown.
-#include "interface/screens/conventions.h"
+#include "interface/screens/framework/conventions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "interface/screens/conventions.h"
+#include "interface/screens/framework/conventions.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
 // Who asks for each shared sediment parameter, the marks moving between the chains, the
 // sediment velocities, and the two shared sediment screens.
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 
 #include <cmath>
 

@@ -6,10 +6,10 @@
 
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/metals.h"
 #include "interface/screens/organics.h"
-#include "interface/screens/screen_table.h"
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 #include "project/sediment.h"
 #include "project/slots.h"
 #include "tests/interface/support/shell_fixture.h"

@@ -1,7 +1,7 @@
 // Screens described as tables: the template a table lays out, the generic procedure's
 // fill, read, commit and revert, radio groups, the filling guard, and the columns of
 // contaminant slots with their name and count fields.
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 
 #include <string>
 #include <vector>

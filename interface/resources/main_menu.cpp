@@ -1,6 +1,6 @@
-#include "interface/resources/menu.h"
+#include "interface/resources/main_menu.h"
 
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 
 namespace velmar {
 

@@ -1,9 +1,9 @@
-#include "interface/screens/registry.h"
+#include "interface/screens/framework/registry.h"
 
-#include "interface/screens/constituents.h"
+#include "interface/screens/constituent_selection.h"
 #include "interface/screens/metals.h"
 #include "interface/screens/organics.h"
-#include "interface/screens/sediment.h"
+#include "interface/screens/shared_sediment.h"
 #include "interface/screens/system.h"
 #include "interface/screens/tcb_bod.h"
 #include "interface/screens/tn.h"

@@ -1,4 +1,4 @@
-#include "interface/screens/contaminants.h"
+#include "interface/screens/contaminant_families.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 
-#include "interface/resources/commands.h"
-#include "interface/resources/menu.h"
+#include "interface/resources/command_ids.h"
+#include "interface/resources/main_menu.h"
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
 #include "tests/interface/support/shell_fixture.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 #include "project/record.h"
 #include "project/slots.h"
 

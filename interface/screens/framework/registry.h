@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 
 #include <algorithm>
 #include <cctype>

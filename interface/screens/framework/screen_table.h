@@ -32,7 +32,7 @@
 
 #include "interface/platform/dialog_template.h"
 #include "interface/platform/ui.h"
-#include "interface/screens/conventions.h"
+#include "interface/screens/framework/conventions.h"
 #include "project/record.h"
 #include "project/slots.h"
 

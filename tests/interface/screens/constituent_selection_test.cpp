@@ -1,16 +1,16 @@
 // Choosing constituents, the hub of their data screens and the inflow concentrations,
 // clicked through as a user would.
-#include "interface/screens/constituents.h"
+#include "interface/screens/constituent_selection.h"
 
 #include <string>
 
-#include "interface/resources/commands.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/strings.h"
 #include "interface/resources/templates.h"
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/tp_options.h"
-#include "interface/shell/commands.h"
+#include "interface/shell/menu_commands.h"
 #include "project/record.h"
 #include "tests/interface/support/shell_fixture.h"
 
