@@ -1,0 +1,145 @@
+#include "project/pkc_comparison.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+#include "project/slots.h"
+
+namespace velmar {
+namespace {
+
+using R = ProjectRecord;
+
+constexpr double kSecondsPerDay = 86400;
+constexpr double kDaysPerYear = 365.25;
+// The removal efficiency by which the engine marks a phosphorus solution that did not converge.
+constexpr double kUnsolvedEfficiency = -999;
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+// The model's conventional constituents as the design method sees them.
+struct Conventional {
+    const char* name;
+    std::int32_t R::*modelled;
+    double R::*inflow;
+    const char* efficiency;  // the result's name
+    std::optional<pkc::Constituent> pkc;
+    const char* note;
+};
+
+constexpr Conventional kConventional[] = {
+    {"TSS", &R::model_tss, &R::TSSinConc, "RE_TSS", std::nullopt, "no P-k-C* constants are published for TSS"},
+    {"TCB", &R::model_tcb, &R::TCBinConc, "RE_TCB", pkc::Constituent::FecalColiforms,
+     "the constants are for fecal coliforms (cfu/100 mL), not total coliforms"},
+    {"BOD", &R::model_bod, &R::BODinConc, "RE_BOD", pkc::Constituent::Bod, ""},
+    {"TN", &R::model_n, &R::TNinConc, "RE_TN", pkc::Constituent::TotalNitrogen, ""},
+    {"TP", &R::model_p, &R::TPinConc, "RE_TP", pkc::Constituent::TotalPhosphorus, ""},
+};
+
+constexpr char kContaminantNote[] = "no P-k-C* constants are published for organic chemicals or heavy metals";
+constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
+
+std::size_t EntryIndex(const std::string& value_name) {
+    for (std::size_t i = 0; i < kResultsEntries.size(); ++i) {
+        if (value_name == kResultsEntries[i].value) return i;
+    }
+    std::abort();  // a name of this file's tables that the results do not hold
+}
+
+void AddNote(std::string& note, const std::string& more) {
+    note += (note.empty() ? "" : "; ") + more;
+}
+
+// The design method for one constituent: the table's constants, or the user's in their place.
+std::optional<PkcValues> DesignMethod(const R& r, const Conventional& c, double inflow, const PkcSettings& s,
+                                      std::string& note) {
+    const std::optional<pkc::Constants> table = pkc::PublishedConstants(s.type, *c.pkc, inflow);
+    const auto found = s.overrides.find(c.name);
+    const PkcOverride given = found == s.overrides.end() ? PkcOverride{} : found->second;
+    const bool replaced = given.k || given.cstar || given.tanks;
+    if (!table && !(given.k && given.cstar && given.tanks)) {
+        AddNote(note, std::string("no P-k-C* constants are published for ") + c.name + " in " +
+                          (s.type == pkc::WetlandType::FreeWaterSurface ? "FWS" : "HSSF") + " wetlands");
+        return std::nullopt;
+    }
+    const pkc::Constants published = table.value_or(pkc::Constants{});
+    const double theta = given.theta.value_or(1);
+    const double q = HydraulicLoading(r);
+    const double cstar = given.cstar.value_or(published.cstar);
+    const double tanks = given.tanks.value_or(published.tanks);
+    const auto outflow = [&](double k20) {
+        return pkc::Outflow(inflow, q, pkc::AtTemperature(k20, theta, r.temperature), cstar, tanks);
+    };
+    PkcValues v{};
+    v.k = pkc::AtTemperature(given.k.value_or(published.k50), theta, r.temperature);
+    v.cstar = cstar;
+    v.tanks = tanks;
+    v.outflow = outflow(given.k.value_or(published.k50));
+    v.removal = pkc::RemovalPercent(inflow, v.outflow);
+    if (!replaced) {
+        v.outflow_k30 = outflow(published.k30);
+        v.outflow_k70 = outflow(published.k70);
+    }
+    return v;
+}
+
+PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, const std::string& efficiency,
+                          double inflow) {
+    PkcComparisonRow row{std::move(name), EntryIndex(efficiency), inflow, kNoValue, kNoValue, std::nullopt, ""};
+    const double removal = ResultsValue(r, m, kResultsEntries[row.efficiency_entry]);
+    if (removal == kUnsolvedEfficiency) {
+        row.note = kUnsolvedNote;
+        return row;
+    }
+    row.velmar_removal = removal;
+    row.velmar_outflow = inflow - inflow * (removal * 0.01);
+    return row;
+}
+
+std::string SlotName(const char* name, const char* kind, int k) {
+    return name[0] ? std::string(name) : kind + std::to_string(k + 1);
+}
+
+}  // namespace
+
+const std::vector<std::string_view>& PkcConstituentNames() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> list;
+        for (const Conventional& c : kConventional) {
+            if (c.pkc) list.emplace_back(c.name);
+        }
+        return list;
+    }();
+    return names;
+}
+
+double FlowPerYear(const R& r) {
+    return r.flow * kSecondsPerDay * kDaysPerYear;
+}
+
+double HydraulicLoading(const R& r) {
+    return FlowPerYear(r) / r.area;
+}
+
+std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, const PkcSettings& settings) {
+    std::vector<PkcComparisonRow> rows;
+    for (const Conventional& c : kConventional) {
+        if (!(r.*c.modelled)) continue;
+        PkcComparisonRow row = ModelRow(r, m, c.name, c.efficiency, r.*c.inflow);
+        AddNote(row.note, c.note);
+        if (c.pkc) row.pkc = DesignMethod(r, c, row.inflow, settings, row.note);
+        rows.push_back(std::move(row));
+    }
+    if (!r.model_contaminant) return rows;
+    const auto add = [&](const SlotView<const R>& slot, const char* kind, int k, int result) {
+        rows.push_back(ModelRow(r, m, SlotName(slot.name, kind, k), "RE_Contam[" + std::to_string(result) + "]",
+                                slot.inflow));
+        rows.back().note = kContaminantNote;
+    };
+    for (int k = 0; k < 3 && k < r.NumOC_SLR; ++k) add(OrganicSlot(r, k), "Organic ", k, k);
+    for (int k = 0; k < 3 && k < r.NumHM_LLR; ++k) add(MetalSlot(r, k), "Metal ", k, 3 + k);
+    return rows;
+}
+
+}  // namespace velmar
