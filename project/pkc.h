@@ -17,8 +17,8 @@ enum class WetlandType { FreeWaterSurface, HorizontalSubsurface };
 enum class Constituent { Bod, TotalNitrogen, TotalPhosphorus, FecalColiforms };
 
 struct Constants {
-    double tanks;  // P, the apparent number of tanks in series: fitted, not a cell count
-    double cstar;  // background concentration, in the constituent's own units
+    double tanks;          // P, the apparent number of tanks in series: fitted, not a cell count
+    double cstar;          // background concentration, in the constituent's own units
     double k30, k50, k70;  // m/yr, at the 30th, 50th and 70th percentile of the wetlands
 };
 

@@ -29,7 +29,8 @@ struct Conventional {
 };
 
 constexpr Conventional kConventional[] = {
-    {"TSS", &R::model_tss, &R::TSSinConc, "RE_TSS", std::nullopt, "no P-k-C* constants are published for TSS"},
+    {"TSS", &R::model_tss, &R::TSSinConc, "RE_TSS", std::nullopt,
+     "no P-k-C* constants are published for TSS"},
     {"TCB", &R::model_tcb, &R::TCBinConc, "RE_TCB", pkc::Constituent::FecalColiforms,
      "the constants are for fecal coliforms (cfu/100 mL), not total coliforms"},
     {"BOD", &R::model_bod, &R::BODinConc, "RE_BOD", pkc::Constituent::Bod, ""},
@@ -63,9 +64,13 @@ std::optional<PkcValues> DesignMethod(const R& r, const Conventional& c, double 
                           (s.type == pkc::WetlandType::FreeWaterSurface ? "FWS" : "HSSF") + " wetlands");
         return std::nullopt;
     }
+    const double q = HydraulicLoading(r);
+    if (!(q > 0 && std::isfinite(q))) {
+        AddNote(note, "no hydraulic loading q = Q/A: the flow and the area must be greater than 0");
+        return std::nullopt;
+    }
     const pkc::Constants published = table.value_or(pkc::Constants{});
     const double theta = given.theta.value_or(1);
-    const double q = HydraulicLoading(r);
     const double cstar = given.cstar.value_or(published.cstar);
     const double tanks = given.tanks.value_or(published.tanks);
     const auto outflow = [&](double k20) {
@@ -86,7 +91,8 @@ std::optional<PkcValues> DesignMethod(const R& r, const Conventional& c, double 
 
 PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, const std::string& efficiency,
                           double inflow) {
-    PkcComparisonRow row{std::move(name), EntryIndex(efficiency), inflow, kNoValue, kNoValue, std::nullopt, ""};
+    PkcComparisonRow row{std::move(name), EntryIndex(efficiency), inflow, kNoValue,
+                         kNoValue,        std::nullopt,           ""};
     const double removal = ResultsValue(r, m, kResultsEntries[row.efficiency_entry]);
     if (removal == kUnsolvedEfficiency) {
         row.note = kUnsolvedNote;
@@ -133,8 +139,8 @@ std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, 
     }
     if (!r.model_contaminant) return rows;
     const auto add = [&](const SlotView<const R>& slot, const char* kind, int k, int result) {
-        rows.push_back(ModelRow(r, m, SlotName(slot.name, kind, k), "RE_Contam[" + std::to_string(result) + "]",
-                                slot.inflow));
+        rows.push_back(ModelRow(r, m, SlotName(slot.name, kind, k),
+                                "RE_Contam[" + std::to_string(result) + "]", slot.inflow));
         rows.back().note = kContaminantNote;
     };
     for (int k = 0; k < 3 && k < r.NumOC_SLR; ++k) add(OrganicSlot(r, k), "Organic ", k, k);

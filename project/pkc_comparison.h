@@ -65,8 +65,7 @@ std::vector<PkcComparisonRow> CompareWithPkc(const ProjectRecord& r, const Model
 
 // The two lines said wherever the design method stands beside the model.
 inline constexpr const char* kPkcCaveat[] = {
-    "P-k-C* constants were fitted with a background C* and P tanks: they are not "
-    "interchangeable with this model's first-order rates.",
+    "P-k-C* constants were fitted with C* and P: they are not interchangeable with this model's rates.",
     "The coliform constants are for fecal coliforms; this model's TCB counts total coliforms.",
 };
 

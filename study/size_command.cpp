@@ -1,29 +1,16 @@
 // velmar-study size: the value of one input at which a result reaches a target.
-#include <cmath>
-#include <limits>
 #include <string>
 
 #include "study/command_support.h"
 #include "study/commands.h"
 #include "study/evaluation.h"
-#include "study/ordered_parallel.h"
 #include "study/output_target.h"
 #include "study/parse_number.h"
-#include "study/root_finding.h"
+#include "study/sizing.h"
 #include "study/study_error.h"
 
 namespace velmar::study {
 namespace {
-
-// Without a range the search spans a hundredth to a hundred times the project's value.
-constexpr double kDefaultSpan = 100;
-constexpr int kGridPoints = 33;
-constexpr int kNarrowingEvaluations = 200;
-// The crossing is narrowed to this fraction of the value found.
-constexpr double kRelativeTolerance = 1e-9;
-// Why the model gives no value of a result: for the TP results, a phosphorus solution that
-// did not converge; a result that is not a number otherwise also means none.
-constexpr const char* kNoValueReason = " (a phosphorus solution that did not converge, for instance)";
 
 struct Target {
     std::size_t result;
@@ -38,16 +25,7 @@ Target ParseTarget(const std::string& text) {
 }
 
 std::pair<double, double> SearchRange(const std::string& range, const Study& study) {
-    if (range.empty()) {
-        const InputField& f = study.inputs().fields()[0];
-        const double x =
-            f.value->kind == FieldKind::Int ? IntAt(study.base(), *f.value) : RealAt(study.base(), *f.value);
-        if (!(x > 0)) {
-            throw StudyError(f.name + " is " + NumberText(x) + " in " + study.project() +
-                             ": give the range to search with --range A:B");
-        }
-        return {x / kDefaultSpan, x * kDefaultSpan};
-    }
+    if (range.empty()) return DefaultSearchRange(study);
     const auto colon = range.find(':');
     if (colon == std::string::npos) throw StudyError("--range '" + range + "' is not of the form A:B");
     const double a = ParseNumber(range.substr(0, colon), "--range A");
@@ -62,78 +40,18 @@ int Size(const SizeOptions& o) {
     const Target target = ParseTarget(o.target);
     const Study study(o.project, {FindInputField(o.vary)});
     const auto [low, high] = SearchRange(o.range, study);
-    const std::string result_name = ResultName(target.result);
-
-    // g(x): how far the result is past its target with the input at x.
-    const auto g = [&](double x, ModelState& s) {
-        ResultValues v;
-        study.Evaluate(std::span<const double>(&x, 1), s, v);
-        return v[target.result] - target.value;
-    };
-    const std::vector<double> grid = SearchGrid(low, high, kGridPoints);
-    std::vector<double> gaps;
-    const auto produce = [&](int, std::size_t begin, std::size_t end) {
-        ModelState s;
-        std::vector<double> block;
-        for (std::size_t i = begin; i < end; ++i) block.push_back(g(grid[i], s));
-        return block;
-    };
-    const auto consume = [&](std::vector<double>&& block) {
-        gaps.insert(gaps.end(), block.begin(), block.end());
-    };
-    Progress progress("size", grid.size());
-    const std::size_t scanned = RunBlocksInOrder(grid.size(), 1, o.threads, produce, consume, progress);
-    if (scanned < grid.size()) return EndStatus(scanned, grid.size(), "search points", 1);
-
-    const auto crossing = FirstCrossing(gaps);
-    if (!crossing) {
-        std::size_t best = 0, without = 0;
-        for (std::size_t i = 0; i < gaps.size(); ++i) {
-            without += std::isnan(gaps[i]);
-            if (std::isnan(gaps[best]) || std::abs(gaps[i]) < std::abs(gaps[best])) best = i;
-        }
-        std::string message = result_name + " does not reach " + NumberText(target.value) + " for " + o.vary +
-                              " from " + NumberText(low) + " to " + NumberText(high);
-        if (without < gaps.size()) {
-            message += "; the closest is " + NumberText(gaps[best] + target.value) + ", at " + o.vary +
-                       " = " + NumberText(grid[best]);
-        }
-        if (without > 0) {
-            message += "; the model gave no value of " + result_name + " at " + std::to_string(without) +
-                       " of the " + std::to_string(gaps.size()) + " values tried" + kNoValueReason;
-        }
-        throw StudyError(message);
-    }
-    const auto [i, j] = *crossing;
-    ModelState s;
-    Root root{grid[j], gaps[j]};
-    if (i != j) {
-        const double tolerance = kRelativeTolerance * std::max(std::abs(grid[i]), std::abs(grid[j]));
-        bool without_value = false;
-        const auto narrowed = [&](double x) {
-            const double gx = g(x, s);
-            without_value = without_value || std::isnan(gx);
-            return gx;
-        };
-        root = NarrowCrossing(narrowed, grid[i], gaps[i], grid[j], gaps[j], tolerance, kNarrowingEvaluations);
-        // A crossing beside values the model could not give may be no crossing at all.
-        if (without_value) {
-            throw StudyError("the model gave no value of " + result_name + " at some " + o.vary +
-                             " between " + NumberText(grid[i]) + " and " + NumberText(grid[j]) +
-                             kNoValueReason + ": where " + result_name + " reaches " +
-                             NumberText(target.value) + " there cannot be told");
-        }
-    }
+    const std::optional<Sizing> sized = SizeInput(study, target.result, target.value, low, high, o.threads);
+    if (!sized) return EndStatus(0, 1, "searches", 1);
 
     OutputTarget out_target(o.output);
     std::ostream& out = out_target.Open();
-    const double reached = root.gx + target.value;
+    const std::string result_name = ResultName(target.result);
     if (o.format == Format::Table) {
-        out << o.vary << " = " << NumberText(root.x) << " gives " << result_name << " = "
-            << NumberText(reached) << " (target " << NumberText(target.value) << ")\n";
+        out << o.vary << " = " << NumberText(sized->value) << " gives " << result_name << " = "
+            << NumberText(sized->reached) << " (target " << NumberText(target.value) << ")\n";
     } else {
         const std::unique_ptr<RowWriter> writer = MakeRowWriter(o.format, out, {o.vary, result_name});
-        writer->Row({root.x, reached});
+        writer->Row({sized->value, sized->reached});
         writer->Finish();
     }
     out_target.Close();
