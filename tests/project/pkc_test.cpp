@@ -81,10 +81,9 @@ TEST(PkcTables, BodBandsHoldTheirUpperBound) {
     constexpr auto F = WetlandType::FreeWaterSurface;
     constexpr auto H = WetlandType::HorizontalSubsurface;
     const Case cases[] = {
-        {F, 0, 2, 33},     {F, 30, 2, 33},    {F, 30.01, 5, 41},  {F, 100, 5, 41},  {F, 100.01, 10, 36},
-        {F, 200, 10, 36},  {F, 200.01, 20, 189}, {F, 5000, 20, 189},
-        {H, 30, 1, 86},    {H, 30.01, 5, 37}, {H, 100, 5, 37},    {H, 100.01, 10, 25}, {H, 200, 10, 25},
-        {H, 200.01, 15, 66},
+        {F, 0, 2, 33},    {F, 30, 2, 33},       {F, 30.01, 5, 41},  {F, 100, 5, 41},     {F, 100.01, 10, 36},
+        {F, 200, 10, 36}, {F, 200.01, 20, 189}, {F, 5000, 20, 189}, {H, 30, 1, 86},      {H, 30.01, 5, 37},
+        {H, 100, 5, 37},  {H, 100.01, 10, 25},  {H, 200, 10, 25},   {H, 200.01, 15, 66},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << (c.type == F ? "FWS" : "HSSF") << " inflow " << c.inflow);
