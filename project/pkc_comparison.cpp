@@ -32,7 +32,7 @@ constexpr Conventional kConventional[] = {
     {"TSS", &R::model_tss, &R::TSSinConc, "RE_TSS", std::nullopt,
      "no P-k-C* constants are published for TSS"},
     {"TCB", &R::model_tcb, &R::TCBinConc, "RE_TCB", pkc::Constituent::FecalColiforms,
-     "the constants are for fecal coliforms (cfu/100 mL), not total coliforms"},
+     "the constants are for fecal coliforms (cfu/100 mL) and not total coliforms"},
     {"BOD", &R::model_bod, &R::BODinConc, "RE_BOD", pkc::Constituent::Bod, ""},
     {"TN", &R::model_n, &R::TNinConc, "RE_TN", pkc::Constituent::TotalNitrogen, ""},
     {"TP", &R::model_p, &R::TPinConc, "RE_TP", pkc::Constituent::TotalPhosphorus, ""},

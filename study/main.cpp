@@ -104,6 +104,9 @@ int main(int argc, char** argv) {
     compare_command->add_option(
         "--target", compare.targets,
         "NAME=OUTFLOW: also the area each method needs to bring the outflow down to it");
+    // One value to each, so that the project files after them are not taken for more.
+    for (const char* name : {"--k", "--cstar", "--tanks", "--theta", "--target"})
+        compare_command->get_option(name)->allow_extra_args(false);
 
     for (auto [command, options] : {std::pair<CLI::App*, CommonOptions*>{run_command, &run},
                                     {sweep_command, &sweep},
