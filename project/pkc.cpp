@@ -54,6 +54,15 @@ double Attenuation(double k, double q, double tanks) {
 
 }  // namespace
 
+const char* WetlandTypeName(WetlandType type) {
+    return type == WetlandType::FreeWaterSurface ? "free water surface (FWS)"
+                                                 : "horizontal subsurface flow (HSSF)";
+}
+
+const char* WetlandTypeAbbreviation(WetlandType type) {
+    return type == WetlandType::FreeWaterSurface ? "FWS" : "HSSF";
+}
+
 double Outflow(double ci, double q, double k, double cstar, double tanks) {
     return cstar + (ci - cstar) / Attenuation(k, q, tanks);
 }

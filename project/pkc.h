@@ -13,6 +13,10 @@ namespace velmar::pkc {
 
 enum class WetlandType { FreeWaterSurface, HorizontalSubsurface };
 
+// "free water surface (FWS)", "horizontal subsurface flow (HSSF)"; and "FWS", "HSSF".
+const char* WetlandTypeName(WetlandType type);
+const char* WetlandTypeAbbreviation(WetlandType type);
+
 // The constituents the published tables cover.
 enum class Constituent { Bod, TotalNitrogen, TotalPhosphorus, FecalColiforms };
 

@@ -24,20 +24,22 @@ struct Conventional {
     std::int32_t R::*modelled;
     double R::*inflow;
     const char* efficiency;  // the result's name
+    const char* unit;
     std::optional<pkc::Constituent> pkc;
     const char* note;
 };
 
 constexpr Conventional kConventional[] = {
-    {"TSS", &R::model_tss, &R::TSSinConc, "RE_TSS", std::nullopt,
+    {"TSS", &R::model_tss, &R::TSSinConc, "RE_TSS", "mg/L", std::nullopt,
      "no P-k-C* constants are published for TSS"},
-    {"TCB", &R::model_tcb, &R::TCBinConc, "RE_TCB", pkc::Constituent::FecalColiforms,
+    {"TCB", &R::model_tcb, &R::TCBinConc, "RE_TCB", "mpn/100mL", pkc::Constituent::FecalColiforms,
      "the constants are for fecal coliforms (cfu/100 mL) and not total coliforms"},
-    {"BOD", &R::model_bod, &R::BODinConc, "RE_BOD", pkc::Constituent::Bod, ""},
-    {"TN", &R::model_n, &R::TNinConc, "RE_TN", pkc::Constituent::TotalNitrogen, ""},
-    {"TP", &R::model_p, &R::TPinConc, "RE_TP", pkc::Constituent::TotalPhosphorus, ""},
+    {"BOD", &R::model_bod, &R::BODinConc, "RE_BOD", "mg/L", pkc::Constituent::Bod, ""},
+    {"TN", &R::model_n, &R::TNinConc, "RE_TN", "mg/L", pkc::Constituent::TotalNitrogen, ""},
+    {"TP", &R::model_p, &R::TPinConc, "RE_TP", "mg/L", pkc::Constituent::TotalPhosphorus, ""},
 };
 
+constexpr char kContaminantUnit[] = "mg/L";
 constexpr char kContaminantNote[] = "no P-k-C* constants are published for organic chemicals or heavy metals";
 constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
 
@@ -61,7 +63,7 @@ std::optional<PkcValues> DesignMethod(const R& r, const Conventional& c, double 
     const bool replaced = given.k || given.cstar || given.tanks;
     if (!table && !(given.k && given.cstar && given.tanks)) {
         AddNote(note, std::string("no P-k-C* constants are published for ") + c.name + " in " +
-                          (s.type == pkc::WetlandType::FreeWaterSurface ? "FWS" : "HSSF") + " wetlands");
+                          pkc::WetlandTypeAbbreviation(s.type) + " wetlands");
         return std::nullopt;
     }
     const double q = HydraulicLoading(r);
@@ -90,9 +92,9 @@ std::optional<PkcValues> DesignMethod(const R& r, const Conventional& c, double 
 }
 
 PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, const std::string& efficiency,
-                          double inflow) {
-    PkcComparisonRow row{std::move(name), EntryIndex(efficiency), inflow, kNoValue,
-                         kNoValue,        std::nullopt,           ""};
+                          const char* unit, double inflow) {
+    PkcComparisonRow row{std::move(name), unit,     EntryIndex(efficiency), inflow,
+                         kNoValue,        kNoValue, std::nullopt,           ""};
     const double removal = ResultsValue(r, m, kResultsEntries[row.efficiency_entry]);
     if (removal == kUnsolvedEfficiency) {
         row.note = kUnsolvedNote;
@@ -132,7 +134,7 @@ std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, 
     std::vector<PkcComparisonRow> rows;
     for (const Conventional& c : kConventional) {
         if (!(r.*c.modelled)) continue;
-        PkcComparisonRow row = ModelRow(r, m, c.name, c.efficiency, r.*c.inflow);
+        PkcComparisonRow row = ModelRow(r, m, c.name, c.efficiency, c.unit, r.*c.inflow);
         AddNote(row.note, c.note);
         if (c.pkc) row.pkc = DesignMethod(r, c, row.inflow, settings, row.note);
         rows.push_back(std::move(row));
@@ -140,7 +142,7 @@ std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, 
     if (!r.model_contaminant) return rows;
     const auto add = [&](const SlotView<const R>& slot, const char* kind, int k, int result) {
         rows.push_back(ModelRow(r, m, SlotName(slot.name, kind, k),
-                                "RE_Contam[" + std::to_string(result) + "]", slot.inflow));
+                                "RE_Contam[" + std::to_string(result) + "]", kContaminantUnit, slot.inflow));
         rows.back().note = kContaminantNote;
     };
     for (int k = 0; k < 3 && k < r.NumOC_SLR; ++k) add(OrganicSlot(r, k), "Organic ", k, k);

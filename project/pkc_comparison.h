@@ -46,6 +46,7 @@ struct PkcValues {
 
 struct PkcComparisonRow {
     std::string constituent;       // "BOD", or a chemical's or metal's name
+    std::string unit;              // of its concentrations: "mg/L", or "mpn/100mL" for TCB
     std::size_t efficiency_entry;  // index in kResultsEntries of the model's removal efficiency
     double inflow;
     double velmar_outflow, velmar_removal;  // not a number when the model gave none

@@ -81,11 +81,6 @@ CompareSettings Settings(const CompareOptions& o) {
     return s;
 }
 
-const char* TypeName(pkc::WetlandType type) {
-    return type == pkc::WetlandType::FreeWaterSurface ? "free water surface (FWS)"
-                                                      : "horizontal subsurface flow (HSSF)";
-}
-
 std::vector<std::string> Columns(bool targets) {
     std::vector<std::string> columns = {"file",        "constituent", "inflow",          "velmar_outflow",
                                         "velmar_RE",   "pkc_k",       "pkc_cstar",       "pkc_P",
@@ -124,7 +119,7 @@ std::vector<Cell> Values(const ComparedRow& c, bool targets) {
 
 void WriteTable(std::ostream& out, const std::string& path, pkc::WetlandType type, const ComparedProject& p,
                 bool targets) {
-    out << path << ": P-k-C* constants for " << TypeName(type)
+    out << path << ": P-k-C* constants for " << pkc::WetlandTypeName(type)
         << " wetlands, q = Q/A = " << ShortNumber(p.hydraulic_loading) << " m/yr\n";
     std::vector<std::vector<std::string>> table = {
         {"Constituent", "Inflow", "Velmar", "Velmar RE", "k", "C*", "P", "P-k-C*", "P-k-C* RE", "Outflow",
