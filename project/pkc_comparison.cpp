@@ -40,7 +40,7 @@ constexpr Conventional kConventional[] = {
 };
 
 constexpr char kContaminantUnit[] = "mg/L";
-constexpr char kContaminantNote[] = "no P-k-C* constants are published for organic chemicals or heavy metals";
+constexpr char kContaminantNote[] = "no P-k-C* constants are published for contaminants";
 constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
 
 std::size_t EntryIndex(const std::string& value_name) {

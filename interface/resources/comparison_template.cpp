@@ -1,5 +1,6 @@
 // The comparison with the P-k-C* design method: the wetland type, the hydraulic loading, a
-// table of the model's and the design method's values, notes and the caveat.
+// table of the model's and the design method's values, notes and the caveat. The values
+// stand in labels, so that eleven columns fit the screen.
 #include "interface/resources/comparison_template.h"
 
 #include "interface/resources/templates.h"
@@ -13,7 +14,6 @@ using K = ControlKind;
 constexpr int kNameHeading = 3320;
 constexpr int kFirstColumnHeading = 3321;
 constexpr int kFirstTableRow = 3;  // grid rows above: type, loading, headings
-constexpr int kValueWidth = 8;
 
 DialogTemplate ComparisonTemplate() {
     DialogTemplate t{.number = kComparisonDialog, .caption = "Comparison with the P-k-C* Design Method"};
@@ -42,9 +42,9 @@ DialogTemplate ComparisonTemplate() {
         t.controls.push_back({.id = ComparisonNameId(r), .kind = K::Label, .at = {kFirstTableRow + r, 0}});
         for (int c = 0; c < kComparisonColumnCount; ++c) {
             t.controls.push_back({.id = ComparisonValueId(r, c),
-                                  .kind = K::ReadOnlyField,
+                                  .kind = K::Label,
                                   .at = {kFirstTableRow + r, c + 1},
-                                  .width = kValueWidth});
+                                  .flags = kCentered});
         }
     }
     int row = kFirstTableRow + kComparisonRows;

@@ -1,5 +1,6 @@
 #include "interface/results/comparison_screen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -54,13 +55,31 @@ struct Comparison {
     void Compute() { rows = CompareWithPkc(Project(), KeptResults(), {type, {}}); }
 };
 
+// Each note once, after the constituents it concerns.
+std::string Notes(const std::vector<PkcComparisonRow>& rows) {
+    if (rows.empty()) return "No constituent was modelled.";
+    std::vector<std::pair<std::string, std::string>> notes;  // names, note
+    for (const PkcComparisonRow& row : rows) {
+        if (row.note.empty()) continue;
+        const auto same =
+            std::find_if(notes.begin(), notes.end(), [&row](const auto& n) { return n.second == row.note; });
+        if (same == notes.end()) {
+            notes.emplace_back(row.constituent, row.note);
+        } else {
+            same->first += ", " + row.constituent;
+        }
+    }
+    std::string text;
+    for (const auto& [names, note] : notes) text += (text.empty() ? "" : "\n") + names + ": " + note;
+    return text;
+}
+
 void Fill(Dialog& d, const Comparison& c) {
     d.SetChecked(kComparisonFreeWaterSurface, c.type == pkc::WetlandType::FreeWaterSurface);
     d.SetChecked(kComparisonSubsurface, c.type == pkc::WetlandType::HorizontalSubsurface);
     d.SetText(kComparisonLoading,
               "Hydraulic loading rate q = Q/A: " + ComparisonCell(HydraulicLoading(Project())) +
                   " m/yr. Concentrations in mg/L; TCB in mpn/100mL.");
-    std::string notes;
     for (int r = 0; r < kComparisonRows; ++r) {
         const bool shown = r < static_cast<int>(c.rows.size());
         d.Show(ComparisonNameId(r), shown);
@@ -72,10 +91,8 @@ void Fill(Dialog& d, const Comparison& c) {
         for (int col = 0; col < kComparisonColumnCount; ++col) {
             d.SetText(ComparisonValueId(r, col), ComparisonCell(values[static_cast<std::size_t>(col)]));
         }
-        if (!row.note.empty()) notes += (notes.empty() ? "" : "\n") + row.constituent + ": " + row.note;
     }
-    if (c.rows.empty()) notes = "No constituent was modelled.";
-    d.SetText(kComparisonNotes, notes);
+    d.SetText(kComparisonNotes, Notes(c.rows));
 }
 
 std::string DefaultName() {
