@@ -1,5 +1,5 @@
-// The comparison screen on real widgets: its largest table fits a laptop screen, and Escape
-// closes it (the test returns only once it has).
+// The comparison screen on real widgets: its largest table fits a laptop screen, Alt+H
+// chooses HSSF wetlands, and Escape closes it (the test returns only once it has).
 #include <QApplication>
 #include <QRadioButton>
 #include <QTest>
@@ -39,10 +39,11 @@ private:
     ProjectRecord saved_;
 };
 
-TEST_F(ComparisonScreenQt, LargestTableFitsALaptopScreenAndEscapeClosesIt) {
+TEST_F(ComparisonScreenQt, LargestTableFitsALaptopScreenAndTheKeyboardWorksIt) {
     QtUi ui;
     QSize size;
     bool table_filled = false;
+    bool subsurface_by_key = false;
     ui.OnDialogOpened([&](QtDialog& d) {
         QTimer::singleShot(0, d.window(), [&] {
             QWidget* window = d.window();
@@ -50,11 +51,15 @@ TEST_F(ComparisonScreenQt, LargestTableFitsALaptopScreenAndEscapeClosesIt) {
             QApplication::setActiveWindow(window);
             ASSERT_TRUE(QTest::qWaitForWindowActive(window));
             table_filled = d.Text(ComparisonValueId(2, 5)) == "1";  // FWS BOD: P = 1
+            QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+            QTest::qWait(300);  // a mnemonic clicks its button after a short animation
+            subsurface_by_key = d.Checked(kComparisonSubsurface) && d.Text(ComparisonValueId(2, 5)) == "3";
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         });
     });
     ShowComparisonScreen(ui, kNoOwner);
     EXPECT_TRUE(table_filled);
+    EXPECT_TRUE(subsurface_by_key);
     EXPECT_LE(size.width(), 1024);
     EXPECT_LE(size.height(), 768 - 48);  // room for a task bar
 }
