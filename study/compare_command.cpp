@@ -142,7 +142,7 @@ void WriteTable(std::ostream& out, const std::string& path, pkc::WetlandType typ
         if (!c.row.note.empty()) notes.push_back(c.row.constituent + ": " + c.row.note);
     }
     WriteAligned(out, table);
-    out << "Concentrations in mg/L; TCB in MPN/100 mL.\n";
+    out << "Concentrations in mg/L; TCB in mpn/100mL.\n";
     for (const std::string& note : notes) out << note << '\n';
     out << '\n';
 }
