@@ -64,6 +64,11 @@ double HydraulicLoading(const ProjectRecord& r);
 std::vector<PkcComparisonRow> CompareWithPkc(const ProjectRecord& r, const ModelResults& m,
                                              const PkcSettings& settings);
 
+// The names of a row's values in a table for programs, after its file and constituent.
+inline constexpr const char* kPkcComparisonColumns[] = {
+    "inflow", "velmar_outflow", "velmar_RE", "pkc_k",           "pkc_cstar",
+    "pkc_P",  "pkc_outflow",    "pkc_RE",    "pkc_outflow_k30", "pkc_outflow_k70"};
+
 // The two lines said wherever the design method stands beside the model.
 inline constexpr const char* kPkcCaveat[] = {
     "P-k-C* constants were fitted with C* and P: they are not interchangeable with this model's rates.",

@@ -26,14 +26,20 @@ std::string ConstituentList() {
     return list;
 }
 
-// "NAME=VALUE" arguments of one option into `into`, each value checked by `valid`, which
-// says what a valid value is.
-void ParseNamed(const std::vector<std::string>& arguments, const std::string& option,
-                const std::function<bool(double)>& valid, const char* must_be,
-                const std::function<void(const std::string&, double)>& into, std::vector<std::string>& seen) {
-    for (const std::string& argument : arguments) {
+// An option of "NAME=VALUE" arguments: the values it takes, and where each one goes.
+struct NamedOption {
+    const std::vector<std::string>* arguments;
+    const char* option;
+    std::function<bool(double)> valid;
+    const char* must_be;  // what a valid value is
+    std::function<void(const std::string&, double)> into;
+};
+
+void ParseNamed(const NamedOption& o) {
+    std::vector<std::string> seen;
+    for (const std::string& argument : *o.arguments) {
         const auto equals = argument.find('=');
-        const std::string what = option + " " + argument;
+        const std::string what = std::string(o.option) + " " + argument;
         if (equals == std::string::npos) throw StudyError(what + ": not of the form NAME=VALUE");
         const std::string name = argument.substr(0, equals);
         const auto& names = PkcConstituentNames();
@@ -42,11 +48,11 @@ void ParseNamed(const std::vector<std::string>& arguments, const std::string& op
                              ConstituentList());
         }
         if (std::find(seen.begin(), seen.end(), name) != seen.end())
-            throw StudyError(option + " " + name + " is given more than once");
+            throw StudyError(std::string(o.option) + " " + name + " is given more than once");
         seen.push_back(name);
         const double value = ParseNumber(argument.substr(equals + 1), what);
-        if (!valid(value)) throw StudyError(what + ": the value must be " + must_be);
-        into(name, value);
+        if (!o.valid(value)) throw StudyError(what + ": the value must be " + o.must_be);
+        o.into(name, value);
     }
 }
 
@@ -59,14 +65,7 @@ CompareSettings Settings(const CompareOptions& o) {
     const auto overriding = [&s](std::optional<double> PkcOverride::*member) {
         return [&s, member](const std::string& name, double value) { s.pkc.overrides[name].*member = value; };
     };
-    struct Named {
-        const std::vector<std::string>* arguments;
-        const char* option;
-        std::function<bool(double)> valid;
-        const char* must_be;
-        std::function<void(const std::string&, double)> into;
-    };
-    const Named options[] = {
+    const NamedOption options[] = {
         {&o.k, "--k", positive, "greater than 0 (m/yr)", overriding(&PkcOverride::k)},
         {&o.cstar, "--cstar", not_negative, "0 or more", overriding(&PkcOverride::cstar)},
         {&o.tanks, "--tanks", positive, "greater than 0", overriding(&PkcOverride::tanks)},
@@ -74,17 +73,13 @@ CompareSettings Settings(const CompareOptions& o) {
         {&o.targets, "--target", not_negative, "0 or more",
          [&s](const std::string& name, double value) { s.targets[name] = value; }},
     };
-    for (const Named& n : options) {
-        std::vector<std::string> seen;
-        ParseNamed(*n.arguments, n.option, n.valid, n.must_be, n.into, seen);
-    }
+    for (const NamedOption& option : options) ParseNamed(option);
     return s;
 }
 
 std::vector<std::string> Columns(bool targets) {
-    std::vector<std::string> columns = {"file",        "constituent", "inflow",          "velmar_outflow",
-                                        "velmar_RE",   "pkc_k",       "pkc_cstar",       "pkc_P",
-                                        "pkc_outflow", "pkc_RE",      "pkc_outflow_k30", "pkc_outflow_k70"};
+    std::vector<std::string> columns = {"file", "constituent"};
+    columns.insert(columns.end(), std::begin(kPkcComparisonColumns), std::end(kPkcComparisonColumns));
     if (targets) columns.insert(columns.end(), {"pkc_area_for_target", "velmar_area_for_target"});
     columns.emplace_back("note");
     return columns;

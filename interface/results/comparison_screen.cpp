@@ -222,9 +222,9 @@ std::vector<ReportLine> ComparisonLines(const std::vector<PkcComparisonRow>& row
 }
 
 std::string ComparisonCsv(const std::string& project_file, const std::vector<PkcComparisonRow>& rows) {
-    std::string csv =
-        "file,constituent,inflow,velmar_outflow,velmar_RE,pkc_k,pkc_cstar,pkc_P,pkc_outflow,pkc_RE,"
-        "pkc_outflow_k30,pkc_outflow_k70,note\n";
+    std::string csv = "file,constituent";
+    for (const char* column : kPkcComparisonColumns) csv += std::string(",") + column;
+    csv += ",note\n";
     for (const PkcComparisonRow& r : rows) {
         csv += CsvField(project_file) + "," + CsvField(r.constituent);
         std::vector<std::optional<double>> values = RowValues(r);
