@@ -108,7 +108,8 @@ TEST(CompareStudy, ConstituentsWithoutConstantsShowNone) {
         SCOPED_TRACE(name);
         for (std::size_t i = 5; i < 12; ++i) EXPECT_EQ(rows.at(name)[i], "");
     }
-    EXPECT_NE(rows.at("Zinc").back().find("no P-k-C* constants are published for contaminants"), std::string::npos);
+    EXPECT_NE(rows.at("Zinc").back().find("no P-k-C* constants are published for contaminants"),
+              std::string::npos);
 }
 
 // BOD to 10 mg/L: (Ci - C*)/(Co - C*) = 28/8, so A = Q/k (3.5 - 1) with Q = 15778800 m^3/yr,
