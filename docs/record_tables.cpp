@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interface/screens/registry.h"
+#include "interface/screens/framework/registry.h"
 #include "project/file_entries.h"
 #include "project/record.h"
 

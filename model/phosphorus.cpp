@@ -50,7 +50,7 @@ void ComputeEstablishedWetland(ModelState& s) {
 
     if (s.solver.iter >= kIterationLimit) {
         s.KtpH = 0;
-        s.RE_TP = -999;
+        s.RE_TP = kTpNotConverged;
     } else if (!s.matrix_flag) {
         CopyUnknowns(s);
         s.f_pw = s.Y[4] / s.Y[1] + s.f_o;

@@ -25,6 +25,10 @@ struct ModelResults {
     double ContamSedConc[kSlotCount], HMSedConc[kSlotCount];
 };
 
+// The removal efficiency the engine gives an established wetland's TP when its phosphorus
+// solution did not converge; the TP rate and outflow written beside it are then no results.
+inline constexpr double kTpNotConverged = -999;
+
 // What an entry is a result of: a conventional constituent, the organic chemical or the heavy
 // metal of a slot, or the model's workings (the phosphorus solution, partitioning, velocities).
 enum class ResultsOf { Conventional, Organic, Metal, Workings };

@@ -1,4 +1,4 @@
-// The four studies. Each returns the program's exit status: 0 when everything asked for
+// The studies. Each returns the program's exit status: 0 when everything asked for
 // was done; 1 when something could not be (a project not read, a target not reached);
 // 130 when Ctrl-C stopped it, after writing out what was done. Bad input is thrown as a
 // StudyError before anything is written.
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "project/pkc.h"
 #include "study/row_writer.h"
 
 namespace velmar::study {
@@ -50,5 +51,14 @@ struct SizeOptions : CommonOptions {
     std::string range;   // "A:B", or empty
 };
 int Size(const SizeOptions& o);
+
+struct CompareOptions : CommonOptions {
+    std::vector<std::string> projects;
+    pkc::WetlandType type = pkc::WetlandType::FreeWaterSurface;
+    // "NAME=VALUE", NAME one of BOD, TN, TP, TCB: the user's constants in place of the
+    // published ones, and target outflow concentrations.
+    std::vector<std::string> k, cstar, tanks, theta, targets;
+};
+int Compare(const CompareOptions& o);
 
 }  // namespace velmar::study

@@ -3,6 +3,8 @@
 //   velmar-study sweep PROJECT --vary FIELD=FROM:TO:STEPS [--vary ...] [--log]
 //   velmar-study uncertainty PROJECT --dist FIELD=KIND(parameters)... -n N [--seed S] [--lhs]
 //   velmar-study size PROJECT --target RESULT=VALUE --vary FIELD [--range A:B]
+//   velmar-study compare PROJECT... [--type fws|hssf] [--k NAME=V] [--cstar NAME=V] [--tanks NAME=V]
+//                        [--theta NAME=V] [--target NAME=OUTFLOW]
 #include <CLI/CLI.hpp>
 #include <map>
 #include <thread>
@@ -30,8 +32,10 @@ void AddCommonOptions(CLI::App& command, CommonOptions& o) {
 
 int main(int argc, char** argv) {
     using namespace velmar::study;
-    CLI::App app{"Studies on the wetland removal model: many projects, sweeps, uncertainty and sizing.",
-                 "velmar-study"};
+    CLI::App app{
+        "Studies on the wetland removal model: many projects, sweeps, uncertainty, sizing and the "
+        "P-k-C* comparison.",
+        "velmar-study"};
     app.require_subcommand(1);
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
@@ -76,10 +80,39 @@ int main(int argc, char** argv) {
         "--range", size.range,
         "A:B, the values to search (default: a hundredth to a hundred times the project's)");
 
+    CompareOptions compare;
+    CLI::App* compare_command = app.add_subcommand(
+        "compare", "The P-k-C* design method beside the model; one row per project and constituent.");
+    compare_command->add_option("projects", compare.projects, "project files (.inp)")->required();
+    static const std::map<std::string, velmar::pkc::WetlandType> kTypes = {
+        {"fws", velmar::pkc::WetlandType::FreeWaterSurface},
+        {"hssf", velmar::pkc::WetlandType::HorizontalSubsurface}};
+    compare_command
+        ->add_option("--type", compare.type,
+                     "fws (free water surface, the default) or hssf (horizontal subsurface flow): "
+                     "whose published constants to use")
+        ->transform(CLI::CheckedTransformer(kTypes));
+    compare_command->add_option("--k", compare.k,
+                                "NAME=V: rate constant k (m/yr) in place of the table's k50; "
+                                "NAME is BOD, TN, TP or TCB");
+    compare_command->add_option("--cstar", compare.cstar,
+                                "NAME=V: background concentration C*, in the constituent's units");
+    compare_command->add_option("--tanks", compare.tanks, "NAME=V: apparent number of tanks in series P");
+    compare_command->add_option(
+        "--theta", compare.theta,
+        "NAME=V: temperature factor; k becomes k theta^(T-20) at the project's temperature");
+    compare_command->add_option(
+        "--target", compare.targets,
+        "NAME=OUTFLOW: also the area each method needs to bring the outflow down to it");
+    // One value to each, so that the project files after them are not taken for more.
+    for (const char* name : {"--k", "--cstar", "--tanks", "--theta", "--target"})
+        compare_command->get_option(name)->allow_extra_args(false);
+
     for (auto [command, options] : {std::pair<CLI::App*, CommonOptions*>{run_command, &run},
                                     {sweep_command, &sweep},
                                     {uncertainty_command, &uncertainty},
-                                    {size_command, &size}}) {
+                                    {size_command, &size},
+                                    {compare_command, &compare}}) {
         options->threads = cores;
         AddCommonOptions(*command, *options);
     }
@@ -90,6 +123,7 @@ int main(int argc, char** argv) {
         if (*run_command) return RunProjects(run);
         if (*sweep_command) return Sweep(sweep);
         if (*uncertainty_command) return Uncertainty(uncertainty);
+        if (*compare_command) return Compare(compare);
         return Size(size);
     } catch (const StudyError& e) {
         Complain(e.what());

@@ -42,9 +42,6 @@ Locations FindLocations() {
     return l;
 }
 
-// The removal efficiency by which the engine marks a phosphorus solution that did not converge.
-constexpr double kPhosphorusUnsolved = -999;
-
 // The results that the phosphorus solution gives.
 constexpr std::string_view kPhosphorusResults[] = {
     "tp_removal_rate",
@@ -80,7 +77,7 @@ void CollectResults(const ModelState& s, ResultValues& out) {
         std::memcpy(&value, base + locations.offsets[i], sizeof value);
         out[i] = value;
     }
-    if (s.RE_TP == kPhosphorusUnsolved) {
+    if (s.RE_TP == kTpNotConverged) {
         static const std::vector<std::size_t> unsolved = [] {
             std::vector<std::size_t> positions;
             for (std::string_view name : kPhosphorusResults) positions.push_back(FindResult(name));

@@ -74,6 +74,7 @@ DialogTemplate ResultsTemplate() {
     t.controls.push_back({.id = kOkId, .kind = K::DefaultButton, .text = "OK"});
     t.controls.push_back({.id = kResultsPrint, .kind = K::PushButton, .text = "Print"});
     t.controls.push_back({.id = kResultsSave, .kind = K::PushButton, .text = "Save"});
+    t.controls.push_back({.id = kResultsCompare, .kind = K::PushButton, .text = "Compare..."});
     t.controls.push_back({.id = kResultsHelp, .kind = K::PushButton, .text = "Help"});
     return t;
 }

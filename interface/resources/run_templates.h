@@ -16,6 +16,7 @@ enum RunControl : int {
     kResultsPrint = 3201,
     kResultsSave = 3202,
     kResultsHelp = 3203,
+    kResultsCompare = 3204,
     kResultsHeadingRates = 3211,
     kResultsHeadingEfficiencies = 3212,
     kResultsHeadingOutflow = 3213,

@@ -152,9 +152,10 @@ std::string PrintedUnit(const std::string& unit) {
 }
 
 bool PrintReportOn(PrintSurface& surface, const std::vector<ReportLine>& lines,
-                   const std::string& project_file, const std::optional<std::string>& date) {
+                   const std::string& project_file, const std::optional<std::string>& date,
+                   const std::string& title) {
     Pages pages(surface, project_file);
-    pages.Centred(kReportTitle);
+    pages.Centred(title);
     if (date) pages.Centred(*date);
     for (const ReportLine& line : lines) PrintLine(pages, line);
     return pages.Finish();

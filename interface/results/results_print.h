@@ -24,10 +24,12 @@ std::optional<std::string> ReportDate(std::time_t now);
 // A unit as the printed report shows it, spaced around its slash: "(mg / L)", "(/day)".
 std::string PrintedUnit(const std::string& unit);
 
-// Prints the report on the surface and finishes the document; the footer of every page
+// Prints the report, or another document of report lines under its own title, on the
+// surface and finishes the document; the footer of every page
 // names the project file. False when the document could not be completed.
 bool PrintReportOn(PrintSurface& surface, const std::vector<ReportLine>& lines,
-                   const std::string& project_file, const std::optional<std::string>& date);
+                   const std::string& project_file, const std::optional<std::string>& date,
+                   const std::string& title = kReportTitle);
 
 // Asks for a printer and prints the report of the last run.
 void PrintReport(Ui& ui, Owner owner);

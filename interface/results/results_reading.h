@@ -48,10 +48,8 @@ void KeepResultsLine(ProjectRecord& r, ModelResults& kept, int entry, const std:
 // True for the entries kept whenever they are read, whether or not they have a row.
 bool KeptWithoutRow(int entry);
 
-// The engine gives an established wetland's TP removal efficiency as -999 when its
-// iteration did not converge; the TP rate and outflow concentration it writes beside it
-// are then no results.
-constexpr double kTpNotConverged = -999;
+// Whether an established wetland's TP solution did not converge, so that the TP rate and
+// outflow concentration beside its efficiency are no results.
 bool TpNotConverged(const ProjectRecord& r, double tp_removal_efficiency);
 
 // The entry of the TP removal efficiency, and those whose values mean nothing when the TP

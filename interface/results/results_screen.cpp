@@ -5,6 +5,7 @@
 
 #include "interface/resources/run_templates.h"
 #include "interface/resources/templates.h"
+#include "interface/results/comparison_screen.h"
 #include "interface/results/results_print.h"
 #include "interface/results/results_reading.h"
 #include "interface/results/results_report.h"
@@ -100,6 +101,7 @@ void FillWithoutFile(Dialog& d) {
         if (state == RowState::Shown) state = RowState::Greyed;
         ShowRow(d, entry, state, EntryLabel(r, entry), "");
     }
+    d.Enable(kResultsCompare, false);  // nothing to compare with
     d.ui().MessageBox(d, kNoResults, kNoResultsCaption, Buttons::Ok);
 }
 
@@ -139,6 +141,8 @@ void ResultsProc(Dialog& d, const DialogEvent& e, bool run_succeeded, const std:
                 PrintReport(d.ui(), d);
             } else if (e.id == kResultsSave) {
                 SaveReport(d.ui(), d);
+            } else if (e.id == kResultsCompare) {
+                ShowComparisonScreen(d.ui(), d);
             }
             break;
         default: break;

@@ -15,6 +15,7 @@
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
+#include "interface/results/comparison_screen.h"
 #include "interface/results/results_screen.h"
 #include "interface/screens/framework/registry.h"
 #include "interface/session/help.h"
@@ -49,23 +50,34 @@ void ChooseEveryResult(ProjectRecord& r) {
     r.checked_HM1OutConc = r.checked_HM2OutConc = r.checked_HM3OutConc = 1;
 }
 
-void ShowSampleResults(Ui& ui) {
+// Shows a screen of the run whose results the current directory holds.
+void WithResultsProject(const std::function<void()>& show) {
     const ProjectRecord sample = Project();
     if (results_project.empty()) {
         ChooseEveryResult(Project());
     } else {
         ReadProjectFile(results_project, Project());
     }
-    ShowResultsScreen(ui, kNoOwner, true);
+    show();
     Project() = sample;
 }
 
+void ShowSampleResults(Ui& ui) {
+    WithResultsProject([&ui] { ShowResultsScreen(ui, kNoOwner, true); });
+}
+
+// The results screen, shown before it, has kept the results the comparison reads.
+void ShowSampleComparison(Ui& ui) {
+    WithResultsProject([&ui] { ShowComparisonScreen(ui, kNoOwner); });
+}
+
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
-// template as it stands. The results screen shows a run's results when the current directory
-// holds a Results.txt (run `velmar PROJECT` there first): those of PROJECT when it is named,
-// else every row, as the largest screen looks.
+// template as it stands. The results screen and the comparison show a run's results when the current
+// directory holds a Results.txt (run `velmar PROJECT` there first): those of PROJECT when it is named, else
+// every row, as the largest screen looks.
 const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kResultsDialog, ShowSampleResults},
+    {kComparisonDialog, ShowSampleComparison},
     {kAboutDialog, [](Ui& ui) { ShowAbout(ui, kNoOwner); }},
     {kDetailedInformationDialog, [](Ui& ui) { ShowDetailedInformation(ui, kNoOwner); }},
     {kHelpTextDialog,
@@ -103,7 +115,9 @@ int main(int argc, char** argv) {
     });
     for (const DialogTemplate* dialog : AllTemplates()) {
         auto opener = kOpeners.find(dialog->number);
-        const bool without_results = dialog->number == kResultsDialog && !QFile::exists(kResultsFileName);
+        const bool without_results =
+            (dialog->number == kResultsDialog || dialog->number == kComparisonDialog) &&
+            !QFile::exists(kResultsFileName);
         if (opener != kOpeners.end() && !without_results) {
             opener->second(ui);
         } else {

@@ -8,7 +8,7 @@
 #include "interface/resources/templates.h"
 #include "interface/screens/metals.h"
 #include "interface/screens/organics.h"
-#include "interface/screens/screen_table.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/tp.h"
 #include "project/sediment.h"
 #include "project/slots.h"

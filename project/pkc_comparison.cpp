@@ -1,0 +1,147 @@
+#include "project/pkc_comparison.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+#include "project/slots.h"
+#include "project/units.h"
+
+namespace velmar {
+namespace {
+
+using R = ProjectRecord;
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+// The model's conventional constituents as the design method sees them, in the order of
+// kConventional.
+struct PkcView {
+    const char* unit;
+    std::optional<pkc::Constituent> pkc;
+    const char* note;
+};
+
+constexpr PkcView kPkcViews[kConventionalCount] = {
+    {"mg/L", std::nullopt, "no P-k-C* constants are published for TSS"},
+    {"mpn/100mL", pkc::Constituent::FecalColiforms,
+     "the constants are for fecal coliforms (cfu/100 mL) and not total coliforms"},
+    {"mg/L", pkc::Constituent::Bod, ""},
+    {"mg/L", pkc::Constituent::TotalNitrogen, ""},
+    {"mg/L", pkc::Constituent::TotalPhosphorus, ""},
+};
+
+constexpr char kContaminantUnit[] = "mg/L";
+constexpr char kContaminantNote[] = "no P-k-C* constants are published for contaminants";
+constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
+
+std::size_t EfficiencyEntry(ResultsOf of, int index) {
+    const std::optional<std::size_t> entry = FindResultsEntry(of, index, ResultsKind::Efficiency);
+    if (!entry) std::abort();  // every constituent has a removal efficiency in the results
+    return *entry;
+}
+
+void AddNote(std::string& note, const std::string& more) {
+    note += (note.empty() ? "" : "; ") + more;
+}
+
+// The design method for one constituent: the table's constants, or the user's in their place.
+std::optional<PkcValues> DesignMethod(const R& r, const ConventionalFields& c, const PkcView& view,
+                                      double inflow, const PkcSettings& s, std::string& note) {
+    const std::optional<pkc::Constants> table = pkc::PublishedConstants(s.type, *view.pkc, inflow);
+    const auto found = s.overrides.find(c.name);
+    const PkcOverride given = found == s.overrides.end() ? PkcOverride{} : found->second;
+    const bool replaced = given.k || given.cstar || given.tanks;
+    if (!table && !(given.k && given.cstar && given.tanks)) {
+        AddNote(note, std::string("no P-k-C* constants are published for ") + c.name + " in " +
+                          pkc::WetlandTypeAbbreviation(s.type) + " wetlands");
+        return std::nullopt;
+    }
+    const double q = HydraulicLoading(r);
+    if (!(q > 0 && std::isfinite(q))) {
+        AddNote(note, "no hydraulic loading q = Q/A: the flow and the area must be greater than 0");
+        return std::nullopt;
+    }
+    const pkc::Constants published = table.value_or(pkc::Constants{});
+    const double theta = given.theta.value_or(1);
+    const double cstar = given.cstar.value_or(published.cstar);
+    const double tanks = given.tanks.value_or(published.tanks);
+    const auto outflow = [&](double k20) {
+        return pkc::Outflow(inflow, q, pkc::AtTemperature(k20, theta, r.temperature), cstar, tanks);
+    };
+    PkcValues v{};
+    v.k = pkc::AtTemperature(given.k.value_or(published.k50), theta, r.temperature);
+    v.cstar = cstar;
+    v.tanks = tanks;
+    v.outflow = outflow(given.k.value_or(published.k50));
+    v.removal = pkc::RemovalPercent(inflow, v.outflow);
+    if (!replaced) {
+        v.outflow_k30 = outflow(published.k30);
+        v.outflow_k70 = outflow(published.k70);
+    }
+    return v;
+}
+
+PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, std::size_t efficiency_entry,
+                          const char* unit, double inflow) {
+    PkcComparisonRow row{std::move(name), unit, efficiency_entry, inflow, kNoValue, kNoValue, std::nullopt, ""};
+    const double removal = ResultsValue(r, m, kResultsEntries[row.efficiency_entry]);
+    if (removal == kTpNotConverged) {
+        row.note = kUnsolvedNote;
+        return row;
+    }
+    row.velmar_removal = removal;
+    row.velmar_outflow = inflow - inflow * (removal * 0.01);
+    return row;
+}
+
+std::string SlotName(const char* name, const char* kind, int k) {
+    return name[0] ? std::string(name) : kind + std::to_string(k + 1);
+}
+
+}  // namespace
+
+const std::vector<std::string_view>& PkcConstituentNames() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> list;
+        for (int c = 0; c < kConventionalCount; ++c) {
+            if (kPkcViews[c].pkc) list.emplace_back(kConventional[c].name);
+        }
+        return list;
+    }();
+    return names;
+}
+
+double FlowPerYear(const R& r) {
+    return r.flow * units::kSecondsPerYear;
+}
+
+double HydraulicLoading(const R& r) {
+    return FlowPerYear(r) / r.area;
+}
+
+std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, const PkcSettings& settings) {
+    std::vector<PkcComparisonRow> rows;
+    for (int i = 0; i < kConventionalCount; ++i) {
+        const ConventionalFields& c = kConventional[i];
+        const PkcView& view = kPkcViews[i];
+        if (!(r.*c.modelled)) continue;
+        PkcComparisonRow row =
+            ModelRow(r, m, c.name, EfficiencyEntry(ResultsOf::Conventional, i), view.unit, r.*c.inflow);
+        AddNote(row.note, view.note);
+        if (view.pkc) row.pkc = DesignMethod(r, c, view, row.inflow, settings, row.note);
+        rows.push_back(std::move(row));
+    }
+    if (!r.model_contaminant) return rows;
+    const auto add = [&](const SlotView<const R>& slot, const char* kind, ResultsOf of, int k) {
+        rows.push_back(ModelRow(r, m, SlotName(slot.name, kind, k), EfficiencyEntry(of, k), kContaminantUnit,
+                                slot.inflow));
+        rows.back().note = kContaminantNote;
+    };
+    for (int k = 0; k < kSlotCount && k < r.NumOC_SLR; ++k) add(OrganicSlot(r, k), "Organic ", ResultsOf::Organic, k);
+    for (int k = 0; k < kSlotCount && k < r.NumHM_LLR; ++k) add(MetalSlot(r, k), "Metal ", ResultsOf::Metal, k);
+    return rows;
+}
+
+}  // namespace velmar
