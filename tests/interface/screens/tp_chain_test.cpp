@@ -189,12 +189,12 @@ TEST_F(TpChainRun, EstablishedWetland) {
         double fraction;
     } kFractions[] = {{"(f_dw):", f_dw}, {"(f_pw):", f_pw}, {"(f_dp):", f_dp}};
     const std::vector<ReportLine> lines = ReportLines(Project(), KeptResults());
-    for (const auto& [label_end, fraction] : kFractions) {
-        SCOPED_TRACE(label_end);
+    for (const auto& f : kFractions) {
+        SCOPED_TRACE(f.label_end);
         const auto line = std::find_if(lines.begin(), lines.end(),
-                                       [&](const ReportLine& l) { return l.text.ends_with(label_end); });
+                                       [&](const ReportLine& l) { return l.text.ends_with(f.label_end); });
         ASSERT_NE(line, lines.end());
-        EXPECT_NEAR(line->value, fraction, 1e-4 * fraction);
+        EXPECT_NEAR(line->value, f.fraction, 1e-4 * f.fraction);
     }
 }
 
