@@ -10,6 +10,7 @@ enum Command : int {
     kCommandSaveAs = 196,
     kCommandExit = 105,
     kCommandRunModel = 132,
+    kCommandSweep = 401,
     kCommandSystemData = 134,
     kCommandSelectConstituents = 135,
     kCommandConstituentData = 136,

@@ -2,7 +2,7 @@
 
 namespace velmar {
 
-const std::array<HelpTopic, 41> kHelpTopics{{
+const std::array<HelpTopic, 42> kHelpTopics{{
     {"system_data.txt", "Help for Selection of Volume, Area, Depth, Length, Width"},
     {"sys1_data.txt", "Help for Selecting System Property Options - Page 1"},
     {"sys2_data.txt", "Help for Selecting System Property Options - Page 2"},
@@ -47,6 +47,7 @@ const std::array<HelpTopic, 41> kHelpTopics{{
     {"contam24.txt", "Calculated Values Help"},
     {"contam25.txt", "Calculated Values Help"},
     {"results.txt", "Help for volumetric removal rate and efficiency output screen"},
+    {"sweep.txt", "Help for the Sweep Window"},
 }};
 
 }  // namespace velmar

@@ -11,6 +11,6 @@ struct HelpTopic {
     const char* caption;
 };
 
-extern const std::array<HelpTopic, 41> kHelpTopics;
+extern const std::array<HelpTopic, 42> kHelpTopics;
 
 }  // namespace velmar

@@ -66,6 +66,7 @@ enum TemplateNumber : int {
     kCalculatedOrganicValuesScreen = 206,
     kCalculatedHeavyMetalValuesScreen = 207,
     kResultsDialog = 208,
+    kSweepWindow = 400,
 };
 
 // Every hand-laid template the program holds, in number order. The data-entry screens
@@ -79,5 +80,6 @@ const DialogTemplate& Template(int number);
 // The templates of each family of windows, gathered by AllTemplates.
 const std::vector<DialogTemplate>& ShellTemplates();
 const std::vector<DialogTemplate>& RunTemplates();
+const std::vector<DialogTemplate>& AnalysisTemplates();
 
 }  // namespace velmar

@@ -1,5 +1,6 @@
 #include "interface/shell/commands.h"
 
+#include "interface/analysis/sweep_window.h"
 #include "interface/resources/commands.h"
 #include "interface/resources/strings.h"
 #include "interface/screens/constituents.h"
@@ -10,6 +11,7 @@
 #include "interface/shell/file_commands.h"
 #include "interface/shell/options.h"
 #include "interface/shell/run_model.h"
+#include "interface/shell/study_inputs.h"
 
 namespace velmar {
 namespace {
@@ -40,6 +42,7 @@ constexpr CommandEntry kCommands[] = {
     {kCommandSaveAs, [](Ui& ui) { SaveProject(ui, true); }},
     {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
     {kCommandRunModel, RunModel},
+    {kCommandSweep, [](Ui& ui) { ShowSweepWindow(ui, ScreenInputs()); }},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { ShowConstituentSelection(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},

@@ -6,14 +6,17 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
 
+#include "interface/analysis/sweep_window.h"
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
+#include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/results/results_screen.h"
 #include "interface/screens/registry.h"
@@ -21,6 +24,7 @@
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
+#include "interface/shell/study_inputs.h"
 #include "interface/shell/startup.h"
 #include "project/project_file.h"
 
@@ -60,6 +64,24 @@ void ShowSampleResults(Ui& ui) {
     Project() = sample;
 }
 
+// The Sweep window as a user sees it after a run: the typical example's removal against its
+// area, over half to twice the present area.
+void ShowSampleSweep(Ui& ui) {
+    const ProjectRecord sample = Project();
+    ReadProjectFile(ProgramFile("examples/typical.inp").string(), Project());
+    ShowSweepWindow(ui, ScreenInputs());
+    Project() = sample;
+}
+
+void RunSampleSweep(QtDialog& d) {
+    const std::vector<StudyInput> inputs = ScreenInputs();
+    const auto area = std::find_if(inputs.begin(), inputs.end(), [](const StudyInput& i) { return i.name == "area"; });
+    const int item = static_cast<int>(area - inputs.begin());
+    d.ChooseItem(kSweepFirstList, item);
+    d.Send({DialogEvent::ItemChanged, kSweepFirstList, item});
+    d.Send({DialogEvent::Clicked, kSweepRun});
+}
+
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
 // template as it stands. The results screen shows a run's results when the current directory
 // holds a Results.txt (run `velmar PROJECT` there first): those of PROJECT when it is named,
@@ -71,6 +93,7 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kHelpTextDialog,
      [](Ui& ui) { ShowHelpText(ui, kNoOwner, "Total Coliform Bacteria (TCB) Data Entry Help", "tcb.txt"); }},
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
+    {kSweepWindow, ShowSampleSweep},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width
@@ -98,6 +121,7 @@ int main(int argc, char** argv) {
     SampleProject();
     QtUi ui;
     ui.OnDialogOpened([&out](QtDialog& d) {
+        if (d.TemplateNumber() == kSweepWindow) RunSampleSweep(d);
         Save(*d.window(), out.filePath(QString("dialog-%1.png").arg(d.TemplateNumber())));
         d.End(0);
     });

@@ -1,0 +1,251 @@
+#include "interface/analysis/sweep_window.h"
+
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <random>
+
+#include "interface/analysis/sweep_study.h"
+#include "interface/resources/analysis_templates.h"
+#include "interface/resources/templates.h"
+#include "interface/session/help.h"
+#include "interface/session/state.h"
+#include "project/project_file.h"
+#include "study/constituents.h"
+#include "study/interrupt.h"
+#include "study/progress.h"
+#include "study/row_writer.h"
+#include "study/study_error.h"
+
+namespace velmar {
+namespace {
+
+constexpr char kCaption[] = "Sweep";
+
+struct SweepWindow {
+    std::vector<StudyInput> inputs;
+    std::vector<std::size_t> listed[2];  // the inputs each list shows, by position in `inputs`
+    std::optional<std::size_t> chosen[2];
+    std::vector<std::string> constituents;  // the modelled ones' names, in the check list's order
+    std::optional<SweepRequest> request;    // of the last run that finished, and its results
+    std::optional<SweepTable> table;
+    bool running = false;
+    std::atomic<std::size_t> done = 0;
+    std::atomic<std::size_t> total = 0;
+};
+
+void Tell(Dialog& d, const std::string& text) {
+    d.ui().MessageBox(Owner(d), text, kCaption, Buttons::Ok);
+}
+
+bool Family(const Dialog& d) {
+    return d.Checked(kSweepFamily);
+}
+
+void ListInputs(Dialog& d, SweepWindow& w, int k) {
+    const SweepInputControls& c = kSweepInputs[k];
+    w.listed[k] = MatchingInputs(w.inputs, d.Text(c.search));
+    std::vector<std::string> items;
+    int chosen_item = -1;
+    for (std::size_t i : w.listed[k]) {
+        if (w.chosen[k] == i) chosen_item = static_cast<int>(items.size());
+        items.push_back(InputItemText(w.inputs[i]));
+    }
+    d.SetItems(c.list, items);
+    d.ChooseItem(c.list, chosen_item);
+}
+
+// A value for a field, plainly: "200000", not "2e+05".
+std::string FieldText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+// A range about the present value: half to twice it, or 0 to 1 when it is 0.
+void SuggestRange(Dialog& d, const SweepInputControls& c, double present) {
+    const bool zero = present == 0 || !std::isfinite(present);
+    const double low = zero ? 0 : std::min(present / 2, present * 2);
+    const double high = zero ? 1 : std::max(present / 2, present * 2);
+    d.SetText(c.from, FieldText(low));
+    d.SetText(c.to, FieldText(high));
+}
+
+void Choose(Dialog& d, SweepWindow& w, int k, int item) {
+    if (item < 0 || item >= static_cast<int>(w.listed[k].size())) return;
+    w.chosen[k] = w.listed[k][static_cast<std::size_t>(item)];
+    SuggestRange(d, kSweepInputs[k], CurrentValue(Project(), w.inputs[*w.chosen[k]].name));
+}
+
+void EnableSecondInput(Dialog& d) {
+    const SweepInputControls& c = kSweepInputs[1];
+    for (int id : {c.search, c.list, c.from, c.to, c.steps}) d.Enable(id, Family(d));
+}
+
+SweepRequest RequestOf(const Dialog& d, const SweepWindow& w) {
+    SweepRequest request{.log = d.Checked(kSweepLog)};
+    for (int k = 0; k < (Family(d) ? 2 : 1); ++k) {
+        const SweepInputControls& c = kSweepInputs[k];
+        request.ranges.push_back({w.chosen[k] ? w.inputs[*w.chosen[k]] : StudyInput{}, d.Text(c.from), d.Text(c.to),
+                                  d.Text(c.steps)});
+    }
+    return request;
+}
+
+void DrawChart(Dialog& d, const SweepWindow& w) {
+    if (!w.table) return;
+    std::vector<std::size_t> chosen;
+    for (std::size_t k = 0; k < w.constituents.size(); ++k) {
+        if (d.ItemChecked(kSweepConstituents, static_cast<int>(k))) chosen.push_back(k);
+    }
+    const SweepMeasure measure = d.Checked(kSweepOutflow) ? SweepMeasure::Outflow : SweepMeasure::Efficiency;
+    d.SetChart(kSweepChart, SweepChart(*w.request, *w.table, Project(), chosen, measure));
+}
+
+void SetRunning(Dialog& d, SweepWindow& w, bool running) {
+    w.running = running;
+    d.Enable(kSweepRun, !running);
+    d.Enable(kSweepStop, running);
+    for (int id : {kSweepSaveChart, kSweepExportCsv}) d.Enable(id, !running && w.table.has_value());
+}
+
+// The project as a save would write it now, in a file of its own for the study to read.
+std::optional<std::string> WriteStudyProject() {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("velmar-sweep-" + std::to_string(std::random_device{}()) + ".inp");
+    if (WriteProjectFile(file.string(), Project()) != 0) return std::nullopt;
+    return file.string();
+}
+
+void Run(Dialog& d, SweepWindow& w) {
+    const SweepRequest request = RequestOf(d, w);
+    if (auto error = SweepRequestError(request)) return Tell(d, *error);
+    const std::optional<std::string> project = WriteStudyProject();
+    if (!project) return Tell(d, "The project could not be written for the sweep.");
+
+    std::optional<SweepTable> table;
+    std::string failure;
+    w.done = 0;
+    w.total = 0;
+    SetRunning(d, w, true);
+    d.SetProgress(kSweepProgress, 0);
+    study::SetInterrupted(false);
+    study::WatchProgress([&w](std::size_t done, std::size_t total) {
+        w.done = done;
+        w.total = total;
+    });
+    d.ui().RunInBackground(
+        [&] {
+            try {
+                table = RunSweepStudy(request, *project);
+            } catch (const std::exception& e) {
+                failure = e.what();
+            }
+        },
+        [&] {
+            if (w.total > 0) d.SetProgress(kSweepProgress, static_cast<int>(100 * w.done / w.total));
+        });
+    study::WatchProgress({});
+    const bool cancelled = study::Interrupted();
+    study::SetInterrupted(false);
+    std::error_code ignored;
+    std::filesystem::remove(*project, ignored);
+
+    if (!failure.empty()) {
+        Tell(d, "The sweep could not be run: " + failure);
+    } else if (table && !cancelled) {
+        w.request = request;
+        w.table = std::move(table);
+        d.SetProgress(kSweepProgress, 100);
+        DrawChart(d, w);
+    }
+    if (cancelled || !failure.empty()) d.SetProgress(kSweepProgress, 0);
+    SetRunning(d, w, false);
+}
+
+void SaveChart(Dialog& d) {
+    const auto path = d.ui().AskSaveFileName(
+        Owner(d), std::vector<FileFilter>{{"PNG Picture (*.png)", "*.png"}, {"SVG Drawing (*.svg)", "*.svg"}},
+        "sweep.png");
+    if (path && !d.SaveChart(kSweepChart, *path)) Tell(d, "The chart could not be written to " + *path + ".");
+}
+
+void ExportCsv(Dialog& d, const SweepWindow& w) {
+    const auto path = d.ui().AskSaveFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, "sweep.csv");
+    if (path && WriteTextFile(*path, w.table->csv)) Tell(d, "The CSV file could not be written to " + *path + ".");
+}
+
+void CopyCommand(Dialog& d, const SweepWindow& w) {
+    const SweepRequest request = RequestOf(d, w);
+    if (auto error = SweepRequestError(request)) return Tell(d, *error);
+    const ShellState& shell = Shell();
+    if (shell.current_file.empty()) {
+        return Tell(d, "Save the project first: the command reads the project from its file.");
+    }
+    d.ui().SetClipboardText(SweepCommand(request, shell.current_file));
+    if (shell.changes) {
+        Tell(d, "The command is on the clipboard. It reads the project as last saved: save the project "
+                "to include the changes made since.");
+    }
+}
+
+void Open(Dialog& d, SweepWindow& w) {
+    for (const study::ConstituentResults& c : study::ModelledConstituents(Project()))
+        w.constituents.push_back(c.name);
+    d.SetItems(kSweepConstituents, w.constituents);
+    for (std::size_t k = 0; k < w.constituents.size(); ++k)
+        d.SetItemChecked(kSweepConstituents, static_cast<int>(k), true);
+    d.SetChecked(kSweepEfficiency, true);
+    for (int k = 0; k < 2; ++k) ListInputs(d, w, k);
+    d.SetFocus(kSweepFirstSearch);
+}
+
+void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
+    switch (e.kind) {
+        case DialogEvent::Opened: Open(d, w); break;
+        case DialogEvent::TextEdited:
+            for (int k = 0; k < 2; ++k) {
+                if (e.id == kSweepInputs[k].search) ListInputs(d, w, k);
+            }
+            break;
+        case DialogEvent::ItemChanged:
+            if (e.id == kSweepConstituents) DrawChart(d, w);
+            for (int k = 0; k < 2; ++k) {
+                if (e.id == kSweepInputs[k].list) Choose(d, w, k, e.item);
+            }
+            break;
+        case DialogEvent::Clicked:
+            switch (e.id) {
+                case kSweepFamily: EnableSecondInput(d); break;
+                case kSweepEfficiency:
+                case kSweepOutflow: DrawChart(d, w); break;
+                case kSweepRun: Run(d, w); break;
+                case kSweepStop: study::SetInterrupted(true); break;
+                case kSweepSaveChart: SaveChart(d); break;
+                case kSweepExportCsv: ExportCsv(d, w); break;
+                case kSweepCopyCommand: CopyCommand(d, w); break;
+                case kSweepHelp: ShowHelpText(d.ui(), Owner(d), "Help for the Sweep Window", "sweep.txt"); break;
+                default: break;
+            }
+            break;
+        case DialogEvent::Cancel:
+            // Closing the window while the sweep runs stops the sweep first.
+            if (w.running) study::SetInterrupted(true);
+            else d.End(0);
+            break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+void ShowSweepWindow(Ui& ui, std::vector<StudyInput> inputs) {
+    auto w = std::make_shared<SweepWindow>();
+    w->inputs = std::move(inputs);
+    ui.ShowModal(kMainWindow, Template(kSweepWindow), [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+}
+
+}  // namespace velmar

@@ -1,0 +1,75 @@
+// Templates of the analysis windows.
+#include "interface/resources/analysis_templates.h"
+
+#include "interface/resources/templates.h"
+
+namespace velmar {
+namespace {
+
+using K = ControlKind;
+
+constexpr int kSecondGroup = 4010;
+constexpr int kInputWidth = 22;  // characters of a list of inputs
+
+// One input's group: search field, list, From and To on a line, and Steps below.
+void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int label_base, int row) {
+    t.controls.insert(t.controls.end(), {
+        {.id = label_base, .kind = K::Label, .text = "Find:", .at = {row, 0, 1, group}},
+        {.id = c.search, .kind = K::TextField, .at = {row, 1, 3, group}},
+        {.id = c.list, .kind = K::ChoiceList, .at = {row + 1, 0, 4, group}, .width = kInputWidth, .lines = 5},
+        {.id = label_base + 1, .kind = K::Label, .text = "From:", .at = {row + 2, 0, 1, group}},
+        {.id = c.from, .kind = K::NumberField, .at = {row + 2, 1, 1, group}, .width = 5},
+        {.id = label_base + 2, .kind = K::Label, .text = "To:", .at = {row + 2, 2, 1, group}},
+        {.id = c.to, .kind = K::NumberField, .at = {row + 2, 3, 1, group}, .width = 5},
+        {.id = label_base + 3, .kind = K::Label, .text = "Steps:", .at = {row + 3, 0, 1, group}},
+        {.id = c.steps, .kind = K::NumberField, .text = "21", .at = {row + 3, 1, 1, group}, .width = 3},
+    });
+}
+
+DialogTemplate SweepTemplate() {
+    DialogTemplate t{.number = kSweepWindow, .caption = "Sweep"};
+    t.controls.push_back({.id = kSweepFirstGroup, .kind = K::GroupBox, .text = "Input to vary", .at = {0, 0}});
+    t.controls.push_back(
+        {.id = kSecondGroup, .kind = K::GroupBox, .text = "Family of curves", .at = {0, 1}});
+    t.controls.push_back(
+        {.id = kSweepChartGroup, .kind = K::GroupBox, .text = "Chart", .at = {0, 2}});
+    AddInput(t, kSweepFirstGroup, kSweepInputs[0], 4051, 0);
+    t.controls.push_back({.id = kSweepFamily,
+                          .kind = K::CheckBox,
+                          .text = "One curve per value of a &second input",
+                          .at = {0, 0, 4, kSecondGroup}});
+    AddInput(t, kSecondGroup, kSweepInputs[1], 4061, 1);
+    // The second input is off until its check box is ticked.
+    for (Control& c : t.controls) {
+        if (c.at.group == kSecondGroup && c.id != kSweepFamily) c.flags |= kDisabled;
+    }
+    t.controls.insert(t.controls.end(), {
+        {.id = kSweepEfficiency, .kind = K::RadioButton, .text = "Removal &efficiency (%)",
+         .at = {0, 0, 1, kSweepChartGroup}},
+        {.id = kSweepOutflow, .kind = K::RadioButton, .text = "&Outflow concentration",
+         .at = {1, 0, 1, kSweepChartGroup}},
+        {.id = kSweepLog, .kind = K::CheckBox, .text = "&Logarithmic steps", .at = {2, 0, 1, kSweepChartGroup}},
+        {.id = kSweepConstituents, .kind = K::CheckList, .at = {3, 0, 1, kSweepChartGroup}, .width = 16,
+         .lines = 4},
+        {.id = kSweepChart, .kind = K::Chart, .text = "Sweep chart", .at = {1, 0, 3}, .width = 60,
+         .lines = 25},
+        {.id = kSweepProgress, .kind = K::Progress, .at = {2, 0, 3}},
+        {.id = kSweepRun, .kind = K::DefaultButton, .text = "&Run"},
+        {.id = kSweepStop, .kind = K::PushButton, .text = "Cancel R&un", .flags = kDisabled},
+        {.id = kSweepSaveChart, .kind = K::PushButton, .text = "Save C&hart...", .flags = kDisabled},
+        {.id = kSweepExportCsv, .kind = K::PushButton, .text = "Export &CSV...", .flags = kDisabled},
+        {.id = kSweepCopyCommand, .kind = K::PushButton, .text = "Copy Co&mmand"},
+        {.id = kCancelId, .kind = K::PushButton, .text = "Close"},
+        {.id = kSweepHelp, .kind = K::PushButton, .text = "Help"},
+    });
+    return t;
+}
+
+}  // namespace
+
+const std::vector<DialogTemplate>& AnalysisTemplates() {
+    static const std::vector<DialogTemplate> templates{SweepTemplate()};
+    return templates;
+}
+
+}  // namespace velmar
