@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 #include "study/fields.h"
 
@@ -37,6 +38,12 @@ ChartAxis InputAxis(const StudyInput& input, AxisScale scale) {
     const auto open = label.rfind(" (");
     if (open == std::string::npos || label.back() != ')') return {label, {}, scale};
     return {label.substr(0, open), label.substr(open + 2, label.size() - open - 3), scale};
+}
+
+std::string PlainNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
 }
 
 double CurrentValue(const ProjectRecord& r, const std::string& name) {

@@ -26,6 +26,10 @@ std::vector<std::size_t> MatchingInputs(const std::vector<StudyInput>& inputs, c
 // An axis for the input: its label as the title, the units in its last brackets as the unit.
 ChartAxis InputAxis(const StudyInput& input, AxisScale scale);
 
+// A value as a field or label shows it: up to ten digits, without an exponent where one is not
+// needed ("200000", not "2e+05").
+std::string PlainNumber(double value);
+
 // The input's value in the project as it stands.
 double CurrentValue(const ProjectRecord& r, const std::string& name);
 

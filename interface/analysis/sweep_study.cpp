@@ -155,8 +155,7 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
         for (std::size_t j = 0; j < curves; ++j) {
             ChartSeries line{c.name, {}};
             if (inputs == 2 && j < table.rows.size()) {
-                line.name += ", " + InputAxis(request.ranges[1].input, scale).title + " = " +
-                             study::NumberText(table.rows[j][1]);
+                line.name += ", " + InputAxis(request.ranges[1].input, scale).title + " = " + PlainNumber(table.rows[j][1]);
             }
             for (std::size_t i = j; i < table.rows.size(); i += curves)
                 line.points.push_back({table.rows[i][0], table.rows[i].at(column)});
@@ -164,7 +163,7 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
         }
     }
     const double present = CurrentValue(r, first.name);
-    chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + study::NumberText(present) + ")"});
+    chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + PlainNumber(present) + ")"});
     return chart;
 }
 

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -58,20 +57,13 @@ void ListInputs(Dialog& d, SweepWindow& w, int k) {
     d.ChooseItem(c.list, chosen_item);
 }
 
-// A value for a field, plainly: "200000", not "2e+05".
-std::string FieldText(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
-}
-
 // A range about the present value: half to twice it, or 0 to 1 when it is 0.
 void SuggestRange(Dialog& d, const SweepInputControls& c, double present) {
     const bool zero = present == 0 || !std::isfinite(present);
     const double low = zero ? 0 : std::min(present / 2, present * 2);
     const double high = zero ? 1 : std::max(present / 2, present * 2);
-    d.SetText(c.from, FieldText(low));
-    d.SetText(c.to, FieldText(high));
+    d.SetText(c.from, PlainNumber(low));
+    d.SetText(c.to, PlainNumber(high));
 }
 
 void Choose(Dialog& d, SweepWindow& w, int k, int item) {

@@ -68,6 +68,13 @@ QAbstractAxis* MakeAxis(const ChartAxis& axis, const Range& range) {
     return made;
 }
 
+void ReadBack(const QAbstractAxis* axis, Range& range) {
+    if (const auto* linear = qobject_cast<const QValueAxis*>(axis)) {
+        range.low = linear->min();
+        range.high = linear->max();
+    }
+}
+
 QLineSeries* Line(const QString& name, const std::vector<ChartPoint>& points) {
     auto* line = new QLineSeries;
     line->setName(name);
@@ -112,6 +119,9 @@ void ChartWidget::Draw(const Chart& data) {
     QAbstractAxis* y_axis = MakeAxis(data.y, y);
     c->addAxis(x_axis, Qt::AlignBottom);
     c->addAxis(y_axis, Qt::AlignLeft);
+    // Marker lines run from end to end of the axes as drawn, whose ends may have been rounded.
+    ReadBack(x_axis, x);
+    ReadBack(y_axis, y);
     const auto attach = [&](QAbstractSeries* series) {
         c->addSeries(series);
         series->attachAxis(x_axis);
