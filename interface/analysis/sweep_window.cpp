@@ -1,12 +1,10 @@
 #include "interface/analysis/sweep_window.h"
 
-#include <atomic>
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <optional>
-#include <random>
 
+#include "interface/analysis/background_study.h"
 #include "interface/analysis/sweep_study.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
@@ -14,10 +12,6 @@
 #include "interface/session/state.h"
 #include "project/project_file.h"
 #include "study/constituents.h"
-#include "study/interrupt.h"
-#include "study/progress.h"
-#include "study/row_writer.h"
-#include "study/study_error.h"
 
 namespace velmar {
 namespace {
@@ -32,8 +26,6 @@ struct SweepWindow {
     std::optional<SweepRequest> request;    // of the last run that finished, and its results
     std::optional<SweepTable> table;
     bool running = false;
-    std::atomic<std::size_t> done = 0;
-    std::atomic<std::size_t> total = 0;
 };
 
 void Tell(Dialog& d, const std::string& text) {
@@ -104,57 +96,20 @@ void SetRunning(Dialog& d, SweepWindow& w, bool running) {
     for (int id : {kSweepSaveChart, kSweepExportCsv}) d.Enable(id, !running && w.table.has_value());
 }
 
-// The project as a save would write it now, in a file of its own for the study to read.
-std::optional<std::string> WriteStudyProject() {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("velmar-sweep-" + std::to_string(std::random_device{}()) + ".inp");
-    if (WriteProjectFile(file.string(), Project()) != 0) return std::nullopt;
-    return file.string();
-}
-
 void Run(Dialog& d, SweepWindow& w) {
     const SweepRequest request = RequestOf(d, w);
     if (auto error = SweepRequestError(request)) return Tell(d, *error);
-    const std::optional<std::string> project = WriteStudyProject();
-    if (!project) return Tell(d, "The project could not be written for the sweep.");
-
     std::optional<SweepTable> table;
     std::string failure;
-    w.done = 0;
-    w.total = 0;
     SetRunning(d, w, true);
-    d.SetProgress(kSweepProgress, 0);
-    study::SetInterrupted(false);
-    study::WatchProgress([&w](std::size_t done, std::size_t total) {
-        w.done = done;
-        w.total = total;
-    });
-    d.ui().RunInBackground(
-        [&] {
-            try {
-                table = RunSweepStudy(request, *project);
-            } catch (const std::exception& e) {
-                failure = e.what();
-            }
-        },
-        [&] {
-            if (w.total > 0) d.SetProgress(kSweepProgress, static_cast<int>(100 * w.done / w.total));
-        });
-    study::WatchProgress({});
-    const bool cancelled = study::Interrupted();
-    study::SetInterrupted(false);
-    std::error_code ignored;
-    std::filesystem::remove(*project, ignored);
-
-    if (!failure.empty()) {
-        Tell(d, "The sweep could not be run: " + failure);
-    } else if (table && !cancelled) {
+    const StudyEnd end = RunStudyInBackground(
+        d, kSweepProgress, [&](const std::string& project) { table = RunSweepStudy(request, project); }, failure);
+    if (end == StudyEnd::Failed) Tell(d, "The sweep could not be run: " + failure);
+    if (end == StudyEnd::Done && table) {
         w.request = request;
         w.table = std::move(table);
-        d.SetProgress(kSweepProgress, 100);
         DrawChart(d, w);
     }
-    if (cancelled || !failure.empty()) d.SetProgress(kSweepProgress, 0);
     SetRunning(d, w, false);
 }
 
@@ -215,7 +170,7 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
                 case kSweepEfficiency:
                 case kSweepOutflow: DrawChart(d, w); break;
                 case kSweepRun: Run(d, w); break;
-                case kSweepStop: study::SetInterrupted(true); break;
+                case kSweepStop: CancelStudy(); break;
                 case kSweepSaveChart: SaveChart(d); break;
                 case kSweepExportCsv: ExportCsv(d, w); break;
                 case kSweepCopyCommand: CopyCommand(d, w); break;
@@ -225,7 +180,7 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
             break;
         case DialogEvent::Cancel:
             // Closing the window while the sweep runs stops the sweep first.
-            if (w.running) study::SetInterrupted(true);
+            if (w.running) CancelStudy();
             else d.End(0);
             break;
         default: break;
