@@ -61,16 +61,6 @@ std::string VaryArgument(const SweepRange& range) {
     return range.input.name + "=" + Trimmed(range.from) + ":" + Trimmed(range.to) + ":" + Trimmed(range.steps);
 }
 
-// A word for a shell: quoted unless it holds only characters no shell treats specially.
-std::string ShellWord(const std::string& word) {
-    const bool plain = !word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                                                "0123456789_-+=.,:/[]@%") == std::string::npos;
-    if (plain) return word;
-    std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 std::vector<double> RowNumbers(const std::string& line) {
     std::vector<double> numbers;
     std::size_t start = 0;
@@ -98,6 +88,15 @@ SweepTable ReadTable(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+std::string ShellWord(const std::string& word) {
+    const bool plain = !word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                                "0123456789_-+=.,:/[]@%") == std::string::npos;
+    if (plain) return word;
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
 
 std::optional<std::string> SweepRequestError(const SweepRequest& request) {
     for (const SweepRange& range : request.ranges) {

@@ -26,6 +26,9 @@ struct SweepRequest {
 // Why the request cannot run, in words for the user, or nothing when it can.
 std::optional<std::string> SweepRequestError(const SweepRequest& request);
 
+// A word for a shell command line, quoted where a shell would read it otherwise.
+std::string ShellWord(const std::string& word);
+
 // The command that writes the same CSV from a saved project.
 std::string SweepCommand(const SweepRequest& request, const std::string& project_file);
 

@@ -31,9 +31,29 @@ enum AnalysisControl : int {
     kSweepExportCsv = 4044,
     kSweepCopyCommand = 4045,
     kSweepHelp = 4046,
+
+    // The Size window: a result and its target, the input to vary and where to search, the
+    // answer, and the curve of the result against the input.
+    kSizeResultGroup = 4101,
+    kSizeResults = 4102,
+    kSizeTarget = 4103,
+    kSizeInputGroup = 4111,
+    kSizeSearch = 4112,
+    kSizeInputs = 4113,
+    kSizeFrom = 4114,
+    kSizeTo = 4115,
+    kSizeAnswer = 4121,
+    kSizeChart = 4131,
+    kSizeProgress = 4132,
+    kSizeRun = 4141,
+    kSizeStop = 4142,
+    kSizeSaveChart = 4143,
+    kSizeExportCsv = 4144,
+    kSizeCopyCommand = 4145,
+    kSizeHelp = 4146,
 };
 
-// The controls of one input of the Sweep window: its search field, list and range.
+// The controls of an input to vary: its search field, list and range (steps 0: none).
 struct SweepInputControls {
     int search, list, from, to, steps;
 };

@@ -11,6 +11,7 @@ enum Command : int {
     kCommandExit = 105,
     kCommandRunModel = 132,
     kCommandSweep = 401,
+    kCommandSize = 402,
     kCommandSystemData = 134,
     kCommandSelectConstituents = 135,
     kCommandConstituentData = 136,

@@ -67,6 +67,7 @@ enum TemplateNumber : int {
     kCalculatedHeavyMetalValuesScreen = 207,
     kResultsDialog = 208,
     kSweepWindow = 400,
+    kSizeWindow = 401,
 };
 
 // Every hand-laid template the program holds, in number order. The data-entry screens

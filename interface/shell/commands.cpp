@@ -1,5 +1,6 @@
 #include "interface/shell/commands.h"
 
+#include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/resources/commands.h"
 #include "interface/resources/strings.h"
@@ -43,6 +44,7 @@ constexpr CommandEntry kCommands[] = {
     {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
     {kCommandRunModel, RunModel},
     {kCommandSweep, [](Ui& ui) { ShowSweepWindow(ui, ScreenInputs()); }},
+    {kCommandSize, [](Ui& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { ShowConstituentSelection(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},

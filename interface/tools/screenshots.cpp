@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
@@ -64,22 +65,35 @@ void ShowSampleResults(Ui& ui) {
     Project() = sample;
 }
 
-// The Sweep window as a user sees it after a run: the typical example's removal against its
-// area, over half to twice the present area.
-void ShowSampleSweep(Ui& ui) {
+// The analysis windows as a user sees them after a run on the typical example: its removal
+// against its area over half to twice the present area, and the area that removes 80 % of TSS.
+template <void (*Show)(Ui&, std::vector<StudyInput>)>
+void ShowWithTypicalExample(Ui& ui) {
     const ProjectRecord sample = Project();
     ReadProjectFile(ProgramFile("examples/typical.inp").string(), Project());
-    ShowSweepWindow(ui, ScreenInputs());
+    Show(ui, ScreenInputs());
     Project() = sample;
 }
 
-void RunSampleSweep(QtDialog& d) {
+int AreaItem() {
     const std::vector<StudyInput> inputs = ScreenInputs();
     const auto area = std::find_if(inputs.begin(), inputs.end(), [](const StudyInput& i) { return i.name == "area"; });
-    const int item = static_cast<int>(area - inputs.begin());
-    d.ChooseItem(kSweepFirstList, item);
-    d.Send({DialogEvent::ItemChanged, kSweepFirstList, item});
-    d.Send({DialogEvent::Clicked, kSweepRun});
+    return static_cast<int>(area - inputs.begin());
+}
+
+void RunSampleStudy(QtDialog& d) {
+    if (d.TemplateNumber() == kSweepWindow) {
+        d.ChooseItem(kSweepFirstList, AreaItem());
+        d.Send({DialogEvent::ItemChanged, kSweepFirstList, AreaItem()});
+        d.Send({DialogEvent::Clicked, kSweepRun});
+    }
+    if (d.TemplateNumber() == kSizeWindow) {
+        d.ChooseItem(kSizeResults, 0);
+        d.SetText(kSizeTarget, "80");
+        d.ChooseItem(kSizeInputs, AreaItem());
+        d.Send({DialogEvent::ItemChanged, kSizeInputs, AreaItem()});
+        d.Send({DialogEvent::Clicked, kSizeRun});
+    }
 }
 
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
@@ -93,7 +107,8 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kHelpTextDialog,
      [](Ui& ui) { ShowHelpText(ui, kNoOwner, "Total Coliform Bacteria (TCB) Data Entry Help", "tcb.txt"); }},
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
-    {kSweepWindow, ShowSampleSweep},
+    {kSweepWindow, ShowWithTypicalExample<ShowSweepWindow>},
+    {kSizeWindow, ShowWithTypicalExample<ShowSizeWindow>},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width
@@ -121,7 +136,7 @@ int main(int argc, char** argv) {
     SampleProject();
     QtUi ui;
     ui.OnDialogOpened([&out](QtDialog& d) {
-        if (d.TemplateNumber() == kSweepWindow) RunSampleSweep(d);
+        RunSampleStudy(d);
         Save(*d.window(), out.filePath(QString("dialog-%1.png").arg(d.TemplateNumber())));
         d.End(0);
     });
