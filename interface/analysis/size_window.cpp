@@ -5,16 +5,14 @@
 
 #include "interface/analysis/background_study.h"
 #include "interface/analysis/size_study.h"
+#include "interface/analysis/study_window.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/session/help.h"
 #include "interface/session/state.h"
-#include "project/project_file.h"
 
 namespace velmar {
 namespace {
-
-constexpr char kCaption[] = "Size";
 
 struct SizeWindow {
     std::vector<StudyInput> inputs;
@@ -25,10 +23,6 @@ struct SizeWindow {
     std::optional<SizeOutcome> outcome;
     bool running = false;
 };
-
-void Tell(Dialog& d, const std::string& text) {
-    d.ui().MessageBox(Owner(d), text, kCaption, Buttons::Ok);
-}
 
 void ListInputs(Dialog& d, SizeWindow& w) {
     w.listed = MatchingInputs(w.inputs, d.Text(kSizeSearch));
@@ -80,30 +74,10 @@ void Run(Dialog& d, SizeWindow& w) {
     SetRunning(d, w, false);
 }
 
-void SaveChart(Dialog& d) {
-    const auto path = d.ui().AskSaveFileName(
-        Owner(d), std::vector<FileFilter>{{"PNG Picture (*.png)", "*.png"}, {"SVG Drawing (*.svg)", "*.svg"}},
-        "size.png");
-    if (path && !d.SaveChart(kSizeChart, *path)) Tell(d, "The chart could not be written to " + *path + ".");
-}
-
-void ExportCsv(Dialog& d, const SizeWindow& w) {
-    const auto path = d.ui().AskSaveFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, "size.csv");
-    if (path && WriteTextFile(*path, w.outcome->csv)) Tell(d, "The CSV file could not be written to " + *path + ".");
-}
-
 void CopyCommand(Dialog& d, const SizeWindow& w) {
     const SizeRequest request = RequestOf(d, w);
     if (auto error = SizeRequestError(request, Present(w))) return Tell(d, *error);
-    const ShellState& shell = Shell();
-    if (shell.current_file.empty()) {
-        return Tell(d, "Save the project first: the command reads the project from its file.");
-    }
-    d.ui().SetClipboardText(SizeCommand(request, shell.current_file));
-    if (shell.changes) {
-        Tell(d, "The command is on the clipboard. It reads the project as last saved: save the project "
-                "to include the changes made since.");
-    }
+    CopyCommandFor(d, [&request](const std::string& project) { return SizeCommand(request, project); });
 }
 
 void Open(Dialog& d, SizeWindow& w) {
@@ -129,8 +103,8 @@ void Event(Dialog& d, SizeWindow& w, const DialogEvent& e) {
             switch (e.id) {
                 case kSizeRun: Run(d, w); break;
                 case kSizeStop: CancelStudy(); break;
-                case kSizeSaveChart: SaveChart(d); break;
-                case kSizeExportCsv: ExportCsv(d, w); break;
+                case kSizeSaveChart: SaveChartAs(d, kSizeChart, "size.png"); break;
+                case kSizeExportCsv: ExportCsvAs(d, w.outcome->csv, "size.csv"); break;
                 case kSizeCopyCommand: CopyCommand(d, w); break;
                 case kSizeHelp: ShowHelpText(d.ui(), Owner(d), "Help for the Size Window", "size.txt"); break;
                 default: break;

@@ -5,18 +5,16 @@
 #include <optional>
 
 #include "interface/analysis/background_study.h"
+#include "interface/analysis/study_window.h"
 #include "interface/analysis/sweep_study.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/session/help.h"
 #include "interface/session/state.h"
-#include "project/project_file.h"
 #include "study/constituents.h"
 
 namespace velmar {
 namespace {
-
-constexpr char kCaption[] = "Sweep";
 
 struct SweepWindow {
     std::vector<StudyInput> inputs;
@@ -27,10 +25,6 @@ struct SweepWindow {
     std::optional<SweepTable> table;
     bool running = false;
 };
-
-void Tell(Dialog& d, const std::string& text) {
-    d.ui().MessageBox(Owner(d), text, kCaption, Buttons::Ok);
-}
 
 bool Family(const Dialog& d) {
     return d.Checked(kSweepFamily);
@@ -113,30 +107,10 @@ void Run(Dialog& d, SweepWindow& w) {
     SetRunning(d, w, false);
 }
 
-void SaveChart(Dialog& d) {
-    const auto path = d.ui().AskSaveFileName(
-        Owner(d), std::vector<FileFilter>{{"PNG Picture (*.png)", "*.png"}, {"SVG Drawing (*.svg)", "*.svg"}},
-        "sweep.png");
-    if (path && !d.SaveChart(kSweepChart, *path)) Tell(d, "The chart could not be written to " + *path + ".");
-}
-
-void ExportCsv(Dialog& d, const SweepWindow& w) {
-    const auto path = d.ui().AskSaveFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, "sweep.csv");
-    if (path && WriteTextFile(*path, w.table->csv)) Tell(d, "The CSV file could not be written to " + *path + ".");
-}
-
 void CopyCommand(Dialog& d, const SweepWindow& w) {
     const SweepRequest request = RequestOf(d, w);
     if (auto error = SweepRequestError(request)) return Tell(d, *error);
-    const ShellState& shell = Shell();
-    if (shell.current_file.empty()) {
-        return Tell(d, "Save the project first: the command reads the project from its file.");
-    }
-    d.ui().SetClipboardText(SweepCommand(request, shell.current_file));
-    if (shell.changes) {
-        Tell(d, "The command is on the clipboard. It reads the project as last saved: save the project "
-                "to include the changes made since.");
-    }
+    CopyCommandFor(d, [&request](const std::string& project) { return SweepCommand(request, project); });
 }
 
 void Open(Dialog& d, SweepWindow& w) {
@@ -171,8 +145,8 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
                 case kSweepOutflow: DrawChart(d, w); break;
                 case kSweepRun: Run(d, w); break;
                 case kSweepStop: CancelStudy(); break;
-                case kSweepSaveChart: SaveChart(d); break;
-                case kSweepExportCsv: ExportCsv(d, w); break;
+                case kSweepSaveChart: SaveChartAs(d, kSweepChart, "sweep.png"); break;
+                case kSweepExportCsv: ExportCsvAs(d, w.table->csv, "sweep.csv"); break;
                 case kSweepCopyCommand: CopyCommand(d, w); break;
                 case kSweepHelp: ShowHelpText(d.ui(), Owner(d), "Help for the Sweep Window", "sweep.txt"); break;
                 default: break;
