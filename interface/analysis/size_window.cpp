@@ -42,8 +42,9 @@ double Present(const SizeWindow& w) {
 
 SizeRequest RequestOf(const Dialog& d, const SizeWindow& w) {
     const int result = d.ChosenItem(kSizeResults);
-    return {result >= 0 ? w.results[static_cast<std::size_t>(result)] : SizeResult{}, d.Text(kSizeTarget),
-            w.chosen ? w.inputs[*w.chosen] : StudyInput{}, d.Text(kSizeFrom), d.Text(kSizeTo)};
+    return {result >= 0 ? w.results[static_cast<std::size_t>(result)] : SizeResult{}, TrimmedText(d.Text(kSizeTarget)),
+            w.chosen ? w.inputs[*w.chosen] : StudyInput{}, TrimmedText(d.Text(kSizeFrom)),
+            TrimmedText(d.Text(kSizeTo))};
 }
 
 void SetRunning(Dialog& d, SizeWindow& w, bool running) {

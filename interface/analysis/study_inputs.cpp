@@ -40,6 +40,12 @@ ChartAxis InputAxis(const StudyInput& input, AxisScale scale) {
     return {label.substr(0, open), label.substr(open + 2, label.size() - open - 3), scale};
 }
 
+std::string TrimmedText(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::string PlainNumber(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.10g", value);

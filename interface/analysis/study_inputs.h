@@ -26,6 +26,9 @@ std::vector<std::size_t> MatchingInputs(const std::vector<StudyInput>& inputs, c
 // An axis for the input: its label as the title, the units in its last brackets as the unit.
 ChartAxis InputAxis(const StudyInput& input, AxisScale scale);
 
+// The text without the blanks around it, as a number typed into a field is read.
+std::string TrimmedText(const std::string& text);
+
 // A value as a field or label shows it: up to ten digits, without an exponent where one is not
 // needed ("200000", not "2e+05").
 std::string PlainNumber(double value);

@@ -19,22 +19,16 @@ namespace {
 // More steps than a chart can show apart, or than a window should wait for.
 constexpr int kMostSteps = 1000;
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::optional<double> Number(const std::string& text) {
     try {
-        return study::ParseNumber(Trimmed(text), "");
+        return study::ParseNumber(TrimmedText(text), "");
     } catch (const study::StudyError&) {
         return std::nullopt;
     }
 }
 
 std::optional<int> Steps(const std::string& text) {
-    const std::string t = Trimmed(text);
+    const std::string t = TrimmedText(text);
     int steps = 0;
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), steps);
     if (t.empty() || error != std::errc() || end != t.data() + t.size()) return std::nullopt;
@@ -58,7 +52,7 @@ std::optional<std::string> RangeError(const SweepRange& range, bool log) {
 }
 
 std::string VaryArgument(const SweepRange& range) {
-    return range.input.name + "=" + Trimmed(range.from) + ":" + Trimmed(range.to) + ":" + Trimmed(range.steps);
+    return range.input.name + "=" + TrimmedText(range.from) + ":" + TrimmedText(range.to) + ":" + TrimmedText(range.steps);
 }
 
 std::vector<double> RowNumbers(const std::string& line) {
