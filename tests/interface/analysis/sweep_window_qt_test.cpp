@@ -1,5 +1,5 @@
-// The Sweep window on real widgets, worked by the keyboard alone: the sweep runs off the
-// window's thread and its chart is drawn.
+// The analysis windows on real widgets: they fit the smallest display, and the Sweep window,
+// worked by the keyboard alone, runs its sweep off the window's thread and draws its chart.
 #include <QChart>
 #include <QLineEdit>
 #include <QListWidget>
@@ -7,11 +7,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/platform/qt/chart_widget.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/analysis_templates.h"
+#include "interface/resources/templates.h"
 #include "interface/session/state.h"
 #include "interface/shell/study_inputs.h"
 #include "project/project_file.h"
@@ -21,6 +23,23 @@ namespace velmar::testing {
 namespace {
 
 class SweepWindowQt : public QtTest {};
+
+TEST_F(SweepWindowQt, EveryAnalysisWindowFitsA1024By768Display) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/organics_metals.inp", Project());  // the most constituents
+    QtUi ui;
+    QSize size;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        size = d.window()->sizeHint().expandedTo(d.window()->size());
+        d.End(0);
+    });
+    for (const auto show : {ShowSweepWindow, ShowSizeWindow}) {
+        size = {};
+        show(ui, ScreenInputs());
+        EXPECT_GT(size.width(), 0);
+        EXPECT_LE(size.width(), 1024);
+        EXPECT_LE(size.height(), 768 - 40);  // a title bar and a task bar beside it
+    }
+}
 
 TEST_F(SweepWindowQt, KeyboardChoosesTheInputAndRunDrawsTheChart) {
     ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
