@@ -60,5 +60,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Python module hands studies back as NumPy arrays when NumPy is there; the example draws
 # with matplotlib.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3, python3-numpy, python3-matplotlib")
+# The analysis windows draw their charts with Qt Charts and save them as SVG.
+if(VELMAR_BUILD_INTERFACE AND VELMAR_BUILD_QT)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6charts6, libqt6svg6")
+endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

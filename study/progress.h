@@ -30,4 +30,9 @@ private:
     std::function<void()> heartbeat_;
 };
 
+// A watcher of every study's progress besides the bar, such as a window's progress bar: called
+// on the thread that runs the study, with the items done and the total, each time the study
+// shows its progress. An empty function stops the watching.
+void WatchProgress(std::function<void(std::size_t done, std::size_t total)> watcher);
+
 }  // namespace velmar::study

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "interface/platform/chart.h"
 #include "interface/platform/dialog_event.h"
 
 namespace velmar {
@@ -43,6 +44,18 @@ public:
     virtual int ItemCount(int id) const = 0;
     virtual bool ItemChecked(int id, int item) const = 0;
     virtual void SetItemChecked(int id, int item, bool checked) = 0;
+
+    // Choice lists: the item chosen, or -1 for none. SetItems leaves none chosen.
+    virtual int ChosenItem(int id) const = 0;
+    virtual void ChooseItem(int id, int item) = 0;
+
+    // Charts: what is drawn, and the chart written as a picture, PNG or SVG by the path's
+    // extension; false when the file could not be written.
+    virtual void SetChart(int id, const Chart& chart) = 0;
+    virtual bool SaveChart(int id, const std::string& path) = 0;
+
+    // Progress bars: per cent done, 0 to 100.
+    virtual void SetProgress(int id, int percent) = 0;
 
     // Spin controls, within the range of their template.
     virtual int SpinPosition(int id) const = 0;

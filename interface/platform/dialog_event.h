@@ -10,7 +10,8 @@ struct DialogEvent {
         FieldEntered,  // an edit field gained the focus (id)
         FieldLeft,     // an edit field lost the focus (id)
         TextEdited,    // the user changed the text of a field (id)
-        ItemChanged,   // the user changed the check mark of a check-list item (id, item)
+        ItemChanged,   // the user changed the check mark of a check-list item, or chose an item of a
+                       // choice list (id, item)
         Spin,          // the user moved a spin control (id, position)
         Ok,            // the OK button, or Enter on the default OK button
         Cancel,        // the Cancel button, Escape, or the close box

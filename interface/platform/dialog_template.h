@@ -23,6 +23,9 @@ enum class ControlKind {
     DefaultButton,  // pressed by Enter
     GroupBox,       // a framed container for the controls that name it as their group
     Link,           // text that opens something when clicked
+    ChoiceList,     // one-column list from which one item is chosen
+    Chart,          // a chart drawn from data (lines, axes, markers, bands); width and lines size it
+    Progress,       // a bar showing how much of a piece of work is done, in per cent
 };
 
 // Where a control stands: a cell of the grid of its container (the dialog body or a group

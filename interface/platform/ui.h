@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -90,6 +91,15 @@ public:
     virtual ProgramExit RunProgramAndWait(const std::string& program,
                                           const std::vector<std::string>& arguments,
                                           const std::string& folder) = 0;
+
+    // Runs `work` on a thread of its own and returns once it has ended. Meanwhile the windows
+    // stay responsive (a click on an open dialog reaches its procedure) and `tick` is called
+    // on this thread about every 50 ms, to show how far the work has come. The work must not
+    // throw.
+    virtual void RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) = 0;
+
+    // Puts text on the system clipboard.
+    virtual void SetClipboardText(const std::string& text) = 0;
 
     // Program options kept from one run to the next as 4-byte integers. A value that is
     // missing, or stored as anything but a 4-byte integer, reads as empty.

@@ -10,6 +10,8 @@ enum Command : int {
     kCommandSaveAs = 196,
     kCommandExit = 105,
     kCommandRunModel = 132,
+    kCommandSweep = 401,
+    kCommandSize = 402,
     kCommandSystemData = 134,
     kCommandSelectConstituents = 135,
     kCommandConstituentData = 136,

@@ -2,7 +2,7 @@
 
 namespace velmar {
 
-const std::array<HelpTopic, 42> kHelpTopics{{
+const std::array<HelpTopic, 44> kHelpTopics{{
     {"system_data.txt", "Help for Selection of Volume, Area, Depth, Length, Width"},
     {"sys1_data.txt", "Help for Selecting System Property Options - Page 1"},
     {"sys2_data.txt", "Help for Selecting System Property Options - Page 2"},
@@ -48,6 +48,8 @@ const std::array<HelpTopic, 42> kHelpTopics{{
     {"contam25.txt", "Calculated Values Help"},
     {"results.txt", "Help for volumetric removal rate and efficiency output screen"},
     {"compare.txt", "Help for the comparison with the P-k-C* design method"},
+    {"sweep.txt", "Help for the Sweep Window"},
+    {"size.txt", "Help for the Size Window"},
 }};
 
 }  // namespace velmar

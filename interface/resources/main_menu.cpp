@@ -4,13 +4,15 @@
 
 namespace velmar {
 
-const std::array<MenuItem, 15> kMainMenu{{
+const std::array<MenuItem, 17> kMainMenu{{
     {"&File", "&New", kCommandNew},
     {"&File", "&Open", kCommandOpen},
     {"&File", "&Save", kCommandSave},
     {"&File", "Save &As", kCommandSaveAs},
     {"&File", "E&xit", kCommandExit, true},
     {"&Model", "&Run Model", kCommandRunModel},
+    {"&Analysis", "&Sweep...", kCommandSweep},
+    {"&Analysis", "Si&ze...", kCommandSize},
     {"&Input Data", "S&ystem Data", kCommandSystemData},
     {"&Input Data", "&Select Constituents", kCommandSelectConstituents},
     {"&Input Data", "Constituent D&ata", kCommandConstituentData},

@@ -8,7 +8,7 @@ namespace velmar {
 const std::vector<const DialogTemplate*>& AllTemplates() {
     static const std::vector<const DialogTemplate*> all = [] {
         std::vector<const DialogTemplate*> list;
-        for (const auto* family : {&ShellTemplates(), &RunTemplates(), &ComparisonTemplates()}) {
+        for (const auto* family : {&ShellTemplates(), &RunTemplates(), &ComparisonTemplates(), &AnalysisTemplates()}) {
             for (const DialogTemplate& t : *family) list.push_back(&t);
         }
         std::sort(list.begin(), list.end(), [](auto* a, auto* b) { return a->number < b->number; });

@@ -67,6 +67,8 @@ enum TemplateNumber : int {
     kCalculatedHeavyMetalValuesScreen = 207,
     kResultsDialog = 208,
     kComparisonDialog = 209,
+    kSweepWindow = 400,
+    kSizeWindow = 401,
 };
 
 // Every hand-laid template the program holds, in number order. The data-entry screens
@@ -81,5 +83,6 @@ const DialogTemplate& Template(int number);
 const std::vector<DialogTemplate>& ShellTemplates();
 const std::vector<DialogTemplate>& RunTemplates();
 const std::vector<DialogTemplate>& ComparisonTemplates();
+const std::vector<DialogTemplate>& AnalysisTemplates();
 
 }  // namespace velmar

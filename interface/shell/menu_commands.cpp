@@ -1,5 +1,7 @@
 #include "interface/shell/menu_commands.h"
 
+#include "interface/analysis/size_window.h"
+#include "interface/analysis/sweep_window.h"
 #include "interface/resources/command_ids.h"
 #include "interface/resources/strings.h"
 #include "interface/screens/constituent_selection.h"
@@ -10,6 +12,7 @@
 #include "interface/shell/file_commands.h"
 #include "interface/shell/options.h"
 #include "interface/shell/run_model.h"
+#include "interface/shell/study_inputs.h"
 
 namespace velmar {
 namespace {
@@ -40,6 +43,8 @@ constexpr CommandEntry kCommands[] = {
     {kCommandSaveAs, [](Ui& ui) { SaveProject(ui, true); }},
     {kCommandExit, [](Ui& ui) { ui.PostCloseRequest(); }},
     {kCommandRunModel, RunModel},
+    {kCommandSweep, [](Ui& ui) { ShowSweepWindow(ui, ScreenInputs()); }},
+    {kCommandSize, [](Ui& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { ShowConstituentSelection(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},

@@ -6,14 +6,18 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
 
+#include "interface/analysis/size_window.h"
+#include "interface/analysis/sweep_window.h"
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
+#include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/results/comparison_screen.h"
 #include "interface/results/results_screen.h"
@@ -22,6 +26,7 @@
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
+#include "interface/shell/study_inputs.h"
 #include "interface/shell/startup.h"
 #include "project/project_file.h"
 
@@ -71,6 +76,37 @@ void ShowSampleComparison(Ui& ui) {
     WithResultsProject([&ui] { ShowComparisonScreen(ui, kNoOwner); });
 }
 
+// The analysis windows as a user sees them after a run on the typical example: its removal
+// against its area over half to twice the present area, and the area that removes 80 % of TSS.
+template <void (*Show)(Ui&, std::vector<StudyInput>)>
+void ShowWithTypicalExample(Ui& ui) {
+    const ProjectRecord sample = Project();
+    ReadProjectFile(ProgramFile("examples/typical.inp").string(), Project());
+    Show(ui, ScreenInputs());
+    Project() = sample;
+}
+
+int AreaItem() {
+    const std::vector<StudyInput> inputs = ScreenInputs();
+    const auto area = std::find_if(inputs.begin(), inputs.end(), [](const StudyInput& i) { return i.name == "area"; });
+    return static_cast<int>(area - inputs.begin());
+}
+
+void RunSampleStudy(QtDialog& d) {
+    if (d.TemplateNumber() == kSweepWindow) {
+        d.ChooseItem(kSweepFirstList, AreaItem());
+        d.Send({DialogEvent::ItemChanged, kSweepFirstList, AreaItem()});
+        d.Send({DialogEvent::Clicked, kSweepRun});
+    }
+    if (d.TemplateNumber() == kSizeWindow) {
+        d.ChooseItem(kSizeResults, 0);
+        d.SetText(kSizeTarget, "80");
+        d.ChooseItem(kSizeInputs, AreaItem());
+        d.Send({DialogEvent::ItemChanged, kSizeInputs, AreaItem()});
+        d.Send({DialogEvent::Clicked, kSizeRun});
+    }
+}
+
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
 // template as it stands. The results screen and the comparison show a run's results when the current
 // directory holds a Results.txt (run `velmar PROJECT` there first): those of PROJECT when it is named, else
@@ -83,6 +119,8 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kHelpTextDialog,
      [](Ui& ui) { ShowHelpText(ui, kNoOwner, "Total Coliform Bacteria (TCB) Data Entry Help", "tcb.txt"); }},
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
+    {kSweepWindow, ShowWithTypicalExample<ShowSweepWindow>},
+    {kSizeWindow, ShowWithTypicalExample<ShowSizeWindow>},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width
@@ -110,6 +148,7 @@ int main(int argc, char** argv) {
     SampleProject();
     QtUi ui;
     ui.OnDialogOpened([&out](QtDialog& d) {
+        RunSampleStudy(d);
         Save(*d.window(), out.filePath(QString("dialog-%1.png").arg(d.TemplateNumber())));
         d.End(0);
     });

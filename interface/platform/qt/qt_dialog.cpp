@@ -9,11 +9,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 
+#include "interface/platform/qt/chart_widget.h"
 #include "interface/platform/qt/controls.h"
 #include "interface/platform/qt/keyboard.h"
 
@@ -210,6 +213,26 @@ QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
         }
         case ControlKind::GroupBox: return new QGroupBox(text, parent);
         case ControlKind::Link: return new LinkLabel(text, parent);
+        case ControlKind::ChoiceList: {
+            auto* list = new QListWidget(parent);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            if (control.width > 0) list->setMinimumWidth(CharactersWide(list, control.width));
+            if (control.lines > 0)
+                list->setFixedHeight((control.lines + 1) * list->fontMetrics().lineSpacing());
+            return list;
+        }
+        case ControlKind::Chart: {
+            auto* chart = new ChartWidget(CharactersWide(parent, control.width),
+                                          control.lines * parent->fontMetrics().lineSpacing(), parent);
+            chart->setAccessibleName(text);
+            return chart;
+        }
+        case ControlKind::Progress: {
+            auto* bar = new QProgressBar(parent);
+            bar->setRange(0, 100);
+            bar->setValue(0);
+            return bar;
+        }
     }
     return nullptr;
 }
@@ -227,6 +250,11 @@ void QtDialog::Connect(const Control& control, QWidget* widget) {
         QObject::connect(field, &QLineEdit::textEdited, [this, id] { Send({DialogEvent::TextEdited, id}); });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         QObject::connect(button, &QAbstractButton::clicked, [this, id] { Send(ClickEvent(id)); });
+    } else if (control.kind == ControlKind::ChoiceList) {
+        auto* list = static_cast<QListWidget*>(widget);
+        QObject::connect(list, &QListWidget::currentRowChanged, [this, id](int row) {
+            if (row >= 0) Send({DialogEvent::ItemChanged, id, row});
+        });
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
         QObject::connect(list, &QListWidget::itemChanged, [this, id, list](QListWidgetItem* item) {
             Send({DialogEvent::ItemChanged, id, list->row(item)});
@@ -346,14 +374,40 @@ void QtDialog::SetFocus(int id) {
 void QtDialog::SetItems(int id, const std::vector<std::string>& items) {
     auto* list = qobject_cast<QListWidget*>(widget(id));
     const QSignalBlocker quiet(list);
+    const bool choice = template_.Find(id)->kind == ControlKind::ChoiceList;
     const int count = static_cast<int>(items.size());
     while (list->count() > count) delete list->takeItem(list->count() - 1);
     for (int i = 0; i < count; ++i) {
         QListWidgetItem* item = i < list->count() ? list->item(i) : new QListWidgetItem(list);
         item->setText(QString::fromStdString(items[static_cast<std::size_t>(i)]));
+        if (choice) continue;
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+    if (choice) list->setCurrentRow(-1);
+}
+
+int QtDialog::ChosenItem(int id) const {
+    return qobject_cast<QListWidget*>(widget(id))->currentRow();
+}
+
+void QtDialog::ChooseItem(int id, int item) {
+    auto* list = qobject_cast<QListWidget*>(widget(id));
+    const QSignalBlocker quiet(list);
+    list->setCurrentRow(item);
+    if (QListWidgetItem* chosen = list->currentItem()) list->scrollToItem(chosen);
+}
+
+void QtDialog::SetChart(int id, const Chart& chart) {
+    static_cast<ChartWidget*>(widget(id))->Draw(chart);
+}
+
+bool QtDialog::SaveChart(int id, const std::string& path) {
+    return static_cast<ChartWidget*>(widget(id))->Save(path);
+}
+
+void QtDialog::SetProgress(int id, int percent) {
+    qobject_cast<QProgressBar*>(widget(id))->setValue(std::clamp(percent, 0, 100));
 }
 
 int QtDialog::ItemCount(int id) const {

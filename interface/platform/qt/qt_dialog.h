@@ -44,6 +44,11 @@ public:
     int ItemCount(int id) const override;
     bool ItemChecked(int id, int item) const override;
     void SetItemChecked(int id, int item, bool checked) override;
+    int ChosenItem(int id) const override;
+    void ChooseItem(int id, int item) override;
+    void SetChart(int id, const Chart& chart) override;
+    bool SaveChart(int id, const std::string& path) override;
+    void SetProgress(int id, int percent) override;
     int SpinPosition(int id) const override;
     void SetSpinPosition(int id, int position) override;
     void End(int result) override;

@@ -1,6 +1,9 @@
 #include "interface/platform/qt/qt_ui.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -8,7 +11,9 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <atomic>
 #include <clocale>
+#include <thread>
 
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_print_surface.h"
@@ -193,6 +198,30 @@ std::optional<std::int32_t> QtUi::ReadOption(const std::string& name) {
 void QtUi::WriteOption(const std::string& name, std::int32_t value) {
     settings_->setValue(QString::fromStdString(name), value);
     settings_->sync();
+}
+
+void QtUi::RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) {
+    std::atomic<bool> finished = false;
+    QEventLoop loop;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
+        tick();
+        if (finished) loop.quit();
+    });
+    std::jthread worker([&] {
+        work();
+        finished = true;
+    });
+    ticks.start(50);
+    tick();
+    // The open modal dialog keeps the other windows blocked; its own controls stay live.
+    loop.exec();
+    worker.join();
+    tick();
+}
+
+void QtUi::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void QtUi::PostCloseRequest() {

@@ -43,6 +43,8 @@ public:
     std::optional<std::int32_t> ReadOption(const std::string& name) override;
     void WriteOption(const std::string& name, std::int32_t value) override;
     void PostCloseRequest() override;
+    void RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) override;
+    void SetClipboardText(const std::string& text) override;
 
 private:
     QWidget* OwnerWidget(Owner owner) const;

@@ -84,6 +84,7 @@ void ScriptedDialog::SetItems(int id, const std::vector<std::string>& items) {
     ControlState& state = At(id);
     state.items.clear();
     for (const std::string& item : items) state.items.emplace_back(item, false);
+    state.chosen = -1;
 }
 
 int ScriptedDialog::ItemCount(int id) const {
@@ -101,6 +102,29 @@ bool ScriptedDialog::ItemChecked(int id, int item) const {
 void ScriptedDialog::SetItemChecked(int id, int item, bool checked) {
     ItemChecked(id, item);
     At(id).items[item].second = checked;
+}
+
+int ScriptedDialog::ChosenItem(int id) const {
+    return At(id).chosen;
+}
+
+void ScriptedDialog::ChooseItem(int id, int item) {
+    if (item >= 0) ItemChecked(id, item);
+    At(id).chosen = item;
+}
+
+void ScriptedDialog::SetChart(int id, const Chart& chart) {
+    At(id).chart = chart;
+}
+
+bool ScriptedDialog::SaveChart(int id, const std::string& path) {
+    At(id);
+    saved_charts_.push_back(path);
+    return true;
+}
+
+void ScriptedDialog::SetProgress(int id, int percent) {
+    At(id).position = std::clamp(percent, 0, 100);
 }
 
 int ScriptedDialog::SpinPosition(int id) const {
@@ -185,6 +209,12 @@ void ScriptedDialog::UserCheckItem(int id, int item, bool checked) {
     Usable(id, "check an item of");
     if (ItemChecked(id, item) == checked) return;
     At(id).items[item].second = checked;
+    Send({DialogEvent::ItemChanged, id, item});
+}
+
+void ScriptedDialog::UserChooseItem(int id, int item) {
+    Usable(id, "choose an item of");
+    ChooseItem(id, item);
     Send({DialogEvent::ItemChanged, id, item});
 }
 

@@ -41,9 +41,18 @@ public:
     int ItemCount(int id) const override;
     bool ItemChecked(int id, int item) const override;
     void SetItemChecked(int id, int item, bool checked) override;
+    int ChosenItem(int id) const override;
+    void ChooseItem(int id, int item) override;
+    void SetChart(int id, const Chart& chart) override;
+    bool SaveChart(int id, const std::string& path) override;
+    void SetProgress(int id, int percent) override;
     int SpinPosition(int id) const override;
     void SetSpinPosition(int id, int position) override;
     void End(int result) override;
+
+    // What a chart shows, and the files it was saved to.
+    const Chart& ShownChart(int id) const { return At(id).chart; }
+    const std::vector<std::string>& SavedCharts() const { return saved_charts_; }
 
     bool ended() const { return ended_; }
     int result() const { return result_; }
@@ -59,6 +68,7 @@ public:
     void UserEscape();
     void UserFocus(int id);
     void UserCheckItem(int id, int item, bool checked);
+    void UserChooseItem(int id, int item);
     void UserSpin(int id, int steps);
 
 private:
@@ -69,7 +79,9 @@ private:
         bool enabled = true;
         bool shown = true;
         std::vector<std::pair<std::string, bool>> items;
-        int position = 0;
+        int position = 0;  // a spin control's position, a progress bar's per cent
+        int chosen = -1;
+        Chart chart;
     };
 
     ControlState& At(int id);
@@ -88,6 +100,7 @@ private:
     int selected_all_ = 0;
     bool ended_ = false;
     int result_ = 0;
+    std::vector<std::string> saved_charts_;
 };
 
 }  // namespace velmar

@@ -25,7 +25,7 @@ private:
 
 const char* StepName(int kind) {
     static const char* const kNames[] = {"dialog",      "typing",      "click",       "Escape",
-                                         "focus",       "check mark",  "spin",        "inspection",
+                                         "focus",       "check mark",  "spin",        "choice",      "inspection",
                                          "message box", "open dialog", "save dialog", "print dialog"};
     return kNames[kind];
 }
@@ -63,6 +63,10 @@ ScriptedUi& ScriptedUi::Focus(int id) {
 }
 ScriptedUi& ScriptedUi::Spin(int id, int steps) {
     return Add({StepKind::Spin, id, steps});
+}
+
+ScriptedUi& ScriptedUi::ChooseItem(int id, int item) {
+    return Add({StepKind::Choose, id, item});
 }
 
 ScriptedUi& ScriptedUi::CheckItem(int id, int item, bool checked) {
@@ -126,6 +130,11 @@ int ScriptedUi::ShowModal(Owner, const DialogTemplate& dialog, const DialogProc&
                           std::to_string(expected.number));
     }
     ScriptedDialog live(*this, dialog, proc);
+    open_dialogs_.push_back(&live);
+    struct Closed {
+        std::vector<ScriptedDialog*>& open;
+        ~Closed() { open.pop_back(); }
+    } closed{open_dialogs_};
     live.Open();
     while (!live.ended()) {
         if (Dismissing()) {
@@ -157,6 +166,7 @@ void ScriptedUi::Play(ScriptedDialog& dialog, const Step& step) {
         case StepKind::Focus: dialog.UserFocus(step.number); break;
         case StepKind::CheckItem: dialog.UserCheckItem(step.number, step.item, step.flag); break;
         case StepKind::Spin: dialog.UserSpin(step.number, step.item); break;
+        case StepKind::Choose: dialog.UserChooseItem(step.number, step.item); break;
         case StepKind::Inspect: step.check(dialog); break;
         default: break;
     }
@@ -213,6 +223,13 @@ ProgramExit ScriptedUi::RunProgramAndWait(const std::string& program,
                                           const std::string& folder) {
     program_runs_.push_back({program, arguments, folder});
     return on_run_ ? on_run_(program_runs_.back()) : ProgramExit{};
+}
+
+void ScriptedUi::RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) {
+    if (while_working_ && !open_dialogs_.empty()) while_working_(*open_dialogs_.back());
+    tick();
+    work();
+    tick();
 }
 
 std::optional<std::int32_t> ScriptedUi::StoredOption(const std::string& name) const {

@@ -36,6 +36,7 @@ public:
     ScriptedUi& Focus(int id);
     ScriptedUi& CheckItem(int id, int item, bool checked);
     ScriptedUi& Spin(int id, int steps);
+    ScriptedUi& ChooseItem(int id, int item);
     // Runs a check against the open dialog at this point of the script.
     ScriptedUi& Inspect(std::function<void(Dialog&)> check);
 
@@ -88,6 +89,11 @@ public:
     const std::vector<std::string>& PdfFiles() const { return pdf_files_; }
     int CloseRequests() const { return close_requests_; }
 
+    // What the user does in the open dialog while background work runs, before it starts
+    // (clicking a Cancel button, say); nothing by default.
+    void WhileWorking(std::function<void(ScriptedDialog&)> act) { while_working_ = std::move(act); }
+    const std::string& Clipboard() const { return clipboard_; }
+
     // What a program run does and how it ends (started, exit status 0 by default).
     void OnRun(std::function<ProgramExit(const ProgramRun&)> run) { on_run_ = std::move(run); }
 
@@ -118,6 +124,10 @@ public:
     std::optional<std::int32_t> ReadOption(const std::string& name) override;
     void WriteOption(const std::string& name, std::int32_t value) override;
     void PostCloseRequest() override { ++close_requests_; }
+    // Runs the work at once, on this thread, after WhileWorking's action, with a tick before
+    // and after.
+    void RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) override;
+    void SetClipboardText(const std::string& text) override { clipboard_ = text; }
 
 private:
     enum class StepKind {
@@ -128,6 +138,7 @@ private:
         Focus,
         CheckItem,
         Spin,
+        Choose,
         Inspect,  // dialog steps
         Message,
         OpenFile,
@@ -171,6 +182,9 @@ private:
     int option_writes_ = 0;
     int close_requests_ = 0;
     bool dismiss_unscripted_ = false;
+    std::vector<ScriptedDialog*> open_dialogs_;
+    std::function<void(ScriptedDialog&)> while_working_;
+    std::string clipboard_;
 };
 
 }  // namespace velmar

@@ -1,0 +1,146 @@
+#include "interface/analysis/size_study.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "study/commands.h"
+#include "study/constituents.h"
+#include "study/parse_number.h"
+#include "study/results.h"
+#include "study/row_writer.h"
+#include "study/study_error.h"
+
+namespace velmar {
+namespace {
+
+// Without a range the search spans a hundredth to a hundred times the present value, as the
+// command's does; the curve is drawn at as many points as the search first tries.
+constexpr double kDefaultSpan = 100;
+constexpr int kCurvePoints = 33;
+// A range spanning this factor or more is searched, and drawn, on a logarithmic scale.
+constexpr double kGeometricSpan = 10;
+
+std::optional<double> Number(const std::string& text) {
+    try {
+        return study::ParseNumber(text, "");
+    } catch (const study::StudyError&) {
+        return std::nullopt;
+    }
+}
+
+bool DefaultRange(const SizeRequest& request) {
+    return request.from.empty() && request.to.empty();
+}
+
+std::pair<double, double> Range(const SizeRequest& request, double present) {
+    if (DefaultRange(request)) return {present / kDefaultSpan, present * kDefaultSpan};
+    return {*Number(request.from), *Number(request.to)};
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+std::vector<SizeResult> SizeResults(const ProjectRecord& r) {
+    std::vector<SizeResult> results;
+    for (const study::ConstituentResults& c : study::ModelledConstituents(r)) {
+        results.push_back({"RE " + c.name + " (%)", study::ResultName(c.efficiency)});
+        if (c.outflow) results.push_back({c.name + " outflow (mg/L)", study::ResultName(*c.outflow)});
+    }
+    return results;
+}
+
+std::optional<std::string> SizeRequestError(const SizeRequest& request, double present) {
+    if (request.result.name.empty()) return "Choose the result to size for from the list.";
+    if (!Number(request.target)) return "The target must be a number.";
+    if (request.input.name.empty()) return "Choose the input to vary from the list.";
+    if (DefaultRange(request)) {
+        if (!(present > 0)) {
+            return request.input.label + " is " + PlainNumber(present) +
+                   " in the project: give From and To, the range to search.";
+        }
+        return std::nullopt;
+    }
+    const std::optional<double> from = Number(request.from), to = Number(request.to);
+    if (!from || !to) return "From and To must be numbers, or both empty to search a hundredth to a hundred times the present value.";
+    if (!(*from < *to)) return "From must be less than To for " + request.input.label + ".";
+    return std::nullopt;
+}
+
+std::string SizeCommand(const SizeRequest& request, const std::string& project_file) {
+    std::string command = "velmar-study size " + ShellWord(project_file) + " --target " +
+                          ShellWord(request.result.name + "=" + request.target) + " --vary " +
+                          ShellWord(request.input.name);
+    if (!DefaultRange(request)) command += " --range " + ShellWord(request.from + ":" + request.to);
+    return command;
+}
+
+std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::string& project_file,
+                                        double present) {
+    study::SizeOptions options;
+    options.project = project_file;
+    options.target = request.result.name + "=" + request.target;
+    options.vary = request.input.name;
+    if (!DefaultRange(request)) options.range = request.from + ":" + request.to;
+    options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const std::string csv = project_file + ".csv";
+    options.output = csv;
+    SizeOutcome outcome;
+    try {
+        const int status = study::Size(options);
+        if (status == study::kInterruptedStatus) return std::nullopt;
+        outcome.csv = ReadFile(csv);
+        std::remove(csv.c_str());
+        const std::string row = outcome.csv.substr(outcome.csv.find('\n') + 1);
+        const auto comma = row.find(',');
+        outcome.value = std::stod(row.substr(0, comma));
+        outcome.reached = std::stod(row.substr(comma + 1));
+    } catch (const study::StudyError& e) {
+        outcome.statement = e.what();
+    }
+    const auto [low, high] = Range(request, present);
+    outcome.curve_request = {{{request.input, PlainNumber(low), PlainNumber(high), std::to_string(kCurvePoints)}},
+                             high >= kGeometricSpan * low && low > 0};
+    // The ends as typed, so that the curve spans exactly the range searched.
+    if (!DefaultRange(request)) {
+        outcome.curve_request.ranges[0].from = request.from;
+        outcome.curve_request.ranges[0].to = request.to;
+    }
+    std::optional<SweepTable> curve = RunSweepStudy(outcome.curve_request, project_file);
+    if (!curve) return std::nullopt;
+    outcome.curve = std::move(*curve);
+    return outcome;
+}
+
+std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome) {
+    if (!outcome.value) return "The target cannot be reached: " + outcome.statement + ".";
+    return request.input.label + " = " + PlainNumber(*outcome.value) + " gives " + request.result.label + " = " +
+           PlainNumber(outcome.reached) + " (target " + request.target + ").";
+}
+
+Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {
+    const AxisScale scale = outcome.curve_request.log ? AxisScale::Log : AxisScale::Linear;
+    const ChartAxis x = InputAxis(request.input, scale);
+    ChartAxis y = InputAxis({request.result.label, {}}, AxisScale::Linear);
+    Chart chart{.title = y.title + " against " + x.title, .x = x, .y = y};
+    const std::size_t column = 1 + study::FindResult(request.result.name);
+    ChartSeries line{request.result.label, {}};
+    for (const std::vector<double>& row : outcome.curve.rows) line.points.push_back({row[0], row.at(column)});
+    chart.series.push_back(std::move(line));
+    chart.markers.push_back({ChartMarker::Horizontal, *Number(request.target), "Target (" + request.target + ")"});
+    if (outcome.value) {
+        chart.markers.push_back({ChartMarker::Vertical, *outcome.value, "Found (" + PlainNumber(*outcome.value) + ")"});
+    }
+    const double present = CurrentValue(r, request.input.name);
+    chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + PlainNumber(present) + ")"});
+    return chart;
+}
+
+}  // namespace velmar

@@ -1,0 +1,56 @@
+// Sizing the project as the front end holds it: the value of one input at which a result
+// reaches a target, found by the same study as `velmar-study size`, and the curve around it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interface/analysis/study_inputs.h"
+#include "interface/analysis/sweep_study.h"
+#include "interface/platform/chart.h"
+
+namespace velmar {
+
+// A result a target can be set for: "RE TSS (%)" and its value name "RE_TSS".
+struct SizeResult {
+    std::string label;
+    std::string name;
+};
+
+// The removal efficiency of each modelled constituent, and its outflow where it is computed.
+std::vector<SizeResult> SizeResults(const ProjectRecord& r);
+
+struct SizeRequest {
+    SizeResult result;
+    std::string target;  // as typed
+    StudyInput input;
+    std::string from, to;  // both empty: a hundredth to a hundred times the present value
+};
+
+// Why the request cannot run, in words for the user, or nothing when it can.
+std::optional<std::string> SizeRequestError(const SizeRequest& request, double present);
+
+// The command that writes the same CSV from a saved project.
+std::string SizeCommand(const SizeRequest& request, const std::string& project_file);
+
+struct SizeOutcome {
+    std::optional<double> value;  // of the input where the target is reached
+    double reached = 0;           // the result there
+    std::string csv;              // as velmar-study writes it, when a value was found
+    std::string statement;        // otherwise, why none was: the best value found included
+    SweepRequest curve_request;   // the result over the range searched
+    SweepTable curve;
+};
+
+// Runs the search, then the curve, on a project file on every core; nothing when cancelled.
+std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::string& project_file,
+                                        double present);
+
+// A sentence for the user: the value found, or why there is none.
+std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome);
+
+// The curve of the result against the input, the target line and the crossing marked.
+Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r);
+
+}  // namespace velmar

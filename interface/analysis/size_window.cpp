@@ -1,0 +1,131 @@
+#include "interface/analysis/size_window.h"
+
+#include <memory>
+#include <optional>
+
+#include "interface/analysis/background_study.h"
+#include "interface/analysis/size_study.h"
+#include "interface/analysis/study_window.h"
+#include "interface/resources/analysis_templates.h"
+#include "interface/resources/templates.h"
+#include "interface/session/help.h"
+#include "interface/session/state.h"
+
+namespace velmar {
+namespace {
+
+struct SizeWindow {
+    std::vector<StudyInput> inputs;
+    std::vector<std::size_t> listed;  // the inputs the list shows, by position in `inputs`
+    std::optional<std::size_t> chosen;
+    std::vector<SizeResult> results;
+    std::optional<SizeRequest> request;  // of the last run that finished, and what it found
+    std::optional<SizeOutcome> outcome;
+    bool running = false;
+};
+
+void ListInputs(Dialog& d, SizeWindow& w) {
+    w.listed = MatchingInputs(w.inputs, d.Text(kSizeSearch));
+    std::vector<std::string> items;
+    int chosen_item = -1;
+    for (std::size_t i : w.listed) {
+        if (w.chosen == i) chosen_item = static_cast<int>(items.size());
+        items.push_back(InputItemText(w.inputs[i]));
+    }
+    d.SetItems(kSizeInputs, items);
+    d.ChooseItem(kSizeInputs, chosen_item);
+}
+
+double Present(const SizeWindow& w) {
+    return w.chosen ? CurrentValue(Project(), w.inputs[*w.chosen].name) : 0;
+}
+
+SizeRequest RequestOf(const Dialog& d, const SizeWindow& w) {
+    const int result = d.ChosenItem(kSizeResults);
+    return {result >= 0 ? w.results[static_cast<std::size_t>(result)] : SizeResult{}, TrimmedText(d.Text(kSizeTarget)),
+            w.chosen ? w.inputs[*w.chosen] : StudyInput{}, TrimmedText(d.Text(kSizeFrom)),
+            TrimmedText(d.Text(kSizeTo))};
+}
+
+void SetRunning(Dialog& d, SizeWindow& w, bool running) {
+    w.running = running;
+    d.Enable(kSizeRun, !running);
+    d.Enable(kSizeStop, running);
+    d.Enable(kSizeSaveChart, !running && w.outcome.has_value());
+    d.Enable(kSizeExportCsv, !running && w.outcome && w.outcome->value);
+}
+
+void Run(Dialog& d, SizeWindow& w) {
+    const SizeRequest request = RequestOf(d, w);
+    const double present = Present(w);
+    if (auto error = SizeRequestError(request, present)) return Tell(d, *error);
+    std::optional<SizeOutcome> outcome;
+    std::string failure;
+    SetRunning(d, w, true);
+    const StudyEnd end = RunStudyInBackground(
+        d, kSizeProgress, [&](const std::string& project) { outcome = RunSizeStudy(request, project, present); },
+        failure);
+    if (end == StudyEnd::Failed) Tell(d, "The size could not be found: " + failure);
+    if (end == StudyEnd::Done && outcome) {
+        w.request = request;
+        w.outcome = std::move(outcome);
+        d.SetText(kSizeAnswer, SizeAnswer(*w.request, *w.outcome));
+        d.SetChart(kSizeChart, SizeChart(*w.request, *w.outcome, Project()));
+    }
+    SetRunning(d, w, false);
+}
+
+void CopyCommand(Dialog& d, const SizeWindow& w) {
+    const SizeRequest request = RequestOf(d, w);
+    if (auto error = SizeRequestError(request, Present(w))) return Tell(d, *error);
+    CopyCommandFor(d, [&request](const std::string& project) { return SizeCommand(request, project); });
+}
+
+void Open(Dialog& d, SizeWindow& w) {
+    w.results = SizeResults(Project());
+    std::vector<std::string> items;
+    for (const SizeResult& r : w.results) items.push_back(r.label);
+    d.SetItems(kSizeResults, items);
+    ListInputs(d, w);
+    d.SetFocus(kSizeResults);
+}
+
+void Event(Dialog& d, SizeWindow& w, const DialogEvent& e) {
+    switch (e.kind) {
+        case DialogEvent::Opened: Open(d, w); break;
+        case DialogEvent::TextEdited:
+            if (e.id == kSizeSearch) ListInputs(d, w);
+            break;
+        case DialogEvent::ItemChanged:
+            if (e.id == kSizeInputs && e.item >= 0 && e.item < static_cast<int>(w.listed.size()))
+                w.chosen = w.listed[static_cast<std::size_t>(e.item)];
+            break;
+        case DialogEvent::Clicked:
+            switch (e.id) {
+                case kSizeRun: Run(d, w); break;
+                case kSizeStop: CancelStudy(); break;
+                case kSizeSaveChart: SaveChartAs(d, kSizeChart, "size.png"); break;
+                case kSizeExportCsv: ExportCsvAs(d, w.outcome->csv, "size.csv"); break;
+                case kSizeCopyCommand: CopyCommand(d, w); break;
+                case kSizeHelp: ShowHelpText(d.ui(), Owner(d), "Help for the Size Window", "size.txt"); break;
+                default: break;
+            }
+            break;
+        case DialogEvent::Cancel:
+            // Closing the window while the search runs stops it first.
+            if (w.running) CancelStudy();
+            else d.End(0);
+            break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+void ShowSizeWindow(Ui& ui, std::vector<StudyInput> inputs) {
+    auto w = std::make_shared<SizeWindow>();
+    w->inputs = std::move(inputs);
+    ui.ShowModal(kMainWindow, Template(kSizeWindow), [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+}
+
+}  // namespace velmar

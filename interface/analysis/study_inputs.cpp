@@ -1,0 +1,60 @@
+#include "interface/analysis/study_inputs.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "study/fields.h"
+
+namespace velmar {
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+std::string InputItemText(const StudyInput& input) {
+    return input.label + "  [" + input.name + "]";
+}
+
+std::vector<std::size_t> MatchingInputs(const std::vector<StudyInput>& inputs, const std::string& search) {
+    const std::string wanted = Lower(search);
+    std::vector<std::size_t> found;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (Lower(inputs[i].label).find(wanted) != std::string::npos ||
+            Lower(inputs[i].name).find(wanted) != std::string::npos) {
+            found.push_back(i);
+        }
+    }
+    return found;
+}
+
+ChartAxis InputAxis(const StudyInput& input, AxisScale scale) {
+    const std::string& label = input.label;
+    const auto open = label.rfind(" (");
+    if (open == std::string::npos || label.back() != ')') return {label, {}, scale};
+    return {label.substr(0, open), label.substr(open + 2, label.size() - open - 3), scale};
+}
+
+std::string TrimmedText(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string PlainNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+double CurrentValue(const ProjectRecord& r, const std::string& name) {
+    const study::InputField field = study::FindInputField(name);
+    return field.value->kind == FieldKind::Int ? IntAt(r, *field.value) : RealAt(r, *field.value);
+}
+
+}  // namespace velmar

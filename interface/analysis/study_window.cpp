@@ -1,0 +1,38 @@
+#include "interface/analysis/study_window.h"
+
+#include <vector>
+
+#include "interface/platform/ui.h"
+#include "interface/session/state.h"
+#include "project/project_file.h"
+
+namespace velmar {
+
+void Tell(Dialog& d, const std::string& text) {
+    d.ui().MessageBox(Owner(d), text, d.Caption(), Buttons::Ok);
+}
+
+void SaveChartAs(Dialog& d, int chart, const std::string& name) {
+    const auto path = d.ui().AskSaveFileName(
+        Owner(d), std::vector<FileFilter>{{"PNG Picture (*.png)", "*.png"}, {"SVG Drawing (*.svg)", "*.svg"}}, name);
+    if (path && !d.SaveChart(chart, *path)) Tell(d, "The chart could not be written to " + *path + ".");
+}
+
+void ExportCsvAs(Dialog& d, const std::string& csv, const std::string& name) {
+    const auto path = d.ui().AskSaveFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, name);
+    if (path && WriteTextFile(*path, csv)) Tell(d, "The CSV file could not be written to " + *path + ".");
+}
+
+void CopyCommandFor(Dialog& d, const std::function<std::string(const std::string& project_file)>& command) {
+    const ShellState& shell = Shell();
+    if (shell.current_file.empty()) {
+        return Tell(d, "Save the project first: the command reads the project from its file.");
+    }
+    d.ui().SetClipboardText(command(shell.current_file));
+    if (shell.changes) {
+        Tell(d, "The command is on the clipboard. It reads the project as last saved: save the project "
+                "to include the changes made since.");
+    }
+}
+
+}  // namespace velmar

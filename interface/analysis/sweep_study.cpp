@@ -1,0 +1,163 @@
+#include "interface/analysis/sweep_study.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "study/commands.h"
+#include "study/constituents.h"
+#include "study/parse_number.h"
+#include "study/row_writer.h"
+#include "study/study_error.h"
+
+namespace velmar {
+namespace {
+
+// More steps than a chart can show apart, or than a window should wait for.
+constexpr int kMostSteps = 1000;
+
+std::optional<double> Number(const std::string& text) {
+    try {
+        return study::ParseNumber(TrimmedText(text), "");
+    } catch (const study::StudyError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<int> Steps(const std::string& text) {
+    const std::string t = TrimmedText(text);
+    int steps = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), steps);
+    if (t.empty() || error != std::errc() || end != t.data() + t.size()) return std::nullopt;
+    return steps;
+}
+
+std::optional<std::string> RangeError(const SweepRange& range, bool log) {
+    const std::string& label = range.input.label;
+    const std::optional<double> from = Number(range.from);
+    const std::optional<double> to = Number(range.to);
+    if (!from) return "From of " + label + " must be a number.";
+    if (!to) return "To of " + label + " must be a number.";
+    if (!(*from < *to)) return "From must be less than To for " + label + ".";
+    if (log && !(*from > 0)) return "Logarithmic steps need From and To greater than 0 for " + label + ".";
+    const std::optional<int> steps = Steps(range.steps);
+    if (!steps || *steps < 2 || *steps > kMostSteps) {
+        return "Steps of " + label + " must be a whole number from 2 to " + std::to_string(kMostSteps) +
+               " (the values from From to To, both included).";
+    }
+    return std::nullopt;
+}
+
+std::string VaryArgument(const SweepRange& range) {
+    return range.input.name + "=" + TrimmedText(range.from) + ":" + TrimmedText(range.to) + ":" + TrimmedText(range.steps);
+}
+
+std::vector<double> RowNumbers(const std::string& line) {
+    std::vector<double> numbers;
+    std::size_t start = 0;
+    while (start <= line.size()) {
+        std::size_t end = line.find(',', start);
+        if (end == std::string::npos) end = line.size();
+        double value = std::nan("");
+        std::from_chars(line.data() + start, line.data() + end, value);
+        numbers.push_back(value);
+        start = end + 1;
+    }
+    return numbers;
+}
+
+SweepTable ReadTable(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    SweepTable table{text.str(), {}};
+    std::istringstream lines(table.csv);
+    std::string line;
+    std::getline(lines, line);  // the column names
+    while (std::getline(lines, line)) table.rows.push_back(RowNumbers(line));
+    return table;
+}
+
+}  // namespace
+
+std::string ShellWord(const std::string& word) {
+    const bool plain = !word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                                "0123456789_-+=.,:/[]@%") == std::string::npos;
+    if (plain) return word;
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::optional<std::string> SweepRequestError(const SweepRequest& request) {
+    for (const SweepRange& range : request.ranges) {
+        if (range.input.name.empty()) return "Choose the input to vary from the list.";
+    }
+    if (request.ranges.size() == 2 && request.ranges[0].input.name == request.ranges[1].input.name)
+        return "The second input must be another input than the first.";
+    for (const SweepRange& range : request.ranges) {
+        if (auto error = RangeError(range, request.log)) return error;
+    }
+    return std::nullopt;
+}
+
+std::string SweepCommand(const SweepRequest& request, const std::string& project_file) {
+    std::string command = "velmar-study sweep " + ShellWord(project_file);
+    for (const SweepRange& range : request.ranges) command += " --vary " + ShellWord(VaryArgument(range));
+    if (request.log) command += " --log";
+    return command;
+}
+
+std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::string& project_file) {
+    study::SweepOptions options;
+    options.project = project_file;
+    for (const SweepRange& range : request.ranges) options.vary.push_back(VaryArgument(range));
+    options.log = request.log;
+    options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const std::filesystem::path csv = project_file + ".csv";
+    options.output = csv.string();
+    const int status = study::Sweep(options);
+    std::optional<SweepTable> table;
+    if (status != study::kInterruptedStatus) table = ReadTable(csv);
+    std::error_code ignored;
+    std::filesystem::remove(csv, ignored);
+    return table;
+}
+
+Chart SweepChart(const SweepRequest& request, const SweepTable& table, const ProjectRecord& r,
+                 const std::vector<std::size_t>& constituents, SweepMeasure measure) {
+    const bool efficiency = measure == SweepMeasure::Efficiency;
+    const StudyInput& first = request.ranges[0].input;
+    const AxisScale scale = request.log ? AxisScale::Log : AxisScale::Linear;
+    Chart chart{.title = (efficiency ? "Removal efficiency against " : "Outflow concentration against ") +
+                         InputAxis(first, scale).title,
+                .x = InputAxis(first, scale),
+                .y = efficiency ? ChartAxis{"RE", "%"} : ChartAxis{"Outflow concentration", "mg/L"}};
+    const std::size_t inputs = request.ranges.size();
+    const std::size_t curves = inputs == 2 ? static_cast<std::size_t>(*Steps(request.ranges[1].steps)) : 1;
+    const std::vector<study::ConstituentResults> modelled = study::ModelledConstituents(r);
+    for (std::size_t k : constituents) {
+        const study::ConstituentResults& c = modelled.at(k);
+        const std::optional<std::size_t> result = efficiency ? c.efficiency : c.outflow;
+        if (!result) continue;
+        const std::size_t column = inputs + *result;
+        // The grid runs the second input innermost: curve j is every curves-th row from j.
+        for (std::size_t j = 0; j < curves; ++j) {
+            ChartSeries line{c.name, {}};
+            if (inputs == 2 && j < table.rows.size()) {
+                line.name += ", " + InputAxis(request.ranges[1].input, scale).title + " = " + PlainNumber(table.rows[j][1]);
+            }
+            for (std::size_t i = j; i < table.rows.size(); i += curves)
+                line.points.push_back({table.rows[i][0], table.rows[i].at(column)});
+            chart.series.push_back(std::move(line));
+        }
+    }
+    const double present = CurrentValue(r, first.name);
+    chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + PlainNumber(present) + ")"});
+    return chart;
+}
+
+}  // namespace velmar

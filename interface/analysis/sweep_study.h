@@ -1,0 +1,53 @@
+// A sweep of the project as the front end holds it, run in process by the same study as
+// `velmar-study sweep`, and the chart of its results.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interface/analysis/study_inputs.h"
+#include "interface/platform/chart.h"
+
+namespace velmar {
+
+// One input's range, as typed.
+struct SweepRange {
+    StudyInput input;
+    std::string from, to, steps;
+};
+
+struct SweepRequest {
+    std::vector<SweepRange> ranges;  // one, or two for a family of curves
+    bool log = false;                // steps spaced geometrically
+};
+
+// Why the request cannot run, in words for the user, or nothing when it can.
+std::optional<std::string> SweepRequestError(const SweepRequest& request);
+
+// A word for a shell command line, quoted where a shell would read it otherwise.
+std::string ShellWord(const std::string& word);
+
+// The command that writes the same CSV from a saved project.
+std::string SweepCommand(const SweepRequest& request, const std::string& project_file);
+
+// What a sweep wrote: its CSV, and the numbers of each row.
+struct SweepTable {
+    std::string csv;
+    std::vector<std::vector<double>> rows;
+};
+
+// Runs the sweep on a project file, on every core; the table, or nothing when it was
+// cancelled. A study that refuses the request throws StudyError.
+std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::string& project_file);
+
+// What the chart shows of each constituent.
+enum class SweepMeasure { Efficiency, Outflow };
+
+// One line per chosen constituent (each of the modelled constituents in `r`, by position),
+// and per value of the second input; the project's present value of the first marked.
+Chart SweepChart(const SweepRequest& request, const SweepTable& table, const ProjectRecord& r,
+                 const std::vector<std::size_t>& constituents, SweepMeasure measure);
+
+}  // namespace velmar

@@ -1,0 +1,56 @@
+// A chart as plain data: lines of points, two axes, marker lines and shaded bands. A host
+// draws it; a screen only says what is to be seen.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velmar {
+
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+};
+
+// One line, named in the legend.
+struct ChartSeries {
+    std::string name;
+    std::vector<ChartPoint> points;
+};
+
+enum class AxisScale { Linear, Log };
+
+struct ChartAxis {
+    std::string title;  // "Avg. Annual Area"
+    std::string unit;   // "m^2"; empty for a pure number
+    AxisScale scale = AxisScale::Linear;
+
+    // The title as an axis shows it: "Avg. Annual Area (m^2)".
+    std::string Caption() const { return unit.empty() ? title : title + " (" + unit + ")"; }
+};
+
+// A straight line across the plot at one value: a vertical line at x, a horizontal one at y.
+struct ChartMarker {
+    enum Direction { Vertical, Horizontal };
+    Direction direction = Vertical;
+    double at = 0;
+    std::string label;
+};
+
+// The area between two of the chart's series (by index), shaded and named in the legend.
+struct ChartBand {
+    std::string name;
+    int lower = 0;
+    int upper = 0;
+};
+
+struct Chart {
+    std::string title;
+    ChartAxis x;
+    ChartAxis y;
+    std::vector<ChartSeries> series;
+    std::vector<ChartMarker> markers;
+    std::vector<ChartBand> bands;
+};
+
+}  // namespace velmar

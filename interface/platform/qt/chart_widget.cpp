@@ -1,0 +1,182 @@
+#include "interface/platform/qt/chart_widget.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace velmar {
+namespace {
+
+// Pixels of an SVG file's picture to each pixel of the chart on screen: sharp in print.
+constexpr int kSvgPictureScale = 3;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+struct Range {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+
+    void Add(double v, AxisScale scale) {
+        // A logarithmic axis cannot show zero or less; such points are left off its range.
+        if (!std::isfinite(v) || (scale == AxisScale::Log && v <= 0)) return;
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    // A range with some room, so that a flat line or a single point still shows.
+    void Settle(AxisScale scale) {
+        const bool log = scale == AxisScale::Log;
+        if (low > high) low = high = log ? 1 : 0;
+        if (low < high) return;
+        if (log) {
+            low /= 2;
+            high *= 2;
+        } else {
+            const double room = std::max(std::abs(low) / 10, 1.0);
+            low -= room;
+            high += room;
+        }
+    }
+};
+
+QAbstractAxis* MakeAxis(const ChartAxis& axis, const Range& range) {
+    QAbstractAxis* made = nullptr;
+    if (axis.scale == AxisScale::Log) {
+        auto* log = new QLogValueAxis;
+        log->setLabelFormat("%g");
+        log->setMinorTickCount(-1);
+        made = log;
+    } else {
+        auto* linear = new QValueAxis;
+        linear->setLabelFormat("%g");
+        linear->setRange(range.low, range.high);
+        linear->applyNiceNumbers();
+        made = linear;
+    }
+    if (axis.scale == AxisScale::Log) made->setRange(range.low, range.high);
+    made->setTitleText(Text(axis.Caption()));
+    return made;
+}
+
+void ReadBack(const QAbstractAxis* axis, Range& range) {
+    if (const auto* linear = qobject_cast<const QValueAxis*>(axis)) {
+        range.low = linear->min();
+        range.high = linear->max();
+    }
+}
+
+QLineSeries* Line(const QString& name, const std::vector<ChartPoint>& points) {
+    auto* line = new QLineSeries;
+    line->setName(name);
+    for (const ChartPoint& p : points) {
+        if (std::isfinite(p.x) && std::isfinite(p.y)) line->append(p.x, p.y);
+    }
+    return line;
+}
+
+}  // namespace
+
+ChartWidget::ChartWidget(int width, int height, QWidget* parent) : QChartView(new QChart, parent) {
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(width, height);
+    chart()->legend()->setAlignment(Qt::AlignBottom);
+}
+
+void ChartWidget::Draw(const Chart& data) {
+    QChart* c = chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* axis : c->axes()) {
+        c->removeAxis(axis);
+        delete axis;
+    }
+    c->setTitle(Text(data.title));
+
+    Range x, y;
+    for (const ChartSeries& s : data.series) {
+        for (const ChartPoint& p : s.points) {
+            if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+            x.Add(p.x, data.x.scale);
+            y.Add(p.y, data.y.scale);
+        }
+    }
+    for (const ChartMarker& m : data.markers) {
+        if (m.direction == ChartMarker::Vertical) x.Add(m.at, data.x.scale);
+        else y.Add(m.at, data.y.scale);
+    }
+    x.Settle(data.x.scale);
+    y.Settle(data.y.scale);
+    QAbstractAxis* x_axis = MakeAxis(data.x, x);
+    QAbstractAxis* y_axis = MakeAxis(data.y, y);
+    c->addAxis(x_axis, Qt::AlignBottom);
+    c->addAxis(y_axis, Qt::AlignLeft);
+    // Marker lines run from end to end of the axes as drawn, whose ends may have been rounded.
+    ReadBack(x_axis, x);
+    ReadBack(y_axis, y);
+    const auto attach = [&](QAbstractSeries* series) {
+        c->addSeries(series);
+        series->attachAxis(x_axis);
+        series->attachAxis(y_axis);
+    };
+
+    for (const ChartBand& band : data.bands) {
+        auto* area = new QAreaSeries(Line({}, data.series.at(band.upper).points),
+                                     Line({}, data.series.at(band.lower).points));
+        area->setName(Text(band.name));
+        QColor shade(0x40, 0x80, 0xc0, 0x50);
+        area->setBrush(shade);
+        area->setPen(Qt::NoPen);
+        attach(area);
+    }
+    for (const ChartSeries& s : data.series) {
+        QLineSeries* line = Line(Text(s.name), s.points);
+        attach(line);
+        // Wider than the theme's lines, in the theme's colour, so that they print well.
+        QPen pen = line->pen();
+        pen.setWidthF(2.5);
+        line->setPen(pen);
+    }
+    for (const ChartMarker& m : data.markers) {
+        const bool vertical = m.direction == ChartMarker::Vertical;
+        const std::vector<ChartPoint> ends =
+            vertical ? std::vector<ChartPoint>{{m.at, y.low}, {m.at, y.high}}
+                     : std::vector<ChartPoint>{{x.low, m.at}, {x.high, m.at}};
+        QLineSeries* line = Line(Text(m.label), ends);
+        line->setPen(QPen(Qt::darkGray, 1.5, Qt::DashLine));
+        attach(line);
+    }
+}
+
+bool ChartWidget::Save(const std::string& path) {
+    const QString file = Text(path);
+    if (QFileInfo(file).suffix().compare("svg", Qt::CaseInsensitive) != 0) return grab().save(file, "PNG");
+    // Qt's SVG writer leaves out the lettering of a chart (its titles and tick labels), so the
+    // chart goes into the SVG drawing as a picture at print resolution.
+    QImage picture(size() * kSvgPictureScale, QImage::Format_ARGB32);
+    picture.setDevicePixelRatio(kSvgPictureScale);
+    picture.fill(Qt::white);
+    QPainter on_picture(&picture);
+    on_picture.setRenderHint(QPainter::Antialiasing);
+    render(&on_picture);
+    on_picture.end();
+    QSvgGenerator svg;
+    svg.setFileName(file);
+    svg.setSize(size());
+    svg.setViewBox(rect());
+    svg.setTitle(chart()->title());
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    painter.drawImage(rect(), picture);
+    return painter.end() && QFileInfo(file).size() > 0;
+}
+
+}  // namespace velmar

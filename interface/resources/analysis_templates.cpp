@@ -1,0 +1,107 @@
+// Templates of the analysis windows.
+#include "interface/resources/analysis_templates.h"
+
+#include "interface/resources/templates.h"
+
+namespace velmar {
+namespace {
+
+using K = ControlKind;
+
+constexpr int kSecondGroup = 4010;
+constexpr int kInputWidth = 22;  // characters of a list of inputs
+
+// One input's group: search field, list, From and To on a line, and Steps below.
+void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int label_base, int row) {
+    t.controls.insert(t.controls.end(), {
+        {.id = label_base, .kind = K::Label, .text = "Find:", .at = {row, 0, 1, group}},
+        {.id = c.search, .kind = K::TextField, .at = {row, 1, 3, group}},
+        {.id = c.list, .kind = K::ChoiceList, .at = {row + 1, 0, 4, group}, .width = kInputWidth, .lines = 5},
+        {.id = label_base + 1, .kind = K::Label, .text = "From:", .at = {row + 2, 0, 1, group}},
+        {.id = c.from, .kind = K::NumberField, .at = {row + 2, 1, 1, group}, .width = 5},
+        {.id = label_base + 2, .kind = K::Label, .text = "To:", .at = {row + 2, 2, 1, group}},
+        {.id = c.to, .kind = K::NumberField, .at = {row + 2, 3, 1, group}, .width = 5},
+    });
+    if (c.steps == 0) return;
+    t.controls.insert(t.controls.end(), {
+        {.id = label_base + 3, .kind = K::Label, .text = "Steps:", .at = {row + 3, 0, 1, group}},
+        {.id = c.steps, .kind = K::NumberField, .text = "21", .at = {row + 3, 1, 1, group}, .width = 3},
+    });
+}
+
+// The chart, the progress bar and the button strip every analysis window ends with.
+struct StudyButtons {
+    int run, stop, save_chart, export_csv, copy_command, help;
+};
+
+void AddChartAndButtons(DialogTemplate& t, int chart, int progress, const StudyButtons& b) {
+    t.controls.insert(t.controls.end(), {
+        {.id = chart, .kind = K::Chart, .text = t.caption + " chart", .at = {1, 0, 3}, .width = 60, .lines = 25},
+        {.id = progress, .kind = K::Progress, .at = {2, 0, 3}},
+        {.id = b.run, .kind = K::DefaultButton, .text = "&Run"},
+        {.id = b.stop, .kind = K::PushButton, .text = "Cancel R&un", .flags = kDisabled},
+        {.id = b.save_chart, .kind = K::PushButton, .text = "Save C&hart...", .flags = kDisabled},
+        {.id = b.export_csv, .kind = K::PushButton, .text = "Export &CSV...", .flags = kDisabled},
+        {.id = b.copy_command, .kind = K::PushButton, .text = "Copy Co&mmand"},
+        {.id = kCancelId, .kind = K::PushButton, .text = "Close"},
+        {.id = b.help, .kind = K::PushButton, .text = "Help"},
+    });
+}
+
+DialogTemplate SweepTemplate() {
+    DialogTemplate t{.number = kSweepWindow, .caption = "Sweep"};
+    t.controls.push_back({.id = kSweepFirstGroup, .kind = K::GroupBox, .text = "Input to vary", .at = {0, 0}});
+    t.controls.push_back(
+        {.id = kSecondGroup, .kind = K::GroupBox, .text = "Family of curves", .at = {0, 1}});
+    t.controls.push_back(
+        {.id = kSweepChartGroup, .kind = K::GroupBox, .text = "Chart", .at = {0, 2}});
+    AddInput(t, kSweepFirstGroup, kSweepInputs[0], 4051, 0);
+    t.controls.push_back({.id = kSweepFamily,
+                          .kind = K::CheckBox,
+                          .text = "One curve per value of a &second input",
+                          .at = {0, 0, 4, kSecondGroup}});
+    AddInput(t, kSecondGroup, kSweepInputs[1], 4061, 1);
+    // The second input is off until its check box is ticked.
+    for (Control& c : t.controls) {
+        if (c.at.group == kSecondGroup && c.id != kSweepFamily) c.flags |= kDisabled;
+    }
+    t.controls.insert(t.controls.end(), {
+        {.id = kSweepEfficiency, .kind = K::RadioButton, .text = "Removal &efficiency (%)",
+         .at = {0, 0, 1, kSweepChartGroup}},
+        {.id = kSweepOutflow, .kind = K::RadioButton, .text = "&Outflow concentration",
+         .at = {1, 0, 1, kSweepChartGroup}},
+        {.id = kSweepLog, .kind = K::CheckBox, .text = "&Logarithmic steps", .at = {2, 0, 1, kSweepChartGroup}},
+        {.id = kSweepConstituents, .kind = K::CheckList, .at = {3, 0, 1, kSweepChartGroup}, .width = 16,
+         .lines = 4},
+    });
+    AddChartAndButtons(t, kSweepChart, kSweepProgress,
+                       {kSweepRun, kSweepStop, kSweepSaveChart, kSweepExportCsv, kSweepCopyCommand, kSweepHelp});
+    return t;
+}
+
+DialogTemplate SizeTemplate() {
+    DialogTemplate t{.number = kSizeWindow, .caption = "Size"};
+    constexpr int kTargetLabel = 4104;
+    t.controls.insert(t.controls.end(), {
+        {.id = kSizeResultGroup, .kind = K::GroupBox, .text = "Result and target", .at = {0, 0}},
+        {.id = kSizeResults, .kind = K::ChoiceList, .at = {0, 0, 2, kSizeResultGroup}, .width = kInputWidth,
+         .lines = 5},
+        {.id = kTargetLabel, .kind = K::Label, .text = "Target:", .at = {1, 0, 1, kSizeResultGroup}},
+        {.id = kSizeTarget, .kind = K::NumberField, .at = {1, 1, 1, kSizeResultGroup}, .width = 5},
+        {.id = kSizeInputGroup, .kind = K::GroupBox, .text = "Input to vary", .at = {0, 1}},
+    });
+    AddInput(t, kSizeInputGroup, {kSizeSearch, kSizeInputs, kSizeFrom, kSizeTo, 0}, 4116, 0);
+    t.controls.push_back({.id = kSizeAnswer, .kind = K::Label, .at = {0, 2}, .width = 24});
+    AddChartAndButtons(t, kSizeChart, kSizeProgress,
+                       {kSizeRun, kSizeStop, kSizeSaveChart, kSizeExportCsv, kSizeCopyCommand, kSizeHelp});
+    return t;
+}
+
+}  // namespace
+
+const std::vector<DialogTemplate>& AnalysisTemplates() {
+    static const std::vector<DialogTemplate> templates{SweepTemplate(), SizeTemplate()};
+    return templates;
+}
+
+}  // namespace velmar

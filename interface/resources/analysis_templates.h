@@ -1,0 +1,65 @@
+// Control ids of the analysis windows.
+#pragma once
+
+namespace velmar {
+
+enum AnalysisControl : int {
+    // The Sweep window: an input to vary (its search field, list, range and steps), a second
+    // input for a family of curves, what to chart, the chart and the run's progress.
+    kSweepFirstGroup = 4001,
+    kSweepFirstSearch = 4002,
+    kSweepFirstList = 4003,
+    kSweepFirstFrom = 4004,
+    kSweepFirstTo = 4005,
+    kSweepFirstSteps = 4006,
+    kSweepFamily = 4011,  // check box: a second input
+    kSweepSecondSearch = 4012,
+    kSweepSecondList = 4013,
+    kSweepSecondFrom = 4014,
+    kSweepSecondTo = 4015,
+    kSweepSecondSteps = 4016,
+    kSweepChartGroup = 4021,
+    kSweepEfficiency = 4022,
+    kSweepOutflow = 4023,
+    kSweepLog = 4024,
+    kSweepConstituents = 4025,
+    kSweepChart = 4031,
+    kSweepProgress = 4032,
+    kSweepRun = 4041,
+    kSweepStop = 4042,
+    kSweepSaveChart = 4043,
+    kSweepExportCsv = 4044,
+    kSweepCopyCommand = 4045,
+    kSweepHelp = 4046,
+
+    // The Size window: a result and its target, the input to vary and where to search, the
+    // answer, and the curve of the result against the input.
+    kSizeResultGroup = 4101,
+    kSizeResults = 4102,
+    kSizeTarget = 4103,
+    kSizeInputGroup = 4111,
+    kSizeSearch = 4112,
+    kSizeInputs = 4113,
+    kSizeFrom = 4114,
+    kSizeTo = 4115,
+    kSizeAnswer = 4121,
+    kSizeChart = 4131,
+    kSizeProgress = 4132,
+    kSizeRun = 4141,
+    kSizeStop = 4142,
+    kSizeSaveChart = 4143,
+    kSizeExportCsv = 4144,
+    kSizeCopyCommand = 4145,
+    kSizeHelp = 4146,
+};
+
+// The controls of an input to vary: its search field, list and range (steps 0: none).
+struct SweepInputControls {
+    int search, list, from, to, steps;
+};
+inline constexpr SweepInputControls kSweepInputs[] = {
+    {kSweepFirstSearch, kSweepFirstList, kSweepFirstFrom, kSweepFirstTo, kSweepFirstSteps},
+    {kSweepSecondSearch, kSweepSecondList, kSweepSecondFrom, kSweepSecondTo, kSweepSecondSteps},
+};
+
+}  // namespace velmar
