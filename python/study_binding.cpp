@@ -347,7 +347,7 @@ constituent's units), tanks (P), theta and target (an outflow, for the area each
 {"TN": 20} or "TN=20", NAME one of BOD, TN, TP, TCB. Returns {column: values} in the command's
 columns: file, constituent and note as text, the others as numbers, nan where the command
 leaves a cell empty and inf where no area reaches a target. A target a method does not reach
-raises a RuntimeWarning with the command's message.)doc");
+issues a RuntimeWarning with the command's message.)doc");
 }
 
 }  // namespace velmar::python
