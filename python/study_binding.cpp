@@ -250,8 +250,8 @@ std::vector<std::string> NamedArguments(py::handle given, const char* what) {
 // The comparison as columns: text for the file, constituent and note, numbers for the rest,
 // not a number where the command leaves a cell empty and infinity where it says no area
 // reaches the target.
-py::dict Compare(py::handle projects, const std::string& type, py::handle k, py::handle cstar, py::handle tanks,
-                 py::handle theta, py::handle target, py::handle threads) {
+py::dict Compare(py::handle projects, const std::string& type, py::handle k, py::handle cstar,
+                 py::handle tanks, py::handle theta, py::handle target, py::handle threads) {
     study::CompareArguments arguments;
     arguments.type = WetlandTypeFrom(type);
     arguments.k = NamedArguments(k, "k");
@@ -269,7 +269,8 @@ py::dict Compare(py::handle projects, const std::string& type, py::handle k, py:
     WithoutGil([&] {
         for (const Project& p : read) {
             const study::ComparedProject compared = study::CompareProject(p.path, p.state, settings);
-            for (const study::ComparedRow& c : compared.rows) rows.push_back(study::CompareRow(p.path, c, targets));
+            for (const study::ComparedRow& c : compared.rows)
+                rows.push_back(study::CompareRow(p.path, c, targets));
             for (std::string& message : study::TargetsNotReached(p.path, compared))
                 not_reached.push_back(std::move(message));
         }
@@ -286,9 +287,9 @@ py::dict Compare(py::handle projects, const std::string& type, py::handle k, py:
         for (std::size_t c = 2, n = 0; c + 1 < names.size(); ++c, ++n) {
             const double* x = std::get_if<double>(&rows[r][c]);
             const bool unreachable = !x && std::get<std::string>(rows[r][c]) == study::kUnreachable;
-            numbers.At(n, r) = x ? *x
-                                 : unreachable ? std::numeric_limits<double>::infinity()
-                                               : std::numeric_limits<double>::quiet_NaN();
+            numbers.At(n, r) = x             ? *x
+                               : unreachable ? std::numeric_limits<double>::infinity()
+                                             : std::numeric_limits<double>::quiet_NaN();
         }
     }
     const py::dict number_columns = numbers.Columns();

@@ -56,7 +56,8 @@ int Compare(const CompareOptions& o) {
     bool opened = false;
     const auto open = [&]() -> std::ostream& {
         std::ostream& out = target.Open();
-        if (!opened && o.format != Format::Table) writer = MakeRowWriter(o.format, out, CompareColumns(targets));
+        if (!opened && o.format != Format::Table)
+            writer = MakeRowWriter(o.format, out, CompareColumns(targets));
         opened = true;
         return out;
     };
