@@ -1,10 +1,14 @@
-// velmar.run_many, velmar.sweep, velmar.uncertainty and velmar.size: the studies of
-// velmar-study, their arguments given as Python values or in the command's own text forms.
+// velmar.run_many, velmar.sweep, velmar.uncertainty, velmar.size and velmar.compare: the
+// studies of velmar-study, their arguments given as Python values or in the command's own text
+// forms.
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "model/driver.h"
 #include "python/binding_support.h"
 #include "study/command_support.h"
+#include "study/compare.h"
 #include "study/ordered_parallel.h"
 #include "study/sizing.h"
 #include "study/sweep.h"
@@ -13,6 +17,7 @@
 namespace velmar::python {
 namespace {
 
+using study::Cell;
 using study::InputField;
 using study::kResultCount;
 using study::ResultName;
@@ -217,6 +222,90 @@ py::dict Size(py::handle project, py::handle target, const std::string& vary, py
     return row;
 }
 
+// The projects of a comparison: one Project or path, or an iterable of them.
+std::vector<Project> ProjectsFrom(py::handle projects) {
+    const bool one = py::isinstance<Project>(projects) || py::isinstance<py::str>(projects) ||
+                     py::isinstance(projects, py::module_::import("os").attr("PathLike"));
+    if (one) return {ProjectFrom(projects)};
+    std::vector<Project> read;
+    for (const py::handle p : py::iter(projects)) read.push_back(ProjectFrom(p));
+    return read;
+}
+
+pkc::WetlandType WetlandTypeFrom(const std::string& type) {
+    const auto& types = study::WetlandTypesByName();
+    const auto found = types.find(type);
+    if (found != types.end()) return found->second;
+    std::string names;
+    for (const auto& [name, _] : types) names += (names.empty() ? "'" : " or '") + name + "'";
+    throw py::value_error("type is " + names + ", not '" + type + "'");
+}
+
+// "NAME=VALUE" arguments from {NAME: value}, "NAME=VALUE" or texts; none from None.
+std::vector<std::string> NamedArguments(py::handle given, const char* what) {
+    if (given.is_none()) return {};
+    return FieldArguments(given, [what](py::handle v) { return NumberArgument(v, what); });
+}
+
+// The comparison as columns: text for the file, constituent and note, numbers for the rest,
+// not a number where the command leaves a cell empty and infinity where it says no area
+// reaches the target.
+py::dict Compare(py::handle projects, const std::string& type, py::handle k, py::handle cstar,
+                 py::handle tanks, py::handle theta, py::handle target, py::handle threads) {
+    study::CompareArguments arguments;
+    arguments.type = WetlandTypeFrom(type);
+    arguments.k = NamedArguments(k, "k");
+    arguments.cstar = NamedArguments(cstar, "cstar");
+    arguments.tanks = NamedArguments(tanks, "tanks");
+    arguments.theta = NamedArguments(theta, "theta");
+    arguments.targets = NamedArguments(target, "target");
+    study::CompareSettings settings = study::ParseCompareSettings(arguments, ThreadsFrom(threads));
+    settings.heartbeat = SignalWatch();
+    const std::vector<Project> read = ProjectsFrom(projects);
+    const bool targets = !settings.targets.empty();
+
+    std::vector<std::vector<Cell>> rows;
+    std::vector<std::string> not_reached;
+    WithoutGil([&] {
+        for (const Project& p : read) {
+            const study::ComparedProject compared = study::CompareProject(p.path, p.state, settings);
+            for (const study::ComparedRow& c : compared.rows)
+                rows.push_back(study::CompareRow(p.path, c, targets));
+            for (std::string& message : study::TargetsNotReached(p.path, compared))
+                not_reached.push_back(std::move(message));
+        }
+    });
+    for (const std::string& message : not_reached) Warn(message);
+
+    const std::vector<std::string> names = study::CompareColumns(targets);
+    const auto text = [&names](std::size_t c) { return c < 2 || c + 1 == names.size(); };
+    std::vector<std::string> numeric;
+    for (std::size_t c = 0; c < names.size(); ++c)
+        if (!text(c)) numeric.push_back(names[c]);
+    ColumnTable numbers(numeric, rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 2, n = 0; c + 1 < names.size(); ++c, ++n) {
+            const double* x = std::get_if<double>(&rows[r][c]);
+            const bool unreachable = !x && std::get<std::string>(rows[r][c]) == study::kUnreachable;
+            numbers.At(n, r) = x             ? *x
+                               : unreachable ? std::numeric_limits<double>::infinity()
+                                             : std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+    const py::dict number_columns = numbers.Columns();
+    py::dict columns;
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        if (!text(c)) {
+            columns[py::str(names[c])] = number_columns[py::str(names[c])];
+            continue;
+        }
+        py::list column;
+        for (const std::vector<Cell>& row : rows) column.append(std::get<std::string>(row[c]));
+        columns[py::str(names[c])] = column;
+    }
+    return columns;
+}
+
 }  // namespace
 
 void BindStudies(py::module_& m) {
@@ -248,6 +337,18 @@ samples=True also every sample's inputs and results, as (statistics, {column: va
 target: ("RE_TN", 80) or "RE_TN=80"; vary: the input field, e.g. "area"; range: (A, B) or
 "A:B", by default a hundredth to a hundred times the project's value. Returns
 {vary: value, result: the result there}.)doc");
+    m.def("compare", &Compare, py::arg("projects"), py::kw_only(), py::arg("type") = "fws",
+          py::arg("k") = py::none(), py::arg("cstar") = py::none(), py::arg("tanks") = py::none(),
+          py::arg("theta") = py::none(), py::arg("target") = py::none(), py::arg("threads") = py::none(),
+          R"doc(The P-k-C* design method beside the model, as velmar-study compare: a row per project
+(a Project, a path, or a list of them) and modelled constituent.
+
+type: "fws" or "hssf", whose published constants to use. k (m/yr), cstar (in the
+constituent's units), tanks (P), theta and target (an outflow, for the area each method needs):
+{"TN": 20} or "TN=20", NAME one of BOD, TN, TP, TCB. Returns {column: values} in the command's
+columns: file, constituent and note as text, the others as numbers, nan where the command
+leaves a cell empty and inf where no area reaches a target. A target a method does not reach
+issues a RuntimeWarning with the command's message.)doc");
 }
 
 }  // namespace velmar::python

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "project/pkc.h"
+#include "study/compare.h"
 #include "study/row_writer.h"
 
 namespace velmar::study {
@@ -52,12 +52,8 @@ struct SizeOptions : CommonOptions {
 };
 int Size(const SizeOptions& o);
 
-struct CompareOptions : CommonOptions {
+struct CompareOptions : CommonOptions, CompareArguments {
     std::vector<std::string> projects;
-    pkc::WetlandType type = pkc::WetlandType::FreeWaterSurface;
-    // "NAME=VALUE", NAME one of BOD, TN, TP, TCB: the user's constants in place of the
-    // published ones, and target outflow concentrations.
-    std::vector<std::string> k, cstar, tanks, theta, targets;
 };
 int Compare(const CompareOptions& o);
 

@@ -3,12 +3,15 @@
 // library function apart from any printing, for the command and for scripts alike.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/model_state.h"
 #include "project/pkc_comparison.h"
+#include "study/row_writer.h"
 
 namespace velmar::study {
 
@@ -17,7 +20,24 @@ struct CompareSettings {
     // Target outflow concentrations, keyed by the names of PkcConstituentNames().
     std::map<std::string, double, std::less<>> targets;
     int threads = 1;  // for the model's sizing searches
+    // Called while the model's sizing searches run, as a Progress heartbeat: a caller with
+    // reasons of its own to stop them throws from it.
+    std::function<void()> heartbeat;
 };
+
+// The wetland types by the names the command takes: "fws", "hssf".
+const std::map<std::string, pkc::WetlandType>& WetlandTypesByName();
+
+// The comparison as the command is asked for it: "NAME=VALUE" texts, NAME one of
+// PkcConstituentNames(), for the user's constants in place of the published ones and for
+// target outflows.
+struct CompareArguments {
+    pkc::WetlandType type = pkc::WetlandType::FreeWaterSurface;
+    std::vector<std::string> k, cstar, tanks, theta, targets;
+};
+
+// The settings the arguments ask for; a bad name or value is refused with a StudyError.
+CompareSettings ParseCompareSettings(const CompareArguments& arguments, int threads);
 
 // The area (m^2) at which a method brings the outflow down to the target.
 struct AreaForTarget {
@@ -41,5 +61,22 @@ struct ComparedProject {
 // Reads the project as the engine does, runs it and compares. An unreadable project is
 // refused with a StudyError.
 ComparedProject CompareProject(const std::string& path, const CompareSettings& settings);
+// The same for a project already read (and perhaps changed since), named in messages.
+ComparedProject CompareProject(const std::string& name, const ModelState& project,
+                               const CompareSettings& settings);
+
+// A target no area reaches, in the design method's area column.
+inline constexpr char kUnreachable[] = "unreachable";
+
+// The columns of the table for programs, with or without targets: the file, the
+// constituent, the values, a note.
+std::vector<std::string> CompareColumns(bool targets);
+
+// A row of that table: empty cells where there is no value, kUnreachable for a target the
+// design method cannot reach.
+std::vector<Cell> CompareRow(const std::string& name, const ComparedRow& c, bool targets);
+
+// A message for each target a method did not reach, naming the project.
+std::vector<std::string> TargetsNotReached(const std::string& name, const ComparedProject& compared);
 
 }  // namespace velmar::study

@@ -84,14 +84,11 @@ int main(int argc, char** argv) {
     CLI::App* compare_command = app.add_subcommand(
         "compare", "The P-k-C* design method beside the model; one row per project and constituent.");
     compare_command->add_option("projects", compare.projects, "project files (.inp)")->required();
-    static const std::map<std::string, velmar::pkc::WetlandType> kTypes = {
-        {"fws", velmar::pkc::WetlandType::FreeWaterSurface},
-        {"hssf", velmar::pkc::WetlandType::HorizontalSubsurface}};
     compare_command
         ->add_option("--type", compare.type,
                      "fws (free water surface, the default) or hssf (horizontal subsurface flow): "
                      "whose published constants to use")
-        ->transform(CLI::CheckedTransformer(kTypes));
+        ->transform(CLI::CheckedTransformer(WetlandTypesByName()));
     compare_command->add_option("--k", compare.k,
                                 "NAME=V: rate constant k (m/yr) in place of the table's k50; "
                                 "NAME is BOD, TN, TP or TCB");

@@ -55,6 +55,14 @@ LIKE_THE_COMMAND = [
      lambda: velmar.size(TYPICAL, ("RE_TSS", 80), "TCBinConc"), ValueError),
     (["size", TYPICAL, "--target", "RE_TP=50", "--vary", "Vs", "--range", "1.9:2.1"],
      lambda: velmar.size(TYPICAL, ("RE_TP", 50), "Vs", range="1.9:2.1"), ValueError),
+    (["compare", TYPICAL, "--k", "TSS=3"], lambda: velmar.compare(TYPICAL, k={"TSS": 3}), ValueError),
+    (["compare", TYPICAL, "--k", "TN=0"], lambda: velmar.compare(TYPICAL, k={"TN": 0}), ValueError),
+    (["compare", TYPICAL, "--cstar", "TN=-1"], lambda: velmar.compare(TYPICAL, cstar="TN=-1"), ValueError),
+    (["compare", TYPICAL, "--tanks", "TN"], lambda: velmar.compare(TYPICAL, tanks="TN"), ValueError),
+    (["compare", TYPICAL, "--target", "TN=x"], lambda: velmar.compare(TYPICAL, target={"TN": "x"}), ValueError),
+    (["compare", TYPICAL, "--theta", "TN=1", "--theta", "TN=2"],
+     lambda: velmar.compare(TYPICAL, theta=["TN=1", "TN=2"]), ValueError),
+    (["compare", MISSING], lambda: velmar.compare([TYPICAL, MISSING]), OSError),
     (["run", MISSING], lambda: velmar.Project.read(MISSING), OSError),
     (["run", MISSING], lambda: velmar.run_many([TYPICAL, MISSING]), OSError),
 ]
@@ -96,6 +104,8 @@ PYTHON_ONLY = [
      "dist: a distribution is given as text, 'lognormal(0.2,2)', or as a tuple, ('lognormal', 0.2, 2)"),
     (lambda: velmar.size(TYPICAL, ("RE_TN",), "area"), TypeError,
      "target is given as 'RESULT=VALUE' or as (RESULT, VALUE)"),
+    (lambda: velmar.compare(TYPICAL, type="vf"), ValueError, "type is 'fws' or 'hssf', not 'vf'"),
+    (lambda: velmar.compare(TYPICAL, k={"TN": None}), TypeError, "k takes numbers, not None"),
     (lambda: velmar.run_many([TYPICAL], threads=0), ValueError, "threads must be from 1 to 4096, not 0"),
 ]
 

@@ -1,11 +1,15 @@
 """The studies from Python give what velmar-study writes for the same arguments, as NumPy
 arrays or, without NumPy, as lists."""
 import csv
+import io
+import math
+import pathlib
 import signal
 import subprocess
 import sys
 import textwrap
 import time
+import warnings
 
 import pytest
 import velmar
@@ -62,6 +66,38 @@ def test_size_gives_the_commands_value():
     ranged = study_table("size", TYPICAL, "--target", "RE_TSS=80", "--vary", "Vs", "--range", "0.1:3")
     assert velmar.size(TYPICAL, "RE_TSS=80", "Vs", range=(0.1, 3)) == {"Vs": ranged["Vs"][0],
                                                                        "RE_TSS": ranged["RE_TSS"][0]}
+
+
+COMPARES = [
+    # Python's projects and keywords, the command's arguments after its projects
+    ([TYPICAL, CONVENTIONAL], {}, []),
+    (pathlib.Path(CONVENTIONAL), {"type": "hssf", "k": {"TN": 30}, "tanks": "TN=2", "theta": {"BOD": 1.05}},
+     ["--type", "hssf", "--k", "TN=30", "--tanks", "TN=2", "--theta", "BOD=1.05"]),
+    (CONVENTIONAL, {"target": {"BOD": 10, "TN": 1, "TCB": 5000}},  # TN at 1 is below its C* of 1.5
+     ["--target", "BOD=10", "--target", "TN=1", "--target", "TCB=5000"]),
+]
+TEXT_COLUMNS = ["file", "constituent", "note"]
+
+
+@pytest.mark.parametrize("projects, keywords, arguments", COMPARES)
+def test_compare_gives_the_commands_table_and_says_what_it_did_not_reach(projects, keywords, arguments):
+    paths = [str(p) for p in projects] if isinstance(projects, list) else [str(projects)]
+    status, out, err = run_study("compare", *paths, *arguments)
+    rows = list(csv.reader(io.StringIO(out)))
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        got = velmar.compare(projects, threads=2, **keywords)
+    assert "".join(f"velmar-study: {w.message}\n" for w in caught) == err
+    assert (status == 0) == (not caught)
+    assert list(got) == rows[0]
+    for c, name in enumerate(rows[0]):
+        cells = [row[c] for row in rows[1:]]
+        if name in TEXT_COLUMNS:
+            assert got[name] == cells, name
+            continue
+        # an empty cell is no value, and "unreachable" an area no finite wetland has
+        expected = [math.nan if x == "" else math.inf if x == "unreachable" else float(x) for x in cells]
+        assert all(same(float(a), b) for a, b in zip(got[name], expected)) and len(got[name]) == len(cells), name
 
 
 def test_unconverged_phosphorus_in_a_study_is_nan_with_the_commands_note():
