@@ -295,7 +295,7 @@ constexpr SedimentContinuation kContinuations[] = {
 template <SedimentChain C>
 bool FinishSedimentData(Ui& ui, Owner owner) {
     const R& r = Project();
-    if ((r.checked_RhoBCalc || r.checked_VsCalc) && !ShowCalculatedSedimentValues(ui, owner)) return false;
+    if ((r.checked_RhoBCalc || r.checked_VsCalc) && !Show<kCalculatedSedimentValues>(ui, owner)) return false;
     for (const SedimentContinuation& k : kContinuations) {
         if (k.chain == C) return k.next(ui, owner);
     }
@@ -513,25 +513,13 @@ bool ShowSedimentDataOfCurrentChain(Ui& ui, Owner owner) {
     return ShowScreen(ui, owner, *screen);
 }
 
-bool ShowCalculatedSedimentValues(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kCalculatedSedimentValues);
-}
-
-bool ShowCalculatedSurficialValues(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kCalculatedSurficialValues);
-}
-
-bool ShowVelocitySummary(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kVelocitySummary);
-}
-
 bool ShowCurrentVelocities(Ui& ui, Owner owner) {
     R& r = Project();
     r.ActiveRhoB_temp = r.ActiveRhoB;
     r.ActiveVb_temp = r.ActiveVb;
     r.Vn_temp = r.Vn;
     r.Vr_temp = r.Vr;
-    return ShowVelocitySummary(ui, owner);
+    return Show<kVelocitySummary>(ui, owner);
 }
 
 bool BurialVelocityToCompute(const ProjectRecord& r) {

@@ -47,7 +47,7 @@ void CancelDeterminationLoadType(ScreenContext& c) {
 
 bool ContinueToBulkDensityChoice(Ui& ui, Owner owner) {
     Project().InputARhoB_temp = Project().InputARhoB;
-    return ShowBulkDensityChoice(ui, owner);
+    return Show<kBulkDensityChoice>(ui, owner);
 }
 
 // ---- Bulk density: entered or calculated ----
@@ -310,7 +310,7 @@ void CancelEstablished(ScreenContext& c) {
 
 bool ContinueToMassTransfer(Ui& ui, Owner owner) {
     Project().Vd_temp = Project().Vd;
-    return ShowTPMassTransfer(ui, owner);
+    return Show<kTPMassTransfer>(ui, owner);
 }
 
 // ---- Mass transfer ----
@@ -345,13 +345,13 @@ void CancelMassTransfer(ScreenContext& c) {
 // A surficial bulk density calculated from porosity is shown first, then the velocities.
 bool ShowVelocities(Ui& ui, Owner owner) {
     const R& r = Project();
-    if (r.checked_Option2 && r.checked_Opt2Calc && !ShowCalculatedSurficialValues(ui, owner)) return false;
+    if (r.checked_Option2 && r.checked_Opt2Calc && !Show<kCalculatedSurficialValues>(ui, owner)) return false;
     return ShowCurrentVelocities(ui, owner);
 }
 
 bool ContinueToEstablishedInput(Ui& ui, Owner owner) {
     LoadEstablishedCopies(Project());
-    return ShowEstablishedWetlandInput(ui, owner);
+    return Show<kEstablishedWetlandInput>(ui, owner);
 }
 
 }  // namespace
@@ -441,21 +441,9 @@ bool ShowTPLoadType(Ui& ui, Owner owner, LoadTypeVariant variant) {
     return ShowScreen(ui, owner, kTPLoadTypeEstablished);
 }
 
-bool ShowBulkDensityChoice(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kBulkDensityChoice);
-}
-
 bool ShowWetlandAgeDetermination(Ui& ui, Owner owner) {
     LoadAgeCopies(Project());
     return ShowScreen(ui, owner, kWetlandAgeDetermination);
-}
-
-bool ShowEstablishedWetlandInput(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kEstablishedWetlandInput);
-}
-
-bool ShowTPMassTransfer(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTPMassTransfer);
 }
 
 bool ContinuePhosphorusChainAfterSediment(Ui& ui, Owner owner) {
