@@ -354,30 +354,32 @@ bool ContinueToEstablishedInput(Ui& ui, Owner owner) {
     return Show<kEstablishedWetlandInput>(ui, owner);
 }
 
+// The load-type screen's two variants: the determination's loads and restores its own
+// working copies; the established wetland's keeps what the user chose on Cancel.
+constexpr DataScreen LoadTypeScreen(LoadTypeVariant variant) {
+    DataScreen s{
+        .number = kTPLoadTypeScreen,
+        .caption = "TP Load-Type Input Screen",
+        .rows = kLoadTypeRows,
+        .help_button = kLoadTypeHelp,
+        .help_file = "tp8.txt",
+        .after_commit = LoadTypeChosen,
+    };
+    if (variant == LoadTypeVariant::Determination) {
+        s.on_open = OpenDeterminationLoadType;
+        s.next = ContinueToBulkDensityChoice;
+        s.on_cancel = CancelDeterminationLoadType;
+    } else {
+        s.revert_on_cancel = false;
+        s.next = ContinueToEstablishedInput;
+    }
+    return s;
+}
+
 }  // namespace
 
-const DataScreen kTPLoadTypeDetermination{
-    .number = kTPLoadTypeScreen,
-    .caption = "TP Load-Type Input Screen",
-    .rows = kLoadTypeRows,
-    .help_button = kLoadTypeHelp,
-    .help_file = "tp8.txt",
-    .on_open = OpenDeterminationLoadType,
-    .after_commit = LoadTypeChosen,
-    .next = ContinueToBulkDensityChoice,
-    .on_cancel = CancelDeterminationLoadType,
-};
-
-const DataScreen kTPLoadTypeEstablished{
-    .number = kTPLoadTypeScreen,
-    .caption = "TP Load-Type Input Screen",
-    .rows = kLoadTypeRows,
-    .help_button = kLoadTypeHelp,
-    .help_file = "tp8.txt",
-    .revert_on_cancel = false,
-    .after_commit = LoadTypeChosen,
-    .next = ContinueToEstablishedInput,
-};
+constinit const DataScreen kTPLoadTypeDetermination = LoadTypeScreen(LoadTypeVariant::Determination);
+constinit const DataScreen kTPLoadTypeEstablished = LoadTypeScreen(LoadTypeVariant::Established);
 
 const DataScreen kBulkDensityChoice{
     .number = kBulkDensityChoiceScreen,
