@@ -131,7 +131,8 @@ void ComputeConventionalOutflows(ModelState& s) {
     ModelResults& results = s;
     for (int c = 0; c < kConventionalCount; ++c) {
         if (!(s.*kConventional[c].outflow_wanted)) continue;
-        const double efficiency = ResultsValue(s, s, ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Efficiency));
+        const double efficiency =
+            ResultsValue(s, s, ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Efficiency));
         ComputedResult(results, ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Outflow)) =
             OutflowConcentration(s.*kConventional[c].inflow, efficiency);
     }

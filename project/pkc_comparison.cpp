@@ -36,7 +36,8 @@ constexpr char kContaminantNote[] = "no P-k-C* constants are published for conta
 constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
 
 std::size_t EfficiencyEntry(ResultsOf of, int index) {
-    return static_cast<std::size_t>(&ResultsEntryFor(of, index, ResultsKind::Efficiency) - kResultsEntries.data());
+    return static_cast<std::size_t>(&ResultsEntryFor(of, index, ResultsKind::Efficiency) -
+                                    kResultsEntries.data());
 }
 
 void AddNote(std::string& note, const std::string& more) {

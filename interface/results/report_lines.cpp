@@ -1,9 +1,9 @@
 #include "interface/results/report_lines.h"
 
 #include <algorithm>
-#include <iterator>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 #include "interface/resources/run_templates.h"
@@ -462,7 +462,8 @@ void Concentrations(Report& out, const ProjectRecord& r, const ModelResults& kep
                 continue;
             }
             const double value = inflow ? Inflow(r, c) : ResultsValue(r, kept, kResultsEntries[entry - 1]);
-            out.Value(name + label, value, ConcentrationUnit(c), static_cast<int>(name.size() + label.size()) + 1);
+            out.Value(name + label, value, ConcentrationUnit(c),
+                      static_cast<int>(name.size() + label.size()) + 1);
         }
     }
     // The sediment concentrations, printed only, where the results screen shows them.

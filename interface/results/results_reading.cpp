@@ -60,11 +60,21 @@ RowState ShownOr(bool shown, RowState otherwise) {
 // phosphorus solution saw, the phosphorus fractions an established wetland's solution gives
 // (which both reports print), and the active layer and velocities the sediment chain settled on.
 const std::size_t kKeptWorkings[] = {
-    offsetof(ProjectRecord, Qi),         offsetof(ProjectRecord, Ci),         offsetof(ProjectRecord, f_pw),
-    offsetof(ProjectRecord, f_dw),       offsetof(ProjectRecord, f_dp),       offsetof(ProjectRecord, fpw_l),
-    offsetof(ProjectRecord, KtpH),       offsetof(ProjectRecord, Vr),         offsetof(ProjectRecord, Vn),
-    offsetof(ProjectRecord, SurfRhoB),   offsetof(ProjectRecord, ActiveVb),   offsetof(ProjectRecord, Vb),
-    offsetof(ProjectRecord, Vb_entered), offsetof(ProjectRecord, ActiveRhoB), offsetof(ProjectRecord, ARhoB_entered),
+    offsetof(ProjectRecord, Qi),
+    offsetof(ProjectRecord, Ci),
+    offsetof(ProjectRecord, f_pw),
+    offsetof(ProjectRecord, f_dw),
+    offsetof(ProjectRecord, f_dp),
+    offsetof(ProjectRecord, fpw_l),
+    offsetof(ProjectRecord, KtpH),
+    offsetof(ProjectRecord, Vr),
+    offsetof(ProjectRecord, Vn),
+    offsetof(ProjectRecord, SurfRhoB),
+    offsetof(ProjectRecord, ActiveVb),
+    offsetof(ProjectRecord, Vb),
+    offsetof(ProjectRecord, Vb_entered),
+    offsetof(ProjectRecord, ActiveRhoB),
+    offsetof(ProjectRecord, ARhoB_entered),
 };
 
 // Project fields that take an entry's value besides the field the results layout names.

@@ -405,7 +405,8 @@ bool ShowContaminantData(Ui& ui, Owner owner) {
 bool ContinueContaminantChainAfterSediment(Ui& ui, Owner owner) {
     const R& r = Project();
     if (!r.contam_current) return true;
-    if (r.NumOC_SLR > 0 && r.checked_contam_removal && !Show<kOrganicCoefficientChoice>(ui, owner)) return false;
+    if (r.NumOC_SLR > 0 && r.checked_contam_removal && !Show<kOrganicCoefficientChoice>(ui, owner))
+        return false;
     if (r.NumHM_LLR > 0 && (r.NumOC_SLR == 0 || r.checked_contam_tau))
         return Show<kHeavyMetalKdwChoice>(ui, owner);
     return true;
