@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "project/results_layout.h"
 #include "project/sediment.h"
+#include "project/slots.h"
 #include "project/units.h"
 
 namespace velmar {
@@ -126,11 +128,14 @@ void ComputeSedimentVelocities(ModelState& s) {
 }
 
 void ComputeConventionalOutflows(ModelState& s) {
-    if (s.checked_TSSGenOutConc) s.TSSoutConc = OutflowConcentration(s.TSSinConc, s.RE_TSS);
-    if (s.checked_BODGenOutConc) s.BODoutConc = OutflowConcentration(s.BODinConc, s.RE_BOD);
-    if (s.checked_TCBGenOutConc) s.TCBoutConc = OutflowConcentration(s.TCBinConc, s.RE_TCB);
-    if (s.checked_TNGenOutConc) s.TNoutConc = OutflowConcentration(s.TNinConc, s.RE_TN);
-    if (s.checked_TPGenOutConc) s.TPoutConc = OutflowConcentration(s.TPinConc, s.RE_TP);
+    ModelResults& results = s;
+    for (int c = 0; c < kConventionalCount; ++c) {
+        if (!(s.*kConventional[c].outflow_wanted)) continue;
+        const double efficiency =
+            ResultsValue(s, s, ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Efficiency));
+        ComputedResult(results, ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Outflow)) =
+            OutflowConcentration(s.*kConventional[c].inflow, efficiency);
+    }
 }
 
 }  // namespace velmar

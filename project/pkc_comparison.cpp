@@ -18,18 +18,17 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // The model's conventional constituents as the design method sees them, in the order of
 // kConventional.
 struct PkcView {
-    const char* unit;
     std::optional<pkc::Constituent> pkc;
     const char* note;
 };
 
 constexpr PkcView kPkcViews[kConventionalCount] = {
-    {"mg/L", std::nullopt, "no P-k-C* constants are published for TSS"},
-    {"mpn/100mL", pkc::Constituent::FecalColiforms,
+    {std::nullopt, "no P-k-C* constants are published for TSS"},
+    {pkc::Constituent::FecalColiforms,
      "the constants are for fecal coliforms (cfu/100 mL) and not total coliforms"},
-    {"mg/L", pkc::Constituent::Bod, ""},
-    {"mg/L", pkc::Constituent::TotalNitrogen, ""},
-    {"mg/L", pkc::Constituent::TotalPhosphorus, ""},
+    {pkc::Constituent::Bod, ""},
+    {pkc::Constituent::TotalNitrogen, ""},
+    {pkc::Constituent::TotalPhosphorus, ""},
 };
 
 constexpr char kContaminantUnit[] = "mg/L";
@@ -37,9 +36,8 @@ constexpr char kContaminantNote[] = "no P-k-C* constants are published for conta
 constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
 
 std::size_t EfficiencyEntry(ResultsOf of, int index) {
-    const std::optional<std::size_t> entry = FindResultsEntry(of, index, ResultsKind::Efficiency);
-    if (!entry) std::abort();  // every constituent has a removal efficiency in the results
-    return *entry;
+    return static_cast<std::size_t>(&ResultsEntryFor(of, index, ResultsKind::Efficiency) -
+                                    kResultsEntries.data());
 }
 
 void AddNote(std::string& note, const std::string& more) {
@@ -128,7 +126,7 @@ std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, 
         const PkcView& view = kPkcViews[i];
         if (!(r.*c.modelled)) continue;
         PkcComparisonRow row =
-            ModelRow(r, m, c.name, EfficiencyEntry(ResultsOf::Conventional, i), view.unit, r.*c.inflow);
+            ModelRow(r, m, c.name, EfficiencyEntry(ResultsOf::Conventional, i), c.unit, r.*c.inflow);
         AddNote(row.note, view.note);
         if (view.pkc) row.pkc = DesignMethod(r, c, view, row.inflow, settings, row.note);
         rows.push_back(std::move(row));

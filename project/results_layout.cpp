@@ -1,5 +1,6 @@
 #include "project/results_layout.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "project/slots.h"
@@ -131,6 +132,12 @@ std::optional<std::size_t> FindResultsEntry(ResultsOf of, int index, ResultsKind
     return std::nullopt;
 }
 
+const ResultsEntry& ResultsEntryFor(ResultsOf of, int index, ResultsKind kind) {
+    const std::optional<std::size_t> found = FindResultsEntry(of, index, kind);
+    if (!found) std::abort();  // a result the file does not hold
+    return kResultsEntries[*found];
+}
+
 bool EndsGroup(const ResultsEntry& e) {
     const std::size_t n = std::strlen(e.format);
     return n >= 2 && e.format[n - 1] == '\n' && e.format[n - 2] == '\n';
@@ -154,6 +161,11 @@ double ResultsValue(const ProjectRecord& r, const ModelResults& m, const Results
         case ResultsSource::Results: return At<double>(results, e.offset);
     }
     return 0;
+}
+
+double& ComputedResult(ModelResults& m, const ResultsEntry& e) {
+    if (e.source != ResultsSource::Results) std::abort();  // the value lives in the record
+    return At<double>(m, e.offset);
 }
 
 }  // namespace velmar

@@ -70,10 +70,17 @@ const char* ResultsEntryName(const ProjectRecord& r, const ResultsEntry& e);
 // The position in kResultsEntries of a constituent's result of a kind, if the file has one.
 std::optional<std::size_t> FindResultsEntry(ResultsOf of, int index, ResultsKind kind);
 
+// The entry of a constituent's result of a kind, which the caller knows the file has; the
+// program stops on a request for one it does not have.
+const ResultsEntry& ResultsEntryFor(ResultsOf of, int index, ResultsKind kind);
+
 // True when the entry closes a group, which the file marks with an empty line.
 bool EndsGroup(const ResultsEntry& e);
 
 // The entry's value (an integer entry's value converts exactly).
 double ResultsValue(const ProjectRecord& r, const ModelResults& m, const ResultsEntry& e);
+
+// The computed result an entry names; the entry's source must be ResultsSource::Results.
+double& ComputedResult(ModelResults& m, const ResultsEntry& e);
 
 }  // namespace velmar

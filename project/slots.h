@@ -67,21 +67,22 @@ struct ConventionalFields {
     FlagMember modelled_temp;
     FlagMember changed;  // the choice on the selection screen differs from the committed one
     FlagMember outflow_wanted;
-    RealMember inflow;  // inflow concentration (mg/L)
+    RealMember inflow;  // inflow concentration, in `unit`
+    const char* unit;   // of its concentrations
 };
 
 // clang-format off
 inline constexpr ConventionalFields kConventional[kConventionalCount] = {
     {"TSS", "Total Suspended Solids (TSS)", &ProjectRecord::model_tss, &ProjectRecord::model_tss_temp,
-     &ProjectRecord::update_tss, &ProjectRecord::checked_TSSGenOutConc, &ProjectRecord::TSSinConc},
+     &ProjectRecord::update_tss, &ProjectRecord::checked_TSSGenOutConc, &ProjectRecord::TSSinConc, "mg/L"},
     {"TCB", "Total Coliform Bacteria (TCB)", &ProjectRecord::model_tcb, &ProjectRecord::model_tcb_temp,
-     &ProjectRecord::update_tcb, &ProjectRecord::checked_TCBGenOutConc, &ProjectRecord::TCBinConc},
+     &ProjectRecord::update_tcb, &ProjectRecord::checked_TCBGenOutConc, &ProjectRecord::TCBinConc, "mpn/100mL"},
     {"BOD", "Biochemical Oxygen Demand (BOD)", &ProjectRecord::model_bod, &ProjectRecord::model_bod_temp,
-     &ProjectRecord::update_bod, &ProjectRecord::checked_BODGenOutConc, &ProjectRecord::BODinConc},
+     &ProjectRecord::update_bod, &ProjectRecord::checked_BODGenOutConc, &ProjectRecord::BODinConc, "mg/L"},
     {"TN", "Total Nitrogen", &ProjectRecord::model_n, &ProjectRecord::model_n_temp,
-     &ProjectRecord::update_n, &ProjectRecord::checked_TNGenOutConc, &ProjectRecord::TNinConc},
+     &ProjectRecord::update_n, &ProjectRecord::checked_TNGenOutConc, &ProjectRecord::TNinConc, "mg/L"},
     {"TP", "Total Phosphorous", &ProjectRecord::model_p, &ProjectRecord::model_p_temp,
-     &ProjectRecord::update_p, &ProjectRecord::checked_TPGenOutConc, &ProjectRecord::TPinConc},
+     &ProjectRecord::update_p, &ProjectRecord::checked_TPGenOutConc, &ProjectRecord::TPinConc, "mg/L"},
 };
 // clang-format on
 

@@ -1,6 +1,5 @@
 #include "study/row_writer.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <nlohmann/json.hpp>
@@ -10,16 +9,6 @@ namespace {
 
 // Below this every whole number is a double exactly.
 constexpr double kExactIntegers = 9007199254740992.0;
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 class CsvWriter : public RowWriter {
 public:
@@ -96,13 +85,6 @@ private:
 std::unique_ptr<RowWriter> MakeRowWriter(Format format, std::ostream& out, std::vector<std::string> columns) {
     if (format == Format::Json) return std::make_unique<JsonWriter>(out, std::move(columns));
     return std::make_unique<CsvWriter>(out, columns);
-}
-
-std::string NumberText(double x) {
-    if (std::isnan(x)) return "nan";
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, x);
-    return std::string(text, result.ptr);
 }
 
 }  // namespace velmar::study

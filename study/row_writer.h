@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "project/csv_text.h"
+
 namespace velmar::study {
 
 enum class Format { Csv, Json, Table };
@@ -28,8 +30,5 @@ public:
 
 // A writer for Format::Csv or Format::Json on `out`, the header written at once for CSV.
 std::unique_ptr<RowWriter> MakeRowWriter(Format format, std::ostream& out, std::vector<std::string> columns);
-
-// The shortest decimal form that reads back as the same double ("0.1", "1e-06", "nan").
-std::string NumberText(double x);
 
 }  // namespace velmar::study

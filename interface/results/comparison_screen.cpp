@@ -1,7 +1,6 @@
 #include "interface/results/comparison_screen.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -14,6 +13,7 @@
 #include "interface/results/results_screen.h"
 #include "interface/session/help.h"
 #include "interface/session/state.h"
+#include "project/csv_text.h"
 #include "project/project_file.h"
 
 namespace velmar {
@@ -163,20 +163,9 @@ ReportLine Plain(const std::string& text) {
     return {.kind = ReportLineKind::Plain, .text = text};
 }
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char ch : text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    return quoted + '"';
-}
-
-// The shortest decimal form that reads back as the same double, as the studies write.
+// A missing value is an empty cell; the rest are written as the studies write them.
 std::string CsvNumber(std::optional<double> x) {
-    if (!x) return "";
-    if (std::isnan(*x)) return "nan";
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, *x).ptr;
-    return std::string(text, end);
+    return x ? NumberText(*x) : std::string();
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 #include "interface/resources/run_templates.h"
 #include "interface/results/results_reading.h"
+#include "project/slots.h"
 
 namespace velmar {
 namespace {
@@ -67,18 +69,21 @@ std::string Right10(const char* name) {
 }
 
 int Organics(const ProjectRecord& r) {
-    return std::clamp<int>(r.NumOC_SLR, 0, 3);
+    return std::clamp<int>(r.NumOC_SLR, 0, kSlotCount);
 }
 int Metals(const ProjectRecord& r) {
-    return std::clamp<int>(r.NumHM_LLR, 0, 3);
+    return std::clamp<int>(r.NumHM_LLR, 0, kSlotCount);
 }
 const char* OrganicName(const ProjectRecord& r, int i) {
-    const char* const names[] = {r.TauCompName1, r.TauCompName2, r.TauCompName3};
-    return names[i];
+    return OrganicSlot(r, i).name;
 }
 const char* MetalName(const ProjectRecord& r, int j) {
-    const char* const names[] = {r.HMName1, r.HMName2, r.HMName3};
-    return names[j];
+    return MetalSlot(r, j).name;
+}
+
+// A constituent's result of a kind, as the results screen kept it.
+double Kept(const ProjectRecord& r, const ModelResults& kept, ResultsOf of, int index, ResultsKind kind) {
+    return ResultsValue(r, kept, ResultsEntryFor(of, index, kind));
 }
 
 void NetSettlingVelocity(Report& out, const ProjectRecord& r) {
@@ -118,23 +123,15 @@ void SystemParameters(Report& out, const ProjectRecord& r) {
 }
 
 void ModelledConstituents(Report& out, const ProjectRecord& r) {
-    struct Constituent {
-        Flag modelled;
-        const char* name;
-    };
-    static const Constituent kConstituents[] = {
-        {&ProjectRecord::model_tss, "TSS"}, {&ProjectRecord::model_tcb, "TCB"},
-        {&ProjectRecord::model_bod, "BOD"}, {&ProjectRecord::model_n, "TN"},
-        {&ProjectRecord::model_p, "TP"},    {&ProjectRecord::model_contaminant, "Contaminants"},
-    };
     out.Heading("The modeled constituents were:");
     bool any = false;
-    for (const Constituent& c : kConstituents) {
+    for (const ConventionalFields& c : kConventional) {
         if (!(r.*c.modelled)) continue;
         out.Plain(c.name);
         any = true;
     }
-    if (!any) out.Plain("None modeled!");
+    if (r.model_contaminant) out.Plain("Contaminants");
+    if (!any && !r.model_contaminant) out.Plain("None modeled!");
 }
 
 void TssParameters(Report& out, const ProjectRecord& r) {
@@ -367,9 +364,15 @@ void ContaminantParameters(Report& out, const ProjectRecord& r) {
 
 // A contaminant's removal efficiency and how it divides between dissolved and particulate
 // forms; the printed report adds the dissolved share in the bed's pore water.
-void ContaminantEfficiency(Report& out, const char* name, const char* kind, double efficiency, double fd,
-                           double fp, double fdp) {
-    out.Value(Right10(name), name, efficiency, "%");
+void ContaminantEfficiency(Report& out, const ProjectRecord& r, const ModelResults& kept, ResultsOf slots,
+                           int k) {
+    const char* name = ResultsEntryName(r, ResultsEntryFor(slots, k, ResultsKind::Efficiency));
+    const char* kind = slots == ResultsOf::Organic ? "organic chem." : "heavy metal";
+    auto result = [&](ResultsKind result_kind) { return Kept(r, kept, slots, k, result_kind); };
+    const double fd = result(ResultsKind::DissolvedInWater);
+    const double fp = result(ResultsKind::ParticulateInWater);
+    const double fdp = result(ResultsKind::DissolvedInPoreWater);
+    out.Value(Right10(name), name, result(ResultsKind::Efficiency), "%");
     const std::string of = std::string(kind) + " to total " + kind;
     const std::string dissolved = "Fraction dissolved " + of + " in water column (Fdw)";
     const std::string particulate = "Fraction particulate " + of + " in water column (Fpw)";
@@ -379,90 +382,95 @@ void ContaminantEfficiency(Report& out, const char* name, const char* kind, doub
 }
 
 void Efficiencies(Report& out, const ProjectRecord& r, const ModelResults& kept) {
-    struct Line {
-        Flag modelled;
-        const char* label;
-        double ModelResults::*efficiency;
-    };
-    static const Line kLines[] = {
-        {&ProjectRecord::model_tss, "TSS Removal Efficiency:", &ModelResults::RE_TSS},
-        {&ProjectRecord::model_tcb, "TCB Removal Efficiency:", &ModelResults::RE_TCB},
-        {&ProjectRecord::model_bod, "BOD Removal Efficiency:", &ModelResults::RE_BOD},
-        {&ProjectRecord::model_n, "TN Removal Efficiency:", &ModelResults::RE_TN},
-        {&ProjectRecord::model_p, "TP Removal Efficiency:", &ModelResults::RE_TP},
-    };
-    if (!r.model_tss && !r.model_tcb && !r.model_bod && !r.model_n && !r.model_p && !r.model_contaminant)
+    auto modelled = [&r](const ConventionalFields& c) { return r.*c.modelled != 0; };
+    if (std::none_of(std::begin(kConventional), std::end(kConventional), modelled) && !r.model_contaminant)
         return;
     out.Heading("RE output:");
-    for (const Line& line : kLines) {
-        if (r.*line.modelled) out.Value(line.label, kept.*line.efficiency, "%");
+    for (int c = 0; c < kConventionalCount; ++c) {
+        if (!modelled(kConventional[c])) continue;
+        out.Value(std::string(kConventional[c].name) + " Removal Efficiency:",
+                  Kept(r, kept, ResultsOf::Conventional, c, ResultsKind::Efficiency), "%");
     }
-    if (TpNotConverged(r, kept.RE_TP)) {
+    if (TpNotConverged(r, Kept(r, kept, ResultsOf::Conventional, kTP, ResultsKind::Efficiency))) {
         out.Plain(kTpNotConvergedNote);
     }
     if (!r.model_contaminant) return;
     out.Plain("Contaminant RE Efficiency:");
-    for (int i = 0; i < Organics(r); ++i) {
-        ContaminantEfficiency(out, OrganicName(r, i), "organic chem.", kept.RE_Contam[i], kept.ContamFd[i],
-                              kept.ContamFp[i], kept.ContamFdp[i]);
-    }
-    for (int j = 0; j < Metals(r); ++j) {
-        ContaminantEfficiency(out, MetalName(r, j), "heavy metal", kept.RE_Contam[3 + j], kept.HMFd[j],
-                              kept.HMFp[j], kept.HMFdp[j]);
-    }
+    for (int i = 0; i < Organics(r); ++i) ContaminantEfficiency(out, r, kept, ResultsOf::Organic, i);
+    for (int j = 0; j < Metals(r); ++j) ContaminantEfficiency(out, r, kept, ResultsOf::Metal, j);
 }
 
-// The constituents of the concentration sections, in their order, by the results entry of
-// their outflow concentration.
-struct Concentration {
-    int outflow_entry;
-    Field inflow;
-    const char* unit;
+// A constituent of the concentration sections: conventional (by kTSS ...) or a slot's.
+struct Constituent {
+    ResultsOf of;
+    int index;
 };
-const Concentration kConcentrations[] = {
-    {23, &ProjectRecord::TSSinConc, "(mg/L)"},      {25, &ProjectRecord::BODinConc, "(mg/L)"},
-    {24, &ProjectRecord::TCBinConc, "(mpn/100mL)"}, {26, &ProjectRecord::TNinConc, "(mg/L)"},
-    {27, &ProjectRecord::TPinConc, "(mg/L)"},       {28, &ProjectRecord::ContamInConc1, "(mg/L)"},
-    {29, &ProjectRecord::ContamInConc2, "(mg/L)"},  {30, &ProjectRecord::ContamInConc3, "(mg/L)"},
-    {31, &ProjectRecord::HMInConc1, "(mg/L)"},      {32, &ProjectRecord::HMInConc2, "(mg/L)"},
-    {33, &ProjectRecord::HMInConc3, "(mg/L)"},
-};
-const char* const kConventionalNames[] = {"TSS", "TCB", "BOD", "TN", "TP"};
 
-// The constituent's name: the conventional ones by their short names, contaminants by the
-// names the user gave them.
-std::string ConcentrationName(const ProjectRecord& r, int outflow_entry) {
-    if (outflow_entry <= 27) return kConventionalNames[outflow_entry - 23];
-    return ResultsEntryName(r, kResultsEntries[outflow_entry - 1]);
+// The constituents of the concentration sections in their order: the reports list BOD
+// before TCB, then every contaminant slot.
+std::vector<Constituent> ConcentrationOrder() {
+    std::vector<Constituent> order;
+    for (const int c : {kTSS, kBOD, kTCB, kTN, kTP}) order.push_back({ResultsOf::Conventional, c});
+    for (const ResultsOf of : {ResultsOf::Organic, ResultsOf::Metal}) {
+        for (int k = 0; k < kSlotCount; ++k) order.push_back({of, k});
+    }
+    return order;
+}
+
+bool OutflowWanted(const ProjectRecord& r, const Constituent& c) {
+    switch (c.of) {
+        case ResultsOf::Conventional: return r.*kConventional[c.index].outflow_wanted != 0;
+        case ResultsOf::Organic: return OrganicSlot(r, c.index).outflow_wanted != 0;
+        case ResultsOf::Metal: return MetalSlot(r, c.index).outflow_wanted != 0;
+        case ResultsOf::Workings: return false;
+    }
+    return false;
+}
+
+// The constituent's name (the conventional ones by their short names, contaminants by the
+// names the user gave them), inflow concentration and its unit.
+std::string ConcentrationName(const ProjectRecord& r, const Constituent& c) {
+    if (c.of == ResultsOf::Conventional) return kConventional[c.index].name;
+    return c.of == ResultsOf::Organic ? OrganicName(r, c.index) : MetalName(r, c.index);
+}
+double Inflow(const ProjectRecord& r, const Constituent& c) {
+    if (c.of == ResultsOf::Conventional) return r.*kConventional[c.index].inflow;
+    return c.of == ResultsOf::Organic ? OrganicSlot(r, c.index).inflow : MetalSlot(r, c.index).inflow;
+}
+std::string ConcentrationUnit(const Constituent& c) {
+    return std::string("(") + (c.of == ResultsOf::Conventional ? kConventional[c.index].unit : "mg/L") + ")";
 }
 
 void Concentrations(Report& out, const ProjectRecord& r, const ModelResults& kept) {
-    const bool requested = r.checked_TSSGenOutConc || r.checked_TCBGenOutConc || r.checked_BODGenOutConc ||
-                           r.checked_TNGenOutConc || r.checked_TPGenOutConc || r.checked_Contam1OutConc ||
-                           r.checked_Contam2OutConc || r.checked_Contam3OutConc || r.checked_HM1OutConc ||
-                           r.checked_HM2OutConc || r.checked_HM3OutConc;
-    if (!requested) return;
+    const std::vector<Constituent> order = ConcentrationOrder();
+    if (std::none_of(order.begin(), order.end(), [&r](const Constituent& c) { return OutflowWanted(r, c); }))
+        return;
     // A concentration was computed exactly where the results screen shows its row.
     auto computed = [&r](int entry) { return ResultsRowState(r, entry) == RowState::Shown; };
+    const bool tp_not_converged =
+        TpNotConverged(r, Kept(r, kept, ResultsOf::Conventional, kTP, ResultsKind::Efficiency));
     for (const bool inflow : {true, false}) {
         const std::string which = inflow ? "Inflow" : "Outflow";
         out.Heading(which + " Concentrations:", which + " Concentrations (Total):");
         const std::string label = inflow ? " inflow concentration:" : " outflow concentration:";
-        for (const Concentration& c : kConcentrations) {
-            if (!computed(c.outflow_entry)) continue;
-            const std::string name = ConcentrationName(r, c.outflow_entry);
-            if (!inflow && TpResult(c.outflow_entry) && TpNotConverged(r, kept.RE_TP)) {
+        for (const Constituent& c : order) {
+            const int entry = EntryNumber(c.of, c.index, ResultsKind::Outflow);
+            if (!computed(entry)) continue;
+            const std::string name = ConcentrationName(r, c);
+            if (!inflow && TpResult(entry) && tp_not_converged) {
                 out.Plain(name + label + " not computed");
                 continue;
             }
-            const double value =
-                inflow ? r.*c.inflow : ResultsValue(r, kept, kResultsEntries[c.outflow_entry - 1]);
-            out.Value(name + label, value, c.unit, static_cast<int>(name.size() + label.size()) + 1);
+            const double value = inflow ? Inflow(r, c) : ResultsValue(r, kept, kResultsEntries[entry - 1]);
+            out.Value(name + label, value, ConcentrationUnit(c),
+                      static_cast<int>(name.size() + label.size()) + 1);
         }
     }
     // The sediment concentrations, printed only, where the results screen shows them.
     bool heading = false;
-    for (int entry = 90; entry <= 95; ++entry) {
+    for (const Constituent& c : order) {
+        if (c.of == ResultsOf::Conventional) continue;
+        const int entry = EntryNumber(c.of, c.index, ResultsKind::SedimentConcentration);
         if (!computed(entry)) continue;
         if (!std::exchange(heading, true)) out.PrintedHeading("Sediment Concentrations (Total):");
         const ResultsEntry& e = kResultsEntries[entry - 1];

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "project/file_names.h"
 #include "project/slots.h"
@@ -14,51 +15,90 @@ namespace {
 
 constexpr int kLineSize = 100;
 
-bool In(int entry, int first, int last) {
-    return entry >= first && entry <= last;
+const ResultsEntry& Entry(int entry) {
+    return kResultsEntries[static_cast<std::size_t>(entry - 1)];
 }
 
-// Slot k (0-2) of the organic chemicals is in use and contaminants are modelled.
-bool OrganicInUse(const ProjectRecord& r, int k) {
-    return r.NumOC_SLR > k && r.model_contaminant;
-}
-bool MetalInUse(const ProjectRecord& r, int k) {
-    return r.NumHM_LLR > k && r.model_contaminant;
+// Slot k of the organic chemicals (or heavy metals) is in use and contaminants are modelled.
+bool SlotInUse(const ProjectRecord& r, ResultsOf of, int k) {
+    const int in_use = of == ResultsOf::Organic ? r.NumOC_SLR : r.NumHM_LLR;
+    return in_use > k && r.model_contaminant;
 }
 
-// Conventional constituents in the order of the rows: TSS, TCB, BOD, TN, TP.
-bool ConventionalModelled(const ProjectRecord& r, int i) {
-    const std::int32_t flags[] = {r.model_tss, r.model_tcb, r.model_bod, r.model_n, r.model_p};
-    return flags[i] != 0;
+bool OutflowWanted(const ProjectRecord& r, const ResultsEntry& e) {
+    switch (e.of) {
+        case ResultsOf::Conventional: return r.*kConventional[e.index].outflow_wanted != 0;
+        case ResultsOf::Organic: return OrganicSlot(r, e.index).outflow_wanted != 0;
+        case ResultsOf::Metal: return MetalSlot(r, e.index).outflow_wanted != 0;
+        case ResultsOf::Workings: return false;
+    }
+    return false;
 }
-bool ConventionalOutflowRequested(const ProjectRecord& r, int i) {
-    const std::int32_t flags[] = {r.checked_TSSGenOutConc, r.checked_TCBGenOutConc, r.checked_BODGenOutConc,
-                                  r.checked_TNGenOutConc, r.checked_TPGenOutConc};
-    return flags[i] != 0;
+
+// The results screen has a row for a constituent's rate, efficiency and concentrations; the
+// fractions and the model's workings are read without one.
+bool HasRow(const ResultsEntry& e) {
+    switch (e.kind) {
+        case ResultsKind::RemovalRate:
+        case ResultsKind::Efficiency:
+        case ResultsKind::Outflow: return e.of != ResultsOf::Workings;
+        case ResultsKind::SedimentConcentration: return true;
+        default: return false;
+    }
+}
+
+// A concentration is computed only where its outflow was asked for.
+bool IsConcentration(const ResultsEntry& e) {
+    return e.kind == ResultsKind::Outflow || e.kind == ResultsKind::SedimentConcentration;
 }
 
 RowState ShownOr(bool shown, RowState otherwise) {
     return shown ? RowState::Shown : otherwise;
 }
 
-// Project fields that take an entry's value besides the one the results layout names.
+// The model's workings the front end keeps for the project's next run: the inflow the
+// phosphorus solution saw, the phosphorus fractions an established wetland's solution gives
+// (which both reports print), and the active layer and velocities the sediment chain settled on.
+const std::size_t kKeptWorkings[] = {
+    offsetof(ProjectRecord, Qi),
+    offsetof(ProjectRecord, Ci),
+    offsetof(ProjectRecord, f_pw),
+    offsetof(ProjectRecord, f_dw),
+    offsetof(ProjectRecord, f_dp),
+    offsetof(ProjectRecord, fpw_l),
+    offsetof(ProjectRecord, KtpH),
+    offsetof(ProjectRecord, Vr),
+    offsetof(ProjectRecord, Vn),
+    offsetof(ProjectRecord, SurfRhoB),
+    offsetof(ProjectRecord, ActiveVb),
+    offsetof(ProjectRecord, Vb),
+    offsetof(ProjectRecord, Vb_entered),
+    offsetof(ProjectRecord, ActiveRhoB),
+    offsetof(ProjectRecord, ARhoB_entered),
+};
+
+// Project fields that take an entry's value besides the field the results layout names.
 struct KeptCopy {
-    int entry;
-    std::size_t offset;
+    std::size_t field;  // the entry's own field
+    std::size_t copy;
     bool integer;
 };
 const KeptCopy kKeptCopies[] = {
-    {4, offsetof(ProjectRecord, tn_decay_rate20), false},
-    {4, offsetof(ProjectRecord, tn_decay_rate20_temp), false},
-    {80, offsetof(ProjectRecord, fpw_l_temp), false},
-    {82, offsetof(ProjectRecord, Vr_temp), false},
-    {83, offsetof(ProjectRecord, Vn_temp), false},
-    {84, offsetof(ProjectRecord, SurfRhoB_temp), false},
-    {85, offsetof(ProjectRecord, ActiveVb_temp), false},
-    {86, offsetof(ProjectRecord, Vb_temp), false},
-    {87, offsetof(ProjectRecord, Vb_entered_temp), true},
-    {88, offsetof(ProjectRecord, ActiveRhoB_temp), false},
+    {offsetof(ProjectRecord, tn_decay_rate), offsetof(ProjectRecord, tn_decay_rate20), false},
+    {offsetof(ProjectRecord, tn_decay_rate), offsetof(ProjectRecord, tn_decay_rate20_temp), false},
+    {offsetof(ProjectRecord, fpw_l), offsetof(ProjectRecord, fpw_l_temp), false},
+    {offsetof(ProjectRecord, Vr), offsetof(ProjectRecord, Vr_temp), false},
+    {offsetof(ProjectRecord, Vn), offsetof(ProjectRecord, Vn_temp), false},
+    {offsetof(ProjectRecord, SurfRhoB), offsetof(ProjectRecord, SurfRhoB_temp), false},
+    {offsetof(ProjectRecord, ActiveVb), offsetof(ProjectRecord, ActiveVb_temp), false},
+    {offsetof(ProjectRecord, Vb), offsetof(ProjectRecord, Vb_temp), false},
+    {offsetof(ProjectRecord, Vb_entered), offsetof(ProjectRecord, Vb_entered_temp), true},
+    {offsetof(ProjectRecord, ActiveRhoB), offsetof(ProjectRecord, ActiveRhoB_temp), false},
 };
+
+bool FromRecord(const ResultsEntry& e) {
+    return e.source != ResultsSource::Results;
+}
 
 template <typename T>
 T& At(void* base, std::size_t offset) {
@@ -73,11 +113,14 @@ void Store(void* base, std::size_t offset, bool integer, const std::string& valu
     }
 }
 
-// Besides what the project keeps for its next run, the phosphorus fractions an established
-// wetland's solution gives (59 to 61), which both reports print.
-bool Kept(int entry) {
-    return In(entry, 1, 10) || In(entry, 14, 16) || In(entry, 20, 51) || In(entry, 52, 53) ||
-           In(entry, 59, 61) || In(entry, 80, 95);
+// Kept: every result of a constituent but the contaminants' removal rates, and the workings
+// listed above.
+bool Kept(const ResultsEntry& e) {
+    if (e.of == ResultsOf::Workings) {
+        return FromRecord(e) && std::find(std::begin(kKeptWorkings), std::end(kKeptWorkings), e.offset) !=
+                                    std::end(kKeptWorkings);
+    }
+    return e.of == ResultsOf::Conventional || e.kind != ResultsKind::RemovalRate;
 }
 
 }  // namespace
@@ -113,29 +156,14 @@ std::int32_t ResultsLineInteger(const std::string& value_line) {
 }
 
 RowState ResultsRowState(const ProjectRecord& r, int entry) {
-    if (In(entry, 1, 5)) return ShownOr(ConventionalModelled(r, entry - 1), RowState::Greyed);
-    if (In(entry, 6, 10)) return ShownOr(ConventionalModelled(r, entry - 6), RowState::Greyed);
-    if (In(entry, 11, 13)) return ShownOr(OrganicInUse(r, entry - 11), RowState::Hidden);
-    if (In(entry, 14, 16)) return ShownOr(OrganicInUse(r, entry - 14), RowState::Hidden);
-    if (In(entry, 17, 19)) return ShownOr(MetalInUse(r, entry - 17), RowState::Hidden);
-    if (In(entry, 20, 22)) return ShownOr(MetalInUse(r, entry - 20), RowState::Hidden);
-    if (In(entry, 23, 27)) {
-        const int i = entry - 23;
-        return ShownOr(ConventionalModelled(r, i) && ConventionalOutflowRequested(r, i), RowState::Greyed);
+    const ResultsEntry& e = Entry(entry);
+    if (!HasRow(e)) return RowState::NoRow;
+    if (e.of == ResultsOf::Conventional) {
+        const bool modelled = r.*kConventional[e.index].modelled != 0;
+        return ShownOr(modelled && (!IsConcentration(e) || OutflowWanted(r, e)), RowState::Greyed);
     }
-    for (int first : {28, 90}) {
-        if (In(entry, first, first + 2)) {
-            const int k = entry - first;
-            return ShownOr(OrganicInUse(r, k) && OrganicSlot(r, k).outflow_wanted, RowState::Hidden);
-        }
-    }
-    for (int first : {31, 93}) {
-        if (In(entry, first, first + 2)) {
-            const int k = entry - first;
-            return ShownOr(MetalInUse(r, k) && MetalSlot(r, k).outflow_wanted, RowState::Hidden);
-        }
-    }
-    return RowState::NoRow;
+    const bool in_use = SlotInUse(r, e.of, e.index);
+    return ShownOr(in_use && (!IsConcentration(e) || OutflowWanted(r, e)), RowState::Hidden);
 }
 
 bool TpNotConverged(const ProjectRecord& r, double tp_removal_efficiency) {
@@ -143,22 +171,35 @@ bool TpNotConverged(const ProjectRecord& r, double tp_removal_efficiency) {
     return established && tp_removal_efficiency == kTpNotConverged;
 }
 
+int TpEfficiencyEntry() {
+    static const int entry = EntryNumber(ResultsOf::Conventional, kTP, ResultsKind::Efficiency);
+    return entry;
+}
+
 bool TpResult(int entry) {
-    return entry == 5 || entry == 27;
+    const ResultsEntry& e = Entry(entry);
+    return e.of == ResultsOf::Conventional && e.index == kTP &&
+           (e.kind == ResultsKind::RemovalRate || e.kind == ResultsKind::Outflow);
 }
 
 bool KeptWithoutRow(int entry) {
-    return Kept(entry) && In(entry, 34, 89);
+    const ResultsEntry& e = Entry(entry);
+    return Kept(e) && !HasRow(e);
 }
 
 void KeepResultsLine(ProjectRecord& r, ModelResults& kept, int entry, const std::string& value_line) {
-    if (!Kept(entry)) return;
-    const ResultsEntry& e = kResultsEntries[entry - 1];
-    void* base = e.source == ResultsSource::Results ? static_cast<void*>(&kept) : static_cast<void*>(&r);
+    const ResultsEntry& e = Entry(entry);
+    if (!Kept(e)) return;
+    void* base = FromRecord(e) ? static_cast<void*>(&r) : static_cast<void*>(&kept);
     Store(base, e.offset, e.source == ResultsSource::RecordInt, value_line);
+    if (!FromRecord(e)) return;
     for (const KeptCopy& copy : kKeptCopies) {
-        if (copy.entry == entry) Store(&r, copy.offset, copy.integer, value_line);
+        if (copy.field == e.offset) Store(&r, copy.copy, copy.integer, value_line);
     }
+}
+
+int EntryNumber(ResultsOf of, int index, ResultsKind kind) {
+    return static_cast<int>(&ResultsEntryFor(of, index, kind) - kResultsEntries.data()) + 1;
 }
 
 }  // namespace velmar

@@ -54,7 +54,10 @@ bool TpNotConverged(const ProjectRecord& r, double tp_removal_efficiency);
 
 // The entry of the TP removal efficiency, and those whose values mean nothing when the TP
 // solution did not converge: the TP rate and outflow concentration.
-constexpr int kTpEfficiencyEntry = 10;
+int TpEfficiencyEntry();
 bool TpResult(int entry);
+
+// The entry (1-based) that holds a constituent's result of a kind.
+int EntryNumber(ResultsOf of, int index, ResultsKind kind);
 
 }  // namespace velmar

@@ -75,7 +75,7 @@ void ShowRow(Dialog& d, int entry, RowState state, const std::string& label, con
 // solution that did not converge are shown as not computed.
 void FillFromFile(Dialog& d, const ResultsLines& lines) {
     ProjectRecord& r = Project();
-    const bool tp_not_converged = TpNotConverged(r, ResultsLineValue(lines[kTpEfficiencyEntry - 1].value));
+    const bool tp_not_converged = TpNotConverged(r, ResultsLineValue(lines[TpEfficiencyEntry() - 1].value));
     for (int entry = 1; entry <= static_cast<int>(kResultsEntryCount); ++entry) {
         const ResultsLine& line = lines[entry - 1];
         const RowState state = ResultsRowState(r, entry);

@@ -90,13 +90,13 @@ void SelectionEvent(ScreenContext& c, const DialogEvent& e) {
     const bool had_tp = c.r.model_p_temp != 0;
     c.Read();
     MarkChangedChoices(c.r);
-    if (!had_tp && c.r.model_p_temp) ShowTPRemovalOptions(c.d.ui(), c.d);
+    if (!had_tp && c.r.model_p_temp) Show<kTPRemovalOptions>(c.d.ui(), c.d);
     FillSelection(c);
 }
 
 void SelectionClicked(ScreenContext& c, int id) {
     if (id != kShowTPOptions) return;
-    ShowTPRemovalOptions(c.d.ui(), c.d);
+    Show<kTPRemovalOptions>(c.d.ui(), c.d);
     FillSelection(c);
 }
 
@@ -117,7 +117,7 @@ bool OneTPMethod(ScreenContext& c) {
     CommitRows(r, c.screen);
     CommitTPMethod(r);
     c.Message(kChooseOneTPMethod, kChooseOneTPMethodCaption);
-    ShowTPRemovalOptions(c.d.ui(), c.d);
+    Show<kTPRemovalOptions>(c.d.ui(), c.d);
     FillSelection(c);
     return false;
 }
@@ -162,22 +162,22 @@ void OpenTSSData(ScreenContext& c) {
     r.checked_Option1_temp = r.checked_Option1;
     r.checked_Option2_temp = r.checked_Option2;
     r.checked_Option3_temp = r.checked_Option3;
-    ShowTSSOptionSelection(c.d.ui(), c.d);
+    Show<kTssOptionSelection>(c.d.ui(), c.d);
 }
 
 void OpenTCBData(ScreenContext& c) {
-    ShowTCBData(c.d.ui(), c.d);
+    Show<kTCBData>(c.d.ui(), c.d);
 }
 
 void OpenBODData(ScreenContext& c) {
-    ShowBODData(c.d.ui(), c.d);
+    Show<kBODData>(c.d.ui(), c.d);
 }
 
 void OpenNitrogenData(ScreenContext& c) {
     R& r = c.r;
     r.checked_Ktn_temp = r.checked_Ktn;
     r.checked_Kdn_temp = r.checked_Kdn;
-    ShowTNKnownParameter(c.d.ui(), c.d);
+    Show<kTNKnownParameter>(c.d.ui(), c.d);
 }
 
 void OpenPhosphorousData(ScreenContext& c) {
@@ -377,18 +377,6 @@ const DataScreen kInflowConcentrations{
     .on_open = OpenInflow,
     .on_click = OutflowBoxClicked,
 };
-
-bool ShowConstituentSelection(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kConstituentSelection);
-}
-
-bool ShowDataInputSelection(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kDataInputSelection);
-}
-
-bool ShowInflowConcentrations(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kInflowConcentrations);
-}
 
 void KeepTSSWhereNeeded(ProjectRecord& r) {
     if (r.model_contaminant_temp || (r.model_p_temp && r.PhosRemCalc_temp)) r.model_tss_temp = 1;

@@ -57,13 +57,8 @@ enum : int {
 
 struct DataScreen;
 
-// Each returns whether the user accepted the screen.
-bool ShowConstituentSelection(Ui& ui, Owner owner);
-// Opened only once the system properties are entered.
-bool ShowDataInputSelection(Ui& ui, Owner owner);
-bool ShowInflowConcentrations(Ui& ui, Owner owner);
-
-// The three screens' tables, for the registry.
+// The three screens' tables, opened with Show<>; the data input selection only once the
+// system properties are entered.
 extern const DataScreen kConstituentSelection;
 extern const DataScreen kDataInputSelection;
 extern const DataScreen kInflowConcentrations;

@@ -106,9 +106,9 @@ void InputAccepted(ScreenContext& c) {
 
 bool ContinueAfterInput(Ui& ui, Owner owner) {
     R& r = Project();
-    if (r.checked_HMKdwCalc && !ShowCalculatedHeavyMetalValues(ui, owner)) return false;
+    if (r.checked_HMKdwCalc && !Show<kCalculatedHeavyMetalValues>(ui, owner)) return false;
     ComputeHeavyMetalMassTransfer(r);
-    return ShowHeavyMetalMassTransfer(ui, owner);
+    return Show<kHeavyMetalMassTransfer>(ui, owner);
 }
 
 // ---- Calculated values ----
@@ -162,7 +162,8 @@ const DataScreen kHeavyMetalKdwChoice{
     .help_button = heavy_metal_kdw_choice::kChoiceHelp,
     .help_file = "contam14.txt",
     .after_commit = KdwChosen,
-    .next = ShowHeavyMetalInput,
+    .next = Show<kHeavyMetalInput>,
+    .loads_copies = true,
 };
 
 const DataScreen kHeavyMetalInput{
@@ -177,6 +178,7 @@ const DataScreen kHeavyMetalInput{
     .validate = InputUsable,
     .after_commit = InputAccepted,
     .next = ContinueAfterInput,
+    .loads_copies = true,
 };
 
 const DataScreen kCalculatedHeavyMetalValues{
@@ -203,26 +205,8 @@ const DataScreen kHeavyMetalMassTransfer{
     .after_commit = TransferAccepted,
     .next = ShowCurrentVelocities,
     .on_cancel = RestoreRecalculation<kHeavyMetals>,
+    .loads_copies = true,
 };
-
-bool ShowHeavyMetalKdwChoice(Ui& ui, Owner owner) {
-    RevertRows(Project(), kHeavyMetalKdwChoice);
-    return ShowScreen(ui, owner, kHeavyMetalKdwChoice);
-}
-
-bool ShowHeavyMetalInput(Ui& ui, Owner owner) {
-    RevertRows(Project(), kHeavyMetalInput);
-    return ShowScreen(ui, owner, kHeavyMetalInput);
-}
-
-bool ShowCalculatedHeavyMetalValues(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kCalculatedHeavyMetalValues);
-}
-
-bool ShowHeavyMetalMassTransfer(Ui& ui, Owner owner) {
-    RevertRows(Project(), kHeavyMetalMassTransfer);
-    return ShowScreen(ui, owner, kHeavyMetalMassTransfer);
-}
 
 void ComputeHeavyMetalCoefficients(ProjectRecord& r) {
     for (int k = 0; k < SlotsInUse(r, kHeavyMetals); ++k) r.HMConKdw[k] = MetalPartitionFromSolids(r.SSConc);

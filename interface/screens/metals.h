@@ -51,13 +51,9 @@ enum : int {
 };
 }  // namespace heavy_metal_mass_transfer
 
-// The chain 178 -> 179 -> [207] -> 171 -> velocity summary. Each screen loads its own
-// working copies and returns whether the user accepted it.
-bool ShowHeavyMetalKdwChoice(Ui& ui, Owner owner);
-bool ShowHeavyMetalInput(Ui& ui, Owner owner);
-// Estimates the water column coefficients, then shows them.
-bool ShowCalculatedHeavyMetalValues(Ui& ui, Owner owner);
-bool ShowHeavyMetalMassTransfer(Ui& ui, Owner owner);
+// The chain 178 -> 179 -> [207] -> 171 -> velocity summary. Each screen but the
+// calculated values (which estimates the water column coefficients as it opens) loads its
+// own working copies.
 
 // The water column distribution coefficient of every metal in use, from the suspended
 // solids concentration.

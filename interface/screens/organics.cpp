@@ -74,14 +74,14 @@ bool ContinueFromEntry(Ui& ui, Owner owner) {
     bool accepted = true;
     if (r.checked_contam_tau && r.NumOC_SLR >= 1 && !r.TauAccepted) {
         r.DisplayBoth = r.NumHM_LLR > 0;
-        accepted = ShowHalfLives(ui, owner);
+        accepted = Show<kHalfLives>(ui, owner);
     }
     if (r.checked_contam_removal && r.NumOC_SLR >= 1 && !r.RemAccepted) {
         r.DisplayBoth = r.NumHM_LLR > 0;
-        accepted = ThroughSediment(ui, owner, ShowOrganicCoefficientChoice);
+        accepted = ThroughSediment(ui, owner, Show<kOrganicCoefficientChoice>);
     }
     if (r.NumOC_SLR == 0) r.DisplayBoth = 0;
-    if (r.NumHM_LLR >= 1 && !r.DisplayBoth) accepted = ThroughSediment(ui, owner, ShowHeavyMetalKdwChoice);
+    if (r.NumHM_LLR >= 1 && !r.DisplayBoth) accepted = ThroughSediment(ui, owner, Show<kHeavyMetalKdwChoice>);
     return accepted;
 }
 
@@ -111,7 +111,7 @@ bool HalfLivesPositive(ScreenContext& c) {
 // Heavy metals need the sediment; with nothing to ask there, their screens open at once.
 bool ContinueAfterHalfLives(Ui& ui, Owner owner) {
     if (Project().NumHM_LLR <= 0) return true;
-    return ThroughSediment(ui, owner, ShowHeavyMetalKdwChoice);
+    return ThroughSediment(ui, owner, Show<kHeavyMetalKdwChoice>);
 }
 
 // ---- Volatilization and distribution coefficients: entered or calculated ----
@@ -251,9 +251,9 @@ void RemovalRatesCancelled(ScreenContext& c) {
 bool ContinueAfterRemovalRates(Ui& ui, Owner owner) {
     R& r = Project();
     const bool calculated = r.checked_KdwCalc || r.checked_KdsCalc || r.checked_kvCalc;
-    if (calculated && !ShowCalculatedOrganicValues(ui, owner)) return false;
+    if (calculated && !Show<kCalculatedOrganicValues>(ui, owner)) return false;
     ComputeOrganicMassTransfer(r);
-    return ShowOrganicMassTransfer(ui, owner);
+    return Show<kOrganicMassTransfer>(ui, owner);
 }
 
 // ---- Calculated values ----
@@ -310,7 +310,7 @@ void TransferAccepted(ScreenContext& c) {
 }
 
 bool ContinueAfterTransfer(Ui& ui, Owner owner) {
-    if (Project().DisplayBoth) return ShowHeavyMetalKdwChoice(ui, owner);
+    if (Project().DisplayBoth) return Show<kHeavyMetalKdwChoice>(ui, owner);
     return ShowCurrentVelocities(ui, owner);
 }
 
@@ -337,6 +337,7 @@ const DataScreen kHalfLives{
     .on_invalid = OnInvalid::Stay,
     .validate = HalfLivesPositive,
     .next = ContinueAfterHalfLives,
+    .loads_copies = true,
 };
 
 const DataScreen kOrganicCoefficientChoice{
@@ -346,7 +347,8 @@ const DataScreen kOrganicCoefficientChoice{
     .help_button = kChoiceHelp,
     .help_file = "contam11.txt",
     .after_commit = CoefficientsChosen,
-    .next = ShowOrganicRemovalRates,
+    .next = Show<kOrganicRemovalRates>,
+    .loads_copies = true,
 };
 
 const DataScreen kOrganicRemovalRates{
@@ -362,6 +364,7 @@ const DataScreen kOrganicRemovalRates{
     .after_commit = RemovalRatesAccepted,
     .next = ContinueAfterRemovalRates,
     .on_cancel = RemovalRatesCancelled,
+    .loads_copies = true,
 };
 
 const DataScreen kCalculatedOrganicValues{
@@ -388,6 +391,7 @@ const DataScreen kOrganicMassTransfer{
     .after_commit = TransferAccepted,
     .next = ContinueAfterTransfer,
     .on_cancel = RestoreRecalculation<kOrganicChemicals>,
+    .loads_copies = true,
 };
 
 bool ShowContaminantData(Ui& ui, Owner owner) {
@@ -395,43 +399,16 @@ bool ShowContaminantData(Ui& ui, Owner owner) {
     r.contam_current = 1;
     r.tp_current = 0;
     RevertRows(r, kContaminantInfo);
-    return ShowContaminantInfo(ui, owner);
-}
-
-bool ShowContaminantInfo(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kContaminantInfo);
-}
-
-bool ShowHalfLives(Ui& ui, Owner owner) {
-    RevertRows(Project(), kHalfLives);
-    return ShowScreen(ui, owner, kHalfLives);
-}
-
-bool ShowOrganicCoefficientChoice(Ui& ui, Owner owner) {
-    RevertRows(Project(), kOrganicCoefficientChoice);
-    return ShowScreen(ui, owner, kOrganicCoefficientChoice);
-}
-
-bool ShowOrganicRemovalRates(Ui& ui, Owner owner) {
-    RevertRows(Project(), kOrganicRemovalRates);
-    return ShowScreen(ui, owner, kOrganicRemovalRates);
-}
-
-bool ShowCalculatedOrganicValues(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kCalculatedOrganicValues);
-}
-
-bool ShowOrganicMassTransfer(Ui& ui, Owner owner) {
-    RevertRows(Project(), kOrganicMassTransfer);
-    return ShowScreen(ui, owner, kOrganicMassTransfer);
+    return Show<kContaminantInfo>(ui, owner);
 }
 
 bool ContinueContaminantChainAfterSediment(Ui& ui, Owner owner) {
     const R& r = Project();
     if (!r.contam_current) return true;
-    if (r.NumOC_SLR > 0 && r.checked_contam_removal && !ShowOrganicCoefficientChoice(ui, owner)) return false;
+    if (r.NumOC_SLR > 0 && r.checked_contam_removal && !Show<kOrganicCoefficientChoice>(ui, owner))
+        return false;
     if (r.NumHM_LLR > 0 && (r.NumOC_SLR == 0 || r.checked_contam_tau))
-        return ShowHeavyMetalKdwChoice(ui, owner);
+        return Show<kHeavyMetalKdwChoice>(ui, owner);
     return true;
 }
 

@@ -96,16 +96,9 @@ enum : int {
 // contaminant chain, on the committed choices.
 bool ShowContaminantData(Ui& ui, Owner owner);
 
-// The screens; each returns whether the user accepted it, and its opener has loaded its
-// working copies unless said otherwise.
-bool ShowContaminantInfo(Ui& ui, Owner owner);
-// These four load their own working copies.
-bool ShowHalfLives(Ui& ui, Owner owner);
-bool ShowOrganicCoefficientChoice(Ui& ui, Owner owner);
-bool ShowOrganicRemovalRates(Ui& ui, Owner owner);
-bool ShowOrganicMassTransfer(Ui& ui, Owner owner);
-// Calculates the coefficients chosen on the coefficient screen, then shows them.
-bool ShowCalculatedOrganicValues(Ui& ui, Owner owner);
+// The screens' opener loads the working copies of the contaminant information; the half
+// lives, coefficient choice, removal rates and mass transfer load their own. The calculated
+// values screen calculates the coefficients chosen on the coefficient screen as it opens.
 
 // Where the contaminant chain goes once its sediment data are accepted: the organic
 // coefficient screen when organic chemicals are removed by processes, the heavy metal

@@ -295,7 +295,7 @@ constexpr SedimentContinuation kContinuations[] = {
 template <SedimentChain C>
 bool FinishSedimentData(Ui& ui, Owner owner) {
     const R& r = Project();
-    if ((r.checked_RhoBCalc || r.checked_VsCalc) && !ShowCalculatedSedimentValues(ui, owner)) return false;
+    if ((r.checked_RhoBCalc || r.checked_VsCalc) && !Show<kCalculatedSedimentValues>(ui, owner)) return false;
     for (const SedimentContinuation& k : kContinuations) {
         if (k.chain == C) return k.next(ui, owner);
     }
@@ -409,53 +409,46 @@ bool AcceptanceStaysFinite(ScreenContext& c, void (*accept)(Dialog&, ProjectReco
     return ComputedSedimentValuesUsable(c, trial, zero);
 }
 
-const DataScreen kSedimentChoicePhosphorus{
-    .number = kSedimentChoiceScreen,
-    .caption = "Additional Sediment Information Required to Proceed",
-    .rows = kChoiceRows<SedimentChain::Phosphorus>,
-    .help_button = kChoiceHelp,
-    .help_file = "tp5.txt",
-    .after_commit = ChoiceAccepted,
-    .next = ShowSedimentDataOfCurrentChain,
-};
+namespace {
 
-const DataScreen kSedimentChoiceContaminants{
-    .number = kSedimentChoiceScreen,
-    .caption = "Additional Sediment Information Required to Proceed",
-    .rows = kChoiceRows<SedimentChain::Contaminants>,
-    .help_button = kChoiceHelp,
-    .help_file = "tp5.txt",
-    .after_commit = ChoiceAccepted,
-    .next = ShowSedimentDataOfCurrentChain,
-};
+// Each screen has a variant per chain that differs only in the chain's rows and hooks.
+template <SedimentChain chain>
+constexpr DataScreen SedimentChoiceScreen() {
+    return {
+        .number = kSedimentChoiceScreen,
+        .caption = "Additional Sediment Information Required to Proceed",
+        .rows = kChoiceRows<chain>,
+        .help_button = kChoiceHelp,
+        .help_file = "tp5.txt",
+        .after_commit = ChoiceAccepted,
+        .next = ShowSedimentDataOfCurrentChain,
+    };
+}
 
 // Both variants put back on Cancel what a partial read changed: the engine reads the
 // working copies of bulk density and burial velocity.
-const DataScreen kSedimentDataPhosphorus{
-    .number = kSedimentDataScreen,
-    .caption = "Additional Required Sediment Data",
-    .rows = kDataRows<SedimentChain::Phosphorus>,
-    .help_button = kDataHelp,
-    .help_file = "tp6.txt",
-    .on_invalid = OnInvalid::Stay,
-    .on_open = OpenSedimentData<SedimentChain::Phosphorus>,
-    .validate = SedimentDataUsable,
-    .after_commit = SedimentDataAccepted,
-    .next = FinishSedimentData<SedimentChain::Phosphorus>,
-};
+template <SedimentChain chain>
+constexpr DataScreen SedimentDataScreen() {
+    return {
+        .number = kSedimentDataScreen,
+        .caption = "Additional Required Sediment Data",
+        .rows = kDataRows<chain>,
+        .help_button = kDataHelp,
+        .help_file = "tp6.txt",
+        .on_invalid = OnInvalid::Stay,
+        .on_open = OpenSedimentData<chain>,
+        .validate = SedimentDataUsable,
+        .after_commit = SedimentDataAccepted,
+        .next = FinishSedimentData<chain>,
+    };
+}
 
-const DataScreen kSedimentDataContaminants{
-    .number = kSedimentDataScreen,
-    .caption = "Additional Required Sediment Data",
-    .rows = kDataRows<SedimentChain::Contaminants>,
-    .help_button = kDataHelp,
-    .help_file = "tp6.txt",
-    .on_invalid = OnInvalid::Stay,
-    .on_open = OpenSedimentData<SedimentChain::Contaminants>,
-    .validate = SedimentDataUsable,
-    .after_commit = SedimentDataAccepted,
-    .next = FinishSedimentData<SedimentChain::Contaminants>,
-};
+}  // namespace
+
+constinit const DataScreen kSedimentChoicePhosphorus = SedimentChoiceScreen<SedimentChain::Phosphorus>();
+constinit const DataScreen kSedimentChoiceContaminants = SedimentChoiceScreen<SedimentChain::Contaminants>();
+constinit const DataScreen kSedimentDataPhosphorus = SedimentDataScreen<SedimentChain::Phosphorus>();
+constinit const DataScreen kSedimentDataContaminants = SedimentDataScreen<SedimentChain::Contaminants>();
 
 const DataScreen kCalculatedSedimentValues{
     .number = kCalculatedSedimentValuesScreen,
@@ -513,25 +506,13 @@ bool ShowSedimentDataOfCurrentChain(Ui& ui, Owner owner) {
     return ShowScreen(ui, owner, *screen);
 }
 
-bool ShowCalculatedSedimentValues(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kCalculatedSedimentValues);
-}
-
-bool ShowCalculatedSurficialValues(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kCalculatedSurficialValues);
-}
-
-bool ShowVelocitySummary(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kVelocitySummary);
-}
-
 bool ShowCurrentVelocities(Ui& ui, Owner owner) {
     R& r = Project();
     r.ActiveRhoB_temp = r.ActiveRhoB;
     r.ActiveVb_temp = r.ActiveVb;
     r.Vn_temp = r.Vn;
     r.Vr_temp = r.Vr;
-    return ShowVelocitySummary(ui, owner);
+    return Show<kVelocitySummary>(ui, owner);
 }
 
 bool BurialVelocityToCompute(const ProjectRecord& r) {

@@ -205,13 +205,8 @@ bool ShowSedimentChoice(Ui& ui, Owner owner, SedimentChain chain);
 // (tp_current, else contam_current); not accepted when neither is.
 bool ShowSedimentDataOfCurrentChain(Ui& ui, Owner owner);
 
-// The values the sediment data screen calculated; the surficial layer's bulk density; and
-// the velocity summary, whose opener loads the working copies of ActiveRhoB, ActiveVb, Vn
-// and Vr.
-bool ShowCalculatedSedimentValues(Ui& ui, Owner owner);
-bool ShowCalculatedSurficialValues(Ui& ui, Owner owner);
-bool ShowVelocitySummary(Ui& ui, Owner owner);
-// The velocity summary opened on the record's values.
+// The velocity summary, whose opener loads the working copies of ActiveRhoB, ActiveVb, Vn
+// and Vr, opened on the record's values.
 bool ShowCurrentVelocities(Ui& ui, Owner owner);
 
 // The burial velocity follows from the net settling unless it was entered or TSS takes

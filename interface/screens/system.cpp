@@ -265,7 +265,7 @@ const DataScreen kGeometrySelection{
     .on_open = OpenGeometrySelection,
     .validate = TwoDimensionsAndOneExtent,
     .after_commit = MarkGeometryChosen,
-    .next = ShowSystemProperties,
+    .next = Show<kSystemProperties>,
 };
 
 // A computed dimension can be out of range (a depth of 0 makes the area infinite); its
@@ -282,7 +282,7 @@ const DataScreen kSystemProperties{
     .on_field_left = PropertyFieldLeft,
     .validate = DimensionsArePositiveAndFinite,
     .after_commit = AcceptProperties,
-    .next = ShowSystemContinued,
+    .next = Show<kSystemContinued>,
     .on_cancel = CancelProperties,
 };
 
@@ -313,14 +313,6 @@ bool ShowGeometrySelection(Ui& ui, Owner owner) {
     const bool accepted = ShowScreen(ui, owner, kGeometrySelection);
     Project().VAH_Entered = 0;  // the chain it marked has closed with it
     return accepted;
-}
-
-bool ShowSystemProperties(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kSystemProperties);
-}
-
-bool ShowSystemContinued(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kSystemContinued);
 }
 
 void SuggestDetentionTime(ProjectRecord& r) {

@@ -49,11 +49,9 @@ enum : int {
 
 struct DataScreen;
 
-// The chain: geometry selection, then properties, then their continuation. Each returns
-// whether the user accepted it.
+// The chain: geometry selection, then properties, then their continuation (opened with
+// Show<>). True when the user accepted the selection.
 bool ShowGeometrySelection(Ui& ui, Owner owner);
-bool ShowSystemProperties(Ui& ui, Owner owner);
-bool ShowSystemContinued(Ui& ui, Owner owner);
 
 // The three screens' tables, for the registry.
 extern const DataScreen kGeometrySelection;

@@ -64,12 +64,4 @@ const DataScreen kBODData{
     .on_open = OpenBod,
 };
 
-bool ShowTCBData(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTCBData);
-}
-
-bool ShowBODData(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kBODData);
-}
-
 }  // namespace velmar

@@ -29,11 +29,7 @@ enum : int {
 
 struct DataScreen;
 
-// Each returns whether the user accepted it.
-bool ShowTCBData(Ui& ui, Owner owner);
-bool ShowBODData(Ui& ui, Owner owner);
-
-// The two screens' tables, for the registry.
+// The two screens' tables, opened with Show<>.
 extern const DataScreen kTCBData;
 extern const DataScreen kBODData;
 

@@ -160,26 +160,6 @@ const DataScreen kTNDenitrification{
     .on_invalid = OnInvalid::Stay,
 };
 
-bool ShowTNKnownParameter(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTNKnownParameter);
-}
-
-bool ShowTNRateBasis(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTNRateBasis);
-}
-
-bool ShowTNRateVolumetric(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTNRateVolumetric);
-}
-
-bool ShowTNRateAreal(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTNRateAreal);
-}
-
-bool ShowTNDenitrification(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTNDenitrification);
-}
-
 std::string DefaultLabelText(double value) {
     char text[400];  // "%f" writes every integer digit: up to 309 for the largest double
     std::snprintf(text, sizeof text, "%f", value);

@@ -54,14 +54,7 @@ enum : int {
 struct DataScreen;
 
 // The chain: the known parameter, then either the rate basis and the areal or volumetric
-// rate, or the denitrification data. Each returns whether the user accepted it.
-bool ShowTNKnownParameter(Ui& ui, Owner owner);
-bool ShowTNRateBasis(Ui& ui, Owner owner);
-bool ShowTNRateVolumetric(Ui& ui, Owner owner);
-bool ShowTNRateAreal(Ui& ui, Owner owner);
-bool ShowTNDenitrification(Ui& ui, Owner owner);
-
-// The five screens' tables, for the registry.
+// rate, or the denitrification data. The five screens' tables, opened with Show<>.
 extern const DataScreen kTNKnownParameter;
 extern const DataScreen kTNRateBasis;
 extern const DataScreen kTNRateVolumetric;

@@ -322,7 +322,7 @@ const DataScreen kNewWetlandOptions{
     .on_open = OpenOptions,
     .validate = OptionChosen,
     .after_commit = OptionsAccepted,
-    .next = ShowNewWetlandInput,
+    .next = Show<kNewWetlandInput>,
     .on_cancel = CancelOptions,
 };
 
@@ -334,13 +334,14 @@ const DataScreen kNewWetlandInput{
     .help_file = "tp11.txt",
     .on_invalid = OnInvalid::Stay,
     .after_commit = CompleteFractions,
+    .loads_copies = true,
 };
 
 bool ShowPhosphorusData(Ui& ui, Owner owner) {
     R& r = Project();
     if (r.PhosRemSpec) {
         RevertRows(r, kTPRateBasis);
-        return ShowTPRateBasis(ui, owner);
+        return Show<kTPRateBasis>(ui, owner);
     }
     r.called_by_triple_window_close = 0;
     r.called_by_quad_window_close = 0;
@@ -349,25 +350,12 @@ bool ShowPhosphorusData(Ui& ui, Owner owner) {
         return false;
     }
     RevertRows(r, kTPMethodSelection);
-    return ShowTPMethodSelection(ui, owner);
-}
-
-bool ShowTPRateBasis(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTPRateBasis);
-}
-
-bool ShowTPMethodSelection(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTPMethodSelection);
+    return Show<kTPMethodSelection>(ui, owner);
 }
 
 bool ShowNewWetlandOptions(Ui& ui, Owner owner) {
     Project().checked_fpw_l_temp = Project().checked_fpw_l;
     return ShowScreen(ui, owner, kNewWetlandOptions);
-}
-
-bool ShowNewWetlandInput(Ui& ui, Owner owner) {
-    RevertRows(Project(), kNewWetlandInput);
-    return ShowScreen(ui, owner, kNewWetlandInput);
 }
 
 }  // namespace velmar

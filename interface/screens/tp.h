@@ -142,21 +142,15 @@ enum : int {
 bool ShowPhosphorusData(Ui& ui, Owner owner);
 
 // The chains. Each returns whether the user accepted the screen; the caller has loaded its
-// working copies unless said otherwise.
-bool ShowTPRateBasis(Ui& ui, Owner owner);
-bool ShowTPMethodSelection(Ui& ui, Owner owner);
+// working copies unless said otherwise (the new wetland input loads its own).
 // Loads its working copies itself, from the option flags.
 bool ShowNewWetlandOptions(Ui& ui, Owner owner);
-bool ShowNewWetlandInput(Ui& ui, Owner owner);
 
 // The load-type screen opens the age determination, or the established-wetland parameters.
 // It loads its own working copies as each variant needs.
 enum class LoadTypeVariant { Determination, Established };
 bool ShowTPLoadType(Ui& ui, Owner owner, LoadTypeVariant variant);
-bool ShowBulkDensityChoice(Ui& ui, Owner owner);
 bool ShowWetlandAgeDetermination(Ui& ui, Owner owner);
-bool ShowEstablishedWetlandInput(Ui& ui, Owner owner);
-bool ShowTPMassTransfer(Ui& ui, Owner owner);
 
 // Where the phosphorus chain goes once its sediment data are accepted: an established
 // wetland's load type. Accepted at once on any other path.

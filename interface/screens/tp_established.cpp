@@ -47,7 +47,7 @@ void CancelDeterminationLoadType(ScreenContext& c) {
 
 bool ContinueToBulkDensityChoice(Ui& ui, Owner owner) {
     Project().InputARhoB_temp = Project().InputARhoB;
-    return ShowBulkDensityChoice(ui, owner);
+    return Show<kBulkDensityChoice>(ui, owner);
 }
 
 // ---- Bulk density: entered or calculated ----
@@ -310,7 +310,7 @@ void CancelEstablished(ScreenContext& c) {
 
 bool ContinueToMassTransfer(Ui& ui, Owner owner) {
     Project().Vd_temp = Project().Vd;
-    return ShowTPMassTransfer(ui, owner);
+    return Show<kTPMassTransfer>(ui, owner);
 }
 
 // ---- Mass transfer ----
@@ -345,39 +345,41 @@ void CancelMassTransfer(ScreenContext& c) {
 // A surficial bulk density calculated from porosity is shown first, then the velocities.
 bool ShowVelocities(Ui& ui, Owner owner) {
     const R& r = Project();
-    if (r.checked_Option2 && r.checked_Opt2Calc && !ShowCalculatedSurficialValues(ui, owner)) return false;
+    if (r.checked_Option2 && r.checked_Opt2Calc && !Show<kCalculatedSurficialValues>(ui, owner)) return false;
     return ShowCurrentVelocities(ui, owner);
 }
 
 bool ContinueToEstablishedInput(Ui& ui, Owner owner) {
     LoadEstablishedCopies(Project());
-    return ShowEstablishedWetlandInput(ui, owner);
+    return Show<kEstablishedWetlandInput>(ui, owner);
+}
+
+// The load-type screen's two variants: the determination's loads and restores its own
+// working copies; the established wetland's keeps what the user chose on Cancel.
+constexpr DataScreen LoadTypeScreen(LoadTypeVariant variant) {
+    DataScreen s{
+        .number = kTPLoadTypeScreen,
+        .caption = "TP Load-Type Input Screen",
+        .rows = kLoadTypeRows,
+        .help_button = kLoadTypeHelp,
+        .help_file = "tp8.txt",
+        .after_commit = LoadTypeChosen,
+    };
+    if (variant == LoadTypeVariant::Determination) {
+        s.on_open = OpenDeterminationLoadType;
+        s.next = ContinueToBulkDensityChoice;
+        s.on_cancel = CancelDeterminationLoadType;
+    } else {
+        s.revert_on_cancel = false;
+        s.next = ContinueToEstablishedInput;
+    }
+    return s;
 }
 
 }  // namespace
 
-const DataScreen kTPLoadTypeDetermination{
-    .number = kTPLoadTypeScreen,
-    .caption = "TP Load-Type Input Screen",
-    .rows = kLoadTypeRows,
-    .help_button = kLoadTypeHelp,
-    .help_file = "tp8.txt",
-    .on_open = OpenDeterminationLoadType,
-    .after_commit = LoadTypeChosen,
-    .next = ContinueToBulkDensityChoice,
-    .on_cancel = CancelDeterminationLoadType,
-};
-
-const DataScreen kTPLoadTypeEstablished{
-    .number = kTPLoadTypeScreen,
-    .caption = "TP Load-Type Input Screen",
-    .rows = kLoadTypeRows,
-    .help_button = kLoadTypeHelp,
-    .help_file = "tp8.txt",
-    .revert_on_cancel = false,
-    .after_commit = LoadTypeChosen,
-    .next = ContinueToEstablishedInput,
-};
+constinit const DataScreen kTPLoadTypeDetermination = LoadTypeScreen(LoadTypeVariant::Determination);
+constinit const DataScreen kTPLoadTypeEstablished = LoadTypeScreen(LoadTypeVariant::Established);
 
 const DataScreen kBulkDensityChoice{
     .number = kBulkDensityChoiceScreen,
@@ -441,21 +443,9 @@ bool ShowTPLoadType(Ui& ui, Owner owner, LoadTypeVariant variant) {
     return ShowScreen(ui, owner, kTPLoadTypeEstablished);
 }
 
-bool ShowBulkDensityChoice(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kBulkDensityChoice);
-}
-
 bool ShowWetlandAgeDetermination(Ui& ui, Owner owner) {
     LoadAgeCopies(Project());
     return ShowScreen(ui, owner, kWetlandAgeDetermination);
-}
-
-bool ShowEstablishedWetlandInput(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kEstablishedWetlandInput);
-}
-
-bool ShowTPMassTransfer(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTPMassTransfer);
 }
 
 bool ContinuePhosphorusChainAfterSediment(Ui& ui, Owner owner) {

@@ -37,8 +37,4 @@ const DataScreen kTPRemovalOptions{
     .validate = OneRemovalOption,
 };
 
-bool ShowTPRemovalOptions(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTPRemovalOptions);
-}
-
 }  // namespace velmar

@@ -19,9 +19,7 @@ enum : int {
 struct DataScreen;
 
 // Specified or calculated removal rate, into the working copies only: the constituent
-// selection commits them when it is accepted. True when the user accepted.
-bool ShowTPRemovalOptions(Ui& ui, Owner owner);
-
+// selection commits them when it is accepted.
 extern const DataScreen kTPRemovalOptions;
 
 }  // namespace velmar

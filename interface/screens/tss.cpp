@@ -461,10 +461,6 @@ void AcceptTssData(ScreenContext& c) {
     UpdateEnteredMarks(c.r, path.supplied);
 }
 
-bool ShowCalculatedValues(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTssCalculatedValues);
-}
-
 // Only the entered settling velocity needs nothing calculated.
 constexpr DataScreen DataEntryScreen(int number, std::span<const Row> rows, bool calculated) {
     return {.number = number,
@@ -474,7 +470,7 @@ constexpr DataScreen DataEntryScreen(int number, std::span<const Row> rows, bool
             .help_file = "tss3.txt",
             .validate = SettlingIsFinite,
             .after_commit = AcceptTssData,
-            .next = calculated ? ShowCalculatedValues : nullptr};
+            .next = calculated ? Show<kTssCalculatedValues> : nullptr};
 }
 
 // ---- Calculated values ----
@@ -590,10 +586,6 @@ const TssPath& PathOf(const DataScreen& data) {
 }
 
 }  // namespace
-
-bool ShowTSSOptionSelection(Ui& ui, Owner owner) {
-    return ShowScreen(ui, owner, kTssOptionSelection);
-}
 
 void CommitTSS(ProjectRecord& r) {
     CommitTssWorkingCopies(r, kCommittedByData);

@@ -65,10 +65,7 @@ enum : int {
 
 struct DataScreen;
 
-// The chain's first screen; true when the user accepted the chain.
-bool ShowTSSOptionSelection(Ui& ui, Owner owner);
-
-// The screens' tables, for the registry.
+// The screens' tables, for the registry; the chain opens with Show<kTssOptionSelection>.
 extern const DataScreen kTssOptionSelection;
 extern const DataScreen kTssVsChoice;
 extern const DataScreen kTssAccretionChoice;

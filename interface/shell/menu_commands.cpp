@@ -5,6 +5,7 @@
 #include "interface/resources/command_ids.h"
 #include "interface/resources/strings.h"
 #include "interface/screens/constituent_selection.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/system.h"
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"
@@ -22,7 +23,7 @@ void ConstituentData(Ui& ui) {
         ui.MessageBox(kMainWindow, kSystemDataFirst, kSystemDataFirstCaption, Buttons::Ok);
         return;
     }
-    ShowDataInputSelection(ui, kMainWindow);
+    Show<kDataInputSelection>(ui, kMainWindow);
 }
 
 // The geometry selection screen opens on the committed choice whatever screen was
@@ -46,9 +47,9 @@ constexpr CommandEntry kCommands[] = {
     {kCommandSweep, [](Ui& ui) { ShowSweepWindow(ui, ScreenInputs()); }},
     {kCommandSize, [](Ui& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
-    {kCommandSelectConstituents, [](Ui& ui) { ShowConstituentSelection(ui, kMainWindow); }},
+    {kCommandSelectConstituents, [](Ui& ui) { Show<kConstituentSelection>(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},
-    {kCommandInflowConcentrations, [](Ui& ui) { ShowInflowConcentrations(ui, kMainWindow); }},
+    {kCommandInflowConcentrations, [](Ui& ui) { Show<kInflowConcentrations>(ui, kMainWindow); }},
     {kCommandResetDefaults, [](Ui&) { ResetToDefaults(Project()); }},
     {kCommandOptions, ShowProgramOptions},
     {kCommandModelOverview,

@@ -551,6 +551,11 @@ bool ShowScreen(Ui& ui, Owner owner, const DataScreen& screen) {
     return ui.ShowModal(owner, ScreenTemplate(screen), ScreenProc(screen)) == kAccepted;
 }
 
+bool OpenScreen(Ui& ui, Owner owner, const DataScreen& screen) {
+    if (screen.loads_copies) RevertRows(Project(), screen);
+    return ShowScreen(ui, owner, screen);
+}
+
 bool ReadNameText(std::string_view text, NameText& name) {
     const bool blank =
         std::any_of(text.begin(), text.end(), [](unsigned char ch) { return std::isspace(ch) != 0; });

@@ -262,6 +262,10 @@ struct DataScreen {
     void (*after_commit)(ScreenContext&) = nullptr;
     bool (*next)(Ui&, Owner) = nullptr;  // the screen the chain goes on to
     void (*on_cancel)(ScreenContext&) = nullptr;
+
+    // Show loads the working copies from the record before the screen opens; otherwise the
+    // screen's opener has loaded them.
+    bool loads_copies = false;
 };
 
 // The dialog template the screen's rows lay out.
@@ -298,6 +302,16 @@ void RunDataScreen(const DataScreen& screen, Dialog& d, const DialogEvent& e);
 
 // Shows a screen modally over its owner; true when the user accepted it.
 bool ShowScreen(Ui& ui, Owner owner, const DataScreen& screen);
+
+// Opens a screen as a chain does: its working copies loaded first when it loads its own.
+bool OpenScreen(Ui& ui, Owner owner, const DataScreen& screen);
+
+// Show<kTCBData>(ui, owner): the one way to open a screen by its table, and what a
+// screen's `next` names for the screen its chain goes on to.
+template <const DataScreen& screen>
+bool Show(Ui& ui, Owner owner) {
+    return OpenScreen(ui, owner, screen);
+}
 
 // The text a name field holds for the record, and the rule for what a user may type: one
 // word of at most kScreenNameLength characters (longer names are cut).

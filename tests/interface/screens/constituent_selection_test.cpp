@@ -40,7 +40,7 @@ TEST_F(ConstituentSelection, ContaminantsKeepTSSCheckedAtOnce) {
             EXPECT_FALSE(d.IsEnabled(kShowTPOptions));
         })
         .PressOk();
-    EXPECT_TRUE(ShowConstituentSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kConstituentSelection>(ui, kMainWindow));
     const ProjectRecord& r = Project();
     EXPECT_EQ(r.model_tss + r.model_contaminant, 2);
     EXPECT_EQ(r.model_tcb + r.model_bod + r.model_n + r.model_p, 0);
@@ -70,7 +70,7 @@ TEST_F(ConstituentSelection, CheckingTPAsksForItsMethodEachTime) {
         .Click(kSpecifyButton)
         .PressOk()
         .PressOk();
-    EXPECT_TRUE(ShowConstituentSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kConstituentSelection>(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());
     const ProjectRecord& r = Project();
     EXPECT_EQ(r.model_p, 1);
@@ -98,7 +98,7 @@ TEST_F(ConstituentSelection, OkWithoutOneTPMethodIsRefusedButKeepsTheChoices) {
         .PressOk()
         .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kConstituentSelectionScreen); })
         .PressOk();
-    EXPECT_TRUE(ShowConstituentSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kConstituentSelection>(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(r.PhosremCalc, 1);
     EXPECT_EQ(r.PhosRemSpec, 0);
@@ -110,7 +110,7 @@ TEST_F(ConstituentSelection, ContaminantDefaultsOnlyWhenContaminantsAreTurnedOff
     r.model_contaminant = r.model_contaminant_temp = r.model_tss = r.model_tss_temp = 1;
     r.Kds[2] = 9;
     ui.Expect(kConstituentSelectionScreen).CheckItem(kConstituentList, kContaminantItem, false).PressOk();
-    EXPECT_TRUE(ShowConstituentSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kConstituentSelection>(ui, kMainWindow));
     EXPECT_EQ(r.model_contaminant, 0);
     EXPECT_EQ(r.Kds[2], 240);
 
@@ -118,7 +118,7 @@ TEST_F(ConstituentSelection, ContaminantDefaultsOnlyWhenContaminantsAreTurnedOff
     r.Kds[2] = 9;
     r.update_contaminant = 1;
     ui.Expect(kConstituentSelectionScreen).CheckItem(kConstituentList, kBODItem, true).PressOk();
-    EXPECT_TRUE(ShowConstituentSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kConstituentSelection>(ui, kMainWindow));
     EXPECT_EQ(r.Kds[2], 9);
     EXPECT_EQ(r.update_contaminant, 0);
     EXPECT_EQ(r.update_bod, 1);
@@ -132,7 +132,7 @@ TEST_F(ConstituentSelection, CancelPutsBackTheChoicesAndTheTPMethod) {
         .Click(kCalculateButton)
         .PressOk()
         .PressCancel();
-    EXPECT_FALSE(ShowConstituentSelection(ui, kMainWindow));
+    EXPECT_FALSE(Show<kConstituentSelection>(ui, kMainWindow));
     const ProjectRecord& r = Project();
     EXPECT_EQ(r.model_bod_temp + r.model_p_temp + r.model_tss_temp, 0);
     EXPECT_EQ(r.PhosRemSpec_temp, 1);
@@ -157,7 +157,7 @@ TEST_F(DataInputSelection, ButtonsFollowTheCommittedChoicesAndEscapeClosesLikeOk
                 EXPECT_FALSE(d.IsEnabled(id)) << id;
         })
         .PressEscape();
-    EXPECT_TRUE(ShowDataInputSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kDataInputSelection>(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_FALSE(Shell().changes);  // the hub commits nothing, so there is nothing to save
 }
@@ -184,7 +184,7 @@ TEST_F(DataInputSelection, EachButtonOpensItsConstituentAndTheHubStaysOpen) {
             .PressCancel()
             .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kDataInputSelectionScreen); })
             .PressOk();
-        EXPECT_TRUE(ShowDataInputSelection(ui, kMainWindow));
+        EXPECT_TRUE(Show<kDataInputSelection>(ui, kMainWindow));
         EXPECT_TRUE(ui.ScriptDone());
     }
     // Their screens open on the committed choices.
@@ -225,7 +225,7 @@ TEST_F(DataInputSelection, PhosphorusAndContaminantsWaitForTheTSSData) {
         .Expect(kTPRateBasisScreen)
         .PressCancel()
         .PressOk();
-    EXPECT_TRUE(ShowDataInputSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kDataInputSelection>(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());
     for (const auto& message : ui.Messages()) EXPECT_EQ(message.owner, Owner::OfDialog);
 }
@@ -267,7 +267,7 @@ TEST_F(InflowConcentrations, OnlyModelledRowsOpenAndARecheckedFieldShowsItsWorki
         .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(kTNField), "12"); })
         .Type(kTNField, "8.5")
         .PressOk();
-    EXPECT_TRUE(ShowInflowConcentrations(ui, kMainWindow));
+    EXPECT_TRUE(Show<kInflowConcentrations>(ui, kMainWindow));
     EXPECT_EQ(r.TSSinConc, 55);
     EXPECT_EQ(r.TNinConc, 8.5);
     EXPECT_EQ(r.checked_TNGenOutConc, 1);
@@ -291,7 +291,7 @@ TEST_F(InflowConcentrations, AnInvalidFieldKeepsTheScreenOpenSilentlyAndLeavesTh
         .Type(kBODField, "4O")
         .PressOk()
         .PressCancel();
-    EXPECT_FALSE(ShowInflowConcentrations(ui, kMainWindow));
+    EXPECT_FALSE(Show<kInflowConcentrations>(ui, kMainWindow));
     EXPECT_TRUE(ui.Messages().empty());
     EXPECT_EQ(r.checked_TSSGenOutConc + r.checked_TSSGenOutConc_temp, 0);
     EXPECT_FALSE(Shell().changes);
@@ -321,10 +321,10 @@ TEST_F(InflowConcentrations, ContaminantRowsFollowTheirCountsAndNames) {
                 EXPECT_EQ(d.IsShown(LabelId(kMetalField1 + 2)), metals == 3);
             })
             .PressCancel();
-        EXPECT_FALSE(ShowInflowConcentrations(ui, kMainWindow));
+        EXPECT_FALSE(Show<kInflowConcentrations>(ui, kMainWindow));
     }
     ui.Expect(kInflowConcentrationScreen).Click(kMetalBox1 + 1).Type(kMetalField1 + 1, "0.2").PressOk();
-    EXPECT_TRUE(ShowInflowConcentrations(ui, kMainWindow));
+    EXPECT_TRUE(Show<kInflowConcentrations>(ui, kMainWindow));
     EXPECT_EQ(r.HMInConc2, 0.2);
     EXPECT_EQ(r.checked_HM2OutConc, 1);
     EXPECT_EQ(r.ContamInConc1, 0.003);

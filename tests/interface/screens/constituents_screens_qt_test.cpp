@@ -10,6 +10,7 @@
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/screens/constituent_selection.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/session/state.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 
@@ -50,7 +51,7 @@ TEST_F(ConstituentScreensOnQt, ClickingContaminantsChecksTSSInTheSameList) {
             QTest::mouseClick(static_cast<QPushButton*>(d.widget(kOkId)), Qt::LeftButton);
         });
     });
-    EXPECT_TRUE(ShowConstituentSelection(ui, kNoOwner));
+    EXPECT_TRUE(Show<kConstituentSelection>(ui, kNoOwner));
     EXPECT_TRUE(contaminants_checked);
     EXPECT_TRUE(tss_checked);
     EXPECT_EQ(Project().model_contaminant + Project().model_tss, 2);

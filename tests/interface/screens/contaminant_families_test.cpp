@@ -117,7 +117,7 @@ TEST_F(ContaminantScreens, NamesAreOneWordCutToNineCharacters) {
         .Type(SlotId(half_lives::kNameRow, 0), "Pentachlorophenol")
         .Type(SlotId(half_lives::kNameRow, 1), "Toxaphene1")
         .PressOk();
-    EXPECT_TRUE(ShowHalfLives(ui, kMainWindow));
+    EXPECT_TRUE(Show<kHalfLives>(ui, kMainWindow));
     EXPECT_STREQ(Project().TauCompName1, "Pentachlo");
     EXPECT_STREQ(Project().TauCompName2, "Toxaphene");
 }
@@ -179,7 +179,7 @@ TEST_F(ContaminantScreens, CalculatedValuesScreenShowsEachChemicalsOwnCoefficien
             EXPECT_FALSE(d.IsEnabled(LabelId(kKvRow)));
         })
         .PressCancel();
-    EXPECT_FALSE(ShowCalculatedOrganicValues(ui, kMainWindow));
+    EXPECT_FALSE(Show<kCalculatedOrganicValues>(ui, kMainWindow));
     EXPECT_NEAR(r.ConKdw[1], 61.32, 0.005);  // kept though cancelled
 }
 
@@ -224,7 +224,7 @@ TEST_F(ContaminantScreens, TypingAVelocityKeepsItAndCancelPutsTheFlagsBack) {
             EXPECT_EQ(Project().recalc_convd2, 0);
         })
         .PressCancel();
-    EXPECT_FALSE(ShowOrganicMassTransfer(ui, kMainWindow));
+    EXPECT_FALSE(Show<kOrganicMassTransfer>(ui, kMainWindow));
     EXPECT_EQ(r.recalc_convd2, 1);
     EXPECT_EQ(r.ConVd_temp[1], r.ConVd[1]);
 
@@ -235,7 +235,7 @@ TEST_F(ContaminantScreens, TypingAVelocityKeepsItAndCancelPutsTheFlagsBack) {
         .Expect(kHeavyMetalKdwChoiceScreen)
         .PressCancel()
         .PressCancel();
-    EXPECT_FALSE(ShowOrganicMassTransfer(ui, kMainWindow));
+    EXPECT_FALSE(Show<kOrganicMassTransfer>(ui, kMainWindow));
     EXPECT_EQ(r.ConVd[1], 0.02);
     EXPECT_EQ(r.recalc_convd2, 0);
 }
@@ -272,7 +272,7 @@ TEST_F(ContaminantScreens, OnlyADiffusivityChangedBeyondItsToleranceReplacesATyp
             })
             .PressCancel()
             .PressCancel();
-        EXPECT_FALSE(ShowOrganicRemovalRates(ui, kMainWindow));
+        EXPECT_FALSE(Show<kOrganicRemovalRates>(ui, kMainWindow));
         EXPECT_TRUE(ui.ScriptDone());
     }
 }
@@ -287,7 +287,7 @@ TEST_F(ContaminantScreens, VelocityRowsBeyondTheCountAreDisabled) {
             EXPECT_FALSE(d.IsEnabled(kVelocityField1 + 2));
         })
         .PressCancel();
-    EXPECT_FALSE(ShowHeavyMetalMassTransfer(ui, kMainWindow));
+    EXPECT_FALSE(Show<kHeavyMetalMassTransfer>(ui, kMainWindow));
 }
 
 // ---- Values that would make infinite coefficients ----
@@ -311,7 +311,7 @@ TEST_F(ContaminantScreens, AZeroMolecularWeightIsRefusedButCalmWindIsNot) {
         .PressOk()
         .Expect(kCalculatedOrganicValuesScreen)
         .Inspect([](Dialog&) { EXPECT_EQ(Project().kv[0], 0); });
-    ShowOrganicRemovalRates(ui, kMainWindow);
+    Show<kOrganicRemovalRates>(ui, kMainWindow);
     EXPECT_EQ(r.MW[0], 128);
     EXPECT_EQ(r.WindSpeed, 0);
 }
@@ -353,7 +353,7 @@ TEST_F(ContaminantScreens, ValuesTheEngineCannotUseAreRefusedSayingWhy) {
             .PressOk()
             .ExpectMessage(c.message, screen.caption)
             .PressCancel();
-        EXPECT_FALSE(c.metals ? ShowHeavyMetalInput(ui, kMainWindow) : ShowOrganicRemovalRates(ui, kMainWindow));
+        EXPECT_FALSE(c.metals ? Show<kHeavyMetalInput>(ui, kMainWindow) : Show<kOrganicRemovalRates>(ui, kMainWindow));
         EXPECT_TRUE(ui.ScriptDone());
         EXPECT_EQ(r.SSConc, 100);
     }
@@ -376,7 +376,7 @@ TEST_F(ContaminantScreens, ZeroSuspendedSolidsAreRefusedWhenTheMetalCoefficientI
         .PressOk()
         .Expect(kCalculatedHeavyMetalValuesScreen)
         .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(calculated_heavy_metal_values::kKdwRow), "25100"); });
-    ShowHeavyMetalInput(ui, kMainWindow);
+    Show<kHeavyMetalInput>(ui, kMainWindow);
     EXPECT_EQ(r.HMConKdw[0], 25100);
     EXPECT_EQ(r.SSConc_entered, 1);
     EXPECT_EQ(r.SSConc_entered_MC, 1);
@@ -470,7 +470,7 @@ TEST_F(ContaminantScreens, HalfLivesNotAboveZeroAreRefused) {
         .Inspect([](Dialog&) { EXPECT_EQ(Project().Tau[1], 3); })
         .Type(SlotId(half_lives::kHalfLifeRow, 1), "40")
         .PressOk();
-    EXPECT_TRUE(ShowHalfLives(ui, kMainWindow));
+    EXPECT_TRUE(Show<kHalfLives>(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(r.Tau[1], 40);
 }
@@ -485,7 +485,7 @@ TEST_F(ContaminantScreens, CancelledHalfLivesPutTheirWorkingCopiesBack) {
     R& r = Project();
     r.NumOC_SLR = r.NumOC_SLR_temp = 1;
     r.TauAccepted = 0;
-    EXPECT_FALSE(ShowHalfLives(ui, kMainWindow));
+    EXPECT_FALSE(Show<kHalfLives>(ui, kMainWindow));
     EXPECT_STREQ(r.TauCompName1_temp, "Dieldrin");
     EXPECT_EQ(r.Tau_temp[0], 3);
     r.TauAccepted = 1;  // the entry screen now opens no chain and commits what it holds

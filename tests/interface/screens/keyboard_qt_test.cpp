@@ -386,7 +386,7 @@ TEST_F(KeyboardOnQt, CountsAreSetWithTheKeysOnTheContaminantScreen) {
                    metal = d.Text(kMetalCount);
                    Press(Qt::Key_Escape);
                }}});
-    ShowContaminantInfo(ui, kNoOwner);
+    Show<kContaminantInfo>(ui, kNoOwner);
     EXPECT_EQ(organic, "3");
     EXPECT_EQ(metal, "2");
 }
@@ -407,7 +407,7 @@ TEST_F(KeyboardOnQt, CheckListKeepsItsCurrentItemWhenRefilled) {
                    current = static_cast<QListWidget*>(d.widget(kConstituentList))->currentRow();
                    Press(Qt::Key_Escape);
                }}});
-    ShowConstituentSelection(ui, kNoOwner);
+    Show<kConstituentSelection>(ui, kNoOwner);
     EXPECT_TRUE(tss);
     EXPECT_TRUE(tcb);
     EXPECT_EQ(current, kTCBItem);
@@ -458,7 +458,7 @@ TEST_F(KeyboardOnQt, DataInputSelectionOpensOnItsFirstEnabledButton) {
                        Activate(d);
                        Press(Qt::Key_Escape);
                    }}});
-        ShowDataInputSelection(ui, kNoOwner);
+        Show<kDataInputSelection>(ui, kNoOwner);
         EXPECT_EQ(focus, button) << c.button;
         EXPECT_EQ(opened, (std::vector<int>{kDataInputSelectionScreen, c.opens})) << c.button;
     }
@@ -481,7 +481,7 @@ TEST_F(KeyboardOnQt, RadioGroupTabStopsAtItsChoiceAndArrowsChoose) {
                    Press(Qt::Key_Up);
                    Press(Qt::Key_Return);
                }}});
-    EXPECT_TRUE(ShowContaminantInfo(ui, kNoOwner));
+    EXPECT_TRUE(Show<kContaminantInfo>(ui, kNoOwner));
     EXPECT_EQ(stop, removal);
     EXPECT_EQ(r.checked_contam_tau, 1);
     EXPECT_EQ(r.checked_contam_removal, 0);
@@ -547,7 +547,7 @@ TEST_F(KeyboardOnQt, SystemDataChainAndContaminantCountsEnteredByKeysAlone) {
     EXPECT_EQ(r.System_Properties_Entered, 1);
 
     // The half-lives are left for later: the counts were committed before they opened.
-    EXPECT_FALSE(ShowContaminantInfo(ui, kNoOwner));
+    EXPECT_FALSE(Show<kContaminantInfo>(ui, kNoOwner));
     EXPECT_EQ(r.NumOC_SLR, 2);
     EXPECT_EQ(r.NumHM_LLR, 1);
     EXPECT_EQ(r.checked_contam_tau, 1);

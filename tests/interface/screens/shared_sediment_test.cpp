@@ -359,9 +359,9 @@ TEST_F(SedimentScreens, MassTransferScreensSayWhichStoredValueStopsThem) {
         const DataScreen* screen;
         bool (*show)(Ui&, Owner);
     } kScreens[] = {
-        {&kTPMassTransfer, ShowTPMassTransfer},
-        {&kOrganicMassTransfer, ShowOrganicMassTransfer},
-        {&kHeavyMetalMassTransfer, ShowHeavyMetalMassTransfer},
+        {&kTPMassTransfer, Show<kTPMassTransfer>},
+        {&kOrganicMassTransfer, Show<kOrganicMassTransfer>},
+        {&kHeavyMetalMassTransfer, Show<kHeavyMetalMassTransfer>},
     };
     for (const auto& s : kScreens) {
         SCOPED_TRACE(s.screen->caption);
@@ -394,14 +394,14 @@ TEST_F(SedimentScreens, VelocitySummaryKeepsItsValuesAndCancelReloadsThem) {
             EXPECT_EQ(d.Text(velocity_summary::kBurialField), "0.5");
         })
         .PressOk();
-    EXPECT_TRUE(ShowVelocitySummary(ui, kMainWindow));
+    EXPECT_TRUE(Show<kVelocitySummary>(ui, kMainWindow));
     EXPECT_EQ(r.ActiveVb, 0.5);
     EXPECT_EQ(r.Vn, 2);
     EXPECT_TRUE(Shell().changes);
 
     r.ActiveVb_temp = 0.25;
     ui.Expect(kVelocitySummaryScreen).PressCancel();
-    EXPECT_FALSE(ShowVelocitySummary(ui, kMainWindow));
+    EXPECT_FALSE(Show<kVelocitySummary>(ui, kMainWindow));
     EXPECT_EQ(r.ActiveVb_temp, 0.5);
 }
 

@@ -11,6 +11,7 @@
 
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/screens/system.h"
 #include "interface/session/state.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
@@ -80,7 +81,7 @@ TEST_F(SystemScreensOnQt, TypingADepthAndTabbingOutRecomputesTheAreaOnTheSpot) {
         });
     });
 
-    EXPECT_FALSE(ShowSystemProperties(ui, kNoOwner));
+    EXPECT_FALSE(Show<kSystemProperties>(ui, kNoOwner));
     EXPECT_TRUE(whole_text_selected);
     EXPECT_EQ(area_after_tab, "250000");
     EXPECT_EQ(focus_after_tab, flow_field);
@@ -104,7 +105,7 @@ TEST_F(SystemScreensOnQt, ComputedValuesAreReadableButNeitherEditableNorTabStops
             d.End(0);
         });
     });
-    ShowSystemContinued(ui, kNoOwner);
+    Show<kSystemContinued>(ui, kNoOwner);
 
     // The dimensions computed from the chosen ones, on the property screen.
     double area_contrast = 0;
@@ -115,7 +116,7 @@ TEST_F(SystemScreensOnQt, ComputedValuesAreReadableButNeitherEditableNorTabStops
             d.End(0);
         });
     });
-    ShowSystemProperties(property_ui, kNoOwner);
+    Show<kSystemProperties>(property_ui, kNoOwner);
     EXPECT_GE(area_contrast, 4.5);
     EXPECT_GE(ratio_contrast, 4.5);
     EXPECT_GE(residence_contrast, 4.5);

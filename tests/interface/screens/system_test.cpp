@@ -6,6 +6,7 @@
 #include "interface/resources/command_ids.h"
 #include "interface/resources/screen_strings.h"
 #include "interface/resources/templates.h"
+#include "interface/screens/framework/screen_table.h"
 #include "interface/shell/menu_commands.h"
 #include "project/record.h"
 #include "tests/interface/support/shell_fixture.h"
@@ -156,7 +157,7 @@ TEST_F(SystemScreens, LeavingAFieldRecomputesTheOthersOrWarnsAndRestoresABadText
             EXPECT_EQ(d.Text(kTemperatureField), "20");
         })
         .PressCancel();
-    EXPECT_FALSE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_FALSE(Show<kSystemProperties>(ui, kMainWindow));
     EXPECT_EQ(Project().depth_temp, 1);
     EXPECT_EQ(Project().area_temp, 1e6);
 }
@@ -173,7 +174,7 @@ TEST_F(SystemScreens, BadTextLeftByAClickOnOkIsReportedBeforeTheScreenGoesOn) {
         .PressCancel()
         .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(kDepthField), "1"); })
         .PressCancel();
-    EXPECT_FALSE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_FALSE(Show<kSystemProperties>(ui, kMainWindow));
     EXPECT_EQ(Project().depth, 1);
 }
 
@@ -202,7 +203,7 @@ TEST_F(SystemScreens, DimensionsNotAboveZeroOrMakingOthersInfiniteAreRefused) {
             EXPECT_EQ(d.Text(kLengthField), "2e+297");
         })
         .PressCancel();
-    EXPECT_FALSE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_FALSE(Show<kSystemProperties>(ui, kMainWindow));
     EXPECT_EQ(Project().depth, 1);
     EXPECT_EQ(Project().area, 1e6);
     EXPECT_FALSE(Shell().changes);
@@ -219,7 +220,7 @@ TEST_F(SystemScreens, OnlyATemperatureChangeBeyondAMillionthAsksForNewTransferVe
         .Type(kTemperatureField, "20.00001")
         .Focus(kFlowField)
         .PressCancel();
-    ShowSystemProperties(ui, kMainWindow);
+    Show<kSystemProperties>(ui, kMainWindow);
     EXPECT_EQ(Project().temp_check, 20.00001);
     EXPECT_TRUE(Project().recalc_convd1 && Project().recalc_convd3 && Project().recalc_hmvd2);
 }
@@ -237,7 +238,7 @@ TEST_F(SystemScreens, CancelOnTheContinuationReturnsToPropertiesWithTheirValuesC
         })
         .Type(kTemperatureField, "30")
         .PressCancel();
-    EXPECT_FALSE(ShowSystemProperties(ui, kMainWindow));
+    EXPECT_FALSE(Show<kSystemProperties>(ui, kMainWindow));
     const ProjectRecord& r = Project();
     EXPECT_EQ(r.temperature_temp, 15);
     EXPECT_EQ(r.mean_vel_cms_temp, 0.5);
@@ -255,7 +256,7 @@ TEST_F(SystemScreens, GradientClickSuggestsTheDetentionTimeAnew) {
         .Click(kLongitudinalButton)
         .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(kDetentionTimeField), "8.8"); })
         .PressOk();
-    EXPECT_TRUE(ShowSystemContinued(ui, kMainWindow));
+    EXPECT_TRUE(Show<kSystemContinued>(ui, kMainWindow));
     EXPECT_EQ(Project().detention_time, 8.8);
     EXPECT_EQ(Project().longitudinal_calc_re, 1);
     EXPECT_EQ(Project().mixed_clac_re, 0);
@@ -273,7 +274,7 @@ TEST_F(SystemScreens, BadMeanVelocityMakesAGradientClickChangeOnlyTheButtonAndBl
             EXPECT_EQ(Project().mixed_clac_re, 0);
         })
         .PressCancel();
-    EXPECT_FALSE(ShowSystemContinued(ui, kMainWindow));
+    EXPECT_FALSE(Show<kSystemContinued>(ui, kMainWindow));
     EXPECT_TRUE(ui.Messages().empty());
 }
 
@@ -287,7 +288,7 @@ TEST_F(SystemScreens, TypedMeanVelocityIsKeptInBothUnits) {
             EXPECT_TRUE(Project().recalc_convd2 && Project().recalc_hmvd1);
         })
         .PressOk();
-    EXPECT_TRUE(ShowSystemContinued(ui, kMainWindow));
+    EXPECT_TRUE(Show<kSystemContinued>(ui, kMainWindow));
     EXPECT_EQ(Project().mean_vel_cms, 5);
     EXPECT_DOUBLE_EQ(Project().mean_velocity, 0.05);
 }

@@ -28,9 +28,9 @@ struct DecayScreen {
 };
 
 constexpr DecayScreen kDecayScreens[] = {
-    {ShowTCBData, kTCBDataScreen, tcb_data::kRateField, tcb_data::kFactorField, &R::tcb_decay_rate20,
+    {Show<kTCBData>, kTCBDataScreen, tcb_data::kRateField, tcb_data::kFactorField, &R::tcb_decay_rate20,
      &R::tcb_decay_rate20_temp, &R::theta_tcb, &R::theta_tcb_temp},
-    {ShowBODData, kBODDataScreen, bod_data::kRateField, bod_data::kFactorField, &R::bod_decay_rate20,
+    {Show<kBODData>, kBODDataScreen, bod_data::kRateField, bod_data::kFactorField, &R::bod_decay_rate20,
      &R::bod_decay_rate20_temp, &R::theta_bod, &R::theta_bod_temp},
 };
 
@@ -82,7 +82,7 @@ TEST_F(DecayScreens, BodLabelComputesTheRateFromTheDepthWhateverRateIsStored) {
                 EXPECT_EQ(d.Text(bod_data::kRateField), FormatNumberText(c.stored_rate));
             })
             .PressCancel();
-        ShowBODData(ui, kMainWindow);
+        Show<kBODData>(ui, kMainWindow);
     }
 }
 
@@ -99,8 +99,8 @@ TEST_F(DecayScreens, DefaultLabelsStayFixedWhateverTheRecordHolds) {
         .Expect(kBODDataScreen)
         .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(bod_data::kFactorDefaultLabel), "Default: 1.047"); })
         .PressCancel();
-    ShowTCBData(ui, kMainWindow);
-    ShowBODData(ui, kMainWindow);
+    Show<kTCBData>(ui, kMainWindow);
+    Show<kBODData>(ui, kMainWindow);
     EXPECT_TRUE(ui.ScriptDone());
 }
 

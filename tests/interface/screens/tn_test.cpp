@@ -45,7 +45,7 @@ TEST_F(TNScreens, RemovalRateWayEndsWithTheArealRateCommittedAndTheDenitrificati
         .Type(kArealRateField, "0.1")
         .Type(tn_rate_entry::kFactorField, "1.06")
         .PressOk();
-    EXPECT_TRUE(ShowTNKnownParameter(ui, kMainWindow));
+    EXPECT_TRUE(Show<kTNKnownParameter>(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_EQ(r.checked_Ktn, 1);
     EXPECT_EQ(r.checked_Kdn, 0);
@@ -74,7 +74,7 @@ TEST_F(TNScreens, DenitrificationWayOpensOnTheCommittedValuesAndEndsWithThemRepl
         .Type(kRatioField, "0.7")
         .Type(tn_denitrification::kFactorField, "1.08")
         .PressOk();
-    EXPECT_TRUE(ShowTNKnownParameter(ui, kMainWindow));
+    EXPECT_TRUE(Show<kTNKnownParameter>(ui, kMainWindow));
     EXPECT_EQ(r.checked_Kdn, 1);
     EXPECT_EQ(r.checked_Ktn, 0);
     EXPECT_EQ(r.Kdn, 0.4);
@@ -86,7 +86,7 @@ TEST_F(TNScreens, DenitrificationWayOpensOnTheCommittedValuesAndEndsWithThemRepl
     ui.Expect(kTNRateVolumetricScreen)
         .Inspect([](Dialog& d) { EXPECT_EQ(d.Text(tn_rate_entry::kFactorField), "1.08"); })
         .PressCancel();
-    ShowTNRateVolumetric(ui, kMainWindow);
+    Show<kTNRateVolumetric>(ui, kMainWindow);
 }
 
 TEST_F(TNScreens, BothBasesEditOneRateAndOnlyTheVolumetricShowsItsDefault) {
@@ -101,7 +101,7 @@ TEST_F(TNScreens, BothBasesEditOneRateAndOnlyTheVolumetricShowsItsDefault) {
         })
         .Type(kVolumetricRateField, "0.3")
         .PressOk();
-    EXPECT_TRUE(ShowTNRateBasis(ui, kMainWindow));
+    EXPECT_TRUE(Show<kTNRateBasis>(ui, kMainWindow));
     EXPECT_EQ(r.Ktn, 0.3);
 
     r.Ktn_temp = 9;  // the rate screen opens on the committed rate
@@ -117,7 +117,7 @@ TEST_F(TNScreens, BothBasesEditOneRateAndOnlyTheVolumetricShowsItsDefault) {
         })
         .PressCancel()
         .PressCancel();
-    EXPECT_FALSE(ShowTNRateBasis(ui, kMainWindow));
+    EXPECT_FALSE(Show<kTNRateBasis>(ui, kMainWindow));
     // Cancelling the rate leaves the basis committed; cancelling the basis then reverts
     // only what it edits.
     EXPECT_EQ(r.checked_KtnAreal, 1);
@@ -136,11 +136,11 @@ TEST_F(TNScreens, AnInvalidNumberMakesOkDoNothingAndCancelPutsBackTheRecord) {
         double R::*first;
     };
     const Entry kEntries[] = {
-        {ShowTNRateVolumetric, kTNRateVolumetricScreen, kVolumetricRateField, tn_rate_entry::kFactorField,
+        {Show<kTNRateVolumetric>, kTNRateVolumetricScreen, kVolumetricRateField, tn_rate_entry::kFactorField,
          &R::Ktn_temp, &R::Ktn},
-        {ShowTNRateAreal, kTNRateArealScreen, kArealRateField, tn_rate_entry::kFactorField, &R::Ktn_temp,
+        {Show<kTNRateAreal>, kTNRateArealScreen, kArealRateField, tn_rate_entry::kFactorField, &R::Ktn_temp,
          &R::Ktn},
-        {ShowTNDenitrification, kTNDenitrificationScreen, kDenitrificationRateField, kRatioField,
+        {Show<kTNDenitrification>, kTNDenitrificationScreen, kDenitrificationRateField, kRatioField,
          &R::Kdn_temp, &R::Kdn},
     };
     for (const Entry& e : kEntries) {
@@ -176,7 +176,7 @@ TEST_F(TNScreens, KnownParameterNeedsOneChoiceAndCancelPutsBackTheCommittedOne) 
         .ExpectMessage(kChooseOneOption, kChooseOneOptionCaption)
         .Click(kDenitrificationButton)
         .PressCancel();
-    EXPECT_FALSE(ShowTNKnownParameter(ui, kMainWindow));
+    EXPECT_FALSE(Show<kTNKnownParameter>(ui, kMainWindow));
     EXPECT_EQ(r.checked_Ktn_temp, 1);
     EXPECT_EQ(r.checked_Kdn_temp, 0);
     EXPECT_FALSE(Shell().changes);

@@ -53,7 +53,7 @@ TEST_F(TpScreensOnQt, BulkDensityChoiceShowsCalculateForAClearFlag) {
             d.End(0);
         });
     });
-    ShowBulkDensityChoice(ui, kNoOwner);
+    Show<kBulkDensityChoice>(ui, kNoOwner);
     EXPECT_TRUE(calculate_shown);
     EXPECT_FALSE(input_shown);
 }

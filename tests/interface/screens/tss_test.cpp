@@ -55,7 +55,7 @@ TEST_F(TssScreens, ParticlePathGivesTheStokesVelocityAndKeepsIt) {
         .Expect(kTssCalculatedValuesScreen)
         .Inspect([](Dialog& d) { ExpectCalculated(d, "7.65578", "", ""); })  // 20 Deg. C
         .PressOk();
-    EXPECT_TRUE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kTssOptionSelection>(ui, kMainWindow));
     EXPECT_TRUE(ui.ScriptDone());
 
     EXPECT_NEAR(r.Vn, 7.656, 5e-4);
@@ -91,7 +91,7 @@ TEST_F(TssScreens, AccretionPathGivesVnFromTheAccretionRateAndShowsTheSurficialD
         .Expect(kTssCalculatedValuesScreen)
         .Inspect([](Dialog& d) { ExpectCalculated(d, "2.73785", "1000", ""); })
         .PressOk();
-    EXPECT_TRUE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kTssOptionSelection>(ui, kMainWindow));
 
     const ProjectRecord& r = Project();
     EXPECT_NEAR(r.Vn, 2.738, 5e-4);  // 1 cm/yr x 1000 g/L over 10 mg/L
@@ -119,7 +119,7 @@ TEST_F(TssScreens, BurialPathWithPorosityComputesTheActiveDensityAndVn) {
         .Expect(kTssCalculatedValuesScreen)
         .Inspect([](Dialog& d) { ExpectCalculated(d, "10.6", "", "530"); })
         .PressOk();
-    EXPECT_TRUE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kTssOptionSelection>(ui, kMainWindow));
 
     const ProjectRecord& r = Project();
     EXPECT_NEAR(r.Vn, 10.6, 1e-12);
@@ -141,7 +141,7 @@ TEST_F(TssScreens, SettlingVelocityEnteredClosesTheChainWithoutCalculatedValues)
         .Expect(kTssVsDataScreen)
         .Type(kVsField, "0.5")
         .PressOk();
-    EXPECT_TRUE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_TRUE(Show<kTssOptionSelection>(ui, kMainWindow));
     EXPECT_FALSE(Shown(kTssCalculatedValuesScreen));
 
     const ProjectRecord& r = Project();
@@ -181,7 +181,7 @@ TEST_F(TssScreens, SameOptionKeepsItsSubChoiceAndAnotherStartsFromInput) {
         })
         .PressCancel()
         .PressCancel();
-    EXPECT_FALSE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_FALSE(Show<kTssOptionSelection>(ui, kMainWindow));
     // The chain's end commits the working copies: TSS data now exists.
     EXPECT_EQ(r.UserEnteredTSS, 1);
     EXPECT_EQ(r.checked_Option2, 1);
@@ -192,7 +192,7 @@ TEST_F(TssScreens, CancelOnTheSelectionPutsBackItsChoicesAndKnownValueFlags) {
     r.checked_Option2_temp = r.checked_Opt2Calc_temp = r.checked_SPhi_temp = r.checked_RhoBCalc_temp = 1;
     r.checked_Vs_temp = 0;
     ui.Expect(kTssOptionSelectionScreen).PressCancel();
-    EXPECT_FALSE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_FALSE(Show<kTssOptionSelection>(ui, kMainWindow));
     EXPECT_EQ(
         r.checked_Option2_temp + r.checked_Opt2Calc_temp + r.checked_SPhi_temp + r.checked_RhoBCalc_temp, 0);
     EXPECT_EQ(r.checked_Vs_temp, 1);
@@ -220,7 +220,7 @@ TEST_F(TssScreens, CancelAfterARejectedOkRevertsTheDataScreenAndTssDataStillExis
         .PressCancel()
         .Inspect([](Dialog& d) { EXPECT_EQ(d.TemplateNumber(), kTssOptionSelectionScreen); })
         .PressCancel();
-    EXPECT_FALSE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_FALSE(Show<kTssOptionSelection>(ui, kMainWindow));
     const ProjectRecord& r = Project();
     EXPECT_EQ(r.SSConc, 100);
     EXPECT_EQ(r.SSConc_temp, 100);
@@ -357,7 +357,7 @@ TEST_F(TssScreens, NegativeEquationFromAFileIsRefusedWhenPhosphorusIsModelled) {
         .PressCancel()
         .ExpectMessage(kNegativeResuspension, kNegativeResuspensionCaption)
         .PressCancel();
-    EXPECT_FALSE(ShowTSSOptionSelection(ui, kMainWindow));
+    EXPECT_FALSE(Show<kTssOptionSelection>(ui, kMainWindow));
     EXPECT_EQ(r.UserEnteredTSS + r.OkToModelTP, 0);
 }
 
