@@ -129,8 +129,12 @@ void ChartWidget::Draw(const Chart& data) {
     };
 
     for (const ChartBand& band : data.bands) {
-        auto* area = new QAreaSeries(Line({}, data.series.at(band.upper).points),
-                                     Line({}, data.series.at(band.lower).points));
+        QLineSeries* upper = Line({}, data.series.at(band.upper).points);
+        QLineSeries* lower = Line({}, data.series.at(band.lower).points);
+        auto* area = new QAreaSeries(upper, lower);
+        // An area series does not own the lines it spans between.
+        upper->setParent(area);
+        lower->setParent(area);
         area->setName(Text(band.name));
         QColor shade(0x40, 0x80, 0xc0, 0x50);
         area->setBrush(shade);
