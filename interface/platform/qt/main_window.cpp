@@ -1,5 +1,7 @@
 #include "interface/platform/qt/main_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPixmap>
@@ -22,7 +24,9 @@ MainWindow::MainWindow(MainWindowDescription description) : description_(std::mo
     }
     setCentralWidget(client);
     BuildMenu();
-    setFixedSize(description_.size);
+    // The window keeps its size unless its menu titles need more width: a menu hidden behind
+    // the bar's overflow button is a menu the keyboard and the eye cannot find.
+    setFixedSize(std::max(description_.size.width(), menuBar()->sizeHint().width()), description_.size.height());
     move(description_.position);
 }
 
