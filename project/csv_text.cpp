@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace velmar {
 
@@ -20,6 +21,12 @@ std::string NumberText(double x) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, x);
     return std::string(text, result.ptr);
+}
+
+std::string ShownNumber(double x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", x);
+    return text;
 }
 
 }  // namespace velmar

@@ -1,4 +1,5 @@
-// Text for comma-separated files, written alike by the studies and the front end.
+// Numbers as text: for comma-separated files, written alike by the studies and the front end,
+// and as the screens and printed reports show a computed value.
 #pragma once
 
 #include <string>
@@ -11,5 +12,9 @@ std::string CsvField(const std::string& text);
 
 // The shortest decimal form that reads back as the same double; "nan" for not-a-number.
 std::string NumberText(double x);
+
+// A computed value as the results screen, the printed report and the analysis windows show
+// it: four significant digits, enough for a screening estimate and easy to read.
+std::string ShownNumber(double x);
 
 }  // namespace velmar

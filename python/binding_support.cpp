@@ -64,9 +64,9 @@ void Warn(const std::string& message) {
     if (PyErr_WarnEx(PyExc_RuntimeWarning, message.c_str(), 1) != 0) throw py::error_already_set();
 }
 
-std::function<void()> SignalWatch() {
+study::ProgressWatch SignalWatch() {
     auto last = std::chrono::steady_clock::now();
-    return [last]() mutable {
+    return [last](std::size_t, std::size_t) mutable {
         const auto now = std::chrono::steady_clock::now();
         if (now - last < kSignalInterval) return;
         last = now;

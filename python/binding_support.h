@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/model_state.h"
+#include "study/progress.h"
 #include "study/results.h"
 
 namespace velmar::python {
@@ -44,13 +45,13 @@ std::string NumberArgument(py::handle number, const char* what);
 // Warns with a RuntimeWarning (raised, when warnings are made errors).
 void Warn(const std::string& message);
 
-// Thrown from a study's heartbeat when Python has an exception from a signal (Ctrl-C) to
+// Thrown from a study's progress watch when Python has an exception from a signal (Ctrl-C) to
 // raise; that exception is already set.
 struct PythonSignal {};
 
-// A heartbeat for a study run without the GIL: now and then it takes the GIL back to let
-// Python handle a signal, and throws PythonSignal when Python's handler raised.
-std::function<void()> SignalWatch();
+// A progress watch for a study run without the GIL: now and then it takes the GIL back to
+// let Python handle a signal, and throws PythonSignal when Python's handler raised.
+study::ProgressWatch SignalWatch();
 
 // The engine's work, run with the GIL released.
 template <typename Work>

@@ -260,7 +260,7 @@ py::dict Compare(py::handle projects, const std::string& type, py::handle k, py:
     arguments.theta = NamedArguments(theta, "theta");
     arguments.targets = NamedArguments(target, "target");
     study::CompareSettings settings = study::ParseCompareSettings(arguments, ThreadsFrom(threads));
-    settings.heartbeat = SignalWatch();
+    settings.watch = SignalWatch();
     const std::vector<Project> read = ProjectsFrom(projects);
     const bool targets = !settings.targets.empty();
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "study/compare.h"
+#include "study/progress.h"
 #include "study/row_writer.h"
 
 namespace velmar::study {
@@ -20,6 +21,7 @@ struct CommonOptions {
     Format format = Format::Csv;
     std::string output;  // empty: standard output
     int threads = 1;
+    ProgressWatch watch;  // told of the progress, as a window's progress bar is
 };
 
 struct RunOptions : CommonOptions {

@@ -71,7 +71,7 @@ AreaForTarget ModelArea(const Study& study, const PkcComparisonRow& row, double 
     const double removal = 100 * (1 - target / row.inflow);
     try {
         const auto [low, high] = ParseSearchRange("", study);
-        Progress progress("size", kSizeGridPoints, settings.heartbeat);
+        Progress progress("size", kSizeGridPoints, settings.watch);
         std::size_t scanned = 0;
         const std::optional<Sizing> sized =
             FindSize(study, {row.efficiency_entry, removal}, low, high, settings.threads, progress, scanned);

@@ -11,6 +11,7 @@
 
 #include "model/model_state.h"
 #include "project/pkc_comparison.h"
+#include "study/progress.h"
 #include "study/row_writer.h"
 
 namespace velmar::study {
@@ -20,9 +21,9 @@ struct CompareSettings {
     // Target outflow concentrations, keyed by the names of PkcConstituentNames().
     std::map<std::string, double, std::less<>> targets;
     int threads = 1;  // for the model's sizing searches
-    // Called while the model's sizing searches run, as a Progress heartbeat: a caller with
-    // reasons of its own to stop them throws from it.
-    std::function<void()> heartbeat;
+    // Told of the model's sizing searches as they run: a caller with reasons of its own to
+    // stop them throws from it.
+    ProgressWatch watch;
 };
 
 // The wetland types by the names the command takes: "fws", "hssf".

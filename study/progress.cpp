@@ -10,31 +10,21 @@ namespace {
 constexpr auto kQuietTime = std::chrono::seconds(1);
 constexpr int kBarWidth = 40;
 
-std::function<void(std::size_t, std::size_t)>& Watcher() {
-    static std::function<void(std::size_t, std::size_t)> watcher;
-    return watcher;
-}
-
 }  // namespace
 
-Progress::Progress(std::string what, std::size_t total, std::function<void()> heartbeat)
+Progress::Progress(std::string what, std::size_t total, ProgressWatch watch)
     : what_(std::move(what)),
       total_(total),
       terminal_(::isatty(STDERR_FILENO) == 1),
       start_(std::chrono::steady_clock::now()),
-      heartbeat_(std::move(heartbeat)) {}
+      watch_(std::move(watch)) {}
 
 Progress::~Progress() {
     if (drawn_) std::fprintf(stderr, "\r\033[K");
 }
 
-void WatchProgress(std::function<void(std::size_t done, std::size_t total)> watcher) {
-    Watcher() = std::move(watcher);
-}
-
 void Progress::Show(std::size_t done) {
-    if (heartbeat_) heartbeat_();
-    if (Watcher()) Watcher()(done, total_);
+    if (watch_) watch_(done, total_);
     if (!terminal_ || total_ == 0) return;
     const auto elapsed = std::chrono::steady_clock::now() - start_;
     if (elapsed < kQuietTime) return;

@@ -9,12 +9,16 @@
 
 namespace velmar::study {
 
+// Told of a study's progress: the items done and the total.
+using ProgressWatch = std::function<void(std::size_t done, std::size_t total)>;
+
 class Progress {
 public:
-    // A `heartbeat` is called at every update, on the thread that waits for the work, at
-    // least every tenth of a second: a caller with reasons of its own to stop the work (a
-    // Ctrl-C that Python holds) throws from it. With no total no bar is drawn.
-    Progress(std::string what, std::size_t total, std::function<void()> heartbeat = {});
+    // A `watch` is told of every update, on the thread that waits for the work, at least
+    // every tenth of a second: a window's progress bar follows it, and a caller with reasons
+    // of its own to stop the work (a Ctrl-C that Python holds) throws from it. With no total
+    // no bar is drawn.
+    Progress(std::string what, std::size_t total, ProgressWatch watch = {});
     ~Progress();
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
@@ -27,12 +31,7 @@ private:
     bool terminal_;
     bool drawn_ = false;
     std::chrono::steady_clock::time_point start_;
-    std::function<void()> heartbeat_;
+    ProgressWatch watch_;
 };
-
-// A watcher of every study's progress besides the bar, such as a window's progress bar: called
-// on the thread that runs the study, with the items done and the total, each time the study
-// shows its progress. An empty function stops the watching.
-void WatchProgress(std::function<void(std::size_t done, std::size_t total)> watcher);
 
 }  // namespace velmar::study

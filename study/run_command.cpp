@@ -89,7 +89,7 @@ int RunProjects(const RunOptions& o) {
             writer->Row(row);
         }
     };
-    Progress progress("run", o.projects.size());
+    Progress progress("run", o.projects.size(), o.watch);
     const std::size_t done =
         RunBlocksInOrder(o.projects.size(), kBlock, o.threads, produce, consume, progress);
     if (writer) writer->Finish();

@@ -12,7 +12,7 @@ int Size(const SizeOptions& o) {
     const SizeTarget target = ParseSizeTarget(o.target);
     const Study study(o.project, {FindInputField(o.vary)});
     const auto [low, high] = ParseSearchRange(o.range, study);
-    Progress progress("size", kSizeGridPoints);
+    Progress progress("size", kSizeGridPoints, o.watch);
     std::size_t scanned = 0;
     const std::optional<Sizing> found = FindSize(study, target, low, high, o.threads, progress, scanned);
     if (!found) return EndStatus(scanned, kSizeGridPoints, "search points", 1);

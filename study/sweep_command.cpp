@@ -47,7 +47,7 @@ int Sweep(const SweepOptions& o) {
             writer->Row(row);
         }
     };
-    Progress progress("sweep", points);
+    Progress progress("sweep", points, o.watch);
     const std::size_t done = RunSweep(study, grid, o.threads, table, progress, consume);
     if (writer) writer->Finish();
     target.Close();

@@ -36,7 +36,7 @@ int Uncertainty(const UncertaintyOptions& o) {
 
     const auto n = static_cast<std::size_t>(o.samples);
     UncertaintyOutcome outcome;
-    Progress progress("uncertainty", n);
+    Progress progress("uncertainty", n, o.watch);
     RunUncertainty(study, inputs.distributions, sampling, o.threads, keeper, progress, outcome);
     if (samples_writer) {
         samples_writer->Finish();

@@ -8,12 +8,10 @@
 #include "interface/session/state.h"
 #include "project/project_file.h"
 #include "study/interrupt.h"
-#include "study/progress.h"
 
 namespace velmar {
 
-StudyEnd RunStudyInBackground(Dialog& d, int progress_bar, const std::function<void(const std::string&)>& study,
-                              std::string& failure) {
+StudyEnd RunStudyInBackground(Dialog& d, int progress_bar, const FileStudy& study, std::string& failure) {
     const std::filesystem::path file =
         std::filesystem::temp_directory_path() / ("velmar-study-" + std::to_string(std::random_device{}()) + ".inp");
     if (WriteProjectFile(file.string(), Project()) != 0) {
@@ -23,14 +21,14 @@ StudyEnd RunStudyInBackground(Dialog& d, int progress_bar, const std::function<v
     std::atomic<std::size_t> done = 0, total = 0;
     d.SetProgress(progress_bar, 0);
     study::SetInterrupted(false);
-    study::WatchProgress([&](std::size_t now, std::size_t all) {
+    const study::ProgressWatch watch = [&](std::size_t now, std::size_t all) {
         done = now;
         total = all;
-    });
+    };
     d.ui().RunInBackground(
         [&] {
             try {
-                study(file.string());
+                study(file.string(), watch);
             } catch (const std::exception& e) {
                 failure = e.what();
             }
@@ -38,7 +36,6 @@ StudyEnd RunStudyInBackground(Dialog& d, int progress_bar, const std::function<v
         [&] {
             if (total > 0) d.SetProgress(progress_bar, static_cast<int>(100 * done / total));
         });
-    study::WatchProgress({});
     const bool cancelled = study::Interrupted();
     study::SetInterrupted(false);
     std::error_code ignored;

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <thread>
 
+#include "project/csv_text.h"
 #include "study/commands.h"
 #include "study/constituents.h"
 #include "study/parse_number.h"
@@ -83,8 +84,9 @@ std::string SizeCommand(const SizeRequest& request, const std::string& project_f
 }
 
 std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::string& project_file,
-                                        double present) {
+                                        double present, const study::ProgressWatch& watch) {
     study::SizeOptions options;
+    options.watch = watch;
     options.project = project_file;
     options.target = request.result.name + "=" + request.target;
     options.vary = request.input.name;
@@ -113,7 +115,7 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
         outcome.curve_request.ranges[0].from = request.from;
         outcome.curve_request.ranges[0].to = request.to;
     }
-    std::optional<SweepTable> curve = RunSweepStudy(outcome.curve_request, project_file);
+    std::optional<SweepTable> curve = RunSweepStudy(outcome.curve_request, project_file, watch);
     if (!curve) return std::nullopt;
     outcome.curve = std::move(*curve);
     return outcome;
@@ -121,8 +123,8 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
 
 std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome) {
     if (!outcome.value) return "The target cannot be reached: " + outcome.statement + ".";
-    return request.input.label + " = " + PlainNumber(*outcome.value) + " gives " + request.result.label + " = " +
-           PlainNumber(outcome.reached) + " (target " + request.target + ").";
+    return request.input.label + " = " + ShownNumber(*outcome.value) + " gives " + request.result.label + " = " +
+           ShownNumber(outcome.reached) + " (target " + request.target + ").";
 }
 
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {
@@ -136,7 +138,7 @@ Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const Pr
     chart.series.push_back(std::move(line));
     chart.markers.push_back({ChartMarker::Horizontal, *Number(request.target), "Target (" + request.target + ")"});
     if (outcome.value) {
-        chart.markers.push_back({ChartMarker::Vertical, *outcome.value, "Found (" + PlainNumber(*outcome.value) + ")"});
+        chart.markers.push_back({ChartMarker::Vertical, *outcome.value, "Found (" + ShownNumber(*outcome.value) + ")"});
     }
     const double present = CurrentValue(r, request.input.name);
     chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + PlainNumber(present) + ")"});

@@ -43,9 +43,10 @@ struct SizeOutcome {
     SweepTable curve;
 };
 
-// Runs the search, then the curve, on a project file on every core; nothing when cancelled.
+// Runs the search, then the curve, on a project file on every core, telling `watch` how far
+// each has come; nothing when cancelled.
 std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::string& project_file,
-                                        double present);
+                                        double present, const study::ProgressWatch& watch);
 
 // A sentence for the user: the value found, or why there is none.
 std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome);

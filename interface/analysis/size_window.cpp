@@ -8,11 +8,12 @@
 #include "interface/analysis/study_window.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
-#include "interface/session/help.h"
 #include "interface/session/state.h"
 
 namespace velmar {
 namespace {
+
+constexpr StudyWindowKind kKind = {kSizeStrip, "size", "Help for the Size Window", "size.txt"};
 
 struct SizeWindow {
     std::vector<StudyInput> inputs;
@@ -49,10 +50,7 @@ SizeRequest RequestOf(const Dialog& d, const SizeWindow& w) {
 
 void SetRunning(Dialog& d, SizeWindow& w, bool running) {
     w.running = running;
-    d.Enable(kSizeRun, !running);
-    d.Enable(kSizeStop, running);
-    d.Enable(kSizeSaveChart, !running && w.outcome.has_value());
-    d.Enable(kSizeExportCsv, !running && w.outcome && w.outcome->value);
+    EnableStrip(d, kSizeStrip, running, w.outcome.has_value(), w.outcome && w.outcome->value);
 }
 
 void Run(Dialog& d, SizeWindow& w) {
@@ -63,7 +61,9 @@ void Run(Dialog& d, SizeWindow& w) {
     std::string failure;
     SetRunning(d, w, true);
     const StudyEnd end = RunStudyInBackground(
-        d, kSizeProgress, [&](const std::string& project) { outcome = RunSizeStudy(request, project, present); },
+        d, kSizeProgress, [&](const std::string& project, const study::ProgressWatch& watch) {
+            outcome = RunSizeStudy(request, project, present, watch);
+        },
         failure);
     if (end == StudyEnd::Failed) Tell(d, "The size could not be found: " + failure);
     if (end == StudyEnd::Done && outcome) {
@@ -101,21 +101,11 @@ void Event(Dialog& d, SizeWindow& w, const DialogEvent& e) {
                 w.chosen = w.listed[static_cast<std::size_t>(e.item)];
             break;
         case DialogEvent::Clicked:
-            switch (e.id) {
-                case kSizeRun: Run(d, w); break;
-                case kSizeStop: CancelStudy(); break;
-                case kSizeSaveChart: SaveChartAs(d, kSizeChart, "size.png"); break;
-                case kSizeExportCsv: ExportCsvAs(d, w.outcome->csv, "size.csv"); break;
-                case kSizeCopyCommand: CopyCommand(d, w); break;
-                case kSizeHelp: ShowHelpText(d.ui(), Owner(d), "Help for the Size Window", "size.txt"); break;
-                default: break;
-            }
+            StripClicked(d, kKind, e.id,
+                         {[&] { Run(d, w); }, [&] { CopyCommand(d, w); },
+                          w.outcome && w.outcome->value ? &w.outcome->csv : nullptr});
             break;
-        case DialogEvent::Cancel:
-            // Closing the window while the search runs stops it first.
-            if (w.running) CancelStudy();
-            else d.End(0);
-            break;
+        case DialogEvent::Cancel: CloseOrStop(d, w.running); break;
         default: break;
     }
 }

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "interface/analysis/background_study.h"
 #include "interface/platform/ui.h"
+#include "interface/session/help.h"
 #include "interface/session/state.h"
 #include "project/project_file.h"
 
@@ -33,6 +35,31 @@ void CopyCommandFor(Dialog& d, const std::function<std::string(const std::string
         Tell(d, "The command is on the clipboard. It reads the project as last saved: save the project "
                 "to include the changes made since.");
     }
+}
+
+bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions) {
+    const StudyStrip& s = kind.strip;
+    const std::string name = kind.name;
+    if (id == s.run) actions.run();
+    else if (id == s.stop) CancelStudy();
+    else if (id == s.save_chart) SaveChartAs(d, s.chart, name + ".png");
+    else if (id == s.export_csv && actions.csv) ExportCsvAs(d, *actions.csv, name + ".csv");
+    else if (id == s.copy_command) actions.copy_command();
+    else if (id == s.help) ShowHelpText(d.ui(), Owner(d), kind.help_caption, kind.help_topic);
+    else return false;
+    return true;
+}
+
+void EnableStrip(Dialog& d, const StudyStrip& strip, bool running, bool chart, bool csv) {
+    d.Enable(strip.run, !running);
+    d.Enable(strip.stop, running);
+    d.Enable(strip.save_chart, !running && chart);
+    d.Enable(strip.export_csv, !running && csv);
+}
+
+void CloseOrStop(Dialog& d, bool running) {
+    if (running) CancelStudy();
+    else d.End(0);
 }
 
 }  // namespace velmar

@@ -6,8 +6,34 @@
 #include <string>
 
 #include "interface/platform/dialog.h"
+#include "interface/resources/analysis_templates.h"
 
 namespace velmar {
+
+// What sets one analysis window's strip apart: its controls, the files it offers, its help.
+struct StudyWindowKind {
+    StudyStrip strip;
+    const char* name;          // "sweep": the files offered are sweep.png and sweep.csv
+    const char* help_caption;  // "Help for the Sweep Window"
+    const char* help_topic;    // "sweep.txt"
+};
+
+// The window's own part in the strip: its study, its command, and the CSV of the last study
+// that finished (none before one has).
+struct StudyActions {
+    std::function<void()> run, copy_command;
+    const std::string* csv;
+};
+
+// Carries out a click on one of the strip's buttons; false when the click was on another control.
+bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions);
+
+// Run while no study runs, Cancel Run while one does; Save Chart once there is a chart, Export
+// CSV once there is a CSV.
+void EnableStrip(Dialog& d, const StudyStrip& strip, bool running, bool chart, bool csv);
+
+// Escape or Close: a running study is stopped first, and the window stays; else it closes.
+void CloseOrStop(Dialog& d, bool running);
 
 // A message over the window, under its caption.
 void Tell(Dialog& d, const std::string& text);

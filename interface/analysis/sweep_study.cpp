@@ -111,8 +111,10 @@ std::string SweepCommand(const SweepRequest& request, const std::string& project
     return command;
 }
 
-std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::string& project_file) {
+std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::string& project_file,
+                                        const study::ProgressWatch& watch) {
     study::SweepOptions options;
+    options.watch = watch;
     options.project = project_file;
     for (const SweepRange& range : request.ranges) options.vary.push_back(VaryArgument(range));
     options.log = request.log;

@@ -9,6 +9,7 @@
 
 #include "interface/analysis/study_inputs.h"
 #include "interface/platform/chart.h"
+#include "study/progress.h"
 
 namespace velmar {
 
@@ -38,9 +39,10 @@ struct SweepTable {
     std::vector<std::vector<double>> rows;
 };
 
-// Runs the sweep on a project file, on every core; the table, or nothing when it was
-// cancelled. A study that refuses the request throws StudyError.
-std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::string& project_file);
+// Runs the sweep on a project file, on every core, telling `watch` how far it has come; the
+// table, or nothing when it was cancelled. A study that refuses the request throws StudyError.
+std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::string& project_file,
+                                        const study::ProgressWatch& watch);
 
 // What the chart shows of each constituent.
 enum class SweepMeasure { Efficiency, Outflow };

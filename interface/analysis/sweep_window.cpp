@@ -9,12 +9,13 @@
 #include "interface/analysis/sweep_study.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
-#include "interface/session/help.h"
 #include "interface/session/state.h"
 #include "study/constituents.h"
 
 namespace velmar {
 namespace {
+
+constexpr StudyWindowKind kKind = {kSweepStrip, "sweep", "Help for the Sweep Window", "sweep.txt"};
 
 struct SweepWindow {
     std::vector<StudyInput> inputs;
@@ -85,9 +86,7 @@ void DrawChart(Dialog& d, const SweepWindow& w) {
 
 void SetRunning(Dialog& d, SweepWindow& w, bool running) {
     w.running = running;
-    d.Enable(kSweepRun, !running);
-    d.Enable(kSweepStop, running);
-    for (int id : {kSweepSaveChart, kSweepExportCsv}) d.Enable(id, !running && w.table.has_value());
+    EnableStrip(d, kSweepStrip, running, w.table.has_value(), w.table.has_value());
 }
 
 void Run(Dialog& d, SweepWindow& w) {
@@ -97,7 +96,9 @@ void Run(Dialog& d, SweepWindow& w) {
     std::string failure;
     SetRunning(d, w, true);
     const StudyEnd end = RunStudyInBackground(
-        d, kSweepProgress, [&](const std::string& project) { table = RunSweepStudy(request, project); }, failure);
+        d, kSweepProgress, [&](const std::string& project, const study::ProgressWatch& watch) {
+            table = RunSweepStudy(request, project, watch);
+        }, failure);
     if (end == StudyEnd::Failed) Tell(d, "The sweep could not be run: " + failure);
     if (end == StudyEnd::Done && table) {
         w.request = request;
@@ -139,24 +140,13 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
             }
             break;
         case DialogEvent::Clicked:
-            switch (e.id) {
-                case kSweepFamily: EnableSecondInput(d); break;
-                case kSweepEfficiency:
-                case kSweepOutflow: DrawChart(d, w); break;
-                case kSweepRun: Run(d, w); break;
-                case kSweepStop: CancelStudy(); break;
-                case kSweepSaveChart: SaveChartAs(d, kSweepChart, "sweep.png"); break;
-                case kSweepExportCsv: ExportCsvAs(d, w.table->csv, "sweep.csv"); break;
-                case kSweepCopyCommand: CopyCommand(d, w); break;
-                case kSweepHelp: ShowHelpText(d.ui(), Owner(d), "Help for the Sweep Window", "sweep.txt"); break;
-                default: break;
-            }
+            if (StripClicked(d, kKind, e.id,
+                             {[&] { Run(d, w); }, [&] { CopyCommand(d, w); }, w.table ? &w.table->csv : nullptr}))
+                break;
+            if (e.id == kSweepFamily) EnableSecondInput(d);
+            if (e.id == kSweepEfficiency || e.id == kSweepOutflow) DrawChart(d, w);
             break;
-        case DialogEvent::Cancel:
-            // Closing the window while the sweep runs stops the sweep first.
-            if (w.running) CancelStudy();
-            else d.End(0);
-            break;
+        case DialogEvent::Cancel: CloseOrStop(d, w.running); break;
         default: break;
     }
 }

@@ -29,15 +29,10 @@ void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int lab
     });
 }
 
-// The chart, the progress bar and the button strip every analysis window ends with.
-struct StudyButtons {
-    int run, stop, save_chart, export_csv, copy_command, help;
-};
-
-void AddChartAndButtons(DialogTemplate& t, int chart, int progress, const StudyButtons& b) {
+void AddStrip(DialogTemplate& t, const StudyStrip& b) {
     t.controls.insert(t.controls.end(), {
-        {.id = chart, .kind = K::Chart, .text = t.caption + " chart", .at = {1, 0, 3}, .width = 60, .lines = 25},
-        {.id = progress, .kind = K::Progress, .at = {2, 0, 3}},
+        {.id = b.chart, .kind = K::Chart, .text = t.caption + " chart", .at = {1, 0, 3}, .width = 60, .lines = 25},
+        {.id = b.progress, .kind = K::Progress, .at = {2, 0, 3}},
         {.id = b.run, .kind = K::DefaultButton, .text = "&Run"},
         {.id = b.stop, .kind = K::PushButton, .text = "Cancel R&un", .flags = kDisabled},
         {.id = b.save_chart, .kind = K::PushButton, .text = "Save C&hart...", .flags = kDisabled},
@@ -74,8 +69,7 @@ DialogTemplate SweepTemplate() {
         {.id = kSweepConstituents, .kind = K::CheckList, .at = {3, 0, 1, kSweepChartGroup}, .width = 16,
          .lines = 4},
     });
-    AddChartAndButtons(t, kSweepChart, kSweepProgress,
-                       {kSweepRun, kSweepStop, kSweepSaveChart, kSweepExportCsv, kSweepCopyCommand, kSweepHelp});
+    AddStrip(t, kSweepStrip);
     return t;
 }
 
@@ -92,8 +86,7 @@ DialogTemplate SizeTemplate() {
     });
     AddInput(t, kSizeInputGroup, {kSizeSearch, kSizeInputs, kSizeFrom, kSizeTo, 0}, 4116, 0);
     t.controls.push_back({.id = kSizeAnswer, .kind = K::Label, .at = {0, 2}, .width = 24});
-    AddChartAndButtons(t, kSizeChart, kSizeProgress,
-                       {kSizeRun, kSizeStop, kSizeSaveChart, kSizeExportCsv, kSizeCopyCommand, kSizeHelp});
+    AddStrip(t, kSizeStrip);
     return t;
 }
 

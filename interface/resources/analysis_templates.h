@@ -53,6 +53,15 @@ enum AnalysisControl : int {
     kSizeHelp = 4146,
 };
 
+// The chart, the progress bar and the strip of buttons every analysis window ends with.
+struct StudyStrip {
+    int chart, progress, run, stop, save_chart, export_csv, copy_command, help;
+};
+inline constexpr StudyStrip kSweepStrip = {kSweepChart,     kSweepProgress,    kSweepRun,  kSweepStop,
+                                           kSweepSaveChart, kSweepExportCsv,   kSweepCopyCommand, kSweepHelp};
+inline constexpr StudyStrip kSizeStrip = {kSizeChart,     kSizeProgress,    kSizeRun,         kSizeStop,
+                                          kSizeSaveChart, kSizeExportCsv,   kSizeCopyCommand, kSizeHelp};
+
 // The controls of an input to vary: its search field, list and range (steps 0: none).
 struct SweepInputControls {
     int search, list, from, to, steps;

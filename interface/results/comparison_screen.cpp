@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 #include "interface/resources/comparison_template.h"
@@ -172,9 +171,7 @@ std::string CsvNumber(std::optional<double> x) {
 
 std::string ComparisonCell(std::optional<double> value) {
     if (!value || std::isnan(*value)) return "";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", *value);
-    return text;
+    return ShownNumber(*value);
 }
 
 std::vector<ReportLine> ComparisonLines(const std::vector<PkcComparisonRow>& rows, pkc::WetlandType type,

@@ -5,6 +5,7 @@
 #include "interface/resources/strings.h"
 #include "interface/results/results_screen.h"
 #include "interface/session/state.h"
+#include "project/csv_text.h"
 
 namespace velmar {
 namespace {
@@ -92,12 +93,6 @@ private:
     int page_ = 1;
 };
 
-std::string Formatted(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", value);
-    return text;
-}
-
 void PrintLine(Pages& pages, const ReportLine& line) {
     const std::string& words = line.PrintedText();
     switch (line.kind) {
@@ -108,7 +103,7 @@ void PrintLine(Pages& pages, const ReportLine& line) {
             break;
         case ReportLineKind::Plain: pages.Line({{pages.left(), words}}); break;
         case ReportLineKind::Value: {
-            std::vector<Cell> cells = {{pages.value_x(), Formatted(line.value)},
+            std::vector<Cell> cells = {{pages.value_x(), ShownNumber(line.value)},
                                        {pages.unit_x(), PrintedUnit(line.unit)}};
             // A label that would run into the values stands on a line of its own above them.
             if (pages.Fits(words)) {

@@ -11,6 +11,7 @@
 #include "interface/results/results_report.h"
 #include "interface/session/help.h"
 #include "interface/session/state.h"
+#include "project/csv_text.h"
 
 namespace velmar {
 namespace {
@@ -24,12 +25,6 @@ constexpr char kNotComputed[] = "not computed";
 std::string WithoutLineEnd(std::string line) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     return line;
-}
-
-std::string FormatValue(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", value);
-    return text;
 }
 
 // The label an entry's line carries, as the engine writes it.
@@ -86,7 +81,7 @@ void FillFromFile(Dialog& d, const ResultsLines& lines) {
         if (state == RowState::Shown) KeepResultsLine(r, KeptResults(), entry, line.value);
         const std::string value = tp_not_converged && TpResult(entry)
                                       ? std::string(kNotComputed)
-                                      : FormatValue(ResultsLineValue(line.value));
+                                      : ShownNumber(ResultsLineValue(line.value));
         ShowRow(d, entry, state, WithoutLineEnd(line.label), value);
     }
     d.Show(kResultsTpNote, tp_not_converged);
