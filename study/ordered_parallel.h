@@ -32,6 +32,9 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
     // Blocks may run this far ahead of the one awaited, which bounds the memory held.
     const std::size_t window = 4 * static_cast<std::size_t>(threads);
     constexpr auto kTick = std::chrono::milliseconds(100);
+    // The progress is shown at least this often while blocks keep coming, so that a bar
+    // following it moves smoothly even when the calling thread never has to wait.
+    constexpr auto kShowEvery = std::chrono::milliseconds(50);
 
     std::mutex mutex;
     std::condition_variable ready, room;
@@ -68,6 +71,11 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
         std::vector<std::jthread> pool;
         for (int w = 0; w < threads; ++w) pool.emplace_back(work, w);
         std::unique_lock lock(mutex);
+        auto shown = std::chrono::steady_clock::now();
+        const auto show = [&] {
+            progress.Show(std::min(count, consumed * block_size));
+            shown = std::chrono::steady_clock::now();
+        };
         try {
             while (true) {
                 for (auto it = finished.find(consumed); !stop && it != finished.end();
@@ -79,8 +87,9 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
                     lock.unlock();
                     consume(std::move(result));
                     lock.lock();
+                    if (std::chrono::steady_clock::now() - shown >= kShowEvery) show();
                 }
-                progress.Show(std::min(count, consumed * block_size));
+                show();
                 if (running == 0) break;
                 ready.wait_for(lock, kTick);
             }

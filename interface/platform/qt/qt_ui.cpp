@@ -11,7 +11,6 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
-#include <atomic>
 #include <clocale>
 #include <thread>
 
@@ -201,18 +200,15 @@ void QtUi::WriteOption(const std::string& name, std::int32_t value) {
 }
 
 void QtUi::RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) {
-    std::atomic<bool> finished = false;
     QEventLoop loop;
     QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
-        tick();
-        if (finished) loop.quit();
-    });
+    QObject::connect(&ticks, &QTimer::timeout, &loop, tick);
     std::jthread worker([&] {
         work();
-        finished = true;
+        // Posted, so that the loop ends as soon as the work does, even before it has begun.
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    ticks.start(50);
+    ticks.start(30);
     tick();
     // The open modal dialog keeps the other windows blocked; its own controls stay live.
     loop.exec();
