@@ -1,5 +1,6 @@
 #include "model/conventional.h"
 
+#include <array>
 #include <cmath>
 
 #include "project/results_layout.h"
@@ -128,13 +129,23 @@ void ComputeSedimentVelocities(ModelState& s) {
 }
 
 void ComputeConventionalOutflows(ModelState& s) {
+    // Each constituent's efficiency and outflow entries, looked up once rather than every run.
+    struct Entries {
+        const ResultsEntry *efficiency, *outflow;
+    };
+    static const std::array<Entries, kConventionalCount> entries = [] {
+        std::array<Entries, kConventionalCount> found{};
+        for (int c = 0; c < kConventionalCount; ++c) {
+            found[c] = {&ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Efficiency),
+                        &ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Outflow)};
+        }
+        return found;
+    }();
     ModelResults& results = s;
     for (int c = 0; c < kConventionalCount; ++c) {
         if (!(s.*kConventional[c].outflow_wanted)) continue;
-        const double efficiency =
-            ResultsValue(s, s, ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Efficiency));
-        ComputedResult(results, ResultsEntryFor(ResultsOf::Conventional, c, ResultsKind::Outflow)) =
-            OutflowConcentration(s.*kConventional[c].inflow, efficiency);
+        const double efficiency = ResultsValue(s, s, *entries[c].efficiency);
+        ComputedResult(results, *entries[c].outflow) = OutflowConcentration(s.*kConventional[c].inflow, efficiency);
     }
 }
 

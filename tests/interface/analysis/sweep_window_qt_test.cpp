@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
@@ -62,6 +63,47 @@ TEST_F(SweepWindowQt, KeyboardChoosesTheInputAndRunDrawsTheChart) {
     ShowSweepWindow(ui, ScreenInputs());
     EXPECT_EQ(lines, 3);  // TSS, TP and the present value
     EXPECT_EQ(percent, 100);
+}
+
+// A million-point sweep, cancelled with the mouse while it runs: the window answers at once,
+// keeps no half-drawn chart, runs again, and the project is as it was.
+TEST_F(SweepWindowQt, CancelRunWithTheMouseStopsALongSweepAndTheWindowRunsAgain) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
+    const ProjectRecord before = Project();
+    QtUi ui;
+    bool stopped_early = false, run_again = false;
+    std::size_t lines_after_cancel = 99;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, [&] {
+            const auto vary = [&](int k, const char* label, const char* steps) {
+                const SweepInputControls& c = kSweepInputs[k];
+                QTest::keyClicks(d.widget(c.search), label);
+                QTest::keyClick(d.widget(c.list), Qt::Key_Down);
+                static_cast<QLineEdit*>(d.widget(c.steps))->setText(steps);
+            };
+            vary(0, "Annual Area", "1000");
+            QTest::mouseClick(d.widget(kSweepFamily), Qt::LeftButton, {}, QPoint(5, 5));
+            vary(1, "Annual Depth", "1000");
+            QTimer::singleShot(300, [&] {
+                QTest::mouseClick(d.widget(kSweepStop), Qt::LeftButton);
+            });
+            QTest::mouseClick(d.widget(kSweepRun), Qt::LeftButton);
+            auto* chart = static_cast<ChartWidget*>(d.widget(kSweepChart))->chart();
+            stopped_early = d.widget(kSweepRun)->isEnabled() && !d.widget(kSweepStop)->isEnabled() &&
+                            static_cast<QProgressBar*>(d.widget(kSweepProgress))->value() == 0;
+            lines_after_cancel = static_cast<std::size_t>(chart->series().size());
+            static_cast<QLineEdit*>(d.widget(kSweepFirstSteps))->setText("5");
+            QTest::mouseClick(d.widget(kSweepFamily), Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(d.widget(kSweepRun), Qt::LeftButton);
+            run_again = chart->series().size() == 3;
+            QTest::keyClick(d.window(), Qt::Key_Escape);
+        });
+    });
+    ShowSweepWindow(ui, ScreenInputs());
+    EXPECT_TRUE(stopped_early);
+    EXPECT_EQ(lines_after_cancel, 0u);
+    EXPECT_TRUE(run_again);
+    EXPECT_EQ(std::memcmp(&before, &Project(), sizeof before), 0);
 }
 
 }  // namespace
