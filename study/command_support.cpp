@@ -16,10 +16,10 @@ void AppendResults(std::vector<Cell>& row, const ResultValues& v) {
     row.insert(row.end(), v.begin(), v.end());
 }
 
-int EndStatus(std::size_t done, std::size_t total, const char* items, int status) {
+int EndStatus(const CommonOptions& o, std::size_t done, std::size_t total, const char* items, int status) {
     if (!Interrupted()) return status;
-    std::fprintf(stderr, "velmar-study: interrupted after %zu of %zu %s; what was done is written out\n",
-                 done, total, items);
+    Note(o, "interrupted after " + std::to_string(done) + " of " + std::to_string(total) + " " + items +
+                "; what was done is written out");
     return kInterruptedStatus;
 }
 
@@ -31,8 +31,13 @@ std::string UnsolvedPhosphorusMessage(const std::string& where, const std::strin
     return "the phosphorus solution did not converge " + where + "; " + fate;
 }
 
-void NoteUnsolvedPhosphorus(const std::string& where, const std::string& fate) {
-    Complain(UnsolvedPhosphorusMessage(where, fate));
+void Note(const CommonOptions& o, const std::string& message) {
+    if (o.note) o.note(message);
+    else Complain(message);
+}
+
+void NoteUnsolvedPhosphorus(const CommonOptions& o, const std::string& where, const std::string& fate) {
+    Note(o, UnsolvedPhosphorusMessage(where, fate));
 }
 
 }  // namespace velmar::study

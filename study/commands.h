@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct CommonOptions {
     std::string output;  // empty: standard output
     int threads = 1;
     ProgressWatch watch;  // told of the progress, as a window's progress bar is
+    // Where the study's notes go (an interruption, results it could not give), to be shown
+    // as the caller sees fit; on standard error after the program's name when empty.
+    std::function<void(const std::string&)> note;
 };
 
 struct RunOptions : CommonOptions {

@@ -70,12 +70,12 @@ int Compare(const CompareOptions& o) {
         try {
             compared = CompareProject(path, settings);
         } catch (const StudyError& e) {
-            Complain(e.what());
+            Note(o, e.what());
             all_done = false;
             continue;
         }
         for (const std::string& message : TargetsNotReached(path, compared)) {
-            Complain(message);
+            Note(o, message);
             all_done = false;
         }
         std::ostream& out = open();
@@ -94,7 +94,7 @@ int Compare(const CompareOptions& o) {
         }
         target.Close();
     }
-    return EndStatus(done, o.projects.size(), "projects", all_done ? 0 : 1);
+    return EndStatus(o, done, o.projects.size(), "projects", all_done ? 0 : 1);
 }
 
 }  // namespace velmar::study

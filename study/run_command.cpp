@@ -69,12 +69,12 @@ int RunProjects(const RunOptions& o) {
         for (Outcome& outcome : block) {
             const std::string& path = o.projects[next++];
             if (!outcome.error.empty()) {
-                Complain(outcome.error);
+                Note(o, outcome.error);
                 all_ran = false;
                 continue;
             }
             if (PhosphorusUnsolved(outcome.values)) {
-                NoteUnsolvedPhosphorus("in " + path, "its TP results are given as nan");
+                NoteUnsolvedPhosphorus(o, "in " + path, "its TP results are given as nan");
             }
             const ProjectRecord& r = *outcome.state;
             std::ostream& out = open();
@@ -94,7 +94,7 @@ int RunProjects(const RunOptions& o) {
         RunBlocksInOrder(o.projects.size(), kBlock, o.threads, produce, consume, progress);
     if (writer) writer->Finish();
     if (opened) target.Close();
-    return EndStatus(done, o.projects.size(), "projects", all_ran ? 0 : 1);
+    return EndStatus(o, done, o.projects.size(), "projects", all_ran ? 0 : 1);
 }
 
 }  // namespace velmar::study

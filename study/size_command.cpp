@@ -15,7 +15,7 @@ int Size(const SizeOptions& o) {
     Progress progress("size", kSizeGridPoints, o.watch);
     std::size_t scanned = 0;
     const std::optional<Sizing> found = FindSize(study, target, low, high, o.threads, progress, scanned);
-    if (!found) return EndStatus(scanned, kSizeGridPoints, "search points", 1);
+    if (!found) return EndStatus(o, scanned, kSizeGridPoints, "search points", 1);
 
     const std::string result_name = ResultName(target.result);
     OutputTarget out_target(o.output);

@@ -44,7 +44,7 @@ int Uncertainty(const UncertaintyOptions& o) {
     }
     if (outcome.unsolved > 0) {
         NoteUnsolvedPhosphorus(
-            "in " + std::to_string(outcome.unsolved) + " of " + std::to_string(outcome.done) + " samples",
+            o, "in " + std::to_string(outcome.unsolved) + " of " + std::to_string(outcome.done) + " samples",
             "their TP results are left out of the statistics");
     }
 
@@ -74,7 +74,7 @@ int Uncertainty(const UncertaintyOptions& o) {
         writer->Finish();
     }
     target.Close();
-    return EndStatus(outcome.done, n, "samples", 0);
+    return EndStatus(o, outcome.done, n, "samples", 0);
 }
 
 }  // namespace velmar::study

@@ -71,6 +71,7 @@ void Run(Dialog& d, SizeWindow& w) {
         w.outcome = std::move(outcome);
         d.SetText(kSizeAnswer, SizeAnswer(*w.request, *w.outcome));
         d.SetChart(kSizeChart, SizeChart(*w.request, *w.outcome, Project()));
+        TellNotes(d, w.outcome->curve.notes);
     }
     SetRunning(d, w, false);
 }

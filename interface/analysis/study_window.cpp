@@ -1,5 +1,6 @@
 #include "interface/analysis/study_window.h"
 
+#include <cctype>
 #include <vector>
 
 #include "interface/analysis/background_study.h"
@@ -12,6 +13,13 @@ namespace velmar {
 
 void Tell(Dialog& d, const std::string& text) {
     d.ui().MessageBox(Owner(d), text, d.Caption(), Buttons::Ok);
+}
+
+void TellNotes(Dialog& d, const std::vector<std::string>& notes) {
+    for (std::string note : notes) {
+        note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
+        Tell(d, note + ". The chart leaves them out.");
+    }
 }
 
 void SaveChartAs(Dialog& d, int chart, const std::string& name) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "interface/platform/dialog.h"
 #include "interface/resources/analysis_templates.h"
@@ -37,6 +38,9 @@ void CloseOrStop(Dialog& d, bool running);
 
 // A message over the window, under its caption.
 void Tell(Dialog& d, const std::string& text);
+
+// Tells what the study noted of the results it could not give, which the chart leaves out.
+void TellNotes(Dialog& d, const std::vector<std::string>& notes);
 
 // Asks where, then writes the chart as PNG or SVG; `name` is the file name offered.
 void SaveChartAs(Dialog& d, int chart, const std::string& name);

@@ -121,9 +121,14 @@ std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::
     options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const std::filesystem::path csv = project_file + ".csv";
     options.output = csv.string();
+    std::vector<std::string> notes;
+    options.note = [&notes](const std::string& note) { notes.push_back(note); };
     const int status = study::Sweep(options);
     std::optional<SweepTable> table;
-    if (status != study::kInterruptedStatus) table = ReadTable(csv);
+    if (status != study::kInterruptedStatus) {
+        table = ReadTable(csv);
+        table->notes = std::move(notes);
+    }
     std::error_code ignored;
     std::filesystem::remove(csv, ignored);
     return table;

@@ -37,6 +37,7 @@ std::string SweepCommand(const SweepRequest& request, const std::string& project
 struct SweepTable {
     std::string csv;
     std::vector<std::vector<double>> rows;
+    std::vector<std::string> notes;  // results the study could not give, in its words
 };
 
 // Runs the sweep on a project file, on every core, telling `watch` how far it has come; the

@@ -104,6 +104,7 @@ void Run(Dialog& d, SweepWindow& w) {
         w.request = request;
         w.table = std::move(table);
         DrawChart(d, w);
+        TellNotes(d, w.table->notes);
     }
     SetRunning(d, w, false);
 }

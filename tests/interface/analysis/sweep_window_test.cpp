@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -134,6 +135,25 @@ TEST_F(SweepWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
     ui.PressEscape();
     RunMenuCommand(ui, kCommandSweep);
     EXPECT_TRUE(ui.ScriptDone());
+}
+
+// Near a settling velocity of 2 the phosphorus solution of two of these points does not
+// converge: the window says so, and the TP lines have no value there.
+TEST_F(SweepWindow, PointsWithoutATpResultAreSaidAndLeftOutOfTheChart) {
+    ui.Expect(kSweepWindow);
+    Vary(0, "Vs (m/day)", "1.9", "2.1", "5").Click(kSweepFamily);
+    Vary(1, "Avg. Annual Depth (m)", "0.4", "0.47", "2").Click(kSweepRun);
+    ui.ExpectMessage("The phosphorus solution did not converge at 2 of 10 points; their TP results are given as "
+                     "nan. The chart leaves them out.",
+                     "Sweep");
+    KeepChart().PressEscape();
+    RunMenuCommand(ui, kCommandSweep);
+    ASSERT_TRUE(ui.ScriptDone());
+    int missing = 0;
+    for (const ChartSeries& line : charted) {
+        for (const ChartPoint& p : line.points) missing += std::isnan(p.y) && line.name.rfind("TP", 0) == 0;
+    }
+    EXPECT_EQ(missing, 2);
 }
 
 TEST_F(SweepWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
