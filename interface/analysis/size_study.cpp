@@ -5,7 +5,6 @@
 #include <sstream>
 #include <thread>
 
-#include "project/csv_text.h"
 #include "study/commands.h"
 #include "study/constituents.h"
 #include "study/parse_number.h"
@@ -123,8 +122,8 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
 
 std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome) {
     if (!outcome.value) return "The target cannot be reached: " + outcome.statement + ".";
-    return request.input.label + " = " + ShownNumber(*outcome.value) + " gives " + request.result.label + " = " +
-           ShownNumber(outcome.reached) + " (target " + request.target + ").";
+    return request.input.label + " = " + RoundedNumber(*outcome.value) + " gives " + request.result.label + " = " +
+           RoundedNumber(outcome.reached) + " (target " + request.target + ").";
 }
 
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {
@@ -138,7 +137,7 @@ Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const Pr
     chart.series.push_back(std::move(line));
     chart.markers.push_back({ChartMarker::Horizontal, *Number(request.target), "Target (" + request.target + ")"});
     if (outcome.value) {
-        chart.markers.push_back({ChartMarker::Vertical, *outcome.value, "Found (" + ShownNumber(*outcome.value) + ")"});
+        chart.markers.push_back({ChartMarker::Vertical, *outcome.value, "Found (" + RoundedNumber(*outcome.value) + ")"});
     }
     const double present = CurrentValue(r, request.input.name);
     chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + PlainNumber(present) + ")"});

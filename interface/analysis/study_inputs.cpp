@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
+#include "project/csv_text.h"
 #include "study/fields.h"
 
 namespace velmar {
@@ -50,6 +52,10 @@ std::string PlainNumber(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.10g", value);
     return text;
+}
+
+std::string RoundedNumber(double value) {
+    return PlainNumber(std::strtod(ShownNumber(value).c_str(), nullptr));
 }
 
 double CurrentValue(const ProjectRecord& r, const std::string& name) {

@@ -33,6 +33,10 @@ std::string TrimmedText(const std::string& text);
 // needed ("200000", not "2e+05").
 std::string PlainNumber(double value);
 
+// A value a study found, in the four significant digits the results show, as PlainNumber
+// writes it ("138700", not "1.387e+05").
+std::string RoundedNumber(double value);
+
 // The input's value in the project as it stands.
 double CurrentValue(const ProjectRecord& r, const std::string& name);
 

@@ -49,16 +49,19 @@ struct Range {
     }
 };
 
+// Tick labels in plain digits up to ten of them ("1000000", not "1e+06"), as a field shows a value.
+constexpr char kTickFormat[] = "%.10g";
+
 QAbstractAxis* MakeAxis(const ChartAxis& axis, const Range& range) {
     QAbstractAxis* made = nullptr;
     if (axis.scale == AxisScale::Log) {
         auto* log = new QLogValueAxis;
-        log->setLabelFormat("%g");
+        log->setLabelFormat(kTickFormat);
         log->setMinorTickCount(-1);
         made = log;
     } else {
         auto* linear = new QValueAxis;
-        linear->setLabelFormat("%g");
+        linear->setLabelFormat(kTickFormat);
         linear->setRange(range.low, range.high);
         linear->applyNiceNumbers();
         made = linear;
@@ -149,13 +152,21 @@ void ChartWidget::Draw(const Chart& data) {
         pen.setWidthF(2.5);
         line->setPen(pen);
     }
+    // Marker lines are dashed in dark colours of their own, told apart in the legend by the
+    // colour and in a black and white print by the dashes.
+    const std::pair<QColor, Qt::PenStyle> kMarkerPens[] = {{QColor(90, 90, 90), Qt::DashLine},
+                                                           {QColor(170, 30, 30), Qt::DotLine},
+                                                           {QColor(20, 20, 20), Qt::DashDotLine},
+                                                           {QColor(110, 50, 140), Qt::DashDotDotLine}};
+    std::size_t marker = 0;
     for (const ChartMarker& m : data.markers) {
         const bool vertical = m.direction == ChartMarker::Vertical;
         const std::vector<ChartPoint> ends =
             vertical ? std::vector<ChartPoint>{{m.at, y.low}, {m.at, y.high}}
                      : std::vector<ChartPoint>{{x.low, m.at}, {x.high, m.at}};
         QLineSeries* line = Line(Text(m.label), ends);
-        line->setPen(QPen(Qt::darkGray, 1.5, Qt::DashLine));
+        const auto& [colour, dashes] = kMarkerPens[marker++ % std::size(kMarkerPens)];
+        line->setPen(QPen(colour, 2, dashes));
         attach(line);
     }
 }
