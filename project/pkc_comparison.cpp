@@ -31,7 +31,6 @@ constexpr PkcView kPkcViews[kConventionalCount] = {
     {pkc::Constituent::TotalPhosphorus, ""},
 };
 
-constexpr char kContaminantUnit[] = "mg/L";
 constexpr char kContaminantNote[] = "no P-k-C* constants are published for contaminants";
 constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
 

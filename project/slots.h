@@ -19,11 +19,14 @@ using RealMember = double ProjectRecord::*;
 using FlagMember = std::int32_t ProjectRecord::*;
 using NameMember = NameText ProjectRecord::*;
 
+// The unit of a chemical's or metal's concentrations in the water: its inflow and outflow.
+inline constexpr char kContaminantUnit[] = "mg/L";
+
 // The numbered fields of one slot.
 struct SlotFields {
     NameMember name;
     NameMember name_temp;
-    RealMember inflow;  // inflow concentration (mg/L)
+    RealMember inflow;  // inflow concentration, in kContaminantUnit
     RealMember inflow_temp;
     FlagMember outflow_wanted;  // the outflow and sediment concentrations are to be computed
     FlagMember outflow_wanted_temp;

@@ -18,6 +18,7 @@ std::size_t Entry(ResultsOf of, int index, ResultsKind kind) {
 ConstituentResults Contaminant(const SlotView<const R>& slot, ResultsOf of, int j) {
     const std::string kind_name = of == ResultsOf::Metal ? "Metal " : "Organic ";
     ConstituentResults c{slot.name[0] ? std::string(slot.name) : kind_name + std::to_string(j + 1),
+                         kContaminantUnit,
                          Entry(of, j, ResultsKind::RemovalRate),
                          Entry(of, j, ResultsKind::Efficiency),
                          std::nullopt,
@@ -41,6 +42,7 @@ std::vector<ConstituentResults> ModelledConstituents(const R& r) {
         if (!(r.*c.modelled)) continue;
         ConstituentResults results;
         results.name = c.name;
+        results.unit = c.unit;
         results.rate = Entry(ResultsOf::Conventional, k, ResultsKind::RemovalRate);
         results.efficiency = Entry(ResultsOf::Conventional, k, ResultsKind::Efficiency);
         if (r.*c.outflow_wanted) results.outflow = Entry(ResultsOf::Conventional, k, ResultsKind::Outflow);

@@ -13,6 +13,7 @@ namespace velmar::study {
 // Positions in the results (see results.h) of one constituent's values.
 struct ConstituentResults {
     std::string name;  // "TSS", or the chemical's or metal's name
+    std::string unit;  // of its concentrations: the inflow's, which the outflow keeps
     std::size_t rate, efficiency;
     std::optional<std::size_t> outflow;  // when its outflow concentration is computed
     // Contaminants only: dissolved and particulate fractions in the water column, dissolved

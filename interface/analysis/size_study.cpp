@@ -52,7 +52,7 @@ std::vector<SizeResult> SizeResults(const ProjectRecord& r) {
     std::vector<SizeResult> results;
     for (const study::ConstituentResults& c : study::ModelledConstituents(r)) {
         results.push_back({"RE " + c.name + " (%)", study::ResultName(c.efficiency)});
-        if (c.outflow) results.push_back({c.name + " outflow (mg/L)", study::ResultName(*c.outflow)});
+        if (c.outflow) results.push_back({c.name + " outflow (" + c.unit + ")", study::ResultName(*c.outflow)});
     }
     return results;
 }

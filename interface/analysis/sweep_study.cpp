@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -139,13 +140,20 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
     const bool efficiency = measure == SweepMeasure::Efficiency;
     const StudyInput& first = request.ranges[0].input;
     const AxisScale scale = request.log ? AxisScale::Log : AxisScale::Linear;
+    const std::vector<study::ConstituentResults> modelled = study::ModelledConstituents(r);
+    // Outflows in more than one unit (coliforms are counted per 100 mL) share the axis, and
+    // each line names its own.
+    std::set<std::string> units;
+    for (std::size_t k : constituents) units.insert(modelled.at(k).unit);
+    const bool own_units = !efficiency && units.size() > 1;
     Chart chart{.title = (efficiency ? "Removal efficiency against " : "Outflow concentration against ") +
                          InputAxis(first, scale).title,
                 .x = InputAxis(first, scale),
-                .y = efficiency ? ChartAxis{"RE", "%"} : ChartAxis{"Outflow concentration", "mg/L"}};
+                .y = efficiency    ? ChartAxis{"RE", "%"}
+                     : own_units   ? ChartAxis{"Outflow concentration", ""}
+                     : ChartAxis{"Outflow concentration", units.empty() ? "" : *units.begin()}};
     const std::size_t inputs = request.ranges.size();
     const std::size_t curves = inputs == 2 ? static_cast<std::size_t>(*Steps(request.ranges[1].steps)) : 1;
-    const std::vector<study::ConstituentResults> modelled = study::ModelledConstituents(r);
     for (std::size_t k : constituents) {
         const study::ConstituentResults& c = modelled.at(k);
         const std::optional<std::size_t> result = efficiency ? c.efficiency : c.outflow;
@@ -153,7 +161,7 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
         const std::size_t column = inputs + *result;
         // The grid runs the second input innermost: curve j is every curves-th row from j.
         for (std::size_t j = 0; j < curves; ++j) {
-            ChartSeries line{c.name, {}};
+            ChartSeries line{own_units ? c.name + " (" + c.unit + ")" : c.name, {}};
             if (inputs == 2 && j < table.rows.size()) {
                 line.name += ", " + InputAxis(request.ranges[1].input, scale).title + " = " + PlainNumber(table.rows[j][1]);
             }

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "interface/analysis/sweep_study.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/command_ids.h"
 #include "interface/resources/templates.h"
@@ -154,6 +155,30 @@ TEST_F(SweepWindow, PointsWithoutATpResultAreSaidAndLeftOutOfTheChart) {
         for (const ChartPoint& p : line.points) missing += std::isnan(p.y) && line.name.rfind("TP", 0) == 0;
     }
     EXPECT_EQ(missing, 2);
+}
+
+// Coliforms are counted per 100 mL: beside constituents in mg/L their outflow line names its
+// unit, and the axis claims none.
+TEST(SweepChart, OutflowsInTwoUnitsNameTheirUnitsOnTheLines) {
+    ProjectRecord r{};
+    ReadProjectFile(Example("typical.inp"), r);
+    r.model_tss = r.model_tcb = r.checked_TSSGenOutConc = r.checked_TCBGenOutConc = 1;
+    r.model_p = 0;
+    const SweepRequest request{{{{kArea, "area"}, "1", "2", "2"}}};
+    const SweepTable table{"", {std::vector<double>(96, 1.0), std::vector<double>(96, 2.0)}, {}};
+    struct Case {
+        std::vector<std::size_t> chosen;
+        std::string unit;
+        std::vector<std::string> names;
+    };
+    for (const Case& c : {Case{{0, 1}, "", {"TSS (mg/L)", "TCB (mpn/100mL)"}}, Case{{1}, "mpn/100mL", {"TCB"}},
+                          Case{{0}, "mg/L", {"TSS"}}}) {
+        const Chart chart = SweepChart(request, table, r, c.chosen, SweepMeasure::Outflow);
+        EXPECT_EQ(chart.y.unit, c.unit);
+        std::vector<std::string> names;
+        for (const ChartSeries& line : chart.series) names.push_back(line.name);
+        EXPECT_EQ(names, c.names);
+    }
 }
 
 TEST_F(SweepWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
