@@ -68,7 +68,7 @@ void WriteCurvesTable(std::ostream& out, const std::string& path, pkc::WetlandTy
         WriteAligned(out, table);
     }
     out << '\n';
-    for (const std::string& line : c.left_out) out << line << '\n';
+    for (const std::string& line : PkcNotes(c.left_out)) out << line << '\n';
     WriteCaveat(out);
 }
 

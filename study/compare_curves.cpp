@@ -43,7 +43,7 @@ struct CurveBlock {
 void StartCurves(ComparedCurves& c, const std::vector<PkcComparisonRow>& rows) {
     for (const PkcComparisonRow& row : rows) {
         if (row.pkc) c.curves.push_back({row.constituent, row.unit, row.inflow, {}});
-        else c.left_out.push_back(row.constituent + ": " + row.note);
+        else c.left_out.push_back(row);
     }
 }
 

@@ -36,9 +36,8 @@ struct CompareCurve {
 struct ComparedCurves {
     double present_area;  // m^2, the project's own
     std::vector<CompareCurve> curves;
-    // The modelled constituents left out, each with the reason: "TSS: no P-k-C* constants
-    // are published for TSS".
-    std::vector<std::string> left_out;
+    // The modelled constituents left out, at the first area: their notes say why.
+    std::vector<PkcComparisonRow> left_out;
     // All the areas unless interrupted: then the curves hold the first ones only.
     std::size_t areas_done = 0;
 };
