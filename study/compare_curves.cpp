@@ -1,5 +1,7 @@
 #include "study/compare_curves.h"
 
+#include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "study/evaluation.h"
@@ -47,13 +49,18 @@ void StartCurves(ComparedCurves& c, const std::vector<PkcComparisonRow>& rows) {
     }
 }
 
-void AddPoint(ComparedCurves& c, double area, const Regime& regime, const std::vector<PkcComparisonRow>& rows) {
+// The rows of point p: the first regime at an area starts its point on each curve, with the
+// design method's outflows, which do not depend on the regime.
+void AddPoint(ComparedCurves& c, const std::vector<double>& areas, std::size_t p,
+              const std::vector<PkcComparisonRow>& rows) {
+    const Regime& regime = kRegimes[p % kRegimeCount];
     auto curve = c.curves.begin();
     for (const PkcComparisonRow& row : rows) {
         if (!row.pkc) continue;
-        if (regime.outflow == kRegimes[0].outflow) {
+        if (p % kRegimeCount == 0) {
             constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-            curve->points.push_back({area, kNone, kNone, row.pkc->outflow, row.pkc->outflow_k30, row.pkc->outflow_k70});
+            curve->points.push_back({areas[p / kRegimeCount], kNone, kNone, row.pkc->outflow, row.pkc->outflow_k30,
+                                     row.pkc->outflow_k70});
         }
         curve->points.back().*regime.outflow = row.velmar_outflow;
         ++curve;
@@ -104,7 +111,7 @@ ComparedCurves CompareCurves(const std::string& name, const ModelState& project,
         for (std::size_t i = 0; i < block.rows.size(); ++i) {
             const std::size_t p = block.first + i;
             if (p == 0) StartCurves(compared, block.rows[i]);
-            AddPoint(compared, areas[p / kRegimeCount], kRegimes[p % kRegimeCount], block.rows[i]);
+            AddPoint(compared, areas, p, block.rows[i]);
         }
     };
     Progress progress("compare", points, settings.watch);

@@ -34,8 +34,12 @@ void SetRunning(Dialog& d, CompareWindow& w, bool running) {
     EnableStrip(d, kCompareStrip, running, w.outcome.has_value(), w.outcome.has_value());
 }
 
+bool Charted(const CompareWindow& w) {
+    return w.outcome && w.shown < w.outcome->curves.curves.size();
+}
+
 void ShowChart(Dialog& d, const CompareWindow& w) {
-    d.SetChart(kCompareChart, CompareChart(*w.request, w.outcome->curves, w.shown));
+    if (Charted(w)) d.SetChart(kCompareChart, CompareChart(*w.request, w.outcome->curves, w.shown));
 }
 
 // The constituents of a new run, the one charted before kept where it is among them.
@@ -66,7 +70,7 @@ void Run(Dialog& d, CompareWindow& w) {
         failure);
     if (end == StudyEnd::Failed) Tell(d, "The comparison could not be made: " + failure);
     if (end == StudyEnd::Done && outcome) {
-        const std::string charted = w.outcome ? w.outcome->curves.curves.at(w.shown).constituent : "";
+        const std::string charted = Charted(w) ? w.outcome->curves.curves[w.shown].constituent : "";
         w.request = request;
         w.outcome = std::move(outcome);
         ShowOutcome(d, w, charted);
@@ -94,8 +98,7 @@ void Event(Dialog& d, CompareWindow& w, const DialogEvent& e) {
     switch (e.kind) {
         case DialogEvent::Opened: Open(d); break;
         case DialogEvent::ItemChanged:
-            if (e.id == kCompareConstituents && w.outcome && e.item >= 0 &&
-                e.item < static_cast<int>(w.outcome->curves.curves.size())) {
+            if (e.id == kCompareConstituents && e.item >= 0) {
                 w.shown = static_cast<std::size_t>(e.item);
                 ShowChart(d, w);
             }
