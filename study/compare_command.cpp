@@ -51,11 +51,13 @@ void WriteCaveat(std::ostream& out) {
     for (const char* line : kPkcCaveat) out << line << '\n';
 }
 
-void WriteCurvesTable(std::ostream& out, const std::string& path, pkc::WetlandType type, const ComparedCurves& c) {
+void WriteCurvesTable(std::ostream& out, const std::string& path, pkc::WetlandType type,
+                      const ComparedCurves& c) {
     out << path << ": P-k-C* constants for " << pkc::WetlandTypeName(type) << " wetlands, present area "
         << ShortNumber(c.present_area) << " m^2\n";
     for (const CompareCurve& curve : c.curves) {
-        out << '\n' << curve.constituent << " outflow (" << curve.unit << "), inflow " << ShortNumber(curve.inflow)
+        out << '\n'
+            << curve.constituent << " outflow (" << curve.unit << "), inflow " << ShortNumber(curve.inflow)
             << ":\n";
         std::vector<std::vector<std::string>> table = {
             {"Area", "Velmar", "Velmar", "P-k-C*", "P-k-C*", "P-k-C*"},

@@ -44,8 +44,10 @@ struct CurveBlock {
 // has constants does not depend on the area.
 void StartCurves(ComparedCurves& c, const std::vector<PkcComparisonRow>& rows) {
     for (const PkcComparisonRow& row : rows) {
-        if (row.pkc) c.curves.push_back({row.constituent, row.unit, row.inflow, {}});
-        else c.left_out.push_back(row);
+        if (row.pkc)
+            c.curves.push_back({row.constituent, row.unit, row.inflow, {}});
+        else
+            c.left_out.push_back(row);
     }
 }
 
@@ -59,8 +61,8 @@ void AddPoint(ComparedCurves& c, const std::vector<double>& areas, std::size_t p
         if (!row.pkc) continue;
         if (p % kRegimeCount == 0) {
             constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-            curve->points.push_back({areas[p / kRegimeCount], kNone, kNone, row.pkc->outflow, row.pkc->outflow_k30,
-                                     row.pkc->outflow_k70});
+            curve->points.push_back({areas[p / kRegimeCount], kNone, kNone, row.pkc->outflow,
+                                     row.pkc->outflow_k30, row.pkc->outflow_k70});
         }
         curve->points.back().*regime.outflow = row.velmar_outflow;
         ++curve;
@@ -90,9 +92,10 @@ ComparedCurves CompareCurves(const std::string& path, const std::vector<double>&
     return CompareCurves(path, project, areas, settings);
 }
 
-ComparedCurves CompareCurves(const std::string& name, const ModelState& project, const std::vector<double>& areas,
-                             const CompareSettings& settings) {
-    const Study studies[] = {RegimeStudy(name, project, kRegimes[0]), RegimeStudy(name, project, kRegimes[1])};
+ComparedCurves CompareCurves(const std::string& name, const ModelState& project,
+                             const std::vector<double>& areas, const CompareSettings& settings) {
+    const Study studies[] = {RegimeStudy(name, project, kRegimes[0]),
+                             RegimeStudy(name, project, kRegimes[1])};
     ComparedCurves compared{project.area, {}, {}, 0};
     // Point p is the area p / 2 in the regime p % 2, so that the areas finish in order.
     const std::size_t points = areas.size() * kRegimeCount;
@@ -115,13 +118,19 @@ ComparedCurves CompareCurves(const std::string& name, const ModelState& project,
         }
     };
     Progress progress("compare", points, settings.watch);
-    compared.areas_done = RunBlocksInOrder(points, kBlock, settings.threads, produce, consume, progress) / kRegimeCount;
+    compared.areas_done =
+        RunBlocksInOrder(points, kBlock, settings.threads, produce, consume, progress) / kRegimeCount;
     return compared;
 }
 
 std::vector<std::string> CompareCurveColumns() {
-    return {"constituent",     "area",           "velmar_plug_flow_outflow", "velmar_fully_mixed_outflow",
-            "pkc_outflow", "pkc_outflow_k30", "pkc_outflow_k70"};
+    return {"constituent",
+            "area",
+            "velmar_plug_flow_outflow",
+            "velmar_fully_mixed_outflow",
+            "pkc_outflow",
+            "pkc_outflow_k30",
+            "pkc_outflow_k70"};
 }
 
 void WriteCurveRows(RowWriter& writer, const ComparedCurves& curves) {

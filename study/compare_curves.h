@@ -20,9 +20,9 @@ std::vector<double> ParseCompareAreas(const std::string& areas, bool log);
 
 // The outflows at one area, in the constituent's units.
 struct CurvePoint {
-    double area;                   // m^2
+    double area;                    // m^2
     double plug_flow, fully_mixed;  // the model's: not a number where it gave none
-    double pkc;                    // the design method's, at k (k50 unless the user's k replaces it)
+    double pkc;                     // the design method's, at k (k50 unless the user's k replaces it)
     std::optional<double> pkc_k30, pkc_k70;  // none when the user's constants replace the table's
 };
 
@@ -49,8 +49,8 @@ struct ComparedCurves {
 ComparedCurves CompareCurves(const std::string& path, const std::vector<double>& areas,
                              const CompareSettings& settings);
 // The same for a project already read (and perhaps changed since), named in messages.
-ComparedCurves CompareCurves(const std::string& name, const ModelState& project, const std::vector<double>& areas,
-                             const CompareSettings& settings);
+ComparedCurves CompareCurves(const std::string& name, const ModelState& project,
+                             const std::vector<double>& areas, const CompareSettings& settings);
 
 // The columns of the table for programs: the constituent, the area, the outflows.
 std::vector<std::string> CompareCurveColumns();

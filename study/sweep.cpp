@@ -16,7 +16,8 @@ constexpr const char* kForm = "FIELD=FROM:TO:STEPS";
 
 }  // namespace
 
-std::vector<double> RangeValues(const std::string& what, const std::string& range, bool log, const char* form) {
+std::vector<double> RangeValues(const std::string& what, const std::string& range, bool log,
+                                const char* form) {
     const auto first = range.find(':');
     const auto second = first == std::string::npos ? first : range.find(':', first + 1);
     if (second == std::string::npos || range.find(':', second + 1) != std::string::npos) {
@@ -59,7 +60,8 @@ SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log) {
     std::vector<std::string> ranges;
     SweepGrid grid{FieldsOf(vary, ranges, kForm), {}};
     for (std::size_t i = 0; i < grid.fields.size(); ++i)
-        grid.axes.push_back(RangeValues("--vary " + grid.fields[i].name + "=" + ranges[i], ranges[i], log, kForm));
+        grid.axes.push_back(
+            RangeValues("--vary " + grid.fields[i].name + "=" + ranges[i], ranges[i], log, kForm));
     return grid;
 }
 

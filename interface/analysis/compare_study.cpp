@@ -98,8 +98,8 @@ std::optional<std::string> CompareRequestError(const CompareRequest& request, co
 }
 
 std::string CompareCommand(const CompareRequest& request, const std::string& project_file) {
-    std::string command = "velmar-study compare " + ShellWord(project_file) + " --type " + TypeName(request.type) +
-                          " --areas " + ShellWord(AreasArgument(request));
+    std::string command = "velmar-study compare " + ShellWord(project_file) + " --type " +
+                          TypeName(request.type) + " --areas " + ShellWord(AreasArgument(request));
     if (GeometricAreas(request)) command += " --log";
     return command;
 }
@@ -110,7 +110,8 @@ std::optional<CompareOutcome> RunCompareStudy(const CompareRequest& request, con
     settings.pkc.type = request.type;
     settings.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     settings.watch = watch;
-    const std::vector<double> areas = study::ParseCompareAreas(AreasArgument(request), GeometricAreas(request));
+    const std::vector<double> areas =
+        study::ParseCompareAreas(AreasArgument(request), GeometricAreas(request));
     CompareOutcome outcome{study::CompareCurves(project_file, areas, settings), {}};
     if (outcome.curves.areas_done < areas.size()) return std::nullopt;
     std::ostringstream csv;
@@ -124,7 +125,8 @@ std::optional<CompareOutcome> RunCompareStudy(const CompareRequest& request, con
 Chart CompareChart(const CompareRequest& request, const study::ComparedCurves& curves, std::size_t curve) {
     const study::CompareCurve& c = curves.curves.at(curve);
     const AxisScale scale = GeometricAreas(request) ? AxisScale::Log : AxisScale::Linear;
-    Chart chart{.title = c.constituent + " outflow against wetland area: this model (plug flow, fully mixed) and P-k-C* (" +
+    Chart chart{.title = c.constituent +
+                         " outflow against wetland area: this model (plug flow, fully mixed) and P-k-C* (" +
                          pkc::WetlandTypeAbbreviation(request.type) + " constants)",
                 .x = {"Wetland area", "m^2", scale},
                 .y = {c.constituent + " outflow", c.unit, AxisScale::Linear}};

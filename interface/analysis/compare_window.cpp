@@ -104,8 +104,9 @@ void Event(Dialog& d, CompareWindow& w, const DialogEvent& e) {
             }
             break;
         case DialogEvent::Clicked:
-            StripClicked(d, kKind, e.id,
-                         {[&] { Run(d, w); }, [&] { CopyCommand(d); }, w.outcome ? &w.outcome->csv : nullptr});
+            StripClicked(
+                d, kKind, e.id,
+                {[&] { Run(d, w); }, [&] { CopyCommand(d); }, w.outcome ? &w.outcome->csv : nullptr});
             break;
         case DialogEvent::Cancel: CloseOrStop(d, w.running); break;
         default: break;
@@ -116,7 +117,8 @@ void Event(Dialog& d, CompareWindow& w, const DialogEvent& e) {
 
 void ShowCompareWindow(Ui& ui) {
     auto w = std::make_shared<CompareWindow>();
-    ui.ShowModal(kMainWindow, Template(kCompareWindow), [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+    ui.ShowModal(kMainWindow, Template(kCompareWindow),
+                 [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
 }
 
 }  // namespace velmar

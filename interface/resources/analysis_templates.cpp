@@ -97,7 +97,8 @@ DialogTemplate CompareTemplate() {
     t.controls.insert(t.controls.end(), {
         {.id = kArea, .kind = K::GroupBox, .text = "Wetland areas (m^2)", .at = {0, 0}},
         {.id = kFromLabel, .kind = K::Label, .text = "&From:", .at = {0, 0, 1, kArea}},
-        {.id = kCompareFrom, .kind = K::NumberField, .at = {0, 1, 1, kArea}, .width = 8, .label = kFromLabel},
+        {.id = kCompareFrom, .kind = K::NumberField, .at = {0, 1, 1, kArea}, .width = 8,
+         .label = kFromLabel},
         {.id = kToLabel, .kind = K::Label, .text = "&To:", .at = {1, 0, 1, kArea}},
         {.id = kCompareTo, .kind = K::NumberField, .at = {1, 1, 1, kArea}, .width = 8, .label = kToLabel},
         {.id = kStepsLabel, .kind = K::Label, .text = "&Steps:", .at = {2, 0, 1, kArea}},

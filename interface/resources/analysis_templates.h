@@ -85,8 +85,8 @@ inline constexpr StudyStrip kSweepStrip = {kSweepChart,     kSweepProgress,    k
 inline constexpr StudyStrip kSizeStrip = {kSizeChart,     kSizeProgress,    kSizeRun,         kSizeStop,
                                           kSizeSaveChart, kSizeExportCsv,   kSizeCopyCommand, kSizeHelp};
 
-inline constexpr StudyStrip kCompareStrip = {kCompareChart,     kCompareProgress,  kCompareRun,
-                                             kCompareStop,      kCompareSaveChart, kCompareExportCsv,
+inline constexpr StudyStrip kCompareStrip = {kCompareChart,       kCompareProgress,  kCompareRun,
+                                             kCompareStop,        kCompareSaveChart, kCompareExportCsv,
                                              kCompareCopyCommand, kCompareHelp};
 
 // The controls of an input to vary: its search field, list and range (steps 0: none).

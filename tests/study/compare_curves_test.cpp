@@ -43,8 +43,8 @@ TEST(CompareCurves, DesignMethodOutflowsWorkedByHand) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(std::string(c.type) + " " + c.constituent);
-        const auto outcome =
-            RunStudy("compare --type " + std::string(c.type) + " --areas 5e4:2e5:2 '" + Example("conventional.inp") + "'");
+        const auto outcome = RunStudy("compare --type " + std::string(c.type) + " --areas 5e4:2e5:2 '" +
+                                      Example("conventional.inp") + "'");
         ASSERT_EQ(outcome.status, 0) << outcome.err;
         EXPECT_EQ(ReadCsv(outcome.out)[0],
                   (std::vector<std::string>{"constituent", "area", "velmar_plug_flow_outflow",

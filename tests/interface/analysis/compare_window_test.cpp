@@ -36,7 +36,9 @@ protected:
     // The chart of each constituent in the list, once the script has run.
     std::vector<Chart> charted;
     ScriptedUi& KeepChart() {
-        return ui.Inspect([this](Dialog& d) { charted.push_back(static_cast<ScriptedDialog&>(d).ShownChart(kCompareChart)); });
+        return ui.Inspect([this](Dialog& d) {
+            charted.push_back(static_cast<ScriptedDialog&>(d).ShownChart(kCompareChart));
+        });
     }
 
     const std::string saved = File("project.inp");
@@ -51,7 +53,8 @@ struct CompareCase {
 
 TEST_F(CompareWindow, ChartsCsvAndCommandAreThoseOfTheStudyProgram) {
     const CompareCase cases[] = {
-        {kCompareFreeWaterSurface, "50000", "200000", "4", "--type fws --areas 50000:200000:4", AxisScale::Linear},
+        {kCompareFreeWaterSurface, "50000", "200000", "4", "--type fws --areas 50000:200000:4",
+         AxisScale::Linear},
         // The defaults: a tenth to ten times the area, 41 steps, so geometric.
         {kCompareSubsurface, "", "", "", "--type hssf --areas 10000:1000000:41 --log", AxisScale::Log},
     };
@@ -113,7 +116,8 @@ TEST_F(CompareWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
     const Bad cases[] = {
         {"conventional.inp", kCompareFreeWaterSurface, "60000", "50000", "5", "From must be less than To."},
         {"conventional.inp", kCompareFreeWaterSurface, "50000", "50000", "5", "From must be less than To."},
-        {"conventional.inp", kCompareFreeWaterSurface, "0", "50000", "5", "The areas must be greater than 0 m^2."},
+        {"conventional.inp", kCompareFreeWaterSurface, "0", "50000", "5",
+         "The areas must be greater than 0 m^2."},
         {"conventional.inp", kCompareFreeWaterSurface, "big", "50000", "5",
          "From and To must be numbers: the smallest and largest wetland area (m^2)."},
         {"conventional.inp", kCompareSubsurface, "1000", "50000", "2.5",

@@ -95,7 +95,8 @@ TEST_F(SweepWindowQt, KeyboardTypesTheAreasChoosesTheTypeAndRunDrawsTheChart) {
             QWidget* window = d.window();
             QApplication::setActiveWindow(window);
             ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-            EXPECT_EQ(static_cast<QLineEdit*>(d.widget(kCompareFrom))->text(), "10000");  // a tenth of the area
+            EXPECT_EQ(static_cast<QLineEdit*>(d.widget(kCompareFrom))->text(),
+                      "10000");  // a tenth of the area
             const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
                 QTest::keyClick(QApplication::focusWidget(), k, modifiers);
                 QTest::qWait(300);  // a mnemonic clicks its button after a short animation
