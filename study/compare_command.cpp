@@ -76,8 +76,6 @@ void WriteCurvesTable(std::ostream& out, const std::string& path, pkc::WetlandTy
 
 // The outflows of one project over a range of areas.
 int CompareCurvesOf(const CompareOptions& o, const CompareSettings& settings) {
-    if (o.projects.size() != 1) throw StudyError("--areas takes one project");
-    if (!settings.targets.empty()) throw StudyError("--areas and --target cannot be given together");
     const std::vector<double> areas = ParseCompareAreas(o.areas, o.log);
     const std::string& path = o.projects.front();
     const ComparedCurves curves = CompareCurves(path, areas, settings);
@@ -97,8 +95,8 @@ int CompareCurvesOf(const CompareOptions& o, const CompareSettings& settings) {
 }  // namespace
 
 int Compare(const CompareOptions& o) {
-    if (o.log && o.areas.empty()) throw StudyError("--log spaces the areas of --areas: give --areas with it");
     const CompareSettings settings = ParseCompareSettings(o, o.threads);
+    CheckCurvesRequest(!o.areas.empty(), o.log, o.projects.size(), settings);
     if (!o.areas.empty()) return CompareCurvesOf(o, settings);
     const bool targets = !settings.targets.empty();
     OutputTarget target(o.output);

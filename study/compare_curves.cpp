@@ -76,6 +76,15 @@ Cell Optional(std::optional<double> x) {
 
 }  // namespace
 
+void CheckCurvesRequest(bool areas, bool log, std::size_t projects, const CompareSettings& settings) {
+    if (!areas) {
+        if (log) throw StudyError("--log spaces the areas of --areas: give --areas with it");
+        return;
+    }
+    if (projects != 1) throw StudyError("--areas takes one project");
+    if (!settings.targets.empty()) throw StudyError("--areas and --target cannot be given together");
+}
+
 std::vector<double> ParseCompareAreas(const std::string& areas, bool log) {
     const std::string what = "--areas " + areas;
     std::vector<double> values = RangeValues(what, areas, log, "FROM:TO:STEPS");
@@ -133,13 +142,19 @@ std::vector<std::string> CompareCurveColumns() {
             "pkc_outflow_k70"};
 }
 
-void WriteCurveRows(RowWriter& writer, const ComparedCurves& curves) {
+std::vector<std::vector<Cell>> CompareCurveRows(const ComparedCurves& curves) {
+    std::vector<std::vector<Cell>> rows;
     for (const CompareCurve& curve : curves.curves) {
         for (const CurvePoint& p : curve.points) {
-            writer.Row({curve.constituent, p.area, p.plug_flow, p.fully_mixed, p.pkc, Optional(p.pkc_k30),
-                        Optional(p.pkc_k70)});
+            rows.push_back({curve.constituent, p.area, p.plug_flow, p.fully_mixed, p.pkc, Optional(p.pkc_k30),
+                            Optional(p.pkc_k70)});
         }
     }
+    return rows;
+}
+
+void WriteCurveRows(RowWriter& writer, const ComparedCurves& curves) {
+    for (const std::vector<Cell>& row : CompareCurveRows(curves)) writer.Row(row);
 }
 
 }  // namespace velmar::study

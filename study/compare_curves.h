@@ -14,6 +14,10 @@
 
 namespace velmar::study {
 
+// Refuses with a StudyError what the areas cannot go with: more than one project, targets;
+// and geometric steps (`log`) without areas.
+void CheckCurvesRequest(bool areas, bool log, std::size_t projects, const CompareSettings& settings);
+
 // The areas "FROM:TO:STEPS" asks for (m^2): STEPS values from FROM to TO, both included,
 // spaced geometrically when `log`; every one greater than 0.
 std::vector<double> ParseCompareAreas(const std::string& areas, bool log);
@@ -55,7 +59,11 @@ ComparedCurves CompareCurves(const std::string& name, const ModelState& project,
 // The columns of the table for programs: the constituent, the area, the outflows.
 std::vector<std::string> CompareCurveColumns();
 
-// Every curve's rows, a constituent's areas one after another, to `writer`.
+// Every curve's rows, a constituent's areas one after another: an empty cell where the user's
+// constants leave no k30 or k70.
+std::vector<std::vector<Cell>> CompareCurveRows(const ComparedCurves& curves);
+
+// Those rows to `writer`.
 void WriteCurveRows(RowWriter& writer, const ComparedCurves& curves);
 
 }  // namespace velmar::study
