@@ -1,6 +1,8 @@
 #include "interface/analysis/compare_study.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <sstream>
 #include <thread>
 
@@ -58,11 +60,11 @@ std::optional<std::string> ConstituentError(const CompareRequest& request, const
     ModelState s;
     static_cast<ProjectRecord&>(s) = r;
     s.area = *Number(request.from);  // the range's, so that q = Q/A does not hang on the project's
+    const std::vector<PkcComparisonRow> rows = CompareWithPkc(s, s, {request.type, {}});
+    if (std::any_of(rows.begin(), rows.end(), [](const PkcComparisonRow& row) { return row.pkc.has_value(); }))
+        return std::nullopt;
     std::string notes;
-    for (const PkcComparisonRow& row : CompareWithPkc(s, s, {request.type, {}})) {
-        if (row.pkc) return std::nullopt;
-        notes += (notes.empty() ? "" : "; ") + row.constituent + ": " + row.note;
-    }
+    for (const std::string& line : PkcNotes(rows)) notes += (notes.empty() ? "" : "; ") + line;
     const std::string none = std::string("No modelled constituent has P-k-C* constants for ") +
                              pkc::WetlandTypeAbbreviation(request.type) + " wetlands";
     if (notes.empty()) return none + ": model TCB, BOD, TN or TP to compare.";
@@ -144,7 +146,9 @@ Chart CompareChart(const CompareRequest& request, const study::ComparedCurves& c
     for (const auto& line : kLines) {
         ChartSeries series{line.name, {}};
         for (const study::CurvePoint& p : c.points) {
-            if (const auto y = line.value(p)) series.points.push_back({p.area, *y});
+            // A run whose phosphorus solution did not converge has no outflow to draw.
+            const std::optional<double> y = line.value(p);
+            if (y && std::isfinite(*y)) series.points.push_back({p.area, *y});
         }
         if (!series.points.empty()) chart.series.push_back(std::move(series));
     }

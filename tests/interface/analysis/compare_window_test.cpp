@@ -128,6 +128,10 @@ TEST_F(CompareWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
         {"typical.inp", kCompareSubsurface, "1000", "50000", "5",
          "No modelled constituent has P-k-C* constants for HSSF wetlands (TSS: no P-k-C* constants are "
          "published for TSS; TP: no P-k-C* constants are published for TP in HSSF wetlands)."},
+        {"organics_metals.inp", kCompareFreeWaterSurface, "1000", "50000", "5",
+         "No modelled constituent has P-k-C* constants for FWS wetlands (TSS: no P-k-C* constants are "
+         "published for TSS; Dieldrin, Naphthalene, Toluene, Cadmium, Lead, Zinc: no P-k-C* constants are "
+         "published for contaminants)."},
     };
     for (const Bad& bad : cases) {
         SCOPED_TRACE(bad.message);
