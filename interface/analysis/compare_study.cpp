@@ -61,7 +61,8 @@ std::optional<std::string> ConstituentError(const CompareRequest& request, const
     static_cast<ProjectRecord&>(s) = r;
     s.area = *Number(request.from);  // the range's, so that q = Q/A does not hang on the project's
     const std::vector<PkcComparisonRow> rows = CompareWithPkc(s, s, {request.type, {}});
-    if (std::any_of(rows.begin(), rows.end(), [](const PkcComparisonRow& row) { return row.pkc.has_value(); }))
+    if (std::any_of(rows.begin(), rows.end(),
+                    [](const PkcComparisonRow& row) { return row.pkc.has_value(); }))
         return std::nullopt;
     std::string notes;
     for (const std::string& line : PkcNotes(rows)) notes += (notes.empty() ? "" : "; ") + line;
