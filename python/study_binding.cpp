@@ -251,7 +251,8 @@ std::vector<std::string> NamedArguments(py::handle given, const char* what) {
 // The outflows over a range of areas as columns: the constituent as text, numbers for the
 // rest, not a number where the command leaves a cell empty.
 py::dict CompareCurves(const Project& p, py::handle areas, bool log, const study::CompareSettings& settings) {
-    const std::string text = py::isinstance<py::str>(areas) ? areas.cast<std::string>() : Joined(areas, ":", "areas");
+    const std::string text =
+        py::isinstance<py::str>(areas) ? areas.cast<std::string>() : Joined(areas, ":", "areas");
     const std::vector<double> values = study::ParseCompareAreas(text, log);
     study::ComparedCurves curves;
     WithoutGil([&] { curves = study::CompareCurves(p.path, p.state, values, settings); });
