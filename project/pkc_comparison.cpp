@@ -1,5 +1,6 @@
 #include "project/pkc_comparison.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -139,6 +140,23 @@ std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, 
     for (int k = 0; k < kSlotCount && k < r.NumOC_SLR; ++k) add(OrganicSlot(r, k), "Organic ", ResultsOf::Organic, k);
     for (int k = 0; k < kSlotCount && k < r.NumHM_LLR; ++k) add(MetalSlot(r, k), "Metal ", ResultsOf::Metal, k);
     return rows;
+}
+
+std::vector<std::string> PkcNotes(const std::vector<PkcComparisonRow>& rows) {
+    std::vector<std::pair<std::string, std::string>> notes;  // names, note
+    for (const PkcComparisonRow& row : rows) {
+        if (row.note.empty()) continue;
+        const auto same =
+            std::find_if(notes.begin(), notes.end(), [&row](const auto& n) { return n.second == row.note; });
+        if (same == notes.end()) {
+            notes.emplace_back(row.constituent, row.note);
+        } else {
+            same->first += ", " + row.constituent;
+        }
+    }
+    std::vector<std::string> lines;
+    for (const auto& [names, note] : notes) lines.push_back(names + ": " + note);
+    return lines;
 }
 
 }  // namespace velmar

@@ -64,6 +64,10 @@ double HydraulicLoading(const ProjectRecord& r);
 std::vector<PkcComparisonRow> CompareWithPkc(const ProjectRecord& r, const ModelResults& m,
                                              const PkcSettings& settings);
 
+// Each note of the rows once, after the names of the constituents it concerns:
+// "Dieldrin, Zinc: no P-k-C* constants are published for contaminants".
+std::vector<std::string> PkcNotes(const std::vector<PkcComparisonRow>& rows);
+
 // The names of a row's values in a table for programs, after its file and constituent.
 inline constexpr const char* kPkcComparisonColumns[] = {
     "inflow", "velmar_outflow", "velmar_RE", "pkc_k",           "pkc_cstar",

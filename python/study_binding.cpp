@@ -9,6 +9,7 @@
 #include "python/binding_support.h"
 #include "study/command_support.h"
 #include "study/compare.h"
+#include "study/compare_curves.h"
 #include "study/ordered_parallel.h"
 #include "study/sizing.h"
 #include "study/sweep.h"
@@ -247,11 +248,37 @@ std::vector<std::string> NamedArguments(py::handle given, const char* what) {
     return FieldArguments(given, [what](py::handle v) { return NumberArgument(v, what); });
 }
 
+// The outflows over a range of areas as columns: the constituent as text, numbers for the
+// rest, not a number where the command leaves a cell empty.
+py::dict CompareCurves(const Project& p, py::handle areas, bool log, const study::CompareSettings& settings) {
+    const std::string text =
+        py::isinstance<py::str>(areas) ? areas.cast<std::string>() : Joined(areas, ":", "areas");
+    const std::vector<double> values = study::ParseCompareAreas(text, log);
+    study::ComparedCurves curves;
+    WithoutGil([&] { curves = study::CompareCurves(p.path, p.state, values, settings); });
+    const std::vector<std::vector<Cell>> rows = study::CompareCurveRows(curves);
+    const std::vector<std::string> names = study::CompareCurveColumns();
+    ColumnTable numbers({names.begin() + 1, names.end()}, rows.size());
+    py::list constituents;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        constituents.append(std::get<std::string>(rows[r][0]));
+        for (std::size_t c = 1; c < names.size(); ++c) {
+            const double* x = std::get_if<double>(&rows[r][c]);
+            numbers.At(c - 1, r) = x ? *x : std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+    py::dict columns;
+    columns[py::str(names[0])] = constituents;
+    for (const auto item : numbers.Columns()) columns[item.first] = item.second;
+    return columns;
+}
+
 // The comparison as columns: text for the file, constituent and note, numbers for the rest,
 // not a number where the command leaves a cell empty and infinity where it says no area
-// reaches the target.
+// reaches the target. With areas, the outflows over them instead.
 py::dict Compare(py::handle projects, const std::string& type, py::handle k, py::handle cstar,
-                 py::handle tanks, py::handle theta, py::handle target, py::handle threads) {
+                 py::handle tanks, py::handle theta, py::handle target, py::handle areas, bool log,
+                 py::handle threads) {
     study::CompareArguments arguments;
     arguments.type = WetlandTypeFrom(type);
     arguments.k = NamedArguments(k, "k");
@@ -262,6 +289,8 @@ py::dict Compare(py::handle projects, const std::string& type, py::handle k, py:
     study::CompareSettings settings = study::ParseCompareSettings(arguments, ThreadsFrom(threads));
     settings.watch = SignalWatch();
     const std::vector<Project> read = ProjectsFrom(projects);
+    study::CheckCurvesRequest(!areas.is_none(), log, read.size(), settings);
+    if (!areas.is_none()) return CompareCurves(read.front(), areas, log, settings);
     const bool targets = !settings.targets.empty();
 
     std::vector<std::vector<Cell>> rows;
@@ -339,7 +368,8 @@ target: ("RE_TN", 80) or "RE_TN=80"; vary: the input field, e.g. "area"; range: 
 {vary: value, result: the result there}.)doc");
     m.def("compare", &Compare, py::arg("projects"), py::kw_only(), py::arg("type") = "fws",
           py::arg("k") = py::none(), py::arg("cstar") = py::none(), py::arg("tanks") = py::none(),
-          py::arg("theta") = py::none(), py::arg("target") = py::none(), py::arg("threads") = py::none(),
+          py::arg("theta") = py::none(), py::arg("target") = py::none(), py::arg("areas") = py::none(),
+          py::arg("log") = false, py::arg("threads") = py::none(),
           R"doc(The P-k-C* design method beside the model, as velmar-study compare: a row per project
 (a Project, a path, or a list of them) and modelled constituent.
 
@@ -348,7 +378,12 @@ constituent's units), tanks (P), theta and target (an outflow, for the area each
 {"TN": 20} or "TN=20", NAME one of BOD, TN, TP, TCB. Returns {column: values} in the command's
 columns: file, constituent and note as text, the others as numbers, nan where the command
 leaves a cell empty and inf where no area reaches a target. A target a method does not reach
-issues a RuntimeWarning with the command's message.)doc");
+issues a RuntimeWarning with the command's message.
+
+areas: (FROM, TO, STEPS) or "FROM:TO:STEPS" (m^2), for one project and no target: instead, as
+velmar-study compare --areas, a row per constituent with P-k-C* constants and area, the model's
+outflow with plug flow and fully mixed (the area varied at the project's depth) and P-k-C*'s at
+k, k30 and k70. log=True spaces the areas geometrically.)doc");
 }
 
 }  // namespace velmar::python

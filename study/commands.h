@@ -60,6 +60,8 @@ int Size(const SizeOptions& o);
 
 struct CompareOptions : CommonOptions, CompareArguments {
     std::vector<std::string> projects;
+    std::string areas;  // "FROM:TO:STEPS": the outflows over these areas of one project, or empty
+    bool log = false;   // the areas spaced geometrically
 };
 int Compare(const CompareOptions& o);
 

@@ -1,11 +1,12 @@
 // velmar-study compare: the P-k-C* design method beside the model, a row per project and
-// modelled constituent.
+// modelled constituent; or, over a range of areas, a row per constituent and area.
 #include <memory>
 #include <span>
 
 #include "study/command_support.h"
 #include "study/commands.h"
 #include "study/compare.h"
+#include "study/compare_curves.h"
 #include "study/interrupt.h"
 #include "study/output_target.h"
 #include "study/study_error.h"
@@ -46,10 +47,57 @@ void WriteTable(std::ostream& out, const std::string& path, pkc::WetlandType typ
     out << '\n';
 }
 
+void WriteCaveat(std::ostream& out) {
+    for (const char* line : kPkcCaveat) out << line << '\n';
+}
+
+void WriteCurvesTable(std::ostream& out, const std::string& path, pkc::WetlandType type,
+                      const ComparedCurves& c) {
+    out << path << ": P-k-C* constants for " << pkc::WetlandTypeName(type) << " wetlands, present area "
+        << ShortNumber(c.present_area) << " m^2\n";
+    for (const CompareCurve& curve : c.curves) {
+        out << '\n'
+            << curve.constituent << " outflow (" << curve.unit << "), inflow " << ShortNumber(curve.inflow)
+            << ":\n";
+        std::vector<std::vector<std::string>> table = {
+            {"Area", "Velmar", "Velmar", "P-k-C*", "P-k-C*", "P-k-C*"},
+            {"(m^2)", "plug flow", "fully mixed", "at k", "at k30", "at k70"}};
+        const auto optional = [](std::optional<double> x) { return x ? ShortNumber(*x) : std::string("-"); };
+        for (const CurvePoint& p : curve.points) {
+            table.push_back({ShortNumber(p.area), ShortNumber(p.plug_flow), ShortNumber(p.fully_mixed),
+                             ShortNumber(p.pkc), optional(p.pkc_k30), optional(p.pkc_k70)});
+        }
+        WriteAligned(out, table);
+    }
+    out << '\n';
+    for (const std::string& line : PkcNotes(c.left_out)) out << line << '\n';
+    WriteCaveat(out);
+}
+
+// The outflows of one project over a range of areas.
+int CompareCurvesOf(const CompareOptions& o, const CompareSettings& settings) {
+    const std::vector<double> areas = ParseCompareAreas(o.areas, o.log);
+    const std::string& path = o.projects.front();
+    const ComparedCurves curves = CompareCurves(path, areas, settings);
+    OutputTarget target(o.output);
+    std::ostream& out = target.Open();
+    if (o.format == Format::Table) {
+        WriteCurvesTable(out, path, o.type, curves);
+    } else {
+        const std::unique_ptr<RowWriter> writer = MakeRowWriter(o.format, out, CompareCurveColumns());
+        WriteCurveRows(*writer, curves);
+        writer->Finish();
+    }
+    target.Close();
+    return EndStatus(o, curves.areas_done, areas.size(), "areas", 0);
+}
+
 }  // namespace
 
 int Compare(const CompareOptions& o) {
     const CompareSettings settings = ParseCompareSettings(o, o.threads);
+    CheckCurvesRequest(!o.areas.empty(), o.log, o.projects.size(), settings);
+    if (!o.areas.empty()) return CompareCurvesOf(o, settings);
     const bool targets = !settings.targets.empty();
     OutputTarget target(o.output);
     std::unique_ptr<RowWriter> writer;
@@ -89,8 +137,7 @@ int Compare(const CompareOptions& o) {
     if (writer) writer->Finish();
     if (opened) {
         if (o.format == Format::Table) {
-            std::ostream& out = target.Open();
-            for (const char* line : kPkcCaveat) out << line << '\n';
+            WriteCaveat(target.Open());
         }
         target.Close();
     }

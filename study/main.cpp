@@ -5,6 +5,7 @@
 //   velmar-study size PROJECT --target RESULT=VALUE --vary FIELD [--range A:B]
 //   velmar-study compare PROJECT... [--type fws|hssf] [--k NAME=V] [--cstar NAME=V] [--tanks NAME=V]
 //                        [--theta NAME=V] [--target NAME=OUTFLOW]
+//   velmar-study compare PROJECT --areas FROM:TO:STEPS [--log] [--type ...] [--k ...] ...
 #include <CLI/CLI.hpp>
 #include <map>
 #include <thread>
@@ -82,7 +83,9 @@ int main(int argc, char** argv) {
 
     CompareOptions compare;
     CLI::App* compare_command = app.add_subcommand(
-        "compare", "The P-k-C* design method beside the model; one row per project and constituent.");
+        "compare",
+        "The P-k-C* design method beside the model; one row per project and constituent, or with "
+        "--areas one per constituent and area.");
     compare_command->add_option("projects", compare.projects, "project files (.inp)")->required();
     compare_command
         ->add_option("--type", compare.type,
@@ -101,8 +104,14 @@ int main(int argc, char** argv) {
     compare_command->add_option(
         "--target", compare.targets,
         "NAME=OUTFLOW: also the area each method needs to bring the outflow down to it");
+    compare_command->add_option(
+        "--areas", compare.areas,
+        "FROM:TO:STEPS: instead, the outflows over STEPS areas (m^2) from FROM to TO, one row per "
+        "constituent and area: the model's with plug flow and fully mixed (the depth kept, the "
+        "volume and detention time following), and P-k-C*'s at k, k30 and k70; of one project");
+    compare_command->add_flag("--log", compare.log, "space the areas of --areas geometrically");
     // One value to each, so that the project files after them are not taken for more.
-    for (const char* name : {"--k", "--cstar", "--tanks", "--theta", "--target"})
+    for (const char* name : {"--k", "--cstar", "--tanks", "--theta", "--target", "--areas"})
         compare_command->get_option(name)->allow_extra_args(false);
 
     for (auto [command, options] : {std::pair<CLI::App*, CommonOptions*>{run_command, &run},

@@ -14,13 +14,14 @@ constexpr std::size_t kBlock = 16;
 constexpr std::size_t kMaxFields = 2;
 constexpr const char* kForm = "FIELD=FROM:TO:STEPS";
 
-// The values of one axis: STEPS values from FROM to TO, both included.
-std::vector<double> AxisValues(const std::string& field, const std::string& range, bool log) {
-    const std::string what = "--vary " + field + "=" + range;
+}  // namespace
+
+std::vector<double> RangeValues(const std::string& what, const std::string& range, bool log,
+                                const char* form) {
     const auto first = range.find(':');
     const auto second = first == std::string::npos ? first : range.find(':', first + 1);
     if (second == std::string::npos || range.find(':', second + 1) != std::string::npos) {
-        throw StudyError(what + ": not of the form " + kForm);
+        throw StudyError(what + ": not of the form " + form);
     }
     const double from = ParseNumber(range.substr(0, first), what + ": FROM");
     const double to = ParseNumber(range.substr(first + 1, second - first - 1), what + ": TO");
@@ -41,8 +42,6 @@ std::vector<double> AxisValues(const std::string& field, const std::string& rang
     return values;
 }
 
-}  // namespace
-
 std::size_t SweepGrid::Points() const {
     std::size_t points = 1;
     for (const auto& axis : axes) points *= axis.size();
@@ -61,7 +60,8 @@ SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log) {
     std::vector<std::string> ranges;
     SweepGrid grid{FieldsOf(vary, ranges, kForm), {}};
     for (std::size_t i = 0; i < grid.fields.size(); ++i)
-        grid.axes.push_back(AxisValues(grid.fields[i].name, ranges[i], log));
+        grid.axes.push_back(
+            RangeValues("--vary " + grid.fields[i].name + "=" + ranges[i], ranges[i], log, kForm));
     return grid;
 }
 

@@ -26,6 +26,12 @@ struct SweepGrid {
 // included, spaced geometrically when `log`. One or two fields, each given once.
 SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log);
 
+// The values a "FROM:TO:STEPS" text asks for: STEPS values from FROM to TO, both included,
+// spaced geometrically when `log`. Messages begin with `what`, the argument as given, and
+// name `form` as the form expected.
+std::vector<double> RangeValues(const std::string& what, const std::string& range, bool log,
+                                const char* form);
+
 // Points `first` on, in order: their input values (the fields' values one point after
 // another), results and, when asked for, computed states.
 struct SweepBlock {

@@ -90,10 +90,47 @@ DialogTemplate SizeTemplate() {
     return t;
 }
 
+DialogTemplate CompareTemplate() {
+    DialogTemplate t{.number = kCompareWindow, .caption = "Compare with P-k-C*"};
+    constexpr int kFromLabel = 4302, kToLabel = 4304, kStepsLabel = 4306, kConstituentLabel = 4322;
+    constexpr int kArea = kCompareAreaGroup, kType = kCompareTypeGroup, kChart = kCompareChartGroup;
+    t.controls.insert(t.controls.end(), {
+        {.id = kArea, .kind = K::GroupBox, .text = "Wetland areas (m^2)", .at = {0, 0}},
+        {.id = kFromLabel, .kind = K::Label, .text = "&From:", .at = {0, 0, 1, kArea}},
+        {.id = kCompareFrom, .kind = K::NumberField, .at = {0, 1, 1, kArea}, .width = 8,
+         .label = kFromLabel},
+        {.id = kToLabel, .kind = K::Label, .text = "&To:", .at = {1, 0, 1, kArea}},
+        {.id = kCompareTo, .kind = K::NumberField, .at = {1, 1, 1, kArea}, .width = 8, .label = kToLabel},
+        {.id = kStepsLabel, .kind = K::Label, .text = "&Steps:", .at = {2, 0, 1, kArea}},
+        {.id = kCompareSteps, .kind = K::NumberField, .text = "41", .at = {2, 1, 1, kArea}, .width = 4,
+         .label = kStepsLabel},
+        {.id = kType, .kind = K::GroupBox, .text = "Wetland type", .at = {0, 1}},
+        {.id = kCompareFreeWaterSurface, .kind = K::RadioButton, .text = "Free &water surface (FWS)",
+         .at = {0, 0, 1, kType}},
+        {.id = kCompareSubsurface, .kind = K::RadioButton, .text = "Hori&zontal subsurface flow (HSSF)",
+         .at = {1, 0, 1, kType}},
+        {.id = kChart, .kind = K::GroupBox, .text = "Chart", .at = {0, 2}},
+        {.id = kConstituentLabel, .kind = K::Label, .text = "Co&nstituent:", .at = {0, 0, 1, kChart}},
+        {.id = kCompareConstituents, .kind = K::ChoiceList, .at = {1, 0, 1, kChart}, .width = 12, .lines = 4,
+         .label = kConstituentLabel},
+    });
+    AddStrip(t, kCompareStrip);
+    // Wide enough for the legend of five lines, a band and the present area; as tall as 768
+    // pixels allow.
+    for (Control& c : t.controls) {
+        if (c.id == kCompareChart) {
+            c.width = 160;
+            c.lines = 31;
+        }
+    }
+    t.controls.push_back({.id = kCompareNotes, .kind = K::Label, .at = {3, 0, 3}});
+    return t;
+}
+
 }  // namespace
 
 const std::vector<DialogTemplate>& AnalysisTemplates() {
-    static const std::vector<DialogTemplate> templates{SweepTemplate(), SizeTemplate()};
+    static const std::vector<DialogTemplate> templates{SweepTemplate(), SizeTemplate(), CompareTemplate()};
     return templates;
 }
 

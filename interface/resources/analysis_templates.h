@@ -53,6 +53,29 @@ enum AnalysisControl : int {
     kSizeHelp = 4146,
 };
 
+enum CompareControl : int {
+    // The Compare with P-k-C* window: the areas to compare over, the wetland type, the
+    // constituent charted, the notes and caveat, the chart and the run's progress.
+    kCompareAreaGroup = 4301,
+    kCompareFrom = 4303,
+    kCompareTo = 4305,
+    kCompareSteps = 4307,
+    kCompareTypeGroup = 4311,
+    kCompareFreeWaterSurface = 4312,
+    kCompareSubsurface = 4313,
+    kCompareChartGroup = 4321,
+    kCompareConstituents = 4323,
+    kCompareNotes = 4325,
+    kCompareChart = 4331,
+    kCompareProgress = 4332,
+    kCompareRun = 4341,
+    kCompareStop = 4342,
+    kCompareSaveChart = 4343,
+    kCompareExportCsv = 4344,
+    kCompareCopyCommand = 4345,
+    kCompareHelp = 4346,
+};
+
 // The chart, the progress bar and the strip of buttons every analysis window ends with.
 struct StudyStrip {
     int chart, progress, run, stop, save_chart, export_csv, copy_command, help;
@@ -61,6 +84,10 @@ inline constexpr StudyStrip kSweepStrip = {kSweepChart,     kSweepProgress,    k
                                            kSweepSaveChart, kSweepExportCsv,   kSweepCopyCommand, kSweepHelp};
 inline constexpr StudyStrip kSizeStrip = {kSizeChart,     kSizeProgress,    kSizeRun,         kSizeStop,
                                           kSizeSaveChart, kSizeExportCsv,   kSizeCopyCommand, kSizeHelp};
+
+inline constexpr StudyStrip kCompareStrip = {kCompareChart,       kCompareProgress,  kCompareRun,
+                                             kCompareStop,        kCompareSaveChart, kCompareExportCsv,
+                                             kCompareCopyCommand, kCompareHelp};
 
 // The controls of an input to vary: its search field, list and range (steps 0: none).
 struct SweepInputControls {

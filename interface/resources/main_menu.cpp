@@ -4,7 +4,7 @@
 
 namespace velmar {
 
-const std::array<MenuItem, 17> kMainMenu{{
+const std::array<MenuItem, 18> kMainMenu{{
     {"&File", "&New", kCommandNew},
     {"&File", "&Open", kCommandOpen},
     {"&File", "&Save", kCommandSave},
@@ -13,6 +13,7 @@ const std::array<MenuItem, 17> kMainMenu{{
     {"&Model", "&Run Model", kCommandRunModel},
     {"&Analysis", "&Sweep...", kCommandSweep},
     {"&Analysis", "Si&ze...", kCommandSize},
+    {"&Analysis", "&Compare with P-k-C*...", kCommandCompare},
     {"&Input Data", "S&ystem Data", kCommandSystemData},
     {"&Input Data", "&Select Constituents", kCommandSelectConstituents},
     {"&Input Data", "Constituent D&ata", kCommandConstituentData},

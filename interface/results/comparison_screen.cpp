@@ -54,22 +54,10 @@ struct Comparison {
     void Compute() { rows = CompareWithPkc(Project(), KeptResults(), {type, {}}); }
 };
 
-// Each note once, after the constituents it concerns.
 std::string Notes(const std::vector<PkcComparisonRow>& rows) {
     if (rows.empty()) return "No constituent was modelled.";
-    std::vector<std::pair<std::string, std::string>> notes;  // names, note
-    for (const PkcComparisonRow& row : rows) {
-        if (row.note.empty()) continue;
-        const auto same =
-            std::find_if(notes.begin(), notes.end(), [&row](const auto& n) { return n.second == row.note; });
-        if (same == notes.end()) {
-            notes.emplace_back(row.constituent, row.note);
-        } else {
-            same->first += ", " + row.constituent;
-        }
-    }
     std::string text;
-    for (const auto& [names, note] : notes) text += (text.empty() ? "" : "\n") + names + ": " + note;
+    for (const std::string& line : PkcNotes(rows)) text += (text.empty() ? "" : "\n") + line;
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "interface/shell/menu_commands.h"
 
+#include "interface/analysis/compare_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/resources/command_ids.h"
@@ -46,6 +47,7 @@ constexpr CommandEntry kCommands[] = {
     {kCommandRunModel, RunModel},
     {kCommandSweep, [](Ui& ui) { ShowSweepWindow(ui, ScreenInputs()); }},
     {kCommandSize, [](Ui& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
+    {kCommandCompare, ShowCompareWindow},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { Show<kConstituentSelection>(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},

@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "interface/analysis/compare_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/app/main_window_description.h"
@@ -76,13 +77,19 @@ void ShowSampleComparison(Ui& ui) {
     WithResultsProject([&ui] { ShowComparisonScreen(ui, kNoOwner); });
 }
 
-// The analysis windows as a user sees them after a run on the typical example: its removal
-// against its area over half to twice the present area, and the area that removes 80 % of TSS.
 template <void (*Show)(Ui&, std::vector<StudyInput>)>
+void ShowWithInputs(Ui& ui) {
+    Show(ui, ScreenInputs());
+}
+
+// The analysis windows as a user sees them after a run on the typical example: its removal
+// against its area over half to twice the present area, the area that removes 80 % of TSS,
+// and its TP outflow against the area beside P-k-C*'s.
+template <void (*Show)(Ui&)>
 void ShowWithTypicalExample(Ui& ui) {
     const ProjectRecord sample = Project();
     ReadProjectFile(ProgramFile("examples/typical.inp").string(), Project());
-    Show(ui, ScreenInputs());
+    Show(ui);
     Project() = sample;
 }
 
@@ -105,6 +112,7 @@ void RunSampleStudy(QtDialog& d) {
         d.Send({DialogEvent::ItemChanged, kSizeInputs, AreaItem()});
         d.Send({DialogEvent::Clicked, kSizeRun});
     }
+    if (d.TemplateNumber() == kCompareWindow) d.Send({DialogEvent::Clicked, kCompareRun});
 }
 
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
@@ -119,8 +127,9 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kHelpTextDialog,
      [](Ui& ui) { ShowHelpText(ui, kNoOwner, "Total Coliform Bacteria (TCB) Data Entry Help", "tcb.txt"); }},
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
-    {kSweepWindow, ShowWithTypicalExample<ShowSweepWindow>},
-    {kSizeWindow, ShowWithTypicalExample<ShowSizeWindow>},
+    {kSweepWindow, ShowWithTypicalExample<ShowWithInputs<ShowSweepWindow>>},
+    {kSizeWindow, ShowWithTypicalExample<ShowWithInputs<ShowSizeWindow>>},
+    {kCompareWindow, ShowWithTypicalExample<ShowCompareWindow>},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width

@@ -63,6 +63,10 @@ LIKE_THE_COMMAND = [
     (["compare", TYPICAL, "--theta", "TN=1", "--theta", "TN=2"],
      lambda: velmar.compare(TYPICAL, theta=["TN=1", "TN=2"]), ValueError),
     (["compare", MISSING], lambda: velmar.compare([TYPICAL, MISSING]), OSError),
+    (["compare", TYPICAL, TYPICAL, "--areas", "1:2:3"], lambda: velmar.compare([TYPICAL] * 2, areas=(1, 2, 3)),
+     ValueError),
+    (["compare", TYPICAL, "--areas", "0:2:3"], lambda: velmar.compare(TYPICAL, areas="0:2:3"), ValueError),
+    (["compare", TYPICAL, "--log"], lambda: velmar.compare(TYPICAL, log=True), ValueError),
     (["run", MISSING], lambda: velmar.Project.read(MISSING), OSError),
     (["run", MISSING], lambda: velmar.run_many([TYPICAL, MISSING]), OSError),
 ]

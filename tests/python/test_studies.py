@@ -75,6 +75,9 @@ COMPARES = [
      ["--type", "hssf", "--k", "TN=30", "--tanks", "TN=2", "--theta", "BOD=1.05"]),
     (CONVENTIONAL, {"target": {"BOD": 10, "TN": 1, "TCB": 5000}},  # TN at 1 is below its C* of 1.5
      ["--target", "BOD=10", "--target", "TN=1", "--target", "TCB=5000"]),
+    (CONVENTIONAL, {"areas": (5e4, 2e5, 4)}, ["--areas", "5e4:2e5:4"]),
+    ([CONVENTIONAL], {"type": "hssf", "k": {"TN": 30}, "areas": "1e4:1e6:5", "log": True},
+     ["--type", "hssf", "--k", "TN=30", "--areas", "1e4:1e6:5", "--log"]),
 ]
 TEXT_COLUMNS = ["file", "constituent", "note"]
 

@@ -1,13 +1,17 @@
-// The analysis windows on real widgets: they fit the smallest display, and the Sweep window,
-// worked by the keyboard alone, runs its sweep off the window's thread and draws its chart.
+// The analysis windows on real widgets: they fit the smallest display, and the Sweep and
+// Compare windows, worked by the keyboard alone, run their studies off the window's thread and
+// draw their charts.
+#include <QApplication>
 #include <QChart>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 
+#include "interface/analysis/compare_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/platform/qt/chart_widget.h"
@@ -33,13 +37,30 @@ TEST_F(SweepWindowQt, EveryAnalysisWindowFitsA1024By768Display) {
         size = d.window()->sizeHint().expandedTo(d.window()->size());
         d.End(0);
     });
-    for (const auto show : {ShowSweepWindow, ShowSizeWindow}) {
-        size = {};
-        show(ui, ScreenInputs());
+    const auto fits = [&size] {
         EXPECT_GT(size.width(), 0);
         EXPECT_LE(size.width(), 1024);
         EXPECT_LE(size.height(), 768 - 40);  // a title bar and a task bar beside it
+    };
+    for (const auto show : {ShowSweepWindow, ShowSizeWindow}) {
+        size = {};
+        show(ui, ScreenInputs());
+        fits();
     }
+    // After a run, with a note below the chart for each kind of constituent left out: TSS, TP
+    // (in HSSF wetlands) and the contaminants.
+    Project().model_bod = Project().model_p = 1;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        d.SetChecked(kCompareSubsurface, true);
+        d.Send({DialogEvent::Clicked, kCompareRun});
+        const std::string notes = d.Text(kCompareNotes);
+        EXPECT_EQ(std::count(notes.begin(), notes.end(), '\n'), 4) << notes;
+        size = d.window()->sizeHint().expandedTo(d.window()->size());
+        d.End(0);
+    });
+    size = {};
+    ShowCompareWindow(ui);
+    fits();
 }
 
 TEST_F(SweepWindowQt, KeyboardChoosesTheInputAndRunDrawsTheChart) {
@@ -104,6 +125,43 @@ TEST_F(SweepWindowQt, CancelRunWithTheMouseStopsALongSweepAndTheWindowRunsAgain)
     EXPECT_EQ(lines_after_cancel, 0u);
     EXPECT_TRUE(run_again);
     EXPECT_EQ(std::memcmp(&before, &Project(), sizeof before), 0);
+}
+
+TEST_F(SweepWindowQt, KeyboardTypesTheAreasChoosesTheTypeAndRunDrawsTheChart) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/conventional.inp", Project());
+    QtUi ui;
+    int lines = -1;
+    std::string title;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, d.window(), [&] {
+            QWidget* window = d.window();
+            QApplication::setActiveWindow(window);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            EXPECT_EQ(static_cast<QLineEdit*>(d.widget(kCompareFrom))->text(),
+                      "10000");  // a tenth of the area
+            const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+                QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+                QTest::qWait(300);  // a mnemonic clicks its button after a short animation
+            };
+            key(Qt::Key_T, Qt::AltModifier);  // "&To:"
+            EXPECT_EQ(QApplication::focusWidget(), d.widget(kCompareTo));
+            QTest::keyClicks(QApplication::focusWidget(), "2e5");  // over the default, selected on entry
+            EXPECT_EQ(static_cast<QLineEdit*>(d.widget(kCompareTo))->text(), "2e5");
+            key(Qt::Key_Z, Qt::AltModifier);  // "Hori&zontal subsurface flow (HSSF)"
+            EXPECT_TRUE(d.Checked(kCompareSubsurface));
+            key(Qt::Key_R, Qt::AltModifier);  // "&Run"
+            key(Qt::Key_N, Qt::AltModifier);  // "Co&nstituent:"
+            key(Qt::Key_Down);                // BOD, after TCB
+            const QChart* chart = static_cast<ChartWidget*>(d.widget(kCompareChart))->chart();
+            lines = static_cast<int>(chart->series().size());
+            title = chart->title().toStdString();
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+    });
+    ShowCompareWindow(ui);
+    EXPECT_GE(lines, 6);  // five lines, the band and the present area
+    EXPECT_NE(title.find("BOD outflow"), std::string::npos) << title;
+    EXPECT_NE(title.find("HSSF"), std::string::npos) << title;
 }
 
 }  // namespace
