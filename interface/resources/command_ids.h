@@ -12,6 +12,7 @@ enum Command : int {
     kCommandRunModel = 132,
     kCommandSweep = 401,
     kCommandSize = 402,
+    kCommandUncertainty = 403,
     kCommandSystemData = 134,
     kCommandSelectConstituents = 135,
     kCommandConstituentData = 136,

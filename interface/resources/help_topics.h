@@ -11,6 +11,6 @@ struct HelpTopic {
     const char* caption;
 };
 
-extern const std::array<HelpTopic, 44> kHelpTopics;
+extern const std::array<HelpTopic, 45> kHelpTopics;
 
 }  // namespace velmar

@@ -69,6 +69,7 @@ enum TemplateNumber : int {
     kComparisonDialog = 209,
     kSweepWindow = 400,
     kSizeWindow = 401,
+    kUncertaintyWindow = 402,
 };
 
 // Every hand-laid template the program holds, in number order. The data-entry screens

@@ -14,6 +14,7 @@
 
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
+#include "interface/analysis/uncertainty_window.h"
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
@@ -77,7 +78,8 @@ void ShowSampleComparison(Ui& ui) {
 }
 
 // The analysis windows as a user sees them after a run on the typical example: its removal
-// against its area over half to twice the present area, and the area that removes 80 % of TSS.
+// against its area over half to twice the present area, the area that removes 80 % of TSS, and
+// the spread of its results with the area uniform and the depth triangular about their values.
 template <void (*Show)(Ui&, std::vector<StudyInput>)>
 void ShowWithTypicalExample(Ui& ui) {
     const ProjectRecord sample = Project();
@@ -86,10 +88,24 @@ void ShowWithTypicalExample(Ui& ui) {
     Project() = sample;
 }
 
-int AreaItem() {
+int InputItem(const std::string& name) {
     const std::vector<StudyInput> inputs = ScreenInputs();
-    const auto area = std::find_if(inputs.begin(), inputs.end(), [](const StudyInput& i) { return i.name == "area"; });
-    return static_cast<int>(area - inputs.begin());
+    const auto found = std::find_if(inputs.begin(), inputs.end(), [&](const StudyInput& i) { return i.name == name; });
+    return static_cast<int>(found - inputs.begin());
+}
+
+int AreaItem() {
+    return InputItem("area");
+}
+
+// The input of that record name made uncertain, with the distribution of that radio button
+// about its present value.
+void AddUncertainInput(QtDialog& d, const std::string& name, int kind) {
+    d.ChooseItem(kUncertaintyInputs, InputItem(name));
+    d.Send({DialogEvent::ItemChanged, kUncertaintyInputs, InputItem(name)});
+    d.SetChecked(kind, true);
+    d.Send({DialogEvent::Clicked, kind});
+    d.Send({DialogEvent::Clicked, kUncertaintyAdd});
 }
 
 void RunSampleStudy(QtDialog& d) {
@@ -104,6 +120,11 @@ void RunSampleStudy(QtDialog& d) {
         d.ChooseItem(kSizeInputs, AreaItem());
         d.Send({DialogEvent::ItemChanged, kSizeInputs, AreaItem()});
         d.Send({DialogEvent::Clicked, kSizeRun});
+    }
+    if (d.TemplateNumber() == kUncertaintyWindow) {
+        AddUncertainInput(d, "area", kUncertaintyUniform);
+        AddUncertainInput(d, "depth", kUncertaintyTriangular);
+        d.Send({DialogEvent::Clicked, kUncertaintyRun});
     }
 }
 
@@ -121,6 +142,7 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
     {kSweepWindow, ShowWithTypicalExample<ShowSweepWindow>},
     {kSizeWindow, ShowWithTypicalExample<ShowSizeWindow>},
+    {kUncertaintyWindow, ShowWithTypicalExample<ShowUncertaintyWindow>},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width
