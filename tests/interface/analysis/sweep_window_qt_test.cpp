@@ -9,6 +9,7 @@
 
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
+#include "interface/analysis/uncertainty_window.h"
 #include "interface/platform/qt/chart_widget.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
@@ -32,7 +33,7 @@ TEST_F(SweepWindowQt, EveryAnalysisWindowFitsA1024By768Display) {
         size = d.window()->sizeHint().expandedTo(d.window()->size());
         d.End(0);
     });
-    for (const auto show : {ShowSweepWindow, ShowSizeWindow}) {
+    for (const auto show : {ShowSweepWindow, ShowSizeWindow, ShowUncertaintyWindow}) {
         size = {};
         show(ui, ScreenInputs());
         EXPECT_GT(size.width(), 0);
