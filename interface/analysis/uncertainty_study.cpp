@@ -158,7 +158,9 @@ std::optional<std::string> UncertaintyRequestError(const UncertaintyRequest& req
 std::string UncertaintyCommand(const UncertaintyRequest& request, const std::string& project_file) {
     std::string command = "velmar-study uncertainty " + ShellWord(project_file);
     for (const std::string& argument : DistArguments(request)) command += " --dist " + ShellWord(argument);
-    command += " -n " + TrimmedText(request.samples) + " --seed " + TrimmedText(request.seed);
+    // The numbers as read, so that the command cannot read "010" otherwise than the window did.
+    command += " -n " + std::to_string(*WholeNumber<std::int64_t>(request.samples)) + " --seed " +
+               std::to_string(*WholeNumber<std::uint64_t>(request.seed));
     if (request.latin_hypercube) command += " --lhs";
     return command;
 }

@@ -57,7 +57,7 @@ struct UncertaintyRequest {
 // Why the request cannot run, in words for the user, or nothing when it can.
 std::optional<std::string> UncertaintyRequestError(const UncertaintyRequest& request);
 
-// The command that writes the same CSV from a saved project.
+// The command that writes the same CSV from a saved project, for a request that can run.
 std::string UncertaintyCommand(const UncertaintyRequest& request, const std::string& project_file);
 
 // What a study found: the CSV velmar-study writes, and for each of the results asked for its
