@@ -129,7 +129,7 @@ void Open(Dialog& d, UncertaintyWindow& w) {
     std::vector<std::string> items;
     for (const SizeResult& r : w.results) items.push_back(r.label);
     d.SetItems(kUncertaintyResults, items);
-    d.ChooseItem(kUncertaintyResults, 0);
+    if (!items.empty()) d.ChooseItem(kUncertaintyResults, 0);
     ListInputs(d, w);
     d.SetChecked(kUncertaintyUniform, true);
     ShowKind(d, w, 0);

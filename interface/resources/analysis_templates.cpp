@@ -123,7 +123,7 @@ DialogTemplate UncertaintyTemplate() {
     AddDistribution(t);
     t.controls.insert(t.controls.end(), {
         {.id = kUncertaintyAddedGroup, .kind = K::GroupBox, .text = "Uncertain inputs", .at = {0, 1}},
-        {.id = kUncertaintyAdded, .kind = K::ChoiceList, .at = {0, 0, 1, kUncertaintyAddedGroup}, .width = 42,
+        {.id = kUncertaintyAdded, .kind = K::ChoiceList, .at = {0, 0, 1, kUncertaintyAddedGroup}, .width = 50,
          .lines = 9},
         {.id = kUncertaintyRemove, .kind = K::PushButton, .text = "Remo&ve", .at = {1, 0, 1, kUncertaintyAddedGroup}},
         {.id = g, .kind = K::GroupBox, .text = "Sampling", .at = {0, 2}},
