@@ -27,11 +27,17 @@ void BM_UncertaintyWindow(benchmark::State& state) {
     for (auto _ : state) {
         ScriptedUi ui;
         ui.Expect(kUncertaintyWindow);
-        ui.Type(kUncertaintySearch, "Avg. Annual Area").ChooseItem(kUncertaintyInputs, 0).Click(kUncertaintyAdd);
-        ui.Type(kUncertaintySearch, "Avg. Annual Depth").ChooseItem(kUncertaintyInputs, 0).Click(kUncertaintyTriangular);
+        ui.Type(kUncertaintySearch, "Avg. Annual Area")
+            .ChooseItem(kUncertaintyInputs, 0)
+            .Click(kUncertaintyAdd);
+        ui.Type(kUncertaintySearch, "Avg. Annual Depth")
+            .ChooseItem(kUncertaintyInputs, 0)
+            .Click(kUncertaintyTriangular);
         ui.Click(kUncertaintyAdd).Type(kUncertaintySamples, "100000").Click(kUncertaintyRun);
         ui.Inspect([&bars](Dialog& d) {
-            bars = static_cast<ScriptedDialog&>(d).ShownChart(kUncertaintyChart).series.at(0).points.size() / 2 - 1;
+            bars =
+                static_cast<ScriptedDialog&>(d).ShownChart(kUncertaintyChart).series.at(0).points.size() / 2 -
+                1;
         });
         ui.PressEscape();
         ShowUncertaintyWindow(ui, inputs);

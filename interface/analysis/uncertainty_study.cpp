@@ -44,7 +44,8 @@ std::optional<Whole> WholeNumber(const std::string& text) {
     return value;
 }
 
-std::string Parameters(const std::array<std::string, 3>& parameters, std::size_t count, const char* separator) {
+std::string Parameters(const std::array<std::string, 3>& parameters, std::size_t count,
+                       const char* separator) {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) text += (i ? separator : "") + TrimmedText(parameters[i]);
     return text;
@@ -77,7 +78,8 @@ std::vector<double> BarEdges(const std::vector<double>& values) {
     }
     const auto bars = std::clamp<std::size_t>(static_cast<std::size_t>(std::sqrt(count)), 1, kMostBars);
     std::vector<double> edges;
-    for (std::size_t k = 0; k <= bars; ++k) edges.push_back(low + (high - low) * static_cast<double>(k) / bars);
+    for (std::size_t k = 0; k <= bars; ++k)
+        edges.push_back(low + (high - low) * static_cast<double>(k) / bars);
     edges.back() = high;
     return edges;
 }
@@ -115,8 +117,9 @@ UncertainInputOrError MakeUncertainInput(const std::vector<UncertainInput>& adde
     if (input == nullptr) return {std::nullopt, "Choose the uncertain input from the list."};
     for (const UncertainInput& u : added) {
         if (u.input.name == input->name) {
-            return {std::nullopt, input->label +
-                                      " is already an uncertain input: remove it first to give it another distribution."};
+            return {std::nullopt,
+                    input->label +
+                        " is already an uncertain input: remove it first to give it another distribution."};
         }
     }
     const DistributionChoice& choice = kDistributionChoices.at(kind);
@@ -181,7 +184,8 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
     table.samples.assign(kept.size(), std::vector<double>(n));
     // Each sample is run once, on one thread: its slot in every column is its own.
     study::SampleKeeper keeper;
-    keeper.keep = [&](std::size_t i, std::span<const double>, const study::ResultValues& v, std::vector<std::string>&) {
+    keeper.keep = [&](std::size_t i, std::span<const double>, const study::ResultValues& v,
+                      std::vector<std::string>&) {
         for (std::size_t k = 0; k < kept.size(); ++k) table.samples[k][i] = v[kept[k]];
     };
     study::UncertaintyOutcome outcome;
@@ -200,7 +204,8 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
 
 std::string UncertaintySummary(const UncertaintyTable& table) {
     std::string text;
-    for (std::size_t k = 0; k < table.results.size(); ++k) text += Statistics(table.results[k], table.statistics[k]);
+    for (std::size_t k = 0; k < table.results.size(); ++k)
+        text += Statistics(table.results[k], table.statistics[k]);
     if (table.unsolved > 0) {
         text += "In " + std::to_string(table.unsolved) +
                 " samples the phosphorus solution did not converge: their TP results are left out.\n";

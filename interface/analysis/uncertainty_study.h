@@ -23,7 +23,8 @@ struct DistributionChoice {
     std::size_t count;
     std::array<const char*, 3> labels;
 };
-extern const std::array<DistributionChoice, 4> kDistributionChoices;  // uniform, triangular, normal, lognormal
+extern const std::array<DistributionChoice, 4>
+    kDistributionChoices;  // uniform, triangular, normal, lognormal
 
 // The parameters suggested for an input at its present value: 20 % either side for uniform and
 // triangular, a tenth of it as the standard deviation, a factor of two as the geometric one.

@@ -85,7 +85,8 @@ void Remove(Dialog& d, UncertaintyWindow& w) {
 }
 
 UncertaintyRequest RequestOf(const Dialog& d, const UncertaintyWindow& w) {
-    return {w.added, d.Text(kUncertaintySamples), d.Text(kUncertaintySeed), d.Checked(kUncertaintyLatinHypercube)};
+    return {w.added, d.Text(kUncertaintySamples), d.Text(kUncertaintySeed),
+            d.Checked(kUncertaintyLatinHypercube)};
 }
 
 void DrawChart(Dialog& d, const UncertaintyWindow& w) {
@@ -106,9 +107,11 @@ void Run(Dialog& d, UncertaintyWindow& w) {
     std::string failure;
     SetRunning(d, w, true);
     const StudyEnd end = RunStudyInBackground(
-        d, kUncertaintyProgress, [&](const std::string& project, const study::ProgressWatch& watch) {
+        d, kUncertaintyProgress,
+        [&](const std::string& project, const study::ProgressWatch& watch) {
             table = RunUncertaintyStudy(request, w.results, project, watch);
-        }, failure);
+        },
+        failure);
     if (end == StudyEnd::Failed) Tell(d, "The uncertainty study could not be run: " + failure);
     if (end == StudyEnd::Done && table) {
         w.table = std::move(table);
@@ -121,7 +124,8 @@ void Run(Dialog& d, UncertaintyWindow& w) {
 void CopyCommand(Dialog& d, const UncertaintyWindow& w) {
     const UncertaintyRequest request = RequestOf(d, w);
     if (auto error = UncertaintyRequestError(request)) return Tell(d, *error);
-    CopyCommandFor(d, [&request](const std::string& project) { return UncertaintyCommand(request, project); });
+    CopyCommandFor(d,
+                   [&request](const std::string& project) { return UncertaintyCommand(request, project); });
 }
 
 void Open(Dialog& d, UncertaintyWindow& w) {
@@ -150,8 +154,9 @@ void Event(Dialog& d, UncertaintyWindow& w, const DialogEvent& e) {
             }
             break;
         case DialogEvent::Clicked:
-            if (StripClicked(d, kKind, e.id,
-                             {[&] { Run(d, w); }, [&] { CopyCommand(d, w); }, w.table ? &w.table->csv : nullptr}))
+            if (StripClicked(
+                    d, kKind, e.id,
+                    {[&] { Run(d, w); }, [&] { CopyCommand(d, w); }, w.table ? &w.table->csv : nullptr}))
                 break;
             if (e.id >= kUncertaintyUniform && e.id <= kUncertaintyLognormal)
                 ShowKind(d, w, static_cast<std::size_t>(e.id - kUncertaintyUniform));

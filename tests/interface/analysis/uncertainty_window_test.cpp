@@ -76,17 +76,23 @@ TEST_F(UncertaintyWindow, HistogramStatisticsCsvAndCommandAreThoseOfTheStudyProg
         ui.Type(kUncertaintySamples, c.samples).Type(kUncertaintySeed, c.seed);
         if (c.lhs) ui.Click(kUncertaintyLatinHypercube);
         ui.Click(kUncertaintyRun);
-        Keep().Click(kUncertaintyExportCsv).ExpectSaveFile(csv_file).Click(kUncertaintyCopyCommand).PressEscape();
+        Keep()
+            .Click(kUncertaintyExportCsv)
+            .ExpectSaveFile(csv_file)
+            .Click(kUncertaintyCopyCommand)
+            .PressEscape();
         ASSERT_TRUE(RunMenuCommand(ui, kCommandUncertainty));
         ASSERT_TRUE(ui.ScriptDone());
 
         EXPECT_EQ(added, (std::vector<std::string>{std::string(kArea) + ": uniform(80000, 120000)",
-                                                    std::string(kDepth) + ": triangular(0.4, 0.5, 0.6)"}));
-        const std::string arguments = std::string("--dist 'area=uniform(80000,120000)' --dist "
-                                                  "'depth=triangular(0.4,0.5,0.6)' -n ") +
+                                                   std::string(kDepth) + ": triangular(0.4, 0.5, 0.6)"}));
+        const std::string arguments = std::string(
+                                          "--dist 'area=uniform(80000,120000)' --dist "
+                                          "'depth=triangular(0.4,0.5,0.6)' -n ") +
                                       c.samples + " --seed " + c.seed + (c.lhs ? " --lhs" : "");
         const std::string samples_file = File("samples.csv");
-        const Outcome study = RunStudy("uncertainty '" + saved + "' " + arguments + " --samples '" + samples_file + "'");
+        const Outcome study =
+            RunStudy("uncertainty '" + saved + "' " + arguments + " --samples '" + samples_file + "'");
         ASSERT_EQ(study.status, 0) << study.err;
         EXPECT_EQ(ReadText(csv_file), study.out);
         EXPECT_EQ(ui.Clipboard(), "velmar-study uncertainty " + saved + " " + arguments);
@@ -94,7 +100,8 @@ TEST_F(UncertaintyWindow, HistogramStatisticsCsvAndCommandAreThoseOfTheStudyProg
 
         // The statistics of RE_TSS: the percentiles marked, the mean and sd in the summary.
         const auto rows = ReadCsv(study.out);
-        const auto re_tss = *std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r[0] == "RE_TSS"; });
+        const auto re_tss =
+            *std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r[0] == "RE_TSS"; });
         ASSERT_EQ(charted.markers.size(), 3u);
         EXPECT_EQ(charted.markers[0].at, std::stod(re_tss[4]));  // p5
         EXPECT_EQ(charted.markers[1].at, std::stod(re_tss[6]));  // p50
@@ -118,8 +125,9 @@ TEST_F(UncertaintyWindow, HistogramStatisticsCsvAndCommandAreThoseOfTheStudyProg
         for (std::size_t p = 1; p + 2 < outline.size(); p += 2) {
             const double low = outline[p].x, high = outline[p + 1].x;
             const bool last = p + 3 == outline.size();
-            const auto inside = std::count_if(values.begin(), values.end(),
-                                              [&](double v) { return v >= low && (v < high || (last && v == high)); });
+            const auto inside = std::count_if(values.begin(), values.end(), [&](double v) {
+                return v >= low && (v < high || (last && v == high));
+            });
             EXPECT_EQ(outline[p].y, static_cast<double>(inside)) << "bar from " << low;
             EXPECT_EQ(outline[p + 1].y, outline[p].y);
             counted += outline[p].y;
@@ -191,7 +199,9 @@ TEST_F(UncertaintyWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
         if (!std::exchange(cancelled, true)) d.UserClick(kUncertaintyStop);
     });
     ui.Expect(kUncertaintyWindow);
-    AddInput(kArea, kUncertaintyUniform, {"80000", "120000"}).Type(kUncertaintySamples, "1000").Click(kUncertaintyRun);
+    AddInput(kArea, kUncertaintyUniform, {"80000", "120000"})
+        .Type(kUncertaintySamples, "1000")
+        .Click(kUncertaintyRun);
     Keep().Inspect([this](Dialog& d) {
         EXPECT_TRUE(charted.series.empty());
         EXPECT_TRUE(d.IsEnabled(kUncertaintyRun));
