@@ -17,14 +17,14 @@
 namespace velmar {
 
 // A kind of distribution as the window offers it: its name as velmar-study takes it and the
-// labels of its parameters (two, or three).
+// labels of its parameters (two, or three). The window offers uniform, triangular, normal and
+// lognormal, in that order.
 struct DistributionChoice {
     const char* name;
     std::size_t count;
     std::array<const char*, 3> labels;
 };
-extern const std::array<DistributionChoice, 4>
-    kDistributionChoices;  // uniform, triangular, normal, lognormal
+extern const std::array<DistributionChoice, 4> kDistributionChoices;
 
 // The parameters suggested for an input at its present value: 20 % either side for uniform and
 // triangular, a tenth of it as the standard deviation, a factor of two as the geometric one.
