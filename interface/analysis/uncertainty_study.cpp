@@ -206,8 +206,10 @@ std::string UncertaintySummary(const UncertaintyTable& table) {
     std::string text;
     for (std::size_t k = 0; k < table.results.size(); ++k)
         text += Statistics(table.results[k], table.statistics[k]);
+    // Only TP's results can be left out, and they are among the results kept.
     if (table.unsolved > 0) {
-        text += "In " + std::to_string(table.unsolved) +
+        text += "In " + std::to_string(table.unsolved) + " of " +
+                std::to_string(table.samples.front().size()) +
                 " samples the phosphorus solution did not converge: their TP results are left out.\n";
     }
     return text;

@@ -136,6 +136,35 @@ TEST_F(UncertaintyWindow, HistogramStatisticsCsvAndCommandAreThoseOfTheStudyProg
     }
 }
 
+// Near a settling velocity of 2 the phosphorus solution of the typical example does not always
+// converge: those samples have no TP results, to count in a bar or in the statistics.
+TEST_F(UncertaintyWindow, SamplesWithoutTpResultsAreLeftOutAndSaidSo) {
+    const int kReTp = 2;  // TSS's efficiency and outflow come first
+    ui.Expect(kUncertaintyWindow);
+    AddInput("Vs (m/day)", kUncertaintyUniform, {"1.9", "2.1"});
+    AddInput(kDepth, kUncertaintyUniform, {"0.4", "0.47"});
+    ui.Type(kUncertaintySamples, "2000").ChooseItem(kUncertaintyResults, kReTp).Click(kUncertaintyRun);
+    Keep().PressEscape();
+    ASSERT_TRUE(RunMenuCommand(ui, kCommandUncertainty));
+    ASSERT_TRUE(ui.ScriptDone());
+
+    const Outcome study = RunStudy("uncertainty '" + saved +
+                                   "' --dist 'Vs=uniform(1.9,2.1)' --dist 'depth=uniform(0.4,0.47)' -n 2000");
+    const std::string note = "velmar-study: the phosphorus solution did not converge in ";
+    ASSERT_EQ(study.err.rfind(note, 0), 0u) << study.err;
+    const int left_out = std::stoi(study.err.substr(note.size()));
+    EXPECT_NE(summary.find("In " + std::to_string(left_out) +
+                           " of 2000 samples the phosphorus solution did not converge: their TP results are "
+                           "left out.\n"),
+              std::string::npos)
+        << summary;
+    EXPECT_EQ(charted.x.title, "RE TP");
+    double counted = 0;
+    const std::vector<ChartPoint>& outline = charted.series.at(0).points;
+    for (std::size_t p = 1; p + 2 < outline.size(); p += 2) counted += outline[p].y;
+    EXPECT_EQ(counted, 2000 - left_out);
+}
+
 TEST_F(UncertaintyWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
     const std::string area = kArea;
     struct Bad {
