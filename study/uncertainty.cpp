@@ -1,11 +1,13 @@
 #include "study/uncertainty.h"
 
 #include <cmath>
+#include <memory>
 
 #include "study/latin_hypercube.h"
 #include "study/ordered_parallel.h"
 #include "study/random_stream.h"
 #include "study/study_error.h"
+#include "study/summary_table.h"
 
 namespace velmar::study {
 namespace {
@@ -89,6 +91,33 @@ void RunUncertainty(const Study& study, const std::vector<Distribution>& distrib
     for (std::size_t w = 1; w < workers.size(); ++w) {
         for (std::size_t j = 0; j < kResultCount; ++j) outcome.quantiles[j].Merge(workers[w].sketches[j]);
     }
+}
+
+void WriteUncertaintySummary(std::ostream& out, Format format, const Study& study, const Sampling& sampling,
+                             const UncertaintyOutcome& outcome) {
+    if (format == Format::Table) {
+        const std::string heading = study.project() + ": " + std::to_string(outcome.done) + " samples" +
+                                    (sampling.latin_hypercube ? " (Latin hypercube)" : "") + ", seed " +
+                                    std::to_string(sampling.seed);
+        WriteQuantitySummary(out, heading, study.base(), {"mean", "sd", "p5", "p25", "p50", "p75", "p95"},
+                             [&](std::size_t j) {
+                                 std::vector<std::string> cells;
+                                 const std::vector<double> stats = outcome.Statistics(j);
+                                 for (std::size_t k = 1; k < stats.size(); ++k)
+                                     cells.push_back(ShortNumber(stats[k]));
+                                 return cells;
+                             });
+        return;
+    }
+    std::vector<std::string> columns = {"result"};
+    columns.insert(columns.end(), kStatisticNames.begin(), kStatisticNames.end());
+    const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out, columns);
+    for (std::size_t j = 0; j < kResultCount; ++j) {
+        std::vector<Cell> row = {std::string(ResultName(j))};
+        for (double x : outcome.Statistics(j)) row.emplace_back(x);
+        writer->Row(row);
+    }
+    writer->Finish();
 }
 
 }  // namespace velmar::study

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "study/evaluation.h"
 #include "study/progress.h"
 #include "study/result_statistics.h"
+#include "study/row_writer.h"
 
 namespace velmar::study {
 
@@ -59,5 +61,10 @@ void CheckSampling(const Sampling& sampling);
 void RunUncertainty(const Study& study, const std::vector<Distribution>& distributions,
                     const Sampling& sampling, int threads, const SampleKeeper& keeper, Progress& progress,
                     UncertaintyOutcome& outcome);
+
+// The statistics as velmar-study uncertainty writes them: for people (Format::Table) the
+// modelled constituents' quantities under a heading, else one row per result.
+void WriteUncertaintySummary(std::ostream& out, Format format, const Study& study, const Sampling& sampling,
+                             const UncertaintyOutcome& outcome);
 
 }  // namespace velmar::study

@@ -5,7 +5,6 @@
 #include "study/command_support.h"
 #include "study/commands.h"
 #include "study/output_target.h"
-#include "study/summary_table.h"
 #include "study/uncertainty.h"
 
 namespace velmar::study {
@@ -49,30 +48,7 @@ int Uncertainty(const UncertaintyOptions& o) {
     }
 
     OutputTarget target(o.output);
-    std::ostream& out = target.Open();
-    if (o.format == Format::Table) {
-        const std::string heading = study.project() + ": " + std::to_string(outcome.done) + " samples" +
-                                    (o.latin_hypercube ? " (Latin hypercube)" : "") + ", seed " +
-                                    std::to_string(o.seed);
-        WriteQuantitySummary(out, heading, study.base(), {"mean", "sd", "p5", "p25", "p50", "p75", "p95"},
-                             [&](std::size_t j) {
-                                 std::vector<std::string> cells;
-                                 const std::vector<double> stats = outcome.Statistics(j);
-                                 for (std::size_t k = 1; k < stats.size(); ++k)
-                                     cells.push_back(ShortNumber(stats[k]));
-                                 return cells;
-                             });
-    } else {
-        std::vector<std::string> columns = {"result"};
-        columns.insert(columns.end(), kStatisticNames.begin(), kStatisticNames.end());
-        const std::unique_ptr<RowWriter> writer = MakeRowWriter(o.format, out, columns);
-        for (std::size_t j = 0; j < kResultCount; ++j) {
-            std::vector<Cell> row = {std::string(ResultName(j))};
-            for (double x : outcome.Statistics(j)) row.emplace_back(x);
-            writer->Row(row);
-        }
-        writer->Finish();
-    }
+    WriteUncertaintySummary(target.Open(), o.format, study, sampling, outcome);
     target.Close();
     return EndStatus(o, outcome.done, n, "samples", 0);
 }

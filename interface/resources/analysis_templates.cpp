@@ -29,9 +29,11 @@ void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int lab
     });
 }
 
-void AddStrip(DialogTemplate& t, const StudyStrip& b) {
+// The chart spans the window's three columns, or leaves the last to what goes beside it.
+void AddStrip(DialogTemplate& t, const StudyStrip& b, int chart_span = 3) {
     t.controls.insert(t.controls.end(), {
-        {.id = b.chart, .kind = K::Chart, .text = t.caption + " chart", .at = {1, 0, 3}, .width = 60, .lines = 25},
+        {.id = b.chart, .kind = K::Chart, .text = t.caption + " chart", .at = {1, 0, chart_span}, .width = 60,
+         .lines = 25},
         {.id = b.progress, .kind = K::Progress, .at = {2, 0, 3}},
         {.id = b.run, .kind = K::DefaultButton, .text = "&Run"},
         {.id = b.stop, .kind = K::PushButton, .text = "Cancel R&un", .flags = kDisabled},
@@ -90,6 +92,57 @@ DialogTemplate SizeTemplate() {
     return t;
 }
 
+// An input and its distribution: the kinds' radio buttons one under another, and beside them
+// the kind's parameters, a label and a field each, above the Add button.
+void AddDistribution(DialogTemplate& t) {
+    constexpr int g = kUncertaintyInputGroup;
+    constexpr const char* kKinds[] = {"Un&iform", "&Triangular", "&Normal", "L&ognormal"};
+    t.controls.insert(t.controls.end(), {
+        {.id = 4208, .kind = K::Label, .text = "Find:", .at = {0, 0, 1, g}},
+        {.id = kUncertaintySearch, .kind = K::TextField, .at = {0, 1, 3, g}},
+        {.id = kUncertaintyInputs, .kind = K::ChoiceList, .at = {1, 0, 4, g}, .width = kInputWidth, .lines = 5},
+    });
+    for (int k = 0; k < 4; ++k) {
+        t.controls.push_back(
+            {.id = kUncertaintyUniform + k, .kind = K::RadioButton, .text = kKinds[k], .at = {2 + k, 0, 2, g}});
+    }
+    for (int p = 0; p < kUncertaintyParameterCount; ++p) {
+        t.controls.push_back({.id = kUncertaintyFirstParameterLabel + p, .kind = K::Label, .at = {2 + p, 2, 1, g}});
+        t.controls.push_back(
+            {.id = kUncertaintyFirstParameter + p, .kind = K::NumberField, .at = {2 + p, 3, 1, g}, .width = 7});
+    }
+    t.controls.push_back({.id = kUncertaintyAdd, .kind = K::PushButton, .text = "&Add", .at = {5, 2, 2, g}});
+}
+
+DialogTemplate UncertaintyTemplate() {
+    DialogTemplate t{.number = kUncertaintyWindow, .caption = "Uncertainty"};
+    constexpr int kSamplesLabel = 4236, kSeedLabel = 4237, kResultsLabel = 4238;
+    constexpr int g = kUncertaintySamplingGroup;
+    t.controls.push_back(
+        {.id = kUncertaintyInputGroup, .kind = K::GroupBox, .text = "Uncertain input", .at = {0, 0}});
+    AddDistribution(t);
+    t.controls.insert(t.controls.end(), {
+        {.id = kUncertaintyAddedGroup, .kind = K::GroupBox, .text = "Uncertain inputs", .at = {0, 1}},
+        {.id = kUncertaintyAdded, .kind = K::ChoiceList, .at = {0, 0, 1, kUncertaintyAddedGroup}, .width = 50,
+         .lines = 9},
+        {.id = kUncertaintyRemove, .kind = K::PushButton, .text = "Remo&ve", .at = {1, 0, 1, kUncertaintyAddedGroup}},
+        {.id = g, .kind = K::GroupBox, .text = "Sampling", .at = {0, 2}},
+        {.id = kSamplesLabel, .kind = K::Label, .text = "Samples:", .at = {0, 0, 1, g}},
+        {.id = kUncertaintySamples, .kind = K::NumberField, .text = "10000", .at = {0, 1, 1, g}, .width = 7},
+        {.id = kSeedLabel, .kind = K::Label, .text = "Seed:", .at = {1, 0, 1, g}},
+        {.id = kUncertaintySeed, .kind = K::NumberField, .text = "1", .at = {1, 1, 1, g}, .width = 7},
+        {.id = kUncertaintyLatinHypercube, .kind = K::CheckBox, .text = "&Latin hypercube", .at = {2, 0, 2, g}},
+        {.id = kUncertaintyResultGroup, .kind = K::GroupBox, .text = "Results", .at = {1, 2}},
+        {.id = kResultsLabel, .kind = K::Label, .text = "Histogram of:", .at = {0, 0, 1, kUncertaintyResultGroup}},
+        {.id = kUncertaintyResults, .kind = K::ChoiceList, .at = {1, 0, 1, kUncertaintyResultGroup}, .width = 26,
+         .lines = 4},
+        {.id = kUncertaintySummary, .kind = K::MultilineText, .at = {2, 0, 1, kUncertaintyResultGroup}, .width = 26,
+         .lines = 13},
+    });
+    AddStrip(t, kUncertaintyStrip, 2);
+    return t;
+}
+
 DialogTemplate CompareTemplate() {
     DialogTemplate t{.number = kCompareWindow, .caption = "Compare with P-k-C*"};
     constexpr int kFromLabel = 4302, kToLabel = 4304, kStepsLabel = 4306, kConstituentLabel = 4322;
@@ -130,7 +183,8 @@ DialogTemplate CompareTemplate() {
 }  // namespace
 
 const std::vector<DialogTemplate>& AnalysisTemplates() {
-    static const std::vector<DialogTemplate> templates{SweepTemplate(), SizeTemplate(), CompareTemplate()};
+    static const std::vector<DialogTemplate> templates{SweepTemplate(), SizeTemplate(), UncertaintyTemplate(),
+                                                       CompareTemplate()};
     return templates;
 }
 

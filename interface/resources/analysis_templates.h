@@ -51,6 +51,37 @@ enum AnalysisControl : int {
     kSizeExportCsv = 4144,
     kSizeCopyCommand = 4145,
     kSizeHelp = 4146,
+
+    // The Uncertainty window: an input with its distribution, the inputs added, the sampling,
+    // the result whose histogram is drawn, the statistics, and the histogram.
+    kUncertaintyInputGroup = 4201,
+    kUncertaintySearch = 4202,
+    kUncertaintyInputs = 4203,
+    kUncertaintyUniform = 4204,  // the kinds of distribution: radio buttons in kDistributionChoices' order
+    kUncertaintyTriangular = 4205,
+    kUncertaintyNormal = 4206,
+    kUncertaintyLognormal = 4207,
+    kUncertaintyFirstParameterLabel = 4211,
+    kUncertaintyFirstParameter = 4214,
+    kUncertaintyAdd = 4217,
+    kUncertaintyAddedGroup = 4221,
+    kUncertaintyAdded = 4222,
+    kUncertaintyRemove = 4223,
+    kUncertaintySamplingGroup = 4231,
+    kUncertaintySamples = 4232,
+    kUncertaintySeed = 4233,
+    kUncertaintyLatinHypercube = 4234,
+    kUncertaintyResultGroup = 4239,
+    kUncertaintyResults = 4240,
+    kUncertaintySummary = 4241,
+    kUncertaintyChart = 4251,
+    kUncertaintyProgress = 4252,
+    kUncertaintyRun = 4261,
+    kUncertaintyStop = 4262,
+    kUncertaintySaveChart = 4263,
+    kUncertaintyExportCsv = 4264,
+    kUncertaintyCopyCommand = 4265,
+    kUncertaintyHelp = 4266,
 };
 
 enum CompareControl : int {
@@ -84,6 +115,12 @@ inline constexpr StudyStrip kSweepStrip = {kSweepChart,     kSweepProgress,    k
                                            kSweepSaveChart, kSweepExportCsv,   kSweepCopyCommand, kSweepHelp};
 inline constexpr StudyStrip kSizeStrip = {kSizeChart,     kSizeProgress,    kSizeRun,         kSizeStop,
                                           kSizeSaveChart, kSizeExportCsv,   kSizeCopyCommand, kSizeHelp};
+inline constexpr StudyStrip kUncertaintyStrip = {
+    kUncertaintyChart,     kUncertaintyProgress,  kUncertaintyRun,         kUncertaintyStop,
+    kUncertaintySaveChart, kUncertaintyExportCsv, kUncertaintyCopyCommand, kUncertaintyHelp};
+
+// The distribution's parameters: a label and a field each, the third for triangular only.
+inline constexpr int kUncertaintyParameterCount = 3;
 
 inline constexpr StudyStrip kCompareStrip = {kCompareChart,       kCompareProgress,  kCompareRun,
                                              kCompareStop,        kCompareSaveChart, kCompareExportCsv,

@@ -2,7 +2,7 @@
 
 namespace velmar {
 
-const std::array<HelpTopic, 45> kHelpTopics{{
+const std::array<HelpTopic, 46> kHelpTopics{{
     {"system_data.txt", "Help for Selection of Volume, Area, Depth, Length, Width"},
     {"sys1_data.txt", "Help for Selecting System Property Options - Page 1"},
     {"sys2_data.txt", "Help for Selecting System Property Options - Page 2"},
@@ -50,6 +50,7 @@ const std::array<HelpTopic, 45> kHelpTopics{{
     {"compare.txt", "Help for the comparison with the P-k-C* design method"},
     {"sweep.txt", "Help for the Sweep Window"},
     {"size.txt", "Help for the Size Window"},
+    {"uncertainty.txt", "Help for the Uncertainty Window"},
     {"compare_curves.txt", "Help for the Compare with P-k-C* Window"},
 }};
 

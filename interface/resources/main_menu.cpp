@@ -4,7 +4,7 @@
 
 namespace velmar {
 
-const std::array<MenuItem, 18> kMainMenu{{
+const std::array<MenuItem, 19> kMainMenu{{
     {"&File", "&New", kCommandNew},
     {"&File", "&Open", kCommandOpen},
     {"&File", "&Save", kCommandSave},
@@ -12,6 +12,7 @@ const std::array<MenuItem, 18> kMainMenu{{
     {"&File", "E&xit", kCommandExit, true},
     {"&Model", "&Run Model", kCommandRunModel},
     {"&Analysis", "&Sweep...", kCommandSweep},
+    {"&Analysis", "&Uncertainty...", kCommandUncertainty},
     {"&Analysis", "Si&ze...", kCommandSize},
     {"&Analysis", "&Compare with P-k-C*...", kCommandCompare},
     {"&Input Data", "S&ystem Data", kCommandSystemData},

@@ -69,6 +69,7 @@ enum TemplateNumber : int {
     kComparisonDialog = 209,
     kSweepWindow = 400,
     kSizeWindow = 401,
+    kUncertaintyWindow = 402,
     kCompareWindow = 403,
 };
 

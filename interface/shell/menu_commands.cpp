@@ -3,6 +3,7 @@
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
+#include "interface/analysis/uncertainty_window.h"
 #include "interface/resources/command_ids.h"
 #include "interface/resources/strings.h"
 #include "interface/screens/constituent_selection.h"
@@ -47,6 +48,7 @@ constexpr CommandEntry kCommands[] = {
     {kCommandRunModel, RunModel},
     {kCommandSweep, [](Ui& ui) { ShowSweepWindow(ui, ScreenInputs()); }},
     {kCommandSize, [](Ui& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
+    {kCommandUncertainty, [](Ui& ui) { ShowUncertaintyWindow(ui, ScreenInputs()); }},
     {kCommandCompare, ShowCompareWindow},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { Show<kConstituentSelection>(ui, kMainWindow); }},

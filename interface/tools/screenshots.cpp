@@ -15,6 +15,7 @@
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
+#include "interface/analysis/uncertainty_window.h"
 #include "interface/app/main_window_description.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
@@ -83,7 +84,8 @@ void ShowWithInputs(Ui& ui) {
 }
 
 // The analysis windows as a user sees them after a run on the typical example: its removal
-// against its area over half to twice the present area, the area that removes 80 % of TSS,
+// against its area over half to twice the present area, the spread of its results with the
+// area uniform and the depth triangular about their values, the area that removes 80 % of TSS,
 // and its TP outflow against the area beside P-k-C*'s.
 template <void (*Show)(Ui&)>
 void ShowWithTypicalExample(Ui& ui) {
@@ -93,10 +95,24 @@ void ShowWithTypicalExample(Ui& ui) {
     Project() = sample;
 }
 
-int AreaItem() {
+int InputItem(const std::string& name) {
     const std::vector<StudyInput> inputs = ScreenInputs();
-    const auto area = std::find_if(inputs.begin(), inputs.end(), [](const StudyInput& i) { return i.name == "area"; });
-    return static_cast<int>(area - inputs.begin());
+    const auto found = std::find_if(inputs.begin(), inputs.end(), [&](const StudyInput& i) { return i.name == name; });
+    return static_cast<int>(found - inputs.begin());
+}
+
+int AreaItem() {
+    return InputItem("area");
+}
+
+// The input of that record name made uncertain, with the distribution of that radio button
+// about its present value.
+void AddUncertainInput(QtDialog& d, const std::string& name, int kind) {
+    d.ChooseItem(kUncertaintyInputs, InputItem(name));
+    d.Send({DialogEvent::ItemChanged, kUncertaintyInputs, InputItem(name)});
+    d.SetChecked(kind, true);
+    d.Send({DialogEvent::Clicked, kind});
+    d.Send({DialogEvent::Clicked, kUncertaintyAdd});
 }
 
 void RunSampleStudy(QtDialog& d) {
@@ -111,6 +127,11 @@ void RunSampleStudy(QtDialog& d) {
         d.ChooseItem(kSizeInputs, AreaItem());
         d.Send({DialogEvent::ItemChanged, kSizeInputs, AreaItem()});
         d.Send({DialogEvent::Clicked, kSizeRun});
+    }
+    if (d.TemplateNumber() == kUncertaintyWindow) {
+        AddUncertainInput(d, "area", kUncertaintyUniform);
+        AddUncertainInput(d, "depth", kUncertaintyTriangular);
+        d.Send({DialogEvent::Clicked, kUncertaintyRun});
     }
     if (d.TemplateNumber() == kCompareWindow) d.Send({DialogEvent::Clicked, kCompareRun});
 }
@@ -129,6 +150,7 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kDisclaimerDialog, [](Ui& ui) { ShowDisclaimer(ui); }},
     {kSweepWindow, ShowWithTypicalExample<ShowWithInputs<ShowSweepWindow>>},
     {kSizeWindow, ShowWithTypicalExample<ShowWithInputs<ShowSizeWindow>>},
+    {kUncertaintyWindow, ShowWithTypicalExample<ShowWithInputs<ShowUncertaintyWindow>>},
     {kCompareWindow, ShowWithTypicalExample<ShowCompareWindow>},
 };
 

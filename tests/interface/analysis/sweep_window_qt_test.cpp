@@ -1,6 +1,6 @@
 // The analysis windows on real widgets: they fit the smallest display, and the Sweep and
-// Compare windows, worked by the keyboard alone, run their studies off the window's thread and
-// draw their charts.
+// Compare and Uncertainty windows, worked by the keyboard alone, run their studies off the
+// window's thread and draw their charts.
 #include <QApplication>
 #include <QChart>
 #include <QLineEdit>
@@ -14,6 +14,7 @@
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
+#include "interface/analysis/uncertainty_window.h"
 #include "interface/platform/qt/chart_widget.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
@@ -42,7 +43,7 @@ TEST_F(SweepWindowQt, EveryAnalysisWindowFitsA1024By768Display) {
         EXPECT_LE(size.width(), 1024);
         EXPECT_LE(size.height(), 768 - 40);  // a title bar and a task bar beside it
     };
-    for (const auto show : {ShowSweepWindow, ShowSizeWindow}) {
+    for (const auto show : {ShowSweepWindow, ShowSizeWindow, ShowUncertaintyWindow}) {
         size = {};
         show(ui, ScreenInputs());
         fits();
@@ -162,6 +163,39 @@ TEST_F(SweepWindowQt, KeyboardTypesTheAreasChoosesTheTypeAndRunDrawsTheChart) {
     EXPECT_GE(lines, 6);  // five lines, the band and the present area
     EXPECT_NE(title.find("BOD outflow"), std::string::npos) << title;
     EXPECT_NE(title.find("HSSF"), std::string::npos) << title;
+}
+
+TEST_F(SweepWindowQt, KeyboardAddsAnUncertainInputAndRunDrawsTheHistogram) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
+    QtUi ui;
+    int lines = -1;
+    int added = -1;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, d.window(), [&] {
+            QWidget* window = d.window();
+            QApplication::setActiveWindow(window);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            QWidget* search = d.widget(kUncertaintySearch);
+            QTest::keyClicks(search, "Annual Area");
+            QTest::keyClick(search, Qt::Key_Tab);
+            QTest::keyClick(d.widget(kUncertaintyInputs), Qt::Key_Down);
+            EXPECT_TRUE(d.widget(kUncertaintyFirstParameter + 2)->isHidden());  // uniform has two
+            QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);  // Triangular
+            QTest::qWait(300);  // a mnemonic clicks its button after a short animation
+            EXPECT_FALSE(d.widget(kUncertaintyFirstParameter + 2)->isHidden());
+            EXPECT_EQ(static_cast<QLineEdit*>(d.widget(kUncertaintyFirstParameter + 1))->text(), "100000");
+            QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);  // Add
+            QTest::qWait(300);
+            added = static_cast<QListWidget*>(d.widget(kUncertaintyAdded))->count();
+            // Run is the default button; without an input it would stop here with a message.
+            if (added == 1) QTest::keyClick(d.widget(kUncertaintySamples), Qt::Key_Return);
+            lines = static_cast<int>(static_cast<ChartWidget*>(d.widget(kUncertaintyChart))->chart()->series().size());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+    });
+    ShowUncertaintyWindow(ui, ScreenInputs());
+    EXPECT_EQ(added, 1);
+    EXPECT_EQ(lines, 4);  // the histogram and its three percentiles
 }
 
 }  // namespace

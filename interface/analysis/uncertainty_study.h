@@ -1,0 +1,88 @@
+// Monte Carlo uncertainty of the project as the front end holds it, run in process by the same
+// study as `velmar-study uncertainty`: the statistics of every result, the samples of the
+// results a histogram may show, and the histogram.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interface/analysis/size_study.h"
+#include "interface/analysis/study_inputs.h"
+#include "interface/platform/chart.h"
+#include "study/progress.h"
+
+namespace velmar {
+
+// A kind of distribution as the window offers it: its name as velmar-study takes it and the
+// labels of its parameters (two, or three). The window offers uniform, triangular, normal and
+// lognormal, in that order.
+struct DistributionChoice {
+    const char* name;
+    std::size_t count;
+    std::array<const char*, 3> labels;
+};
+extern const std::array<DistributionChoice, 4> kDistributionChoices;
+
+// The parameters suggested for an input at its present value: 20 % either side for uniform and
+// triangular, a tenth of it as the standard deviation, a factor of two as the geometric one.
+std::array<std::string, 3> SuggestedParameters(std::size_t kind, double present);
+
+// An input with its distribution, as velmar-study reads it: "uniform(40000,60000)".
+struct UncertainInput {
+    StudyInput input;
+    std::string distribution;
+};
+
+// The uncertain input the parameters typed make, or why they make none, in words for the user:
+// no input chosen, a parameter that is not a number, parameters that describe no distribution,
+// an input already among the `added`.
+struct UncertainInputOrError {
+    std::optional<UncertainInput> input;
+    std::string error;
+};
+UncertainInputOrError MakeUncertainInput(const std::vector<UncertainInput>& added, const StudyInput* input,
+                                         std::size_t kind, const std::array<std::string, 3>& parameters);
+
+// A list item: "Avg. Annual Area (m^2): uniform(40000, 60000)".
+std::string UncertainInputText(const UncertainInput& input);
+
+struct UncertaintyRequest {
+    std::vector<UncertainInput> inputs;
+    std::string samples, seed;  // as typed
+    bool latin_hypercube = false;
+};
+
+// Why the request cannot run, in words for the user, or nothing when it can.
+std::optional<std::string> UncertaintyRequestError(const UncertaintyRequest& request);
+
+// The command that writes the same CSV from a saved project, for a request that can run.
+std::string UncertaintyCommand(const UncertaintyRequest& request, const std::string& project_file);
+
+// What a study found: the CSV velmar-study writes, and for each of the results asked for its
+// statistics (n, mean, sd, p5, p25, p50, p75, p95) and every sample's value.
+struct UncertaintyTable {
+    std::string csv;
+    std::vector<SizeResult> results;
+    std::vector<std::vector<double>> statistics;
+    std::vector<std::vector<double>> samples;
+    std::size_t unsolved = 0;  // samples whose phosphorus solution did not converge
+};
+
+// Runs the samples on a project file on every core, keeping the values of `results` only,
+// telling `watch` how far it has come; nothing when it was cancelled.
+std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& request,
+                                                    const std::vector<SizeResult>& results,
+                                                    const std::string& project_file,
+                                                    const study::ProgressWatch& watch);
+
+// The statistics of every result, a few lines each, for the window's summary.
+std::string UncertaintySummary(const UncertaintyTable& table);
+
+// The histogram of result k (by position in the table's results), its 5th, 50th and 95th
+// percentiles marked.
+Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k);
+
+}  // namespace velmar
