@@ -62,7 +62,7 @@ std::vector<std::string> DistArguments(const UncertaintyRequest& request) {
 }
 
 // The edges of the histogram's bars over the values: equal widths from the least to the greatest.
-std::vector<double> BarEdges(const std::vector<double>& values) {
+std::vector<double> BarEdges(const SampleColumn& values) {
     double low = std::numeric_limits<double>::infinity(), high = -low;
     std::size_t count = 0;
     for (double x : values) {
@@ -181,7 +181,7 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
     for (const SizeResult& r : results) kept.push_back(study::FindResult(r.name));
 
     UncertaintyTable table{.results = results};
-    table.samples.assign(kept.size(), std::vector<double>(n));
+    for (std::size_t k = 0; k < kept.size(); ++k) table.samples.emplace_back(n);
     // Each sample is run once, on one thread: its slot in every column is its own.
     study::SampleKeeper keeper;
     keeper.keep = [&](std::size_t i, std::span<const double>, const study::ResultValues& v,

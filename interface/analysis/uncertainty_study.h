@@ -6,7 +6,9 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "interface/analysis/size_study.h"
@@ -61,13 +63,35 @@ std::optional<std::string> UncertaintyRequestError(const UncertaintyRequest& req
 // The command that writes the same CSV from a saved project, for a request that can run.
 std::string UncertaintyCommand(const UncertaintyRequest& request, const std::string& project_file);
 
+// Allocates without setting the values: a column of a million samples is written once, by the
+// threads that compute them, rather than cleared first on the window's (which held the progress
+// bar still for a tenth of a second while the memory was handed over).
+template <typename T>
+struct UnsetAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UnsetAllocator<U>;
+    };
+    template <typename U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+// Every sample's value of one result.
+using SampleColumn = std::vector<double, UnsetAllocator<double>>;
+
 // What a study found: the CSV velmar-study writes, and for each of the results asked for its
 // statistics (n, mean, sd, p5, p25, p50, p75, p95) and every sample's value.
 struct UncertaintyTable {
     std::string csv;
     std::vector<SizeResult> results;
     std::vector<std::vector<double>> statistics;
-    std::vector<std::vector<double>> samples;
+    std::vector<SampleColumn> samples;
     std::size_t unsolved = 0;  // samples whose phosphorus solution did not converge
 };
 
