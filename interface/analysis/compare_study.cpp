@@ -1,7 +1,6 @@
 #include "interface/analysis/compare_study.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 #include <thread>
@@ -9,45 +8,24 @@
 #include "interface/analysis/study_inputs.h"
 #include "interface/analysis/sweep_study.h"
 #include "project/pkc_comparison.h"
-#include "study/parse_number.h"
 #include "study/row_writer.h"
-#include "study/study_error.h"
 
 namespace velmar {
 namespace {
 
 // The default range spans this factor each way from the present area.
 constexpr double kDefaultSpan = 10;
-constexpr double kGeometricSpan = 10;
-// More steps than a chart can show apart, or than a window should wait for.
-constexpr int kMostSteps = 1000;
-
-std::optional<double> Number(const std::string& text) {
-    try {
-        return study::ParseNumber(TrimmedText(text), "");
-    } catch (const study::StudyError&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<int> Steps(const std::string& text) {
-    const std::string t = TrimmedText(text);
-    int steps = 0;
-    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), steps);
-    if (t.empty() || error != std::errc() || end != t.data() + t.size()) return std::nullopt;
-    return steps;
-}
 
 std::string AreasArgument(const CompareRequest& request) {
     return TrimmedText(request.from) + ":" + TrimmedText(request.to) + ":" + TrimmedText(request.steps);
 }
 
 std::optional<std::string> RangeError(const CompareRequest& request) {
-    const std::optional<double> from = Number(request.from), to = Number(request.to);
+    const std::optional<double> from = TypedNumber(request.from), to = TypedNumber(request.to);
     if (!from || !to) return "From and To must be numbers: the smallest and largest wetland area (m^2).";
     if (!(*from > 0)) return "The areas must be greater than 0 m^2.";
     if (!(*from < *to)) return "From must be less than To.";
-    const std::optional<int> steps = Steps(request.steps);
+    const std::optional<int> steps = TypedWholeNumber<int>(request.steps);
     if (!steps || *steps < 2 || *steps > kMostSteps) {
         return "Steps must be a whole number from 2 to " + std::to_string(kMostSteps) +
                " (the areas from From to To, both included).";
@@ -59,7 +37,7 @@ std::optional<std::string> RangeError(const CompareRequest& request) {
 std::optional<std::string> ConstituentError(const CompareRequest& request, const ProjectRecord& r) {
     ModelState s;
     static_cast<ProjectRecord&>(s) = r;
-    s.area = *Number(request.from);  // the range's, so that q = Q/A does not hang on the project's
+    s.area = *TypedNumber(request.from);  // the range's, so that q = Q/A does not hang on the project's
     const std::vector<PkcComparisonRow> rows = CompareWithPkc(s, s, {request.type, {}});
     if (std::any_of(rows.begin(), rows.end(),
                     [](const PkcComparisonRow& row) { return row.pkc.has_value(); }))
@@ -91,7 +69,7 @@ CompareRequest DefaultCompareRequest(const ProjectRecord& r) {
 }
 
 bool GeometricAreas(const CompareRequest& request) {
-    const std::optional<double> from = Number(request.from), to = Number(request.to);
+    const std::optional<double> from = TypedNumber(request.from), to = TypedNumber(request.to);
     return from && to && *from > 0 && *to >= kGeometricSpan * *from;
 }
 

@@ -7,7 +7,6 @@
 
 #include "study/commands.h"
 #include "study/constituents.h"
-#include "study/parse_number.h"
 #include "study/results.h"
 #include "study/row_writer.h"
 #include "study/study_error.h"
@@ -19,16 +18,6 @@ namespace {
 // command's does; the curve is drawn at as many points as the search first tries.
 constexpr double kDefaultSpan = 100;
 constexpr int kCurvePoints = 33;
-// A range spanning this factor or more is searched, and drawn, on a logarithmic scale.
-constexpr double kGeometricSpan = 10;
-
-std::optional<double> Number(const std::string& text) {
-    try {
-        return study::ParseNumber(text, "");
-    } catch (const study::StudyError&) {
-        return std::nullopt;
-    }
-}
 
 bool DefaultRange(const SizeRequest& request) {
     return request.from.empty() && request.to.empty();
@@ -36,7 +25,7 @@ bool DefaultRange(const SizeRequest& request) {
 
 std::pair<double, double> Range(const SizeRequest& request, double present) {
     if (DefaultRange(request)) return {present / kDefaultSpan, present * kDefaultSpan};
-    return {*Number(request.from), *Number(request.to)};
+    return {*TypedNumber(request.from), *TypedNumber(request.to)};
 }
 
 std::string ReadFile(const std::string& path) {
@@ -59,7 +48,7 @@ std::vector<SizeResult> SizeResults(const ProjectRecord& r) {
 
 std::optional<std::string> SizeRequestError(const SizeRequest& request, double present) {
     if (request.result.name.empty()) return "Choose the result to size for from the list.";
-    if (!Number(request.target)) return "The target must be a number.";
+    if (!TypedNumber(request.target)) return "The target must be a number.";
     if (request.input.name.empty()) return "Choose the input to vary from the list.";
     if (DefaultRange(request)) {
         if (!(present > 0)) {
@@ -68,7 +57,7 @@ std::optional<std::string> SizeRequestError(const SizeRequest& request, double p
         }
         return std::nullopt;
     }
-    const std::optional<double> from = Number(request.from), to = Number(request.to);
+    const std::optional<double> from = TypedNumber(request.from), to = TypedNumber(request.to);
     if (!from || !to) return "From and To must be numbers, or both empty to search a hundredth to a hundred times the present value.";
     if (!(*from < *to)) return "From must be less than To for " + request.input.label + ".";
     return std::nullopt;
@@ -135,7 +124,7 @@ Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const Pr
     ChartSeries line{request.result.label, {}};
     for (const std::vector<double>& row : outcome.curve.rows) line.points.push_back({row[0], row.at(column)});
     chart.series.push_back(std::move(line));
-    chart.markers.push_back({ChartMarker::Horizontal, *Number(request.target), "Target (" + request.target + ")"});
+    chart.markers.push_back({ChartMarker::Horizontal, *TypedNumber(request.target), "Target (" + request.target + ")"});
     if (outcome.value) {
         chart.markers.push_back({ChartMarker::Vertical, *outcome.value, "Found (" + RoundedNumber(*outcome.value) + ")"});
     }

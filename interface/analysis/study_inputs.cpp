@@ -7,6 +7,8 @@
 
 #include "project/csv_text.h"
 #include "study/fields.h"
+#include "study/parse_number.h"
+#include "study/study_error.h"
 
 namespace velmar {
 namespace {
@@ -46,6 +48,14 @@ std::string TrimmedText(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<double> TypedNumber(const std::string& text) {
+    try {
+        return study::ParseNumber(TrimmedText(text), "");
+    } catch (const study::StudyError&) {
+        return std::nullopt;
+    }
 }
 
 std::string PlainNumber(double value) {

@@ -2,7 +2,9 @@
 // beside the record name that velmar-study takes.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,26 @@ ChartAxis InputAxis(const StudyInput& input, AxisScale scale);
 
 // The text without the blanks around it, as a number typed into a field is read.
 std::string TrimmedText(const std::string& text);
+
+// A number as typed into a field, read as velmar-study reads the numbers of its arguments;
+// nothing when the text is not one.
+std::optional<double> TypedNumber(const std::string& text);
+
+// A whole number as typed into a field; nothing when the text is not one, or not one of `Whole`.
+template <typename Whole>
+std::optional<Whole> TypedWholeNumber(const std::string& text) {
+    const std::string t = TrimmedText(text);
+    Whole value = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (t.empty() || error != std::errc() || end != t.data() + t.size()) return std::nullopt;
+    return value;
+}
+
+// More steps than a chart can show apart, or than a window should wait for.
+inline constexpr int kMostSteps = 1000;
+
+// A range spanning this factor or more is stepped geometrically and drawn on a logarithmic axis.
+inline constexpr double kGeometricSpan = 10;
 
 // A value as a field or label shows it: up to ten digits, without an exponent where one is not
 // needed ("200000", not "2e+05").

@@ -10,41 +10,21 @@
 
 #include "study/commands.h"
 #include "study/constituents.h"
-#include "study/parse_number.h"
 #include "study/row_writer.h"
-#include "study/study_error.h"
 
 namespace velmar {
 namespace {
 
-// More steps than a chart can show apart, or than a window should wait for.
-constexpr int kMostSteps = 1000;
-
-std::optional<double> Number(const std::string& text) {
-    try {
-        return study::ParseNumber(TrimmedText(text), "");
-    } catch (const study::StudyError&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<int> Steps(const std::string& text) {
-    const std::string t = TrimmedText(text);
-    int steps = 0;
-    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), steps);
-    if (t.empty() || error != std::errc() || end != t.data() + t.size()) return std::nullopt;
-    return steps;
-}
 
 std::optional<std::string> RangeError(const SweepRange& range, bool log) {
     const std::string& label = range.input.label;
-    const std::optional<double> from = Number(range.from);
-    const std::optional<double> to = Number(range.to);
+    const std::optional<double> from = TypedNumber(range.from);
+    const std::optional<double> to = TypedNumber(range.to);
     if (!from) return "From of " + label + " must be a number.";
     if (!to) return "To of " + label + " must be a number.";
     if (!(*from < *to)) return "From must be less than To for " + label + ".";
     if (log && !(*from > 0)) return "Logarithmic steps need From and To greater than 0 for " + label + ".";
-    const std::optional<int> steps = Steps(range.steps);
+    const std::optional<int> steps = TypedWholeNumber<int>(range.steps);
     if (!steps || *steps < 2 || *steps > kMostSteps) {
         return "Steps of " + label + " must be a whole number from 2 to " + std::to_string(kMostSteps) +
                " (the values from From to To, both included).";
@@ -153,7 +133,7 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
                      : own_units   ? ChartAxis{"Outflow concentration", ""}
                      : ChartAxis{"Outflow concentration", units.empty() ? "" : *units.begin()}};
     const std::size_t inputs = request.ranges.size();
-    const std::size_t curves = inputs == 2 ? static_cast<std::size_t>(*Steps(request.ranges[1].steps)) : 1;
+    const std::size_t curves = inputs == 2 ? static_cast<std::size_t>(*TypedWholeNumber<int>(request.ranges[1].steps)) : 1;
     for (std::size_t k : constituents) {
         const study::ConstituentResults& c = modelled.at(k);
         const std::optional<std::size_t> result = efficiency ? c.efficiency : c.outflow;

@@ -1,7 +1,6 @@
 #include "interface/analysis/uncertainty_study.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <sstream>
@@ -11,7 +10,6 @@
 #include "project/csv_text.h"
 #include "study/distributions.h"
 #include "study/evaluation.h"
-#include "study/parse_number.h"
 #include "study/study_error.h"
 #include "study/uncertainty.h"
 
@@ -26,23 +24,6 @@ constexpr std::size_t kMostBars = 40;
 constexpr double kUniformSpread = 0.2;
 constexpr double kRelativeSd = 0.1;
 constexpr double kGeometricSd = 2;
-
-std::optional<double> Number(const std::string& text) {
-    try {
-        return study::ParseNumber(TrimmedText(text), "");
-    } catch (const study::StudyError&) {
-        return std::nullopt;
-    }
-}
-
-template <class Whole>
-std::optional<Whole> WholeNumber(const std::string& text) {
-    const std::string t = TrimmedText(text);
-    Whole value = 0;
-    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
-    if (t.empty() || error != std::errc() || end != t.data() + t.size()) return std::nullopt;
-    return value;
-}
 
 std::string Parameters(const std::array<std::string, 3>& parameters, std::size_t count,
                        const char* separator) {
@@ -124,7 +105,7 @@ UncertainInputOrError MakeUncertainInput(const std::vector<UncertainInput>& adde
     }
     const DistributionChoice& choice = kDistributionChoices.at(kind);
     for (std::size_t i = 0; i < choice.count; ++i) {
-        if (!Number(parameters[i])) {
+        if (!TypedNumber(parameters[i])) {
             const std::string label = choice.labels[i];
             return {std::nullopt, label.substr(0, label.size() - 1) + " must be a number."};
         }
@@ -151,10 +132,10 @@ std::string UncertainInputText(const UncertainInput& input) {
 std::optional<std::string> UncertaintyRequestError(const UncertaintyRequest& request) {
     if (request.inputs.empty())
         return "Add at least one uncertain input: choose it, give its distribution and press Add.";
-    const std::optional<std::int64_t> samples = WholeNumber<std::int64_t>(request.samples);
+    const std::optional<std::int64_t> samples = TypedWholeNumber<std::int64_t>(request.samples);
     if (!samples || *samples < 1 || *samples > kMostSamples)
         return "Samples must be a whole number from 1 to " + std::to_string(kMostSamples) + ".";
-    if (!WholeNumber<std::uint64_t>(request.seed)) return "The seed must be a whole number, 0 or more.";
+    if (!TypedWholeNumber<std::uint64_t>(request.seed)) return "The seed must be a whole number, 0 or more.";
     return std::nullopt;
 }
 
@@ -162,8 +143,8 @@ std::string UncertaintyCommand(const UncertaintyRequest& request, const std::str
     std::string command = "velmar-study uncertainty " + ShellWord(project_file);
     for (const std::string& argument : DistArguments(request)) command += " --dist " + ShellWord(argument);
     // The numbers as read, so that the command cannot read "010" otherwise than the window did.
-    command += " -n " + std::to_string(*WholeNumber<std::int64_t>(request.samples)) + " --seed " +
-               std::to_string(*WholeNumber<std::uint64_t>(request.seed));
+    command += " -n " + std::to_string(*TypedWholeNumber<std::int64_t>(request.samples)) + " --seed " +
+               std::to_string(*TypedWholeNumber<std::uint64_t>(request.seed));
     if (request.latin_hypercube) command += " --lhs";
     return command;
 }
@@ -173,8 +154,8 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
                                                     const std::string& project_file,
                                                     const study::ProgressWatch& watch) {
     const study::UncertainInputs inputs = study::ParseUncertainInputs(DistArguments(request));
-    const study::Sampling sampling{*WholeNumber<std::int64_t>(request.samples),
-                                   *WholeNumber<std::uint64_t>(request.seed), request.latin_hypercube};
+    const study::Sampling sampling{*TypedWholeNumber<std::int64_t>(request.samples),
+                                   *TypedWholeNumber<std::uint64_t>(request.seed), request.latin_hypercube};
     const study::Study study(project_file, inputs.fields);
     const auto n = static_cast<std::size_t>(sampling.samples);
     std::vector<std::size_t> kept;
