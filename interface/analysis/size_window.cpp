@@ -25,18 +25,6 @@ struct SizeWindow {
     bool running = false;
 };
 
-void ListInputs(Dialog& d, SizeWindow& w) {
-    w.listed = MatchingInputs(w.inputs, d.Text(kSizeSearch));
-    std::vector<std::string> items;
-    int chosen_item = -1;
-    for (std::size_t i : w.listed) {
-        if (w.chosen == i) chosen_item = static_cast<int>(items.size());
-        items.push_back(InputItemText(w.inputs[i]));
-    }
-    d.SetItems(kSizeInputs, items);
-    d.ChooseItem(kSizeInputs, chosen_item);
-}
-
 double Present(const SizeWindow& w) {
     return w.chosen ? CurrentValue(Project(), w.inputs[*w.chosen].name) : 0;
 }
@@ -87,7 +75,7 @@ void Open(Dialog& d, SizeWindow& w) {
     std::vector<std::string> items;
     for (const SizeResult& r : w.results) items.push_back(r.label);
     d.SetItems(kSizeResults, items);
-    ListInputs(d, w);
+    ListInputs(d, kSizeSearch, kSizeInputs, w.inputs, w.chosen, w.listed);
     d.SetFocus(kSizeResults);
 }
 
@@ -95,7 +83,7 @@ void Event(Dialog& d, SizeWindow& w, const DialogEvent& e) {
     switch (e.kind) {
         case DialogEvent::Opened: Open(d, w); break;
         case DialogEvent::TextEdited:
-            if (e.id == kSizeSearch) ListInputs(d, w);
+            if (e.id == kSizeSearch) ListInputs(d, kSizeSearch, kSizeInputs, w.inputs, w.chosen, w.listed);
             break;
         case DialogEvent::ItemChanged:
             if (e.id == kSizeInputs && e.item >= 0 && e.item < static_cast<int>(w.listed.size()))

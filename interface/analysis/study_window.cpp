@@ -15,6 +15,19 @@ void Tell(Dialog& d, const std::string& text) {
     d.ui().MessageBox(Owner(d), text, d.Caption(), Buttons::Ok);
 }
 
+void ListInputs(Dialog& d, int search, int list, const std::vector<StudyInput>& inputs,
+                std::optional<std::size_t> chosen, std::vector<std::size_t>& listed) {
+    listed = MatchingInputs(inputs, d.Text(search));
+    std::vector<std::string> items;
+    int chosen_item = -1;
+    for (std::size_t i : listed) {
+        if (chosen == i) chosen_item = static_cast<int>(items.size());
+        items.push_back(InputItemText(inputs[i]));
+    }
+    d.SetItems(list, items);
+    d.ChooseItem(list, chosen_item);
+}
+
 void TellNotes(Dialog& d, const std::vector<std::string>& notes) {
     for (std::string note : notes) {
         note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));

@@ -2,10 +2,13 @@
 // and copying the command that reproduces it.
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "interface/analysis/study_inputs.h"
 #include "interface/platform/dialog.h"
 #include "interface/resources/analysis_templates.h"
 
@@ -38,6 +41,11 @@ void CloseOrStop(Dialog& d, bool running);
 
 // A message over the window, under its caption.
 void Tell(Dialog& d, const std::string& text);
+
+// Fills the list with the inputs whose label or record name holds the search field's text, the
+// chosen one selected; `listed` gets their positions in `inputs`.
+void ListInputs(Dialog& d, int search, int list, const std::vector<StudyInput>& inputs,
+                std::optional<std::size_t> chosen, std::vector<std::size_t>& listed);
 
 // Tells what the study noted of the results it could not give, which the chart leaves out.
 void TellNotes(Dialog& d, const std::vector<std::string>& notes);

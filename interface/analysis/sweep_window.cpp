@@ -31,19 +31,6 @@ bool Family(const Dialog& d) {
     return d.Checked(kSweepFamily);
 }
 
-void ListInputs(Dialog& d, SweepWindow& w, int k) {
-    const SweepInputControls& c = kSweepInputs[k];
-    w.listed[k] = MatchingInputs(w.inputs, d.Text(c.search));
-    std::vector<std::string> items;
-    int chosen_item = -1;
-    for (std::size_t i : w.listed[k]) {
-        if (w.chosen[k] == i) chosen_item = static_cast<int>(items.size());
-        items.push_back(InputItemText(w.inputs[i]));
-    }
-    d.SetItems(c.list, items);
-    d.ChooseItem(c.list, chosen_item);
-}
-
 // A range about the present value: half to twice it, or 0 to 1 when it is 0.
 void SuggestRange(Dialog& d, const SweepInputControls& c, double present) {
     const bool zero = present == 0 || !std::isfinite(present);
@@ -122,7 +109,7 @@ void Open(Dialog& d, SweepWindow& w) {
     for (std::size_t k = 0; k < w.constituents.size(); ++k)
         d.SetItemChecked(kSweepConstituents, static_cast<int>(k), true);
     d.SetChecked(kSweepEfficiency, true);
-    for (int k = 0; k < 2; ++k) ListInputs(d, w, k);
+    for (int k = 0; k < 2; ++k) ListInputs(d, kSweepInputs[k].search, kSweepInputs[k].list, w.inputs, w.chosen[k], w.listed[k]);
     d.SetFocus(kSweepFirstSearch);
 }
 
@@ -131,7 +118,7 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
         case DialogEvent::Opened: Open(d, w); break;
         case DialogEvent::TextEdited:
             for (int k = 0; k < 2; ++k) {
-                if (e.id == kSweepInputs[k].search) ListInputs(d, w, k);
+                if (e.id == kSweepInputs[k].search) ListInputs(d, kSweepInputs[k].search, kSweepInputs[k].list, w.inputs, w.chosen[k], w.listed[k]);
             }
             break;
         case DialogEvent::ItemChanged:

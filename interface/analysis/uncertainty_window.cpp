@@ -27,18 +27,6 @@ struct UncertaintyWindow {
     bool running = false;
 };
 
-void ListInputs(Dialog& d, UncertaintyWindow& w) {
-    w.listed = MatchingInputs(w.inputs, d.Text(kUncertaintySearch));
-    std::vector<std::string> items;
-    int chosen_item = -1;
-    for (std::size_t i : w.listed) {
-        if (w.chosen == i) chosen_item = static_cast<int>(items.size());
-        items.push_back(InputItemText(w.inputs[i]));
-    }
-    d.SetItems(kUncertaintyInputs, items);
-    d.ChooseItem(kUncertaintyInputs, chosen_item);
-}
-
 void ListAdded(Dialog& d, const UncertaintyWindow& w) {
     std::vector<std::string> items;
     for (const UncertainInput& u : w.added) items.push_back(UncertainInputText(u));
@@ -134,7 +122,7 @@ void Open(Dialog& d, UncertaintyWindow& w) {
     for (const SizeResult& r : w.results) items.push_back(r.label);
     d.SetItems(kUncertaintyResults, items);
     if (!items.empty()) d.ChooseItem(kUncertaintyResults, 0);
-    ListInputs(d, w);
+    ListInputs(d, kUncertaintySearch, kUncertaintyInputs, w.inputs, w.chosen, w.listed);
     d.SetChecked(kUncertaintyUniform, true);
     ShowKind(d, w, 0);
     d.SetFocus(kUncertaintySearch);
@@ -144,7 +132,7 @@ void Event(Dialog& d, UncertaintyWindow& w, const DialogEvent& e) {
     switch (e.kind) {
         case DialogEvent::Opened: Open(d, w); break;
         case DialogEvent::TextEdited:
-            if (e.id == kUncertaintySearch) ListInputs(d, w);
+            if (e.id == kUncertaintySearch) ListInputs(d, kUncertaintySearch, kUncertaintyInputs, w.inputs, w.chosen, w.listed);
             break;
         case DialogEvent::ItemChanged:
             if (e.id == kUncertaintyResults) DrawChart(d, w);

@@ -155,11 +155,7 @@ TEST_F(CompareWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
 
 TEST_F(CompareWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
     Open("conventional.inp");
-    const auto text_of_project = [this](const std::string& name) {
-        WriteProjectFile(File(name), Project());
-        return ReadText(File(name));
-    };
-    const std::string before = text_of_project("before.inp");
+    const std::string before = SavedText("before.inp");
     bool cancelled = false;
     ui.WhileWorking([&cancelled](ScriptedDialog& d) {
         if (!std::exchange(cancelled, true)) d.UserClick(kCompareStop);
@@ -178,7 +174,7 @@ TEST_F(CompareWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
     ASSERT_EQ(charted.size(), 2u);
     EXPECT_TRUE(charted[0].series.empty());
     EXPECT_EQ(charted[1].series.size(), 5u);
-    EXPECT_EQ(text_of_project("after.inp"), before);
+    EXPECT_EQ(SavedText("after.inp"), before);
     EXPECT_FALSE(Shell().changes);
 }
 

@@ -182,11 +182,7 @@ TEST(SweepChart, OutflowsInTwoUnitsNameTheirUnitsOnTheLines) {
 }
 
 TEST_F(SweepWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
-    const auto text_of_project = [this](const std::string& name) {
-        WriteProjectFile(File(name), Project());
-        return ReadText(File(name));
-    };
-    const std::string before = text_of_project("before.inp");
+    const std::string before = SavedText("before.inp");
     bool cancelled = false;
     ui.WhileWorking([&cancelled](ScriptedDialog& d) {
         if (!std::exchange(cancelled, true)) d.UserClick(kSweepStop);
@@ -205,7 +201,7 @@ TEST_F(SweepWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_TRUE(cancelled);
     EXPECT_EQ(charted.size(), 2u);
-    EXPECT_EQ(text_of_project("after.inp"), before);
+    EXPECT_EQ(SavedText("after.inp"), before);
     EXPECT_FALSE(Shell().changes);
 }
 

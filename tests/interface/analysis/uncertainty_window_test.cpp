@@ -218,11 +218,7 @@ TEST_F(UncertaintyWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
 }
 
 TEST_F(UncertaintyWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
-    const auto text_of_project = [this](const std::string& name) {
-        WriteProjectFile(File(name), Project());
-        return ReadText(File(name));
-    };
-    const std::string before = text_of_project("before.inp");
+    const std::string before = SavedText("before.inp");
     bool cancelled = false;
     ui.WhileWorking([&cancelled](ScriptedDialog& d) {
         if (!std::exchange(cancelled, true)) d.UserClick(kUncertaintyStop);
@@ -243,7 +239,7 @@ TEST_F(UncertaintyWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
     EXPECT_TRUE(ui.ScriptDone());
     EXPECT_TRUE(cancelled);
     EXPECT_EQ(charted.series.size(), 1u);
-    EXPECT_EQ(text_of_project("after.inp"), before);
+    EXPECT_EQ(SavedText("after.inp"), before);
     EXPECT_FALSE(Shell().changes);
 }
 

@@ -9,6 +9,7 @@
 
 #include "interface/platform/scripted/scripted_ui.h"
 #include "interface/session/state.h"
+#include "project/project_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace velmar::testing {
@@ -35,6 +36,12 @@ protected:
     }
 
     std::string File(const std::string& name) const { return folder_.File(name); }
+
+    // The project as a save would write it now, written to the file of that name.
+    std::string SavedText(const std::string& name) const {
+        WriteProjectFile(File(name), Project());
+        return ReadText(File(name));
+    }
 
     ScriptedUi ui;
 
