@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -20,6 +21,8 @@ namespace {
 constexpr std::int64_t kMostSamples = 1000000;
 // A histogram has about the square root of the number of samples as bars, at most this many.
 constexpr std::size_t kMostBars = 40;
+// A result with no more values than this gets a bar for each.
+constexpr std::size_t kMostValueBars = 2 * kMostBars;
 // The spread suggested about the present value.
 constexpr double kUniformSpread = 0.2;
 constexpr double kRelativeSd = 0.1;
@@ -42,17 +45,32 @@ std::vector<std::string> DistArguments(const UncertaintyRequest& request) {
     return arguments;
 }
 
-// The edges of the histogram's bars over the values: equal widths from the least to the greatest.
+// A result that takes only a few values (the model rounds some of its workings, so a result can
+// step rather than vary smoothly) gets a bar for each value, reaching halfway to its neighbours:
+// bars of equal width would hold one value or two by chance, and draw a comb.
+std::vector<double> BarsAboutValues(const std::set<double>& distinct) {
+    const std::vector<double> values(distinct.begin(), distinct.end());
+    std::vector<double> edges = {values[0] - (values[1] - values[0]) / 2};
+    for (std::size_t i = 1; i < values.size(); ++i) edges.push_back((values[i - 1] + values[i]) / 2);
+    edges.push_back(values.back() + (values.back() - values[values.size() - 2]) / 2);
+    return edges;
+}
+
+// The edges of the histogram's bars over the values: a bar about each value when they are few,
+// else equal widths from the least to the greatest.
 std::vector<double> BarEdges(const SampleColumn& values) {
     double low = std::numeric_limits<double>::infinity(), high = -low;
     std::size_t count = 0;
+    std::set<double> distinct;
     for (double x : values) {
         if (std::isnan(x)) continue;
         low = std::min(low, x);
         high = std::max(high, x);
         ++count;
+        if (distinct.size() <= kMostValueBars) distinct.insert(x);
     }
     if (count == 0) return {};
+    if (distinct.size() > 1 && distinct.size() <= kMostValueBars) return BarsAboutValues(distinct);
     if (low == high) {  // a result the inputs do not move: one bar about its value
         low -= 0.5;
         high += 0.5;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -163,6 +164,38 @@ TEST_F(UncertaintyWindow, SamplesWithoutTpResultsAreLeftOutAndSaidSo) {
     const std::vector<ChartPoint>& outline = charted.series.at(0).points;
     for (std::size_t p = 1; p + 2 < outline.size(); p += 2) counted += outline[p].y;
     EXPECT_EQ(counted, 2000 - left_out);
+}
+
+// With the area alone uncertain, the typical example's TSS removal steps through a few dozen
+// values (the model rounds some of its workings): each value gets a bar of its own holding its
+// samples, where bars of equal width would hold one value or two by chance.
+TEST_F(UncertaintyWindow, AResultOfFewValuesHasABarForEachValue) {
+    ui.Expect(kUncertaintyWindow);
+    AddInput(kArea, kUncertaintyUniform, {"80000", "120000"});
+    ui.Type(kUncertaintySamples, "2000").Click(kUncertaintyRun);
+    Keep().PressEscape();
+    ASSERT_TRUE(RunMenuCommand(ui, kCommandUncertainty));
+    ASSERT_TRUE(ui.ScriptDone());
+
+    const std::string samples_file = File("samples.csv");
+    RunStudy("uncertainty '" + saved + "' --dist 'area=uniform(80000,120000)' -n 2000 --samples '" +
+             samples_file + "'");
+    const auto samples = ReadCsv(ReadText(samples_file));
+    const auto column = static_cast<std::size_t>(
+        std::find(samples[0].begin(), samples[0].end(), "RE_TSS") - samples[0].begin());
+    std::map<double, int> occurrences;
+    for (std::size_t i = 1; i < samples.size(); ++i) ++occurrences[std::stod(samples[i][column])];
+    ASSERT_GT(occurrences.size(), 10u);
+    ASSERT_LT(occurrences.size(), 80u);
+    const std::vector<ChartPoint>& outline = charted.series.at(0).points;
+    ASSERT_EQ(outline.size(), 2 * occurrences.size() + 2);
+    std::size_t p = 1;
+    for (const auto& [value, count] : occurrences) {
+        EXPECT_LT(outline[p].x, value);
+        EXPECT_GT(outline[p + 1].x, value);
+        EXPECT_EQ(outline[p].y, count) << "bar about " << value;
+        p += 2;
+    }
 }
 
 TEST_F(UncertaintyWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
