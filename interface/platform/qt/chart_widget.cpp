@@ -2,8 +2,8 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QImage>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
@@ -15,9 +15,6 @@
 
 namespace velmar {
 namespace {
-
-// Pixels of an SVG file's picture to each pixel of the chart on screen: sharp in print.
-constexpr int kSvgPictureScale = 3;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -173,16 +170,10 @@ void ChartWidget::Draw(const Chart& data) {
 
 bool ChartWidget::Save(const std::string& path) {
     const QString file = Text(path);
+    // A chart drawn a moment ago lays out its titles and tick labels only when the event loop
+    // next runs; without them the picture would have lines and no lettering.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (QFileInfo(file).suffix().compare("svg", Qt::CaseInsensitive) != 0) return grab().save(file, "PNG");
-    // Qt's SVG writer leaves out the lettering of a chart (its titles and tick labels), so the
-    // chart goes into the SVG drawing as a picture at print resolution.
-    QImage picture(size() * kSvgPictureScale, QImage::Format_ARGB32);
-    picture.setDevicePixelRatio(kSvgPictureScale);
-    picture.fill(Qt::white);
-    QPainter on_picture(&picture);
-    on_picture.setRenderHint(QPainter::Antialiasing);
-    render(&on_picture);
-    on_picture.end();
     QSvgGenerator svg;
     svg.setFileName(file);
     svg.setSize(size());
@@ -190,7 +181,7 @@ bool ChartWidget::Save(const std::string& path) {
     svg.setTitle(chart()->title());
     QPainter painter;
     if (!painter.begin(&svg)) return false;
-    painter.drawImage(rect(), picture);
+    render(&painter);
     return painter.end() && QFileInfo(file).size() > 0;
 }
 
