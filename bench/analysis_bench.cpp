@@ -48,9 +48,9 @@ void Vary(QtDialog& d, int k, const std::string& label, const std::string& from,
 }
 
 struct Timings {
-    double run = 0;           // from Run to the window ready again
-    double longest_gap = 0;   // between moves of the progress bar, while the study ran
-    double cancel = 0;        // from Cancel Run to the window ready again; 0 when not cancelled
+    double run = 0;          // from Run to the window ready again
+    double longest_gap = 0;  // between moves of the progress bar, while the study ran
+    double cancel = 0;       // from Cancel Run to the window ready again; 0 when not cancelled
 };
 
 // The controls a timed study is started, stopped and followed by.
@@ -131,7 +131,8 @@ void AddUncertain(QtDialog& d, const std::string& label, int kind) {
 
 // The typical example's area uniform and depth triangular, N samples.
 WindowStudy Uncertainty(const char* samples) {
-    return {ShowUncertaintyWindow, kUncertaintyRun, kUncertaintyStop, kUncertaintyProgress, [samples](QtDialog& d) {
+    return {ShowUncertaintyWindow, kUncertaintyRun, kUncertaintyStop, kUncertaintyProgress,
+            [samples](QtDialog& d) {
                 AddUncertain(d, "Avg. Annual Area", kUncertaintyUniform);
                 AddUncertain(d, "Avg. Annual Depth", kUncertaintyTriangular);
                 d.SetText(kUncertaintySamples, samples);

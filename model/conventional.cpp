@@ -145,7 +145,8 @@ void ComputeConventionalOutflows(ModelState& s) {
     for (int c = 0; c < kConventionalCount; ++c) {
         if (!(s.*kConventional[c].outflow_wanted)) continue;
         const double efficiency = ResultsValue(s, s, *entries[c].efficiency);
-        ComputedResult(results, *entries[c].outflow) = OutflowConcentration(s.*kConventional[c].inflow, efficiency);
+        ComputedResult(results, *entries[c].outflow) =
+            OutflowConcentration(s.*kConventional[c].inflow, efficiency);
     }
 }
 

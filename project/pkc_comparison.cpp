@@ -83,7 +83,8 @@ std::optional<PkcValues> DesignMethod(const R& r, const ConventionalFields& c, c
 
 PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, std::size_t efficiency_entry,
                           const char* unit, double inflow) {
-    PkcComparisonRow row{std::move(name), unit, efficiency_entry, inflow, kNoValue, kNoValue, std::nullopt, ""};
+    PkcComparisonRow row{std::move(name), unit,     efficiency_entry, inflow,
+                         kNoValue,        kNoValue, std::nullopt,     ""};
     const double removal = ResultsValue(r, m, kResultsEntries[row.efficiency_entry]);
     if (removal == kTpNotConverged) {
         row.note = kUnsolvedNote;
@@ -137,8 +138,10 @@ std::vector<PkcComparisonRow> CompareWithPkc(const R& r, const ModelResults& m, 
                                 slot.inflow));
         rows.back().note = kContaminantNote;
     };
-    for (int k = 0; k < kSlotCount && k < r.NumOC_SLR; ++k) add(OrganicSlot(r, k), "Organic ", ResultsOf::Organic, k);
-    for (int k = 0; k < kSlotCount && k < r.NumHM_LLR; ++k) add(MetalSlot(r, k), "Metal ", ResultsOf::Metal, k);
+    for (int k = 0; k < kSlotCount && k < r.NumOC_SLR; ++k)
+        add(OrganicSlot(r, k), "Organic ", ResultsOf::Organic, k);
+    for (int k = 0; k < kSlotCount && k < r.NumHM_LLR; ++k)
+        add(MetalSlot(r, k), "Metal ", ResultsOf::Metal, k);
     return rows;
 }
 

@@ -155,7 +155,8 @@ py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std:
     std::unique_ptr<ColumnTable> table;
     study::SampleKeeper keeper;
     if (samples) {
-        table = std::make_unique<ColumnTable>(study::WithResultColumns(sample_columns), static_cast<std::size_t>(n));
+        table = std::make_unique<ColumnTable>(study::WithResultColumns(sample_columns),
+                                              static_cast<std::size_t>(n));
         // Each sample fills a row of its own, so workers write apart.
         keeper.keep = [&](std::size_t i, std::span<const double> values, const study::ResultValues& v,
                           std::vector<std::string>&) {

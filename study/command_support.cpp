@@ -32,8 +32,10 @@ std::string UnsolvedPhosphorusMessage(const std::string& where, const std::strin
 }
 
 void Note(const CommonOptions& o, const std::string& message) {
-    if (o.note) o.note(message);
-    else Complain(message);
+    if (o.note)
+        o.note(message);
+    else
+        Complain(message);
 }
 
 void NoteUnsolvedPhosphorus(const CommonOptions& o, const std::string& where, const std::string& fate) {

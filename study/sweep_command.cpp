@@ -52,7 +52,8 @@ int Sweep(const SweepOptions& o) {
     if (writer) writer->Finish();
     target.Close();
     if (unsolved > 0) {
-        NoteUnsolvedPhosphorus(o, "at " + std::to_string(unsolved) + " of " + std::to_string(done) + " points",
+        NoteUnsolvedPhosphorus(o,
+                               "at " + std::to_string(unsolved) + " of " + std::to_string(done) + " points",
                                "their TP results are given as nan");
     }
     return EndStatus(o, done, points, "points", 0);

@@ -12,8 +12,8 @@
 namespace velmar {
 
 StudyEnd RunStudyInBackground(Dialog& d, int progress_bar, const FileStudy& study, std::string& failure) {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("velmar-study-" + std::to_string(std::random_device{}()) + ".inp");
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("velmar-study-" + std::to_string(std::random_device{}()) + ".inp");
     if (WriteProjectFile(file.string(), Project()) != 0) {
         failure = "the project could not be written to " + file.string();
         return StudyEnd::Failed;

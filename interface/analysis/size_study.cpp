@@ -41,7 +41,8 @@ std::vector<SizeResult> SizeResults(const ProjectRecord& r) {
     std::vector<SizeResult> results;
     for (const study::ConstituentResults& c : study::ModelledConstituents(r)) {
         results.push_back({"RE " + c.name + " (%)", study::ResultName(c.efficiency)});
-        if (c.outflow) results.push_back({c.name + " outflow (" + c.unit + ")", study::ResultName(*c.outflow)});
+        if (c.outflow)
+            results.push_back({c.name + " outflow (" + c.unit + ")", study::ResultName(*c.outflow)});
     }
     return results;
 }
@@ -58,7 +59,9 @@ std::optional<std::string> SizeRequestError(const SizeRequest& request, double p
         return std::nullopt;
     }
     const std::optional<double> from = TypedNumber(request.from), to = TypedNumber(request.to);
-    if (!from || !to) return "From and To must be numbers, or both empty to search a hundredth to a hundred times the present value.";
+    if (!from || !to)
+        return "From and To must be numbers, or both empty to search a hundredth to a hundred times the "
+               "present value.";
     if (!(*from < *to)) return "From must be less than To for " + request.input.label + ".";
     return std::nullopt;
 }
@@ -96,8 +99,9 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
         outcome.statement = e.what();
     }
     const auto [low, high] = Range(request, present);
-    outcome.curve_request = {{{request.input, PlainNumber(low), PlainNumber(high), std::to_string(kCurvePoints)}},
-                             high >= kGeometricSpan * low && low > 0};
+    outcome.curve_request = {
+        {{request.input, PlainNumber(low), PlainNumber(high), std::to_string(kCurvePoints)}},
+        high >= kGeometricSpan * low && low > 0};
     // The ends as typed, so that the curve spans exactly the range searched.
     if (!DefaultRange(request)) {
         outcome.curve_request.ranges[0].from = request.from;
@@ -111,8 +115,8 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
 
 std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome) {
     if (!outcome.value) return "The target cannot be reached: " + outcome.statement + ".";
-    return request.input.label + " = " + RoundedNumber(*outcome.value) + " gives " + request.result.label + " = " +
-           RoundedNumber(outcome.reached) + " (target " + request.target + ").";
+    return request.input.label + " = " + RoundedNumber(*outcome.value) + " gives " + request.result.label +
+           " = " + RoundedNumber(outcome.reached) + " (target " + request.target + ").";
 }
 
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {
@@ -124,9 +128,11 @@ Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const Pr
     ChartSeries line{request.result.label, {}};
     for (const std::vector<double>& row : outcome.curve.rows) line.points.push_back({row[0], row.at(column)});
     chart.series.push_back(std::move(line));
-    chart.markers.push_back({ChartMarker::Horizontal, *TypedNumber(request.target), "Target (" + request.target + ")"});
+    chart.markers.push_back(
+        {ChartMarker::Horizontal, *TypedNumber(request.target), "Target (" + request.target + ")"});
     if (outcome.value) {
-        chart.markers.push_back({ChartMarker::Vertical, *outcome.value, "Found (" + RoundedNumber(*outcome.value) + ")"});
+        chart.markers.push_back(
+            {ChartMarker::Vertical, *outcome.value, "Found (" + RoundedNumber(*outcome.value) + ")"});
     }
     const double present = CurrentValue(r, request.input.name);
     chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + PlainNumber(present) + ")"});

@@ -31,9 +31,9 @@ double Present(const SizeWindow& w) {
 
 SizeRequest RequestOf(const Dialog& d, const SizeWindow& w) {
     const int result = d.ChosenItem(kSizeResults);
-    return {result >= 0 ? w.results[static_cast<std::size_t>(result)] : SizeResult{}, TrimmedText(d.Text(kSizeTarget)),
-            w.chosen ? w.inputs[*w.chosen] : StudyInput{}, TrimmedText(d.Text(kSizeFrom)),
-            TrimmedText(d.Text(kSizeTo))};
+    return {result >= 0 ? w.results[static_cast<std::size_t>(result)] : SizeResult{},
+            TrimmedText(d.Text(kSizeTarget)), w.chosen ? w.inputs[*w.chosen] : StudyInput{},
+            TrimmedText(d.Text(kSizeFrom)), TrimmedText(d.Text(kSizeTo))};
 }
 
 void SetRunning(Dialog& d, SizeWindow& w, bool running) {
@@ -49,7 +49,8 @@ void Run(Dialog& d, SizeWindow& w) {
     std::string failure;
     SetRunning(d, w, true);
     const StudyEnd end = RunStudyInBackground(
-        d, kSizeProgress, [&](const std::string& project, const study::ProgressWatch& watch) {
+        d, kSizeProgress,
+        [&](const std::string& project, const study::ProgressWatch& watch) {
             outcome = RunSizeStudy(request, project, present, watch);
         },
         failure);
@@ -104,7 +105,8 @@ void Event(Dialog& d, SizeWindow& w, const DialogEvent& e) {
 void ShowSizeWindow(Ui& ui, std::vector<StudyInput> inputs) {
     auto w = std::make_shared<SizeWindow>();
     w->inputs = std::move(inputs);
-    ui.ShowModal(kMainWindow, Template(kSizeWindow), [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+    ui.ShowModal(kMainWindow, Template(kSizeWindow),
+                 [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
 }
 
 }  // namespace velmar

@@ -37,7 +37,8 @@ void TellNotes(Dialog& d, const std::vector<std::string>& notes) {
 
 void SaveChartAs(Dialog& d, int chart, const std::string& name) {
     const auto path = d.ui().AskSaveFileName(
-        Owner(d), std::vector<FileFilter>{{"PNG Picture (*.png)", "*.png"}, {"SVG Drawing (*.svg)", "*.svg"}}, name);
+        Owner(d), std::vector<FileFilter>{{"PNG Picture (*.png)", "*.png"}, {"SVG Drawing (*.svg)", "*.svg"}},
+        name);
     if (path && !d.SaveChart(chart, *path)) Tell(d, "The chart could not be written to " + *path + ".");
 }
 
@@ -53,21 +54,29 @@ void CopyCommandFor(Dialog& d, const std::function<std::string(const std::string
     }
     d.ui().SetClipboardText(command(shell.current_file));
     if (shell.changes) {
-        Tell(d, "The command is on the clipboard. It reads the project as last saved: save the project "
-                "to include the changes made since.");
+        Tell(d,
+             "The command is on the clipboard. It reads the project as last saved: save the project "
+             "to include the changes made since.");
     }
 }
 
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions) {
     const StudyStrip& s = kind.strip;
     const std::string name = kind.name;
-    if (id == s.run) actions.run();
-    else if (id == s.stop) CancelStudy();
-    else if (id == s.save_chart) SaveChartAs(d, s.chart, name + ".png");
-    else if (id == s.export_csv && actions.csv) ExportCsvAs(d, *actions.csv, name + ".csv");
-    else if (id == s.copy_command) actions.copy_command();
-    else if (id == s.help) ShowHelpText(d.ui(), Owner(d), kind.help_caption, kind.help_topic);
-    else return false;
+    if (id == s.run)
+        actions.run();
+    else if (id == s.stop)
+        CancelStudy();
+    else if (id == s.save_chart)
+        SaveChartAs(d, s.chart, name + ".png");
+    else if (id == s.export_csv && actions.csv)
+        ExportCsvAs(d, *actions.csv, name + ".csv");
+    else if (id == s.copy_command)
+        actions.copy_command();
+    else if (id == s.help)
+        ShowHelpText(d.ui(), Owner(d), kind.help_caption, kind.help_topic);
+    else
+        return false;
     return true;
 }
 
@@ -79,8 +88,10 @@ void EnableStrip(Dialog& d, const StudyStrip& strip, bool running, bool chart, b
 }
 
 void CloseOrStop(Dialog& d, bool running) {
-    if (running) CancelStudy();
-    else d.End(0);
+    if (running)
+        CancelStudy();
+    else
+        d.End(0);
 }
 
 }  // namespace velmar

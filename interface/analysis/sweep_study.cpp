@@ -15,7 +15,6 @@
 namespace velmar {
 namespace {
 
-
 std::optional<std::string> RangeError(const SweepRange& range, bool log) {
     const std::string& label = range.input.label;
     const std::optional<double> from = TypedNumber(range.from);
@@ -33,7 +32,8 @@ std::optional<std::string> RangeError(const SweepRange& range, bool log) {
 }
 
 std::string VaryArgument(const SweepRange& range) {
-    return range.input.name + "=" + TrimmedText(range.from) + ":" + TrimmedText(range.to) + ":" + TrimmedText(range.steps);
+    return range.input.name + "=" + TrimmedText(range.from) + ":" + TrimmedText(range.to) + ":" +
+           TrimmedText(range.steps);
 }
 
 std::vector<double> RowNumbers(const std::string& line) {
@@ -65,8 +65,9 @@ SweepTable ReadTable(const std::filesystem::path& file) {
 }  // namespace
 
 std::string ShellWord(const std::string& word) {
-    const bool plain = !word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                                                "0123456789_-+=.,:/[]@%") == std::string::npos;
+    const bool plain = !word.empty() && word.find_first_not_of(
+                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                            "0123456789_-+=.,:/[]@%") == std::string::npos;
     if (plain) return word;
     std::string quoted = "'";
     for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -129,11 +130,12 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
     Chart chart{.title = (efficiency ? "Removal efficiency against " : "Outflow concentration against ") +
                          InputAxis(first, scale).title,
                 .x = InputAxis(first, scale),
-                .y = efficiency    ? ChartAxis{"RE", "%"}
-                     : own_units   ? ChartAxis{"Outflow concentration", ""}
-                     : ChartAxis{"Outflow concentration", units.empty() ? "" : *units.begin()}};
+                .y = efficiency  ? ChartAxis{"RE", "%"}
+                     : own_units ? ChartAxis{"Outflow concentration", ""}
+                                 : ChartAxis{"Outflow concentration", units.empty() ? "" : *units.begin()}};
     const std::size_t inputs = request.ranges.size();
-    const std::size_t curves = inputs == 2 ? static_cast<std::size_t>(*TypedWholeNumber<int>(request.ranges[1].steps)) : 1;
+    const std::size_t curves =
+        inputs == 2 ? static_cast<std::size_t>(*TypedWholeNumber<int>(request.ranges[1].steps)) : 1;
     for (std::size_t k : constituents) {
         const study::ConstituentResults& c = modelled.at(k);
         const std::optional<std::size_t> result = efficiency ? c.efficiency : c.outflow;
@@ -143,7 +145,8 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
         for (std::size_t j = 0; j < curves; ++j) {
             ChartSeries line{own_units ? c.name + " (" + c.unit + ")" : c.name, {}};
             if (inputs == 2 && j < table.rows.size()) {
-                line.name += ", " + InputAxis(request.ranges[1].input, scale).title + " = " + PlainNumber(table.rows[j][1]);
+                line.name += ", " + InputAxis(request.ranges[1].input, scale).title + " = " +
+                             PlainNumber(table.rows[j][1]);
             }
             for (std::size_t i = j; i < table.rows.size(); i += curves)
                 line.points.push_back({table.rows[i][0], table.rows[i].at(column)});

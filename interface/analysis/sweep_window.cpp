@@ -55,8 +55,8 @@ SweepRequest RequestOf(const Dialog& d, const SweepWindow& w) {
     SweepRequest request{.log = d.Checked(kSweepLog)};
     for (int k = 0; k < (Family(d) ? 2 : 1); ++k) {
         const SweepInputControls& c = kSweepInputs[k];
-        request.ranges.push_back({w.chosen[k] ? w.inputs[*w.chosen[k]] : StudyInput{}, d.Text(c.from), d.Text(c.to),
-                                  d.Text(c.steps)});
+        request.ranges.push_back({w.chosen[k] ? w.inputs[*w.chosen[k]] : StudyInput{}, d.Text(c.from),
+                                  d.Text(c.to), d.Text(c.steps)});
     }
     return request;
 }
@@ -83,9 +83,11 @@ void Run(Dialog& d, SweepWindow& w) {
     std::string failure;
     SetRunning(d, w, true);
     const StudyEnd end = RunStudyInBackground(
-        d, kSweepProgress, [&](const std::string& project, const study::ProgressWatch& watch) {
+        d, kSweepProgress,
+        [&](const std::string& project, const study::ProgressWatch& watch) {
             table = RunSweepStudy(request, project, watch);
-        }, failure);
+        },
+        failure);
     if (end == StudyEnd::Failed) Tell(d, "The sweep could not be run: " + failure);
     if (end == StudyEnd::Done && table) {
         w.request = request;
@@ -109,7 +111,8 @@ void Open(Dialog& d, SweepWindow& w) {
     for (std::size_t k = 0; k < w.constituents.size(); ++k)
         d.SetItemChecked(kSweepConstituents, static_cast<int>(k), true);
     d.SetChecked(kSweepEfficiency, true);
-    for (int k = 0; k < 2; ++k) ListInputs(d, kSweepInputs[k].search, kSweepInputs[k].list, w.inputs, w.chosen[k], w.listed[k]);
+    for (int k = 0; k < 2; ++k)
+        ListInputs(d, kSweepInputs[k].search, kSweepInputs[k].list, w.inputs, w.chosen[k], w.listed[k]);
     d.SetFocus(kSweepFirstSearch);
 }
 
@@ -118,7 +121,9 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
         case DialogEvent::Opened: Open(d, w); break;
         case DialogEvent::TextEdited:
             for (int k = 0; k < 2; ++k) {
-                if (e.id == kSweepInputs[k].search) ListInputs(d, kSweepInputs[k].search, kSweepInputs[k].list, w.inputs, w.chosen[k], w.listed[k]);
+                if (e.id == kSweepInputs[k].search)
+                    ListInputs(d, kSweepInputs[k].search, kSweepInputs[k].list, w.inputs, w.chosen[k],
+                               w.listed[k]);
             }
             break;
         case DialogEvent::ItemChanged:
@@ -128,8 +133,9 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
             }
             break;
         case DialogEvent::Clicked:
-            if (StripClicked(d, kKind, e.id,
-                             {[&] { Run(d, w); }, [&] { CopyCommand(d, w); }, w.table ? &w.table->csv : nullptr}))
+            if (StripClicked(
+                    d, kKind, e.id,
+                    {[&] { Run(d, w); }, [&] { CopyCommand(d, w); }, w.table ? &w.table->csv : nullptr}))
                 break;
             if (e.id == kSweepFamily) EnableSecondInput(d);
             if (e.id == kSweepEfficiency || e.id == kSweepOutflow) DrawChart(d, w);
@@ -144,7 +150,8 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
 void ShowSweepWindow(Ui& ui, std::vector<StudyInput> inputs) {
     auto w = std::make_shared<SweepWindow>();
     w->inputs = std::move(inputs);
-    ui.ShowModal(kMainWindow, Template(kSweepWindow), [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+    ui.ShowModal(kMainWindow, Template(kSweepWindow),
+                 [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
 }
 
 }  // namespace velmar

@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>

@@ -132,7 +132,8 @@ void Event(Dialog& d, UncertaintyWindow& w, const DialogEvent& e) {
     switch (e.kind) {
         case DialogEvent::Opened: Open(d, w); break;
         case DialogEvent::TextEdited:
-            if (e.id == kUncertaintySearch) ListInputs(d, kUncertaintySearch, kUncertaintyInputs, w.inputs, w.chosen, w.listed);
+            if (e.id == kUncertaintySearch)
+                ListInputs(d, kUncertaintySearch, kUncertaintyInputs, w.inputs, w.chosen, w.listed);
             break;
         case DialogEvent::ItemChanged:
             if (e.id == kUncertaintyResults) DrawChart(d, w);

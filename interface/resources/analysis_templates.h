@@ -111,10 +111,10 @@ enum CompareControl : int {
 struct StudyStrip {
     int chart, progress, run, stop, save_chart, export_csv, copy_command, help;
 };
-inline constexpr StudyStrip kSweepStrip = {kSweepChart,     kSweepProgress,    kSweepRun,  kSweepStop,
-                                           kSweepSaveChart, kSweepExportCsv,   kSweepCopyCommand, kSweepHelp};
-inline constexpr StudyStrip kSizeStrip = {kSizeChart,     kSizeProgress,    kSizeRun,         kSizeStop,
-                                          kSizeSaveChart, kSizeExportCsv,   kSizeCopyCommand, kSizeHelp};
+inline constexpr StudyStrip kSweepStrip = {kSweepChart,     kSweepProgress,  kSweepRun,         kSweepStop,
+                                           kSweepSaveChart, kSweepExportCsv, kSweepCopyCommand, kSweepHelp};
+inline constexpr StudyStrip kSizeStrip = {kSizeChart,     kSizeProgress,  kSizeRun,         kSizeStop,
+                                          kSizeSaveChart, kSizeExportCsv, kSizeCopyCommand, kSizeHelp};
 inline constexpr StudyStrip kUncertaintyStrip = {
     kUncertaintyChart,     kUncertaintyProgress,  kUncertaintyRun,         kUncertaintyStop,
     kUncertaintySaveChart, kUncertaintyExportCsv, kUncertaintyCopyCommand, kUncertaintyHelp};

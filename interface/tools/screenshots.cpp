@@ -28,8 +28,8 @@
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
-#include "interface/shell/study_inputs.h"
 #include "interface/shell/startup.h"
+#include "interface/shell/study_inputs.h"
 #include "project/project_file.h"
 
 namespace {
@@ -97,7 +97,8 @@ void ShowWithTypicalExample(Ui& ui) {
 
 int InputItem(const std::string& name) {
     const std::vector<StudyInput> inputs = ScreenInputs();
-    const auto found = std::find_if(inputs.begin(), inputs.end(), [&](const StudyInput& i) { return i.name == name; });
+    const auto found =
+        std::find_if(inputs.begin(), inputs.end(), [&](const StudyInput& i) { return i.name == name; });
     return static_cast<int>(found - inputs.begin());
 }
 

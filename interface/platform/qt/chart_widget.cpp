@@ -110,8 +110,10 @@ void ChartWidget::Draw(const Chart& data) {
         }
     }
     for (const ChartMarker& m : data.markers) {
-        if (m.direction == ChartMarker::Vertical) x.Add(m.at, data.x.scale);
-        else y.Add(m.at, data.y.scale);
+        if (m.direction == ChartMarker::Vertical)
+            x.Add(m.at, data.x.scale);
+        else
+            y.Add(m.at, data.y.scale);
     }
     x.Settle(data.x.scale);
     y.Settle(data.y.scale);
@@ -158,9 +160,9 @@ void ChartWidget::Draw(const Chart& data) {
     std::size_t marker = 0;
     for (const ChartMarker& m : data.markers) {
         const bool vertical = m.direction == ChartMarker::Vertical;
-        const std::vector<ChartPoint> ends =
-            vertical ? std::vector<ChartPoint>{{m.at, y.low}, {m.at, y.high}}
-                     : std::vector<ChartPoint>{{x.low, m.at}, {x.high, m.at}};
+        const std::vector<ChartPoint> ends = vertical
+                                                 ? std::vector<ChartPoint>{{m.at, y.low}, {m.at, y.high}}
+                                                 : std::vector<ChartPoint>{{x.low, m.at}, {x.high, m.at}};
         QLineSeries* line = Line(Text(m.label), ends);
         const auto& [colour, dashes] = kMarkerPens[marker++ % std::size(kMarkerPens)];
         line->setPen(QPen(colour, 2, dashes));

@@ -3,9 +3,9 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QSettings>

@@ -54,7 +54,9 @@ public:
     const Chart& ShownChart(int id) const { return At(id).chart; }
     const std::vector<std::string>& SavedCharts() const { return saved_charts_; }
     // The text of a list's item.
-    const std::string& ItemText(int id, int item) const { return At(id).items.at(static_cast<std::size_t>(item)).first; }
+    const std::string& ItemText(int id, int item) const {
+        return At(id).items.at(static_cast<std::size_t>(item)).first;
+    }
 
     bool ended() const { return ended_; }
     int result() const { return result_; }

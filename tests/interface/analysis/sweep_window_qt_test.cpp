@@ -77,7 +77,8 @@ TEST_F(SweepWindowQt, KeyboardChoosesTheInputAndRunDrawsTheChart) {
             QTest::keyClick(d.widget(kSweepFirstList), Qt::Key_Down);
             EXPECT_EQ(static_cast<QLineEdit*>(d.widget(kSweepFirstFrom))->text(), "50000");
             QTest::keyClick(d.widget(kSweepFirstSteps), Qt::Key_Return);  // Run is the default button
-            lines = static_cast<int>(static_cast<ChartWidget*>(d.widget(kSweepChart))->chart()->series().size());
+            lines =
+                static_cast<int>(static_cast<ChartWidget*>(d.widget(kSweepChart))->chart()->series().size());
             percent = static_cast<QProgressBar*>(d.widget(kSweepProgress))->value();
             QTest::keyClick(d.window(), Qt::Key_Escape);
         });
@@ -106,9 +107,7 @@ TEST_F(SweepWindowQt, CancelRunWithTheMouseStopsALongSweepAndTheWindowRunsAgain)
             vary(0, "Annual Area", "1000");
             QTest::mouseClick(d.widget(kSweepFamily), Qt::LeftButton, {}, QPoint(5, 5));
             vary(1, "Annual Depth", "1000");
-            QTimer::singleShot(300, [&] {
-                QTest::mouseClick(d.widget(kSweepStop), Qt::LeftButton);
-            });
+            QTimer::singleShot(300, [&] { QTest::mouseClick(d.widget(kSweepStop), Qt::LeftButton); });
             QTest::mouseClick(d.widget(kSweepRun), Qt::LeftButton);
             auto* chart = static_cast<ChartWidget*>(d.widget(kSweepChart))->chart();
             stopped_early = d.widget(kSweepRun)->isEnabled() && !d.widget(kSweepStop)->isEnabled() &&
@@ -180,7 +179,7 @@ TEST_F(SweepWindowQt, KeyboardAddsAnUncertainInputAndRunDrawsTheHistogram) {
             QTest::keyClick(search, Qt::Key_Tab);
             QTest::keyClick(d.widget(kUncertaintyInputs), Qt::Key_Down);
             EXPECT_TRUE(d.widget(kUncertaintyFirstParameter + 2)->isHidden());  // uniform has two
-            QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);  // Triangular
+            QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);                // Triangular
             QTest::qWait(300);  // a mnemonic clicks its button after a short animation
             EXPECT_FALSE(d.widget(kUncertaintyFirstParameter + 2)->isHidden());
             EXPECT_EQ(static_cast<QLineEdit*>(d.widget(kUncertaintyFirstParameter + 1))->text(), "100000");
@@ -189,7 +188,8 @@ TEST_F(SweepWindowQt, KeyboardAddsAnUncertainInputAndRunDrawsTheHistogram) {
             added = static_cast<QListWidget*>(d.widget(kUncertaintyAdded))->count();
             // Run is the default button; without an input it would stop here with a message.
             if (added == 1) QTest::keyClick(d.widget(kUncertaintySamples), Qt::Key_Return);
-            lines = static_cast<int>(static_cast<ChartWidget*>(d.widget(kUncertaintyChart))->chart()->series().size());
+            lines = static_cast<int>(
+                static_cast<ChartWidget*>(d.widget(kUncertaintyChart))->chart()->series().size());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         });
     });

@@ -34,13 +34,18 @@ protected:
     ScriptedUi& Vary(int k, const std::string& label, const std::string& from, const std::string& to,
                      const std::string& steps) {
         const SweepInputControls& c = kSweepInputs[k];
-        return ui.Type(c.search, label).ChooseItem(c.list, 0).Type(c.from, from).Type(c.to, to).Type(c.steps, steps);
+        return ui.Type(c.search, label)
+            .ChooseItem(c.list, 0)
+            .Type(c.from, from)
+            .Type(c.to, to)
+            .Type(c.steps, steps);
     }
 
     // What the window charted, once the script has run.
     std::vector<ChartSeries> charted;
     ScriptedUi& KeepChart() {
-        return ui.Inspect([this](Dialog& d) { charted = static_cast<ScriptedDialog&>(d).ShownChart(kSweepChart).series; });
+        return ui.Inspect(
+            [this](Dialog& d) { charted = static_cast<ScriptedDialog&>(d).ShownChart(kSweepChart).series; });
     }
 
     const std::string saved = File("typical.inp");
@@ -114,9 +119,11 @@ TEST_F(SweepWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
         {"5e4x", "200000", "7", false, "From of " + area + " must be a number."},
         {"50000", "", "7", false, "To of " + area + " must be a number."},
         {"50000", "200000", "0", false,
-         "Steps of " + area + " must be a whole number from 2 to 1000 (the values from From to To, both included)."},
+         "Steps of " + area +
+             " must be a whole number from 2 to 1000 (the values from From to To, both included)."},
         {"50000", "200000", "2.5", false,
-         "Steps of " + area + " must be a whole number from 2 to 1000 (the values from From to To, both included)."},
+         "Steps of " + area +
+             " must be a whole number from 2 to 1000 (the values from From to To, both included)."},
         {"0", "200000", "7", true, "Logarithmic steps need From and To greater than 0 for " + area + "."},
     };
     for (const Bad& bad : cases) {
@@ -132,7 +139,9 @@ TEST_F(SweepWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
         EXPECT_TRUE(charted.empty());
     }
     ui = ScriptedUi{};
-    ui.Expect(kSweepWindow).Click(kSweepRun).ExpectMessage("Choose the input to vary from the list.", "Sweep");
+    ui.Expect(kSweepWindow)
+        .Click(kSweepRun)
+        .ExpectMessage("Choose the input to vary from the list.", "Sweep");
     ui.PressEscape();
     RunMenuCommand(ui, kCommandSweep);
     EXPECT_TRUE(ui.ScriptDone());
@@ -144,9 +153,10 @@ TEST_F(SweepWindow, PointsWithoutATpResultAreSaidAndLeftOutOfTheChart) {
     ui.Expect(kSweepWindow);
     Vary(0, "Vs (m/day)", "1.9", "2.1", "5").Click(kSweepFamily);
     Vary(1, "Avg. Annual Depth (m)", "0.4", "0.47", "2").Click(kSweepRun);
-    ui.ExpectMessage("The phosphorus solution did not converge at 2 of 10 points; their TP results are given as "
-                     "nan. The chart leaves them out.",
-                     "Sweep");
+    ui.ExpectMessage(
+        "The phosphorus solution did not converge at 2 of 10 points; their TP results are given as "
+        "nan. The chart leaves them out.",
+        "Sweep");
     KeepChart().PressEscape();
     RunMenuCommand(ui, kCommandSweep);
     ASSERT_TRUE(ui.ScriptDone());
@@ -171,8 +181,8 @@ TEST(SweepChart, OutflowsInTwoUnitsNameTheirUnitsOnTheLines) {
         std::string unit;
         std::vector<std::string> names;
     };
-    for (const Case& c : {Case{{0, 1}, "", {"TSS (mg/L)", "TCB (mpn/100mL)"}}, Case{{1}, "mpn/100mL", {"TCB"}},
-                          Case{{0}, "mg/L", {"TSS"}}}) {
+    for (const Case& c : {Case{{0, 1}, "", {"TSS (mg/L)", "TCB (mpn/100mL)"}},
+                          Case{{1}, "mpn/100mL", {"TCB"}}, Case{{0}, "mg/L", {"TSS"}}}) {
         const Chart chart = SweepChart(request, table, r, c.chosen, SweepMeasure::Outflow);
         EXPECT_EQ(chart.y.unit, c.unit);
         std::vector<std::string> names;

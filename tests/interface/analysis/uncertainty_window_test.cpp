@@ -181,8 +181,8 @@ TEST_F(UncertaintyWindow, AResultOfFewValuesHasABarForEachValue) {
     RunStudy("uncertainty '" + saved + "' --dist 'area=uniform(80000,120000)' -n 2000 --samples '" +
              samples_file + "'");
     const auto samples = ReadCsv(ReadText(samples_file));
-    const auto column = static_cast<std::size_t>(
-        std::find(samples[0].begin(), samples[0].end(), "RE_TSS") - samples[0].begin());
+    const auto column = static_cast<std::size_t>(std::find(samples[0].begin(), samples[0].end(), "RE_TSS") -
+                                                 samples[0].begin());
     std::map<double, int> occurrences;
     for (std::size_t i = 1; i < samples.size(); ++i) ++occurrences[std::stod(samples[i][column])];
     ASSERT_GT(occurrences.size(), 10u);

@@ -40,7 +40,8 @@ const Chart kSample{
     .title = "Outflow against area",
     .x = {"Avg. Annual Area", "m^2", AxisScale::Log},
     .y = {"TSS outflow", "mg/L"},
-    .series = {{"30th percentile", {{1e3, 20}, {1e4, 12}, {1e5, 8}}}, {"70th percentile", {{1e3, 30}, {1e4, 18}, {1e5, 11}}}},
+    .series = {{"30th percentile", {{1e3, 20}, {1e4, 12}, {1e5, 8}}},
+               {"70th percentile", {{1e3, 30}, {1e4, 18}, {1e5, 11}}}},
     .markers = {{ChartMarker::Vertical, 2e4, "Present design"}, {ChartMarker::Horizontal, 15, "Target"}},
     .bands = {{"30th-70th percentile", 0, 1}},
 };
@@ -49,7 +50,8 @@ class QtCharts : public QtTest {
 protected:
     QtUi ui;
     std::vector<std::string> events;
-    QtDialog d{ui, nullptr, kChartDialog, [this](Dialog&, const DialogEvent& e) { events.push_back(EventName(e)); }};
+    QtDialog d{ui, nullptr, kChartDialog,
+               [this](Dialog&, const DialogEvent& e) { events.push_back(EventName(e)); }};
 };
 
 TEST_F(QtCharts, ChartIsDrawnWithItsLinesAxesMarkersAndBand) {
