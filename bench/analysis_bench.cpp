@@ -149,17 +149,6 @@ void BM_SweepWindow100Points(benchmark::State& state) {
          std::nullopt);
 }
 
-// A sweep of a million points (area by depth), cancelled after a second.
-void BM_SweepWindowCancel(benchmark::State& state) {
-    Time(state, Sweep([](QtDialog& d) {
-             Vary(d, 0, "Avg. Annual Area", "10000", "1000000", "1000");
-             d.SetChecked(kSweepFamily, true);
-             d.Send({DialogEvent::Clicked, kSweepFamily});
-             Vary(d, 1, "Avg. Annual Depth", "0.2", "2", "1000");
-         }),
-         std::chrono::seconds(1));
-}
-
 void BM_UncertaintyWindow100000Samples(benchmark::State& state) {
     Time(state, Uncertainty("100000"), std::nullopt);
 }
@@ -170,7 +159,6 @@ void BM_UncertaintyWindowCancel(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SweepWindow100Points)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SweepWindowCancel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UncertaintyWindow100000Samples)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UncertaintyWindowCancel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 

@@ -15,7 +15,13 @@
 namespace velmar {
 namespace {
 
-std::optional<std::string> RangeError(const SweepRange& range, bool log) {
+// More curves than a chart's legend can tell apart. It also bounds the study: two inputs of a
+// thousand steps each would be a million runs and a CSV file of gigabytes in the temporary folder.
+constexpr int kMostCurves = 20;
+
+// Why a range cannot run, the steps of its input at most `most_steps`.
+std::optional<std::string> RangeError(const SweepRange& range, bool log, int most_steps,
+                                      const char* steps_are) {
     const std::string& label = range.input.label;
     const std::optional<double> from = TypedNumber(range.from);
     const std::optional<double> to = TypedNumber(range.to);
@@ -24,9 +30,9 @@ std::optional<std::string> RangeError(const SweepRange& range, bool log) {
     if (!(*from < *to)) return "From must be less than To for " + label + ".";
     if (log && !(*from > 0)) return "Logarithmic steps need From and To greater than 0 for " + label + ".";
     const std::optional<int> steps = TypedWholeNumber<int>(range.steps);
-    if (!steps || *steps < 2 || *steps > kMostSteps) {
-        return "Steps of " + label + " must be a whole number from 2 to " + std::to_string(kMostSteps) +
-               " (the values from From to To, both included).";
+    if (!steps || *steps < 2 || *steps > most_steps) {
+        return "Steps of " + label + " must be a whole number from 2 to " + std::to_string(most_steps) +
+               " (" + steps_are + ").";
     }
     return std::nullopt;
 }
@@ -80,8 +86,12 @@ std::optional<std::string> SweepRequestError(const SweepRequest& request) {
     }
     if (request.ranges.size() == 2 && request.ranges[0].input.name == request.ranges[1].input.name)
         return "The second input must be another input than the first.";
-    for (const SweepRange& range : request.ranges) {
-        if (auto error = RangeError(range, request.log)) return error;
+    if (auto error = RangeError(request.ranges[0], request.log, kMostSteps,
+                                "the values from From to To, both included"))
+        return error;
+    if (request.ranges.size() == 2) {
+        return RangeError(request.ranges[1], request.log, kMostCurves,
+                          "a curve for each value from From to To");
     }
     return std::nullopt;
 }

@@ -11,8 +11,10 @@ using K = ControlKind;
 constexpr int kSecondGroup = 4010;
 constexpr int kInputWidth = 22;  // characters of a list of inputs
 
-// One input's group: search field, list, From and To on a line, and Steps below.
-void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int label_base, int row) {
+// One input's group: search field, list, From and To on a line, and Steps below, offered as
+// `steps`.
+void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int label_base, int row,
+              const char* steps = "") {
     t.controls.insert(t.controls.end(), {
         {.id = label_base, .kind = K::Label, .text = "Find:", .at = {row, 0, 1, group}},
         {.id = c.search, .kind = K::TextField, .at = {row, 1, 3, group}},
@@ -25,7 +27,7 @@ void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int lab
     if (c.steps == 0) return;
     t.controls.insert(t.controls.end(), {
         {.id = label_base + 3, .kind = K::Label, .text = "Steps:", .at = {row + 3, 0, 1, group}},
-        {.id = c.steps, .kind = K::NumberField, .text = "21", .at = {row + 3, 1, 1, group}, .width = 3},
+        {.id = c.steps, .kind = K::NumberField, .text = steps, .at = {row + 3, 1, 1, group}, .width = 3},
     });
 }
 
@@ -52,12 +54,12 @@ DialogTemplate SweepTemplate() {
         {.id = kSecondGroup, .kind = K::GroupBox, .text = "Family of curves", .at = {0, 1}});
     t.controls.push_back(
         {.id = kSweepChartGroup, .kind = K::GroupBox, .text = "Chart", .at = {0, 2}});
-    AddInput(t, kSweepFirstGroup, kSweepInputs[0], 4051, 0);
+    AddInput(t, kSweepFirstGroup, kSweepInputs[0], 4051, 0, "21");
     t.controls.push_back({.id = kSweepFamily,
                           .kind = K::CheckBox,
                           .text = "One curve per value of a &second input",
                           .at = {0, 0, 4, kSecondGroup}});
-    AddInput(t, kSecondGroup, kSweepInputs[1], 4061, 1);
+    AddInput(t, kSecondGroup, kSweepInputs[1], 4061, 1, "5");  // curves: a few tell apart best
     // The second input is off until its check box is ticked.
     for (Control& c : t.controls) {
         if (c.at.group == kSecondGroup && c.id != kSweepFamily) c.flags |= kDisabled;

@@ -88,9 +88,9 @@ TEST_F(SweepWindowQt, KeyboardChoosesTheInputAndRunDrawsTheChart) {
     EXPECT_EQ(percent, 100);
 }
 
-// A million-point sweep, cancelled with the mouse while it runs: the window answers at once,
+// A million samples, cancelled with the mouse once they are under way: the window answers at once,
 // keeps no half-drawn chart, runs again, and the project is as it was.
-TEST_F(SweepWindowQt, CancelRunWithTheMouseStopsALongSweepAndTheWindowRunsAgain) {
+TEST_F(SweepWindowQt, CancelRunWithTheMouseStopsALongStudyAndTheWindowRunsAgain) {
     ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
     const ProjectRecord before = Project();
     QtUi ui;
@@ -98,29 +98,32 @@ TEST_F(SweepWindowQt, CancelRunWithTheMouseStopsALongSweepAndTheWindowRunsAgain)
     std::size_t lines_after_cancel = 99;
     ui.OnDialogOpened([&](QtDialog& d) {
         QTimer::singleShot(0, [&] {
-            const auto vary = [&](int k, const char* label, const char* steps) {
-                const SweepInputControls& c = kSweepInputs[k];
-                QTest::keyClicks(d.widget(c.search), label);
-                QTest::keyClick(d.widget(c.list), Qt::Key_Down);
-                static_cast<QLineEdit*>(d.widget(c.steps))->setText(steps);
-            };
-            vary(0, "Annual Area", "1000");
-            QTest::mouseClick(d.widget(kSweepFamily), Qt::LeftButton, {}, QPoint(5, 5));
-            vary(1, "Annual Depth", "1000");
-            QTimer::singleShot(300, [&] { QTest::mouseClick(d.widget(kSweepStop), Qt::LeftButton); });
-            QTest::mouseClick(d.widget(kSweepRun), Qt::LeftButton);
-            auto* chart = static_cast<ChartWidget*>(d.widget(kSweepChart))->chart();
-            stopped_early = d.widget(kSweepRun)->isEnabled() && !d.widget(kSweepStop)->isEnabled() &&
-                            static_cast<QProgressBar*>(d.widget(kSweepProgress))->value() == 0;
+            QTest::keyClicks(d.widget(kUncertaintySearch), "Annual Area");
+            QTest::keyClick(d.widget(kUncertaintyInputs), Qt::Key_Down);
+            QTest::mouseClick(d.widget(kUncertaintyAdd), Qt::LeftButton);
+            auto* samples = static_cast<QLineEdit*>(d.widget(kUncertaintySamples));
+            samples->setText("1000000");
+            // Cancel Run is clicked as soon as the bar first moves, however fast the machine.
+            QMetaObject::Connection first_move;
+            first_move = QObject::connect(static_cast<QProgressBar*>(d.widget(kUncertaintyProgress)),
+                                          &QProgressBar::valueChanged, [&](int percent) {
+                                              if (percent == 0) return;
+                                              QObject::disconnect(first_move);
+                                              QTest::mouseClick(d.widget(kUncertaintyStop), Qt::LeftButton);
+                                          });
+            QTest::mouseClick(d.widget(kUncertaintyRun), Qt::LeftButton);
+            auto* chart = static_cast<ChartWidget*>(d.widget(kUncertaintyChart))->chart();
+            stopped_early = d.widget(kUncertaintyRun)->isEnabled() &&
+                            !d.widget(kUncertaintyStop)->isEnabled() &&
+                            static_cast<QProgressBar*>(d.widget(kUncertaintyProgress))->value() == 0;
             lines_after_cancel = static_cast<std::size_t>(chart->series().size());
-            static_cast<QLineEdit*>(d.widget(kSweepFirstSteps))->setText("5");
-            QTest::mouseClick(d.widget(kSweepFamily), Qt::LeftButton, {}, QPoint(5, 5));
-            QTest::mouseClick(d.widget(kSweepRun), Qt::LeftButton);
-            run_again = chart->series().size() == 3;
+            samples->setText("1000");
+            QTest::mouseClick(d.widget(kUncertaintyRun), Qt::LeftButton);
+            run_again = chart->series().size() == 4;  // the histogram and its three percentiles
             QTest::keyClick(d.window(), Qt::Key_Escape);
         });
     });
-    ShowSweepWindow(ui, ScreenInputs());
+    ShowUncertaintyWindow(ui, ScreenInputs());
     EXPECT_TRUE(stopped_early);
     EXPECT_EQ(lines_after_cancel, 0u);
     EXPECT_TRUE(run_again);

@@ -142,6 +142,14 @@ TEST_F(SweepWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
     ui.Expect(kSweepWindow)
         .Click(kSweepRun)
         .ExpectMessage("Choose the input to vary from the list.", "Sweep");
+    // A family of more curves than a legend tells apart (and, at a thousand steps of each input,
+    // a million runs) is refused.
+    Vary(0, kArea, "50000", "200000", "1000").Click(kSweepFamily);
+    Vary(1, "Avg. Annual Depth (m)", "0.3", "1.2", "21")
+        .Click(kSweepRun)
+        .ExpectMessage("Steps of Avg. Annual Depth (m) must be a whole number from 2 to 20 (a curve for each "
+                       "value from From to To).",
+                       "Sweep");
     ui.PressEscape();
     RunMenuCommand(ui, kCommandSweep);
     EXPECT_TRUE(ui.ScriptDone());
