@@ -1,6 +1,5 @@
 #include "interface/analysis/compare_window.h"
 
-#include <memory>
 #include <optional>
 
 #include "interface/analysis/background_study.h"
@@ -116,9 +115,7 @@ void Event(Dialog& d, CompareWindow& w, const DialogEvent& e) {
 }  // namespace
 
 void ShowCompareWindow(Ui& ui) {
-    auto w = std::make_shared<CompareWindow>();
-    ui.ShowModal(kMainWindow, Template(kCompareWindow),
-                 [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+    ShowStudyWindow(ui, kCompareWindow, CompareWindow{}, Event);
 }
 
 }  // namespace velmar

@@ -37,16 +37,6 @@ std::string ReadFile(const std::string& path) {
 
 }  // namespace
 
-std::vector<SizeResult> SizeResults(const ProjectRecord& r) {
-    std::vector<SizeResult> results;
-    for (const study::ConstituentResults& c : study::ModelledConstituents(r)) {
-        results.push_back({"RE " + c.name + " (%)", study::ResultName(c.efficiency)});
-        if (c.outflow)
-            results.push_back({c.name + " outflow (" + c.unit + ")", study::ResultName(*c.outflow)});
-    }
-    return results;
-}
-
 std::optional<std::string> SizeRequestError(const SizeRequest& request, double present) {
     if (request.result.name.empty()) return "Choose the result to size for from the list.";
     if (!TypedNumber(request.target)) return "The target must be a number.";

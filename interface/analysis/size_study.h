@@ -12,17 +12,8 @@
 
 namespace velmar {
 
-// A result a target can be set for: "RE TSS (%)" and its value name "RE_TSS".
-struct SizeResult {
-    std::string label;
-    std::string name;
-};
-
-// The removal efficiency of each modelled constituent, and its outflow where it is computed.
-std::vector<SizeResult> SizeResults(const ProjectRecord& r);
-
 struct SizeRequest {
-    SizeResult result;
+    StudyResult result;
     std::string target;  // as typed
     StudyInput input;
     std::string from, to;  // both empty: a hundredth to a hundred times the present value

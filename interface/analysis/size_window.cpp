@@ -1,6 +1,5 @@
 #include "interface/analysis/size_window.h"
 
-#include <memory>
 #include <optional>
 
 #include "interface/analysis/background_study.h"
@@ -19,7 +18,7 @@ struct SizeWindow {
     std::vector<StudyInput> inputs;
     std::vector<std::size_t> listed;  // the inputs the list shows, by position in `inputs`
     std::optional<std::size_t> chosen;
-    std::vector<SizeResult> results;
+    std::vector<StudyResult> results;
     std::optional<SizeRequest> request;  // of the last run that finished, and what it found
     std::optional<SizeOutcome> outcome;
     bool running = false;
@@ -31,7 +30,7 @@ double Present(const SizeWindow& w) {
 
 SizeRequest RequestOf(const Dialog& d, const SizeWindow& w) {
     const int result = d.ChosenItem(kSizeResults);
-    return {result >= 0 ? w.results[static_cast<std::size_t>(result)] : SizeResult{},
+    return {result >= 0 ? w.results[static_cast<std::size_t>(result)] : StudyResult{},
             TrimmedText(d.Text(kSizeTarget)), w.chosen ? w.inputs[*w.chosen] : StudyInput{},
             TrimmedText(d.Text(kSizeFrom)), TrimmedText(d.Text(kSizeTo))};
 }
@@ -72,9 +71,9 @@ void CopyCommand(Dialog& d, const SizeWindow& w) {
 }
 
 void Open(Dialog& d, SizeWindow& w) {
-    w.results = SizeResults(Project());
+    w.results = ModelledResults(Project());
     std::vector<std::string> items;
-    for (const SizeResult& r : w.results) items.push_back(r.label);
+    for (const StudyResult& r : w.results) items.push_back(r.label);
     d.SetItems(kSizeResults, items);
     ListInputs(d, kSizeSearch, kSizeInputs, w.inputs, w.chosen, w.listed);
     d.SetFocus(kSizeResults);
@@ -103,10 +102,7 @@ void Event(Dialog& d, SizeWindow& w, const DialogEvent& e) {
 }  // namespace
 
 void ShowSizeWindow(Ui& ui, std::vector<StudyInput> inputs) {
-    auto w = std::make_shared<SizeWindow>();
-    w->inputs = std::move(inputs);
-    ui.ShowModal(kMainWindow, Template(kSizeWindow),
-                 [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+    ShowStudyWindow(ui, kSizeWindow, SizeWindow{.inputs = std::move(inputs)}, Event);
 }
 
 }  // namespace velmar

@@ -6,8 +6,10 @@
 #include <cstdlib>
 
 #include "project/csv_text.h"
+#include "study/constituents.h"
 #include "study/fields.h"
 #include "study/parse_number.h"
+#include "study/results.h"
 #include "study/study_error.h"
 
 namespace velmar {
@@ -20,6 +22,16 @@ std::string Lower(std::string text) {
 }
 
 }  // namespace
+
+std::vector<StudyResult> ModelledResults(const ProjectRecord& r) {
+    std::vector<StudyResult> results;
+    for (const study::ConstituentResults& c : study::ModelledConstituents(r)) {
+        results.push_back({"RE " + c.name + " (%)", study::ResultName(c.efficiency)});
+        if (c.outflow)
+            results.push_back({c.name + " outflow (" + c.unit + ")", study::ResultName(*c.outflow)});
+    }
+    return results;
+}
 
 std::string InputItemText(const StudyInput& input) {
     return input.label + "  [" + input.name + "]";

@@ -18,6 +18,16 @@ struct StudyInput {
     std::string name;   // its record name with blanks as underscores: "area", "TSS_removal_rate"
 };
 
+// A result a window can size for or chart the spread of: "RE TSS (%)" and its value name
+// "RE_TSS".
+struct StudyResult {
+    std::string label;
+    std::string name;
+};
+
+// The removal efficiency of each modelled constituent, and its outflow where it is computed.
+std::vector<StudyResult> ModelledResults(const ProjectRecord& r);
+
 // A list item: the label, then the record name in brackets.
 std::string InputItemText(const StudyInput& input);
 

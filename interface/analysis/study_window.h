@@ -4,13 +4,16 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "interface/analysis/study_inputs.h"
 #include "interface/platform/dialog.h"
+#include "interface/platform/ui.h"
 #include "interface/resources/analysis_templates.h"
+#include "interface/resources/templates.h"
 
 namespace velmar {
 
@@ -28,6 +31,15 @@ struct StudyActions {
     std::function<void()> run, copy_command;
     const std::string* csv;
 };
+
+// Shows an analysis window over the main window: its state, kept while the window is open, is
+// handed to `event` with each of the window's events.
+template <typename Window>
+void ShowStudyWindow(Ui& ui, int number, Window window, void (*event)(Dialog&, Window&, const DialogEvent&)) {
+    auto w = std::make_shared<Window>(std::move(window));
+    ui.ShowModal(kMainWindow, Template(number),
+                 [w, event](Dialog& d, const DialogEvent& e) { event(d, *w, e); });
+}
 
 // Carries out a click on one of the strip's buttons; false when the click was on another control.
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions);

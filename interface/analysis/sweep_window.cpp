@@ -1,7 +1,6 @@
 #include "interface/analysis/sweep_window.h"
 
 #include <cmath>
-#include <memory>
 #include <optional>
 
 #include "interface/analysis/background_study.h"
@@ -148,10 +147,7 @@ void Event(Dialog& d, SweepWindow& w, const DialogEvent& e) {
 }  // namespace
 
 void ShowSweepWindow(Ui& ui, std::vector<StudyInput> inputs) {
-    auto w = std::make_shared<SweepWindow>();
-    w->inputs = std::move(inputs);
-    ui.ShowModal(kMainWindow, Template(kSweepWindow),
-                 [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+    ShowStudyWindow(ui, kSweepWindow, SweepWindow{.inputs = std::move(inputs)}, Event);
 }
 
 }  // namespace velmar

@@ -83,7 +83,7 @@ std::vector<double> BarEdges(const SampleColumn& values) {
     return edges;
 }
 
-std::string Statistics(const SizeResult& result, const std::vector<double>& s) {
+std::string Statistics(const StudyResult& result, const std::vector<double>& s) {
     if (s[0] == 0) return result.label + "\n  no value: no sample gave one\n";
     return result.label + "\n  mean " + ShownNumber(s[1]) + ", sd " + ShownNumber(s[2]) + "\n  p5 " +
            ShownNumber(s[3]) + ", p25 " + ShownNumber(s[4]) + ", p50 " + ShownNumber(s[5]) + "\n  p75 " +
@@ -168,7 +168,7 @@ std::string UncertaintyCommand(const UncertaintyRequest& request, const std::str
 }
 
 std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& request,
-                                                    const std::vector<SizeResult>& results,
+                                                    const std::vector<StudyResult>& results,
                                                     const std::string& project_file,
                                                     const study::ProgressWatch& watch) {
     const study::UncertainInputs inputs = study::ParseUncertainInputs(DistArguments(request));
@@ -177,7 +177,7 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
     const study::Study study(project_file, inputs.fields);
     const auto n = static_cast<std::size_t>(sampling.samples);
     std::vector<std::size_t> kept;
-    for (const SizeResult& r : results) kept.push_back(study::FindResult(r.name));
+    for (const StudyResult& r : results) kept.push_back(study::FindResult(r.name));
 
     UncertaintyTable table{.results = results};
     for (std::size_t k = 0; k < kept.size(); ++k) table.samples.emplace_back(n);
@@ -215,7 +215,7 @@ std::string UncertaintySummary(const UncertaintyTable& table) {
 }
 
 Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k) {
-    const SizeResult& result = table.results.at(k);
+    const StudyResult& result = table.results.at(k);
     const ChartAxis x = InputAxis({result.label, {}}, AxisScale::Linear);
     Chart chart{.title = "Histogram of " + x.title, .x = x, .y = {"Samples", ""}};
     const std::vector<double> edges = BarEdges(table.samples[k]);

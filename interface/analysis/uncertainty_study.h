@@ -89,7 +89,7 @@ using SampleColumn = std::vector<double, UnsetAllocator<double>>;
 // statistics (n, mean, sd, p5, p25, p50, p75, p95) and every sample's value.
 struct UncertaintyTable {
     std::string csv;
-    std::vector<SizeResult> results;
+    std::vector<StudyResult> results;
     std::vector<std::vector<double>> statistics;
     std::vector<SampleColumn> samples;
     std::size_t unsolved = 0;  // samples whose phosphorus solution did not converge
@@ -98,7 +98,7 @@ struct UncertaintyTable {
 // Runs the samples on a project file on every core, keeping the values of `results` only,
 // telling `watch` how far it has come; nothing when it was cancelled.
 std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& request,
-                                                    const std::vector<SizeResult>& results,
+                                                    const std::vector<StudyResult>& results,
                                                     const std::string& project_file,
                                                     const study::ProgressWatch& watch);
 

@@ -1,6 +1,5 @@
 #include "interface/analysis/uncertainty_window.h"
 
-#include <memory>
 #include <optional>
 
 #include "interface/analysis/background_study.h"
@@ -22,7 +21,7 @@ struct UncertaintyWindow {
     std::optional<std::size_t> chosen;
     std::size_t kind = 0;  // in kDistributionChoices
     std::vector<UncertainInput> added;
-    std::vector<SizeResult> results;
+    std::vector<StudyResult> results;
     std::optional<UncertaintyTable> table;  // of the last run that finished
     bool running = false;
 };
@@ -117,9 +116,9 @@ void CopyCommand(Dialog& d, const UncertaintyWindow& w) {
 }
 
 void Open(Dialog& d, UncertaintyWindow& w) {
-    w.results = SizeResults(Project());
+    w.results = ModelledResults(Project());
     std::vector<std::string> items;
-    for (const SizeResult& r : w.results) items.push_back(r.label);
+    for (const StudyResult& r : w.results) items.push_back(r.label);
     d.SetItems(kUncertaintyResults, items);
     if (!items.empty()) d.ChooseItem(kUncertaintyResults, 0);
     ListInputs(d, kUncertaintySearch, kUncertaintyInputs, w.inputs, w.chosen, w.listed);
@@ -160,10 +159,7 @@ void Event(Dialog& d, UncertaintyWindow& w, const DialogEvent& e) {
 }  // namespace
 
 void ShowUncertaintyWindow(Ui& ui, std::vector<StudyInput> inputs) {
-    auto w = std::make_shared<UncertaintyWindow>();
-    w->inputs = std::move(inputs);
-    ui.ShowModal(kMainWindow, Template(kUncertaintyWindow),
-                 [w](Dialog& d, const DialogEvent& e) { Event(d, *w, e); });
+    ShowStudyWindow(ui, kUncertaintyWindow, UncertaintyWindow{.inputs = std::move(inputs)}, Event);
 }
 
 }  // namespace velmar
