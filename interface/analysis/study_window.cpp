@@ -85,6 +85,9 @@ void EnableStrip(Dialog& d, const StudyStrip& strip, bool running, bool chart, b
     d.Enable(strip.stop, running);
     d.Enable(strip.save_chart, !running && chart);
     d.Enable(strip.export_csv, !running && csv);
+    // Run, disabled while the study ran, handed the keyboard on to the next button that was
+    // enabled; it takes it back, so that Return runs again rather than pressing that button.
+    if (!running) d.SetFocus(strip.run);
 }
 
 void CloseOrStop(Dialog& d, bool running) {

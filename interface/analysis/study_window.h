@@ -45,7 +45,7 @@ void ShowStudyWindow(Ui& ui, int number, Window window, void (*event)(Dialog&, W
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions);
 
 // Run while no study runs, Cancel Run while one does; Save Chart once there is a chart, Export
-// CSV once there is a CSV.
+// CSV once there is a CSV. When no study runs, the keyboard is on Run.
 void EnableStrip(Dialog& d, const StudyStrip& strip, bool running, bool chart, bool csv);
 
 // Escape or Close: a running study is stopped first, and the window stays; else it closes.

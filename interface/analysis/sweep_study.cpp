@@ -137,13 +137,17 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
     std::set<std::string> units;
     for (std::size_t k : constituents) units.insert(modelled.at(k).unit);
     const bool own_units = !efficiency && units.size() > 1;
+    const std::size_t inputs = request.ranges.size();
+    // A family's lines are named by the second input's value alone, the input itself in the
+    // title: names that repeat its label do not fit the legend.
+    const std::optional<ChartAxis> second =
+        inputs == 2 ? std::optional(InputAxis(request.ranges[1].input, scale)) : std::nullopt;
     Chart chart{.title = (efficiency ? "Removal efficiency against " : "Outflow concentration against ") +
-                         InputAxis(first, scale).title,
+                         InputAxis(first, scale).title + (second ? ", a line for each " + second->title : ""),
                 .x = InputAxis(first, scale),
                 .y = efficiency  ? ChartAxis{"RE", "%"}
-                     : own_units ? ChartAxis{"Outflow concentration", ""}
-                                 : ChartAxis{"Outflow concentration", units.empty() ? "" : *units.begin()}};
-    const std::size_t inputs = request.ranges.size();
+                     : own_units ? ChartAxis{"Outflow", ""}
+                                 : ChartAxis{"Outflow", units.empty() ? "" : *units.begin()}};
     const std::size_t curves =
         inputs == 2 ? static_cast<std::size_t>(*TypedWholeNumber<int>(request.ranges[1].steps)) : 1;
     for (std::size_t k : constituents) {
@@ -154,9 +158,9 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
         // The grid runs the second input innermost: curve j is every curves-th row from j.
         for (std::size_t j = 0; j < curves; ++j) {
             ChartSeries line{own_units ? c.name + " (" + c.unit + ")" : c.name, {}};
-            if (inputs == 2 && j < table.rows.size()) {
-                line.name += ", " + InputAxis(request.ranges[1].input, scale).title + " = " +
-                             PlainNumber(table.rows[j][1]);
+            if (second && j < table.rows.size()) {
+                line.name +=
+                    ", " + PlainNumber(table.rows[j][1]) + (second->unit.empty() ? "" : " " + second->unit);
             }
             for (std::size_t i = j; i < table.rows.size(); i += curves)
                 line.points.push_back({table.rows[i][0], table.rows[i].at(column)});

@@ -45,9 +45,11 @@ void Choose(Dialog& d, SweepWindow& w, int k, int item) {
     SuggestRange(d, kSweepInputs[k], CurrentValue(Project(), w.inputs[*w.chosen[k]].name));
 }
 
+// The second input's controls and their labels, all but the check box that turns them on.
 void EnableSecondInput(Dialog& d) {
-    const SweepInputControls& c = kSweepInputs[1];
-    for (int id : {c.search, c.list, c.from, c.to, c.steps}) d.Enable(id, Family(d));
+    for (const Control& c : Template(kSweepWindow).controls) {
+        if (c.at.group == kSweepSecondGroup && c.id != kSweepFamily) d.Enable(c.id, Family(d));
+    }
 }
 
 SweepRequest RequestOf(const Dialog& d, const SweepWindow& w) {

@@ -8,7 +8,6 @@ namespace {
 
 using K = ControlKind;
 
-constexpr int kSecondGroup = 4010;
 constexpr int kInputWidth = 22;  // characters of a list of inputs
 
 // One input's group: search field, list, From and To on a line, and Steps below, offered as
@@ -51,18 +50,18 @@ DialogTemplate SweepTemplate() {
     DialogTemplate t{.number = kSweepWindow, .caption = "Sweep"};
     t.controls.push_back({.id = kSweepFirstGroup, .kind = K::GroupBox, .text = "Input to vary", .at = {0, 0}});
     t.controls.push_back(
-        {.id = kSecondGroup, .kind = K::GroupBox, .text = "Family of curves", .at = {0, 1}});
+        {.id = kSweepSecondGroup, .kind = K::GroupBox, .text = "Family of curves", .at = {0, 1}});
     t.controls.push_back(
         {.id = kSweepChartGroup, .kind = K::GroupBox, .text = "Chart", .at = {0, 2}});
     AddInput(t, kSweepFirstGroup, kSweepInputs[0], 4051, 0, "21");
     t.controls.push_back({.id = kSweepFamily,
                           .kind = K::CheckBox,
                           .text = "One curve per value of a &second input",
-                          .at = {0, 0, 4, kSecondGroup}});
-    AddInput(t, kSecondGroup, kSweepInputs[1], 4061, 1, "5");  // curves: a few tell apart best
+                          .at = {0, 0, 4, kSweepSecondGroup}});
+    AddInput(t, kSweepSecondGroup, kSweepInputs[1], 4061, 1, "5");  // curves: a few tell apart best
     // The second input is off until its check box is ticked.
     for (Control& c : t.controls) {
-        if (c.at.group == kSecondGroup && c.id != kSweepFamily) c.flags |= kDisabled;
+        if (c.at.group == kSweepSecondGroup && c.id != kSweepFamily) c.flags |= kDisabled;
     }
     t.controls.insert(t.controls.end(), {
         {.id = kSweepEfficiency, .kind = K::RadioButton, .text = "Removal &efficiency (%)",

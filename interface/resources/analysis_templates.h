@@ -12,6 +12,7 @@ enum AnalysisControl : int {
     kSweepFirstFrom = 4004,
     kSweepFirstTo = 4005,
     kSweepFirstSteps = 4006,
+    kSweepSecondGroup = 4010,
     kSweepFamily = 4011,  // check box: a second input
     kSweepSecondSearch = 4012,
     kSweepSecondList = 4013,
