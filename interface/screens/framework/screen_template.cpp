@@ -32,11 +32,9 @@ public:
     DialogTemplate Build() {
         DialogTemplate t{.number = screen_.number, .caption = screen_.caption};
         const std::span<const Row> rows = screen_.rows;
-        bool headed = screen_.slot_columns == 1;
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (!headed && rows[i].PerSlot() && rows[i].group == 0) {
+            if (screen_.slot_columns > 1 && !headed_ && rows[i].PerSlot() && rows[i].group == 0) {
                 AddSlotHeadings(t);  // above the first row of columns, under any introduction
-                headed = true;
             }
             if (rows[i].kind == RowKind::ListItem) {
                 if (StartsList(rows, i)) AddList(t, rows[i], ListLength(rows, i), ListHeading(rows, i));
@@ -64,6 +62,7 @@ private:
                                   .at = {row, 1 + k},
                                   .flags = kCentered});
         }
+        headed_ = true;
     }
 
     void Add(DialogTemplate& t, const Row& row) {
@@ -111,8 +110,11 @@ private:
                               .at = {r, c, 1, row.group},
                               .width = screen_.label_width});
         for (int k = 0; k < SlotsOf(row, screen_); ++k) {
-            Control field{
-                .id = SlotId(row.id, k), .at = {r, c + 1 + k, 1, row.group}, .label = LabelId(row.id)};
+            // The fields of a row of columns are told apart by their columns' headings.
+            Control field{.id = SlotId(row.id, k),
+                          .at = {r, c + 1 + k, 1, row.group},
+                          .label = LabelId(row.id),
+                          .heading = headed_ && row.PerSlot() ? kSlotHeadingId + k : 0};
             switch (row.kind) {
                 case RowKind::Number: field.kind = K::NumberField, field.width = kNumberFieldWidth; break;
                 case RowKind::Computed: field.kind = K::ReadOnlyField, field.width = kNumberFieldWidth; break;
@@ -148,6 +150,7 @@ private:
 
     const DataScreen& screen_;
     int columns_ = 2;
+    bool headed_ = false;          // the slots' column headings are laid out
     std::map<int, int> next_row_;  // per container: the next free grid row
     Placement last_;               // where the last row went
 };
