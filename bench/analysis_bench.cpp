@@ -22,7 +22,7 @@
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/session/state.h"
-#include "interface/shell/study_inputs.h"
+#include "interface/shell/screen_inputs.h"
 #include "project/project_file.h"
 
 namespace velmar {

@@ -75,7 +75,7 @@ constexpr Described kDescribed[] = {
     {"DrySedDensity", "$\\rho_s$", "g/L", Backing::Within, "particle density of wetland organic soils and pond sediments 1430 to 2390 g/L (Redding and Devito 2006)", ""},
     {"ActiveLayerThickness", "$z$", "cm", Backing::Unsourced, "the sheet found no typical thickness of the active layer", ""},
     {"ActiveLayerBulkDensity", "$\\rho_a$", "g/L", Backing::Outside, "dry bulk density of wetland soils 100 to 1000 g/L (Harris, University of Florida notes)", ""},
-    {"MaximumPSorptionCapacity", "$S_{max}$", "mg/g", Backing::Within, "Langmuir maxima from 0.06 (masonry sand) to 8.9 mg/g (slag); reservoir sediments 0.62 to 0.83 (Xu et al. 2006; Forbes et al. 2004)", ""},
+    {"MaximumPSorptionCapacity", "$S_{max}$", "mg/g", Backing::Within, "Langmuir maxima from 0.06 (masonry sand; Forbes et al. 2004) to 8.9 mg/g (slag; Xu et al. 2006); reservoir sediments 0.62 to 0.83 (Fushi reservoir study)", ""},
     {"YearlyTPLoading", "$M$", "kg/yr", Backing::Unsourced, "", "yearly TP loading"},
     {"DailyTPLoading", "", "kg/day", Backing::Unsourced, "", ""},
     {"UserSpecifiedWetlandAge", "", "years", Backing::Unsourced, "", ""},

@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char* kGap = "  ";
 
-// A quantity of a constituent: its name in a column heading and in a row label, its unit.
+// A quantity of a constituent: its name in a column heading and in a row label, its unit
+// (none for the constituent's own concentration unit: coliforms are counted per 100 mL).
 struct QuantityKind {
     const char* column;
     const char* row;
@@ -20,15 +21,38 @@ struct QuantityKind {
 };
 
 constexpr QuantityKind kOptionalQuantities[] = {
-    {"Outflow", "outflow", "mg/L", &ConstituentResults::outflow},
+    {"Outflow", "outflow", nullptr, &ConstituentResults::outflow},
     {"Dissolved", "dissolved fraction", "", &ConstituentResults::dissolved},
     {"Particulate", "particulate fraction", "", &ConstituentResults::particulate},
     {"Pore dissolved", "pore water dissolved fraction", "", &ConstituentResults::pore_dissolved},
     {"Sediment", "sediment", "mg/kg", &ConstituentResults::sediment},
 };
 
-std::string Unit(const char* unit) {
-    return unit[0] ? std::string("(") + unit + ")" : std::string();
+std::string UnitOf(const QuantityKind& q, const ConstituentResults& c) {
+    return q.unit ? q.unit : c.unit;
+}
+
+std::string Unit(const std::string& unit) {
+    return unit.empty() ? unit : "(" + unit + ")";
+}
+
+// A column of the run summary: its quantity, in the unit most of its values are in.
+struct Column {
+    const QuantityKind* quantity;
+    std::string unit;
+};
+
+// The run summary's column of quantity q, when a modelled constituent has it.
+std::optional<Column> ColumnOf(const QuantityKind& q, const std::vector<ConstituentResults>& modelled) {
+    std::vector<std::string> units;
+    for (const ConstituentResults& c : modelled) {
+        if (c.*q.result) units.push_back(UnitOf(q, c));
+    }
+    if (units.empty()) return std::nullopt;
+    const auto most = std::max_element(units.begin(), units.end(), [&units](const auto& a, const auto& b) {
+        return std::count(units.begin(), units.end(), a) < std::count(units.begin(), units.end(), b);
+    });
+    return Column{&q, *most};
 }
 
 }  // namespace
@@ -66,22 +90,28 @@ void WriteRunSummary(std::ostream& out, const std::string& heading, const Projec
     }
     std::vector<std::vector<std::string>> rows = {{"Constituent", "Removal rate", "RE"},
                                                   {"", "(/day)", "(%)"}};
-    std::vector<const QuantityKind*> shown;
+    std::vector<Column> shown;
     for (const QuantityKind& q : kOptionalQuantities) {
-        const bool any = std::any_of(modelled.begin(), modelled.end(),
-                                     [&q](const ConstituentResults& c) { return (c.*q.result).has_value(); });
-        if (!any) continue;
-        shown.push_back(&q);
+        const std::optional<Column> column = ColumnOf(q, modelled);
+        if (!column) continue;
+        shown.push_back(*column);
         rows[0].push_back(q.column);
-        rows[1].push_back(Unit(q.unit));
+        rows[1].push_back(Unit(column->unit));
     }
+    std::vector<std::string> other_units;  // values not in their column's unit
     for (const ConstituentResults& c : modelled) {
         std::vector<std::string> row = {c.name, ShortNumber(v[c.rate]), ShortNumber(v[c.efficiency])};
-        for (const QuantityKind* q : shown)
-            row.push_back((c.*q->result) ? ShortNumber(v[*(c.*q->result)]) : "-");
+        for (const Column& column : shown) {
+            const QuantityKind& q = *column.quantity;
+            row.push_back((c.*q.result) ? ShortNumber(v[*(c.*q.result)]) : "-");
+            const std::string unit = UnitOf(q, c);
+            if ((c.*q.result) && unit != column.unit)
+                other_units.push_back(c.name + " " + q.row + " in " + unit + ".");
+        }
         rows.push_back(std::move(row));
     }
     WriteAligned(out, rows);
+    for (const std::string& note : other_units) out << note << '\n';
     out << '\n';
 }
 
@@ -100,8 +130,9 @@ void WriteQuantitySummary(std::ostream& out, const std::string& heading, const P
         add(c.name + " removal rate (/day)", c.rate);
         add(c.name + " RE (%)", c.efficiency);
         for (const QuantityKind& q : kOptionalQuantities) {
-            if (c.*q.result)
-                add(c.name + " " + q.row + (q.unit[0] ? " " + Unit(q.unit) : ""), *(c.*q.result));
+            if (!(c.*q.result)) continue;
+            const std::string unit = UnitOf(q, c);
+            add(c.name + " " + q.row + (unit.empty() ? "" : " " + Unit(unit)), *(c.*q.result));
         }
     }
     WriteAligned(out, rows);

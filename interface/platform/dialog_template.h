@@ -56,7 +56,8 @@ struct Control {
     int lines = 0;      // wished height in text lines of a multi-line box or check list
     int low = 0;        // range of a spin control
     int high = 0;
-    int label = 0;  // an input or a shown value: the label that names it (what a screen reader says)
+    int label = 0;    // an input or a shown value: the label (or group box) that names it for a screen reader
+    int heading = 0;  // a field of a column of fields: the column's heading, which completes its name
 };
 
 enum class ButtonStrip { Bottom, Right };

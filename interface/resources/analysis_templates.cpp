@@ -17,7 +17,8 @@ void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int lab
     t.controls.insert(t.controls.end(), {
         {.id = label_base, .kind = K::Label, .text = "Find:", .at = {row, 0, 1, group}},
         {.id = c.search, .kind = K::TextField, .at = {row, 1, 3, group}},
-        {.id = c.list, .kind = K::ChoiceList, .at = {row + 1, 0, 4, group}, .width = kInputWidth, .lines = 5},
+        {.id = c.list, .kind = K::ChoiceList, .at = {row + 1, 0, 4, group}, .width = kInputWidth, .lines = 5,
+         .label = group},
         {.id = label_base + 1, .kind = K::Label, .text = "From:", .at = {row + 2, 0, 1, group}},
         {.id = c.from, .kind = K::NumberField, .at = {row + 2, 1, 1, group}, .width = 5},
         {.id = label_base + 2, .kind = K::Label, .text = "To:", .at = {row + 2, 2, 1, group}},
@@ -70,7 +71,7 @@ DialogTemplate SweepTemplate() {
          .at = {1, 0, 1, kSweepChartGroup}},
         {.id = kSweepLog, .kind = K::CheckBox, .text = "&Logarithmic steps", .at = {2, 0, 1, kSweepChartGroup}},
         {.id = kSweepConstituents, .kind = K::CheckList, .at = {3, 0, 1, kSweepChartGroup}, .width = 16,
-         .lines = 4},
+         .lines = 4, .label = kSweepChartGroup},
     });
     AddStrip(t, kSweepStrip);
     return t;
@@ -82,7 +83,7 @@ DialogTemplate SizeTemplate() {
     t.controls.insert(t.controls.end(), {
         {.id = kSizeResultGroup, .kind = K::GroupBox, .text = "Result and target", .at = {0, 0}},
         {.id = kSizeResults, .kind = K::ChoiceList, .at = {0, 0, 2, kSizeResultGroup}, .width = kInputWidth,
-         .lines = 5},
+         .lines = 5, .label = kSizeResultGroup},
         {.id = kTargetLabel, .kind = K::Label, .text = "Target:", .at = {1, 0, 1, kSizeResultGroup}},
         {.id = kSizeTarget, .kind = K::NumberField, .at = {1, 1, 1, kSizeResultGroup}, .width = 5},
         {.id = kSizeInputGroup, .kind = K::GroupBox, .text = "Input to vary", .at = {0, 1}},
@@ -101,7 +102,8 @@ void AddDistribution(DialogTemplate& t) {
     t.controls.insert(t.controls.end(), {
         {.id = 4208, .kind = K::Label, .text = "Find:", .at = {0, 0, 1, g}},
         {.id = kUncertaintySearch, .kind = K::TextField, .at = {0, 1, 3, g}},
-        {.id = kUncertaintyInputs, .kind = K::ChoiceList, .at = {1, 0, 4, g}, .width = kInputWidth, .lines = 5},
+        {.id = kUncertaintyInputs, .kind = K::ChoiceList, .at = {1, 0, 4, g}, .width = kInputWidth, .lines = 5,
+         .label = g},
     });
     for (int k = 0; k < 4; ++k) {
         t.controls.push_back(
@@ -125,7 +127,7 @@ DialogTemplate UncertaintyTemplate() {
     t.controls.insert(t.controls.end(), {
         {.id = kUncertaintyAddedGroup, .kind = K::GroupBox, .text = "Uncertain inputs", .at = {0, 1}},
         {.id = kUncertaintyAdded, .kind = K::ChoiceList, .at = {0, 0, 1, kUncertaintyAddedGroup}, .width = 50,
-         .lines = 9},
+         .lines = 9, .label = kUncertaintyAddedGroup},
         {.id = kUncertaintyRemove, .kind = K::PushButton, .text = "Remo&ve", .at = {1, 0, 1, kUncertaintyAddedGroup}},
         {.id = g, .kind = K::GroupBox, .text = "Sampling", .at = {0, 2}},
         {.id = kSamplesLabel, .kind = K::Label, .text = "Samples:", .at = {0, 0, 1, g}},
@@ -136,7 +138,7 @@ DialogTemplate UncertaintyTemplate() {
         {.id = kUncertaintyResultGroup, .kind = K::GroupBox, .text = "Results", .at = {1, 2}},
         {.id = kResultsLabel, .kind = K::Label, .text = "Histogram of:", .at = {0, 0, 1, kUncertaintyResultGroup}},
         {.id = kUncertaintyResults, .kind = K::ChoiceList, .at = {1, 0, 1, kUncertaintyResultGroup}, .width = 26,
-         .lines = 4},
+         .lines = 4, .label = kResultsLabel},
         {.id = kUncertaintySummary, .kind = K::MultilineText, .at = {2, 0, 1, kUncertaintyResultGroup}, .width = 26,
          .lines = 13},
     });

@@ -15,7 +15,7 @@
 #include "interface/shell/file_commands.h"
 #include "interface/shell/options.h"
 #include "interface/shell/run_model.h"
-#include "interface/shell/study_inputs.h"
+#include "interface/shell/screen_inputs.h"
 
 namespace velmar {
 namespace {

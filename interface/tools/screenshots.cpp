@@ -28,8 +28,8 @@
 #include "interface/session/program_files.h"
 #include "interface/session/state.h"
 #include "interface/shell/about.h"
+#include "interface/shell/screen_inputs.h"
 #include "interface/shell/startup.h"
-#include "interface/shell/study_inputs.h"
 #include "project/project_file.h"
 
 namespace {

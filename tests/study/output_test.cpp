@@ -75,29 +75,69 @@ TEST(SummaryTable, ShortNumbersAndAlignedColumns) {
               "Cadmium         7\n");
 }
 
-TEST(SummaryTable, RunSummaryShowsOnlyTheModelledConstituentsAndTheirColumns) {
-    ProjectRecord r = DefaultRecord();
-    r.model_tss = r.model_tcb = r.model_bod = r.model_n = r.model_p = r.model_contaminant = 0;
-    std::ostringstream none;
+// Coliforms are counted per 100 mL: a column of outflows keeps the unit most of them are in
+// and a note names the others.
+TEST(SummaryTable, RunSummaryShowsOnlyTheModelledConstituentsTheirColumnsAndUnits) {
     ResultValues v{};
-    WriteRunSummary(none, "empty.inp", r, v);
-    EXPECT_EQ(none.str(), "empty.inp\n  no constituent is modelled\n\n");
-
-    r.model_tss = r.model_n = 1;
-    r.checked_TNGenOutConc = 1;
     v[FindResult("TSS_removal_rate")] = 0.5;
     v[FindResult("RE_TSS")] = 50;
+    v[FindResult("TSSoutConc")] = 20;
+    v[FindResult("tcb_decay_rate")] = 1.5;
+    v[FindResult("RE_TCB")] = 99;
+    v[FindResult("TCBoutConc")] = 900;
     v[FindResult("tn_decay_rate")] = 0.25;
     v[FindResult("RE_TN")] = 33.333333;
     v[FindResult("TNoutConc")] = 2;
-    std::ostringstream two;
-    WriteRunSummary(two, "two.inp", r, v);
-    EXPECT_EQ(two.str(),
-              "two.inp\n"
-              "Constituent  Removal rate     RE  Outflow\n"
-              "                   (/day)    (%)   (mg/L)\n"
-              "TSS                   0.5     50        -\n"
-              "TN                   0.25  33.33        2\n"
+    const struct {
+        bool tss, tss_outflow, tcb, tn;
+        const char* summary;
+    } cases[] = {
+        {false, false, false, false, "  no constituent is modelled\n\n"},
+        {true, false, false, true,
+         "Constituent  Removal rate     RE  Outflow\n"
+         "                   (/day)    (%)   (mg/L)\n"
+         "TSS                   0.5     50        -\n"
+         "TN                   0.25  33.33        2\n"
+         "\n"},
+        {false, false, true, false,
+         "Constituent  Removal rate   RE      Outflow\n"
+         "                   (/day)  (%)  (mpn/100mL)\n"
+         "TCB                   1.5   99          900\n"
+         "\n"},
+        {true, true, true, true,
+         "Constituent  Removal rate     RE  Outflow\n"
+         "                   (/day)    (%)   (mg/L)\n"
+         "TSS                   0.5     50       20\n"
+         "TCB                   1.5     99      900\n"
+         "TN                   0.25  33.33        2\n"
+         "TCB outflow in mpn/100mL.\n"
+         "\n"},
+    };
+    for (const auto& c : cases) {
+        ProjectRecord r = DefaultRecord();
+        r.model_tss = c.tss;
+        r.checked_TSSGenOutConc = c.tss_outflow;
+        r.model_tcb = r.checked_TCBGenOutConc = c.tcb;
+        r.model_n = r.checked_TNGenOutConc = c.tn;
+        r.model_bod = r.model_p = r.model_contaminant = 0;
+        std::ostringstream summary;
+        WriteRunSummary(summary, "p.inp", r, v);
+        EXPECT_EQ(summary.str(), std::string("p.inp\n") + c.summary);
+    }
+
+    ProjectRecord r = DefaultRecord();
+    r.model_tss = r.model_bod = r.model_n = r.model_p = r.model_contaminant = 0;
+    r.model_tcb = r.checked_TCBGenOutConc = 1;
+    std::ostringstream quantities;
+    WriteQuantitySummary(quantities, "p.inp", r, {"mean"}, [&v](std::size_t result) {
+        return std::vector<std::string>{ShortNumber(v[result])};
+    });
+    EXPECT_EQ(quantities.str(),
+              "p.inp\n"
+              "Quantity                 mean\n"
+              "TCB removal rate (/day)   1.5\n"
+              "TCB RE (%)                 99\n"
+              "TCB outflow (mpn/100mL)   900\n"
               "\n");
 }
 

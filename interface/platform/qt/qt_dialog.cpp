@@ -132,15 +132,30 @@ void QtDialog::Build() {
     SetTabOrder(reading_order_);
 }
 
-// A screen reader announces a control by its label; the label's mnemonic, if it has one,
-// moves to the first control it names.
+// A screen reader announces a control by its label (or the group box it fills); a label's
+// mnemonic, if it has one, moves to the first control it names.
 void QtDialog::Name(const Control& control) {
     if (!control.label) return;
-    auto* label = static_cast<QLabel*>(widgets_.at(control.label));
     QWidget* named = widgets_.at(control.id);
-    named->setAccessibleName(label->text());
-    if (!label->buddy()) label->setBuddy(named);
-    named_by_[control.label].push_back(named);
+    named->setAccessibleName(AccessibleName(control));
+    auto* label = qobject_cast<QLabel*>(widgets_.at(control.label));
+    if (label && !label->buddy()) label->setBuddy(named);
+    named_by_[control.label].push_back(&control);
+    if (control.heading) named_by_[control.heading].push_back(&control);
+}
+
+// The label's text; a field of a column adds the column's heading, so that the fields of a
+// row are told apart: "Log Kow (2)".
+QString QtDialog::AccessibleName(const Control& control) const {
+    const auto text = [this](int id) {
+        QWidget* w = widgets_.at(id);
+        if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
+        return static_cast<QLabel*>(w)->text();
+    };
+    QString name = text(control.label);
+    if (!control.heading) return name;
+    if (name.endsWith(':')) name.chop(1);
+    return name + ' ' + text(control.heading);
 }
 
 QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
@@ -318,14 +333,13 @@ std::string QtDialog::Text(int id) const {
 void QtDialog::SetText(int id, const std::string& text) {
     QWidget* w = widget(id);
     const QString value = QString::fromStdString(text);
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(value);
-        for (QWidget* named : named_by_[id]) named->setAccessibleName(value);
-    }
+    if (auto* label = qobject_cast<QLabel*>(w)) label->setText(value);
     if (auto* field = qobject_cast<QLineEdit*>(w)) field->setText(value);
     if (auto* box = qobject_cast<QPlainTextEdit*>(w)) box->setPlainText(value);
     if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(value);
     if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(value);
+    for (const Control* named : named_by_[id])
+        widgets_.at(named->id)->setAccessibleName(AccessibleName(*named));
 }
 
 void QtDialog::SelectAllText(int id) {

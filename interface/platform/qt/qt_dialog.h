@@ -63,6 +63,7 @@ private:
     QWidget* Make(const Control& control, QWidget* parent);
     void Connect(const Control& control, QWidget* widget);
     void Name(const Control& control);
+    QString AccessibleName(const Control& control) const;
     QButtonGroup* RadioSet(const Control& control);
 
     Ui& ui_;
@@ -74,7 +75,7 @@ private:
     std::map<int, QGridLayout*> containers_;
     std::map<std::pair<int, int>, QButtonGroup*> radio_sets_;
     std::vector<QWidget*> reading_order_;
-    std::map<int, std::vector<QWidget*>> named_by_;  // label id: the controls it names
+    std::map<int, std::vector<const Control*>> named_by_;  // label or heading id: the controls it names
     bool ended_ = false;
 };
 

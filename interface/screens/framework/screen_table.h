@@ -290,6 +290,9 @@ void RevertRows(ProjectRecord& r, const DataScreen& screen);
 bool OneOptionInEachGroup(ScreenContext& c);
 // A rejected read, as the screen's OnInvalid says.
 void RejectRead(ScreenContext& c);
+// A step of a count's spin arrows: every count is read back from its field, the count of
+// the arrows used takes their position, and the counts are shown again.
+void SpinCount(ScreenContext& c, const DialogEvent& e);
 
 // The dialog procedure ShowScreen runs: the generic procedure, the Help button, and the
 // filling guard — events that the screen's own writes to its controls raise (a host may

@@ -21,7 +21,7 @@
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/session/state.h"
-#include "interface/shell/study_inputs.h"
+#include "interface/shell/screen_inputs.h"
 #include "project/project_file.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 

@@ -1,9 +1,11 @@
 // Every screen worked from the keyboard alone on real widgets, and named for a screen
 // reader: Tab order, keys that change each kind of input, accessible names, the opening
-// focus, and the System Data chain and the contaminant entry screen entered by keys only.
+// focus, and the System Data chain and the contaminant entry screen entered by keys only;
+// the hand-laid dialogs named and without a shared accelerator.
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,15 +23,27 @@
 #include <string>
 #include <vector>
 
+#include "interface/analysis/compare_window.h"
+#include "interface/analysis/size_window.h"
+#include "interface/analysis/sweep_window.h"
+#include "interface/analysis/uncertainty_window.h"
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/templates.h"
+#include "interface/results/comparison_screen.h"
+#include "interface/results/results_screen.h"
 #include "interface/screens/constituent_selection.h"
-#include "interface/screens/organics.h"
 #include "interface/screens/framework/registry.h"
 #include "interface/screens/framework/screen_table.h"
+#include "interface/screens/organics.h"
 #include "interface/screens/system.h"
 #include "interface/session/state.h"
+#include "interface/shell/about.h"
+#include "interface/shell/options.h"
+#include "interface/shell/run_model.h"
+#include "interface/shell/screen_inputs.h"
+#include "interface/shell/startup.h"
+#include "project/project_file.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 #include "tests/interface/support/sample_dialog.h"
 
@@ -143,6 +157,37 @@ QString SeenLabel(QtDialog& d, const DialogTemplate& t, const QWidget* field) {
         }
     }
     return best ? best->text() : QString();
+}
+
+// The heading a sighted user reads over a field that stands in a column of fields, beside
+// others on its line: the nearest label above it that keeps within the field's width ("(2)"
+// over a slot's field).
+QString SeenHeading(QtDialog& d, const DialogTemplate& t, const QWidget* field) {
+    const QRect at = Place(field);
+    const bool in_a_row = std::any_of(t.controls.begin(), t.controls.end(), [&](const Control& c) {
+        auto* other = qobject_cast<QLineEdit*>(d.widget(c.id));
+        return other && other != field && other->isVisible() && SameLine(Place(other), at);
+    });
+    if (!in_a_row) return {};
+    const QLabel* best = nullptr;
+    for (const Control& c : t.controls) {
+        auto* label = qobject_cast<QLabel*>(d.widget(c.id));
+        if (c.kind != K::Label || !label || !label->isVisible()) continue;
+        const QRect l = Place(label);
+        const bool over = l.bottom() < at.top() && at.left() <= l.left() && l.right() <= at.right();
+        if (over && (!best || l.bottom() > Place(best).bottom())) best = label;
+    }
+    return best ? best->text() : QString();
+}
+
+// A field is named by its label, and a field in a column by its label and its column's
+// heading: "Log Kow (2)".
+QString SeenName(QtDialog& d, const DialogTemplate& t, const QWidget* field) {
+    QString name = SeenLabel(d, t, field);
+    const QString heading = SeenHeading(d, t, field);
+    if (heading.isEmpty()) return name;
+    if (name.endsWith(':')) name.chop(1);
+    return name + ' ' + heading;
 }
 
 QString AccessibleName(QWidget* w) {
@@ -272,7 +317,7 @@ void CheckInputsChangeByKeys(QtDialog& d, const DialogTemplate& t) {
 }
 
 // Each field, count and list is named by the label a sighted user reads beside or above
-// it; buttons and boxes by their own text.
+// it, with its column's heading; buttons and boxes by their own text.
 void CheckAccessibleNames(QtDialog& d, const DialogTemplate& t) {
     for (const Control& c : t.controls) {
         QWidget* w = d.widget(c.id);
@@ -282,7 +327,7 @@ void CheckAccessibleNames(QtDialog& d, const DialogTemplate& t) {
             case K::NumberField:
             case K::ReadOnlyField:
             case K::TextField:
-            case K::CheckList: EXPECT_EQ(AccessibleName(w), SeenLabel(d, t, w)) << where; break;
+            case K::CheckList: EXPECT_EQ(AccessibleName(w), SeenName(d, t, w)) << where; break;
             case K::CheckBox:
             case K::RadioButton:
             case K::PushButton:
@@ -321,6 +366,103 @@ std::string ScreenName(const ::testing::TestParamInfo<const DataScreen*>& info) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Registry, KeyboardAtEveryScreen, ::testing::ValuesIn(AllScreens()), ScreenName);
+
+// ---- The hand-laid dialogs ----
+
+// The letter that Alt with it presses ("Save C&hart..." gives h), or none; "&&" is an "&".
+QChar Accelerator(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] != '&') return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+QString ShownText(const QWidget* w) {
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    if (auto* group = qobject_cast<const QGroupBox*>(w)) return group->title();
+    return {};
+}
+
+bool TakesInput(ControlKind kind) {
+    switch (kind) {
+        case K::NumberField:
+        case K::ReadOnlyField:
+        case K::TextField:
+        case K::RadioButton:
+        case K::CheckBox:
+        case K::CheckList:
+        case K::ChoiceList:
+        case K::PushButton:
+        case K::DefaultButton:
+        case K::Link: return true;
+        default: return false;
+    }
+}
+
+// Each hand-laid dialog opened as the program opens it, by template number.
+struct HandLaid {
+    const char* name;
+    int number;
+    void (*open)(QtUi& ui);
+};
+
+const HandLaid kHandLaid[] = {
+    {"About", kAboutDialog, [](QtUi& ui) { ShowAbout(ui, kNoOwner); }},
+    {"Disclaimer", kDisclaimerDialog, [](QtUi& ui) { ShowDisclaimer(ui); }},
+    {"Options", kProgramOptionsDialog, [](QtUi& ui) { ShowProgramOptions(ui); }},
+    {"SaveData", kSaveDataDialog, [](QtUi& ui) { AskSaveData(ui); }},
+    {"Results", kResultsDialog, [](QtUi& ui) { ShowResultsScreen(ui, kNoOwner, false, ""); }},
+    {"Comparison", kComparisonDialog, [](QtUi& ui) { ShowComparisonScreen(ui, kNoOwner); }},
+    {"Sweep", kSweepWindow, [](QtUi& ui) { ShowSweepWindow(ui, ScreenInputs()); }},
+    {"Size", kSizeWindow, [](QtUi& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
+    {"Uncertainty", kUncertaintyWindow, [](QtUi& ui) { ShowUncertaintyWindow(ui, ScreenInputs()); }},
+    {"Compare", kCompareWindow, [](QtUi& ui) { ShowCompareWindow(ui); }},
+};
+
+// Every input is named for a screen reader, and no two controls take the same Alt+letter.
+void CheckNamesAndAccelerators(QtDialog& d, const DialogTemplate& t) {
+    std::map<char16_t, int> taken;  // accelerator: the control that has it
+    for (const Control& c : t.controls) {
+        QWidget* w = d.widget(c.id);
+        if (TakesInput(c.kind)) {
+            EXPECT_FALSE(AccessibleName(w).isEmpty()) << c.id << " has no name";
+        }
+        const QChar key = Accelerator(ShownText(w));
+        if (key.isNull()) continue;
+        const auto [held, added] = taken.emplace(key.unicode(), c.id);
+        EXPECT_TRUE(added) << "Alt+" << QString(key).toStdString() << " in " << held->second << " and "
+                           << c.id;
+    }
+}
+
+class HandLaidDialog : public KeyboardOnQt, public ::testing::WithParamInterface<HandLaid> {};
+
+TEST_P(HandLaidDialog, EveryInputIsNamedAndNoTwoControlsShareAnAccelerator) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/organics_metals.inp", Project());  // the most to show
+    const HandLaid& dialog = GetParam();
+    ui.OnDialogOpened([&](QtDialog& d) {
+        opened.push_back(d.TemplateNumber());
+        if (d.TemplateNumber() != dialog.number) {
+            d.End(0);  // whatever the dialog opens on the way
+            return;
+        }
+        QTimer::singleShot(0, d.window(), [&d] {
+            Activate(d);
+            CheckNamesAndAccelerators(d, Template(d.TemplateNumber()));
+            d.End(0);
+        });
+    });
+    dialog.open(ui);
+    EXPECT_NE(std::find(opened.begin(), opened.end(), dialog.number), opened.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, HandLaidDialog, ::testing::ValuesIn(kHandLaid),
+                         [](const ::testing::TestParamInfo<HandLaid>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // ---- The four faults users met ----
 

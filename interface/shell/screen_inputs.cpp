@@ -1,4 +1,4 @@
-#include "interface/shell/study_inputs.h"
+#include "interface/shell/screen_inputs.h"
 
 #include <algorithm>
 #include <set>
