@@ -254,9 +254,10 @@ std::vector<std::string> NamedArguments(py::handle given, const char* what) {
 py::dict CompareCurves(const Project& p, py::handle areas, bool log, const study::CompareSettings& settings) {
     const std::string text =
         py::isinstance<py::str>(areas) ? areas.cast<std::string>() : Joined(areas, ":", "areas");
-    const std::vector<double> values = study::ParseCompareAreas(text, log);
+    const study::GridRange values = study::ParseCompareAreas(text, log);
     study::ComparedCurves curves;
     WithoutGil([&] { curves = study::CompareCurves(p.path, p.state, values, settings); });
+    for (const std::string& note : curves.notes) Warn(note);
     const std::vector<std::vector<Cell>> rows = study::CompareCurveRows(curves);
     const std::vector<std::string> names = study::CompareCurveColumns();
     ColumnTable numbers({names.begin() + 1, names.end()}, rows.size());

@@ -1,7 +1,6 @@
 #include "study/sweep.h"
 
 #include <charconv>
-#include <cmath>
 
 #include "study/ordered_parallel.h"
 #include "study/parse_number.h"
@@ -16,8 +15,7 @@ constexpr const char* kForm = "FIELD=FROM:TO:STEPS";
 
 }  // namespace
 
-std::vector<double> RangeValues(const std::string& what, const std::string& range, bool log,
-                                const char* form) {
+GridRange ParseRange(const std::string& what, const std::string& range, bool log, const char* form) {
     const auto first = range.find(':');
     const auto second = first == std::string::npos ? first : range.find(':', first + 1);
     if (second == std::string::npos || range.find(':', second + 1) != std::string::npos) {
@@ -33,25 +31,19 @@ std::vector<double> RangeValues(const std::string& what, const std::string& rang
         throw StudyError(what + ": STEPS must be a whole number of at least 2 (the values from FROM to TO)");
     }
     if (log && !(from > 0 && to > 0)) throw StudyError(what + ": --log needs FROM and TO greater than 0");
-    std::vector<double> values(static_cast<std::size_t>(steps));
-    for (int i = 0; i < steps; ++i) {
-        const double t = static_cast<double>(i) / (steps - 1);
-        values[static_cast<std::size_t>(i)] = log ? from * std::pow(to / from, t) : from + t * (to - from);
-    }
-    values.back() = to;
-    return values;
+    return {from, to, static_cast<std::size_t>(steps), log};
 }
 
 std::size_t SweepGrid::Points() const {
     std::size_t points = 1;
-    for (const auto& axis : axes) points *= axis.size();
+    for (const GridRange& axis : axes) points *= axis.steps;
     return points;
 }
 
 void SweepGrid::PointValues(std::size_t p, std::span<double> values) const {
     for (std::size_t i = axes.size(); i-- > 0;) {
-        values[i] = axes[i][p % axes[i].size()];
-        p /= axes[i].size();
+        values[i] = axes[i].Value(p % axes[i].steps);
+        p /= axes[i].steps;
     }
 }
 
@@ -61,7 +53,7 @@ SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log) {
     SweepGrid grid{FieldsOf(vary, ranges, kForm), {}};
     for (std::size_t i = 0; i < grid.fields.size(); ++i)
         grid.axes.push_back(
-            RangeValues("--vary " + grid.fields[i].name + "=" + ranges[i], ranges[i], log, kForm));
+            ParseRange("--vary " + grid.fields[i].name + "=" + ranges[i], ranges[i], log, kForm));
     return grid;
 }
 
@@ -72,12 +64,13 @@ std::size_t RunSweep(const Study& study, const SweepGrid& grid, int threads, boo
         SweepBlock block{begin,
                          std::vector<double>((end - begin) * dimensions),
                          std::vector<ResultValues>(end - begin),
+                         {},
                          {}};
         ModelState s;
         for (std::size_t p = begin; p < end; ++p) {
             const std::span<double> values(block.values.data() + (p - begin) * dimensions, dimensions);
             grid.PointValues(p, values);
-            study.Evaluate(values, s, block.results[p - begin]);
+            block.flaws.Add(study.Evaluate(values, s, block.results[p - begin]));
             if (keep_states) block.states.push_back(std::make_unique<ModelState>(s));
         }
         return block;

@@ -25,7 +25,7 @@ struct alignas(64) Worker {
 
 struct Block {
     ResultMoments moments;
-    std::size_t unsolved = 0;       // samples whose phosphorus solution did not converge
+    FlawTally flaws;                // samples with results that are no value
     std::vector<std::string> kept;  // rows the keeper made
 };
 
@@ -74,15 +74,14 @@ void RunUncertainty(const Study& study, const std::vector<Distribution>& distrib
                 inputs[d] = distributions[d].Quantile(u);
             }
             ResultValues& v = statistics.Next();
-            study.Evaluate(inputs, s, v);
-            block.unsolved += PhosphorusUnsolved(v);
+            block.flaws.Add(study.Evaluate(inputs, s, v));
             if (keeper.keep) keeper.keep(i, inputs, v, block.kept);
         }
         block.moments = statistics.Finish();
         return block;
     };
     const auto consume = [&](Block&& block) {
-        outcome.unsolved += block.unsolved;
+        outcome.flaws.Merge(block.flaws);
         for (std::size_t j = 0; j < kResultCount; ++j) outcome.moments[j].Merge(block.moments[j]);
         for (const std::string& row : block.kept) keeper.write(row);
     };

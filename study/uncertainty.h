@@ -45,7 +45,7 @@ extern const std::vector<std::string> kStatisticNames;
 
 struct UncertaintyOutcome {
     std::size_t done = 0;      // samples run: all unless interrupted
-    std::size_t unsolved = 0;  // of which the phosphorus solution did not converge
+    FlawTally flaws;           // of which some results are no value
     ResultMoments moments;
     ResultSketches quantiles;
 

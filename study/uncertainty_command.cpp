@@ -41,11 +41,8 @@ int Uncertainty(const UncertaintyOptions& o) {
         samples_writer->Finish();
         samples_target.Close();
     }
-    if (outcome.unsolved > 0) {
-        NoteUnsolvedPhosphorus(
-            o, "in " + std::to_string(outcome.unsolved) + " of " + std::to_string(outcome.done) + " samples",
-            "their TP results are left out of the statistics");
-    }
+    NoteFlaws(o, outcome.flaws, OfTotal("in", outcome.done, "samples"),
+              "their TP results are left out of the statistics", "they are left out of the statistics");
 
     OutputTarget target(o.output);
     WriteUncertaintySummary(target.Open(), o.format, study, sampling, outcome);
