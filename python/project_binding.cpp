@@ -98,13 +98,12 @@ Results Run(const Project& p) {
     Results r;
     // Copied under the GIL: another thread may change the project while the engine runs.
     ModelState s = p.state;
+    study::ResultFlaws flaws;
     WithoutGil([&] {
         ComputeModel(s);
-        study::CollectResults(s, r.values);
+        flaws = study::CollectResults(s, r.values);
     });
-    if (study::PhosphorusUnsolved(r.values)) {
-        Warn(study::UnsolvedPhosphorusMessage("in " + p.path, "its TP results are given as nan"));
-    }
+    WarnAll(study::ProjectRunNotes(flaws, p.path));
     return r;
 }
 

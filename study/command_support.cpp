@@ -55,6 +55,10 @@ std::string ResultNames(const std::bitset<kResultCount>& results) {
 std::vector<std::string> FlawNotes(const FlawTally& t, const std::function<std::string(std::size_t)>& where,
                                    const std::string& tp_fate, const std::string& fate) {
     std::vector<std::string> notes;
+    if (t.outside > 0) {
+        notes.push_back("inputs drawn that their fields cannot take (below 0 for a quantity with a sign, or past "
+                        "the largest number) " + where(t.outside) + ", which were not run; " + fate);
+    }
     if (t.unsolved > 0)
         notes.push_back("the phosphorus solution did not converge " + where(t.unsolved) + "; " + tp_fate);
     if (t.not_finite > 0) {
@@ -69,9 +73,16 @@ std::vector<std::string> FlawNotes(const FlawTally& t, const std::function<std::
     return notes;
 }
 
-void NoteFlaws(const CommonOptions& o, const FlawTally& t, const std::function<std::string(std::size_t)>& where,
-               const std::string& tp_fate, const std::string& fate) {
-    for (const std::string& note : FlawNotes(t, where, tp_fate, fate)) Note(o, note);
+std::vector<std::string> ProjectRunNotes(const ResultFlaws& flaws, const std::string& path) {
+    FlawTally t;
+    t.Add(flaws);
+    return FlawNotes(
+        t, [&path](std::size_t) { return "in " + path; }, "its TP results are given as nan",
+        "they are given as nan");
+}
+
+void NoteAll(const CommonOptions& o, const std::vector<std::string>& notes) {
+    for (const std::string& note : notes) Note(o, note);
 }
 
 std::function<std::string(std::size_t)> OfTotal(const std::string& preposition, std::size_t total,

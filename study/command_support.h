@@ -34,12 +34,14 @@ void Note(const CommonOptions& o, const std::string& message);
 std::vector<std::string> FlawNotes(const FlawTally& t, const std::function<std::string(std::size_t)>& where,
                                    const std::string& tp_fate, const std::string& fate);
 
-// Notes them.
-void NoteFlaws(const CommonOptions& o, const FlawTally& t, const std::function<std::string(std::size_t)>& where,
-               const std::string& tp_fate, const std::string& fate);
-
 // "at 3 of 9 points", "in 3 of 9 samples": `where` for a study of `total` runs.
 std::function<std::string(std::size_t)> OfTotal(const std::string& preposition, std::size_t total,
                                                 const std::string& runs);
+
+// The notes of one project's run: "in PATH".
+std::vector<std::string> ProjectRunNotes(const ResultFlaws& flaws, const std::string& path);
+
+// Gives each note to Note.
+void NoteAll(const CommonOptions& o, const std::vector<std::string>& notes);
 
 }  // namespace velmar::study

@@ -22,7 +22,8 @@ double GridRange::Value(std::size_t i) const {
         const double span = to - from;
         x = std::isfinite(span) ? from + t * span : from * (1 - t) + to * t;
     }
-    return std::clamp(x, std::min(from, to), std::max(from, to));
+    x = std::clamp(x, std::min(from, to), std::max(from, to));
+    return whole ? std::round(x) : x;
 }
 
 }  // namespace velmar::study

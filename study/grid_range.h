@@ -11,6 +11,7 @@ struct GridRange {
     double from = 0, to = 0;
     std::size_t steps = 0;
     bool log = false;
+    bool whole = false;  // values rounded to whole numbers
 
     // The i-th value (i < steps): for finite ends, finite and between them.
     double Value(std::size_t i) const;

@@ -114,6 +114,7 @@ void FlawTally::Add(const ResultFlaws& f) {
 }
 
 void FlawTally::Merge(const FlawTally& t) {
+    outside += t.outside;
     unsolved += t.unsolved;
     not_finite += t.not_finite;
     past_limit += t.past_limit;

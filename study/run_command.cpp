@@ -74,11 +74,7 @@ int RunProjects(const RunOptions& o) {
                 all_ran = false;
                 continue;
             }
-            FlawTally flaws;
-            flaws.Add(outcome.flaws);
-            NoteFlaws(
-                o, flaws, [&path](std::size_t) { return "in " + path; }, "its TP results are given as nan",
-                "they are given as nan");
+            NoteAll(o, ProjectRunNotes(outcome.flaws, path));
             const ProjectRecord& r = *outcome.state;
             std::ostream& out = open();
             if (!writer) {

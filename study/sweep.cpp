@@ -1,7 +1,10 @@
 #include "study/sweep.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
+#include "study/command_support.h"
 #include "study/ordered_parallel.h"
 #include "study/parse_number.h"
 #include "study/study_error.h"
@@ -12,6 +15,22 @@ namespace {
 constexpr std::size_t kBlock = 16;
 constexpr std::size_t kMaxFields = 2;
 constexpr const char* kForm = "FIELD=FROM:TO:STEPS";
+
+// The range of one field, refused where it holds values the field cannot take. A whole-number
+// field's values must all be whole: spaced evenly, in whole steps.
+GridRange FieldRange(const InputField& field, const std::string& range, bool log) {
+    const std::string what = "--vary " + field.name + "=" + range;
+    GridRange r = ParseRange(what, range, log, kForm);
+    CheckFieldRange(field, std::min(r.from, r.to), std::max(r.from, r.to), what);
+    if (field.whole) {
+        if (log) throw StudyError(what + ": " + field.name + " takes whole numbers only: --log would space them geometrically");
+        if (std::fmod(r.to - r.from, static_cast<double>(r.steps - 1)) != 0) {
+            throw StudyError(what + ": " + field.name + " takes whole numbers only: STEPS - 1 must divide TO - FROM");
+        }
+        r.whole = true;
+    }
+    return r;
+}
 
 }  // namespace
 
@@ -52,9 +71,13 @@ SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log) {
     std::vector<std::string> ranges;
     SweepGrid grid{FieldsOf(vary, ranges, kForm), {}};
     for (std::size_t i = 0; i < grid.fields.size(); ++i)
-        grid.axes.push_back(
-            ParseRange("--vary " + grid.fields[i].name + "=" + ranges[i], ranges[i], log, kForm));
+        grid.axes.push_back(FieldRange(grid.fields[i], ranges[i], log));
     return grid;
+}
+
+std::vector<std::string> SweepNotes(const FlawTally& flaws, std::size_t points) {
+    return FlawNotes(flaws, OfTotal("at", points, "points"), "their TP results are given as nan",
+                     "they are given as nan");
 }
 
 std::size_t RunSweep(const Study& study, const SweepGrid& grid, int threads, bool keep_states,

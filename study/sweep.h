@@ -42,6 +42,9 @@ struct SweepBlock {
     FlawTally flaws;
 };
 
+// The notes of a sweep's points whose results are no value, of `points` done.
+std::vector<std::string> SweepNotes(const FlawTally& flaws, std::size_t points);
+
 // Runs the study at every point of the grid on `threads` threads and hands the blocks of
 // points to `consume` in order. Returns the number of points done: all unless interrupted.
 std::size_t RunSweep(const Study& study, const SweepGrid& grid, int threads, bool keep_states,

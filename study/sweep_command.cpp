@@ -51,7 +51,7 @@ int Sweep(const SweepOptions& o) {
     const std::size_t done = RunSweep(study, grid, o.threads, table, progress, consume);
     if (writer) writer->Finish();
     target.Close();
-    NoteFlaws(o, flaws, OfTotal("at", done, "points"), "their TP results are given as nan", "they are given as nan");
+    NoteAll(o, SweepNotes(flaws, done));
     return EndStatus(o, done, points, "points", 0);
 }
 

@@ -51,6 +51,9 @@ struct UncertaintyOutcome {
 
     // Result j's n, mean, sd and percentiles, as kStatisticNames names them.
     std::vector<double> Statistics(std::size_t j) const;
+
+    // The notes of the samples whose results are left out of the statistics.
+    std::vector<std::string> Notes() const;
 };
 
 // Refuses a number of samples below 1.

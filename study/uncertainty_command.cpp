@@ -41,8 +41,7 @@ int Uncertainty(const UncertaintyOptions& o) {
         samples_writer->Finish();
         samples_target.Close();
     }
-    NoteFlaws(o, outcome.flaws, OfTotal("in", outcome.done, "samples"),
-              "their TP results are left out of the statistics", "they are left out of the statistics");
+    NoteAll(o, outcome.Notes());
 
     OutputTarget target(o.output);
     WriteUncertaintySummary(target.Open(), o.format, study, sampling, outcome);
