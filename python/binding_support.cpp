@@ -94,7 +94,7 @@ std::optional<double> InstalledMemory() {
 
 std::string Gigabytes(double bytes) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.3g GB", bytes / 1e9);
+    std::snprintf(text, sizeof text, "%.1f GB", bytes / 1e9);
     return text;
 }
 
