@@ -1,7 +1,6 @@
 #include "python/binding_support.h"
 
 #include <pybind11/numpy.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -105,10 +104,10 @@ void CheckTableFits(std::size_t columns, std::size_t rows, bool arrays) {
                         (arrays ? kArrayValueBytes : kListValueBytes);
     const std::optional<double> memory = InstalledMemory();
     if (!memory || need <= *memory) return;
-    PyErr_SetString(PyExc_MemoryError, ("the study would need " + Gigabytes(need) +
-                                        " for the results, more than the " + Gigabytes(*memory) +
-                                        " of memory this computer has; ask for fewer points or samples")
-                                           .c_str());
+    PyErr_SetString(PyExc_MemoryError,
+                    ("the study would need " + Gigabytes(need) + " for the results, more than the " +
+                     Gigabytes(*memory) + " of memory this computer has; ask for fewer points or samples")
+                        .c_str());
     throw py::error_already_set();
 }
 

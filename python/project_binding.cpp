@@ -56,7 +56,8 @@ double WholeNumber(const std::string& name, py::handle value) {
 double RealNumber(const InputField& field, py::handle value) {
     const double x = py::float_(py::reinterpret_borrow<py::object>(value));
     const std::string name = "input field '" + field.name + "'";
-    if (!std::isfinite(x)) throw py::value_error(name + " takes a finite number, not " + std::string(py::repr(value)));
+    if (!std::isfinite(x))
+        throw py::value_error(name + " takes a finite number, not " + std::string(py::repr(value)));
     if (field.not_negative && x < 0)
         throw py::value_error(name + " cannot be below 0, not " + std::string(py::repr(value)));
     return x;

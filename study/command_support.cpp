@@ -56,8 +56,10 @@ std::vector<std::string> FlawNotes(const FlawTally& t, const std::function<std::
                                    const std::string& tp_fate, const std::string& fate) {
     std::vector<std::string> notes;
     if (t.outside > 0) {
-        notes.push_back("inputs drawn that their fields cannot take (below 0 for a quantity with a sign, or past "
-                        "the largest number) " + where(t.outside) + ", which were not run; " + fate);
+        notes.push_back(
+            "inputs drawn that their fields cannot take (below 0 for a quantity with a sign, or past "
+            "the largest number) " +
+            where(t.outside) + ", which were not run; " + fate);
     }
     if (t.unsolved > 0)
         notes.push_back("the phosphorus solution did not converge " + where(t.unsolved) + "; " + tp_fate);
@@ -66,9 +68,10 @@ std::vector<std::string> FlawNotes(const FlawTally& t, const std::function<std::
                         ResultNames(t.not_finite_results) + "); " + fate);
     }
     if (t.past_limit > 0) {
-        notes.push_back("results beyond the engine's numerical limits, a removal efficiency above 100 % or a "
-                        "negative concentration, " +
-                        where(t.past_limit) + " (" + ResultNames(t.past_limit_results) + "); " + fate);
+        notes.push_back(
+            "results beyond the engine's numerical limits, a removal efficiency above 100 % or a "
+            "negative concentration, " +
+            where(t.past_limit) + " (" + ResultNames(t.past_limit_results) + "); " + fate);
     }
     return notes;
 }

@@ -88,8 +88,10 @@ int CompareCurvesOf(const CompareOptions& o, const CompareSettings& settings) {
         curves = CompareCurves(path, project, areas, settings);
         WriteCurvesTable(target.Open(), path, o.type, curves);
     } else {
-        const std::unique_ptr<RowWriter> writer = MakeRowWriter(o.format, target.Open(), CompareCurveColumns());
-        const auto write = [&writer](const std::vector<CompareCurve>& heads, std::span<const CurvePoint> points) {
+        const std::unique_ptr<RowWriter> writer =
+            MakeRowWriter(o.format, target.Open(), CompareCurveColumns());
+        const auto write = [&writer](const std::vector<CompareCurve>& heads,
+                                     std::span<const CurvePoint> points) {
             for (std::size_t c = 0; c < points.size(); ++c) writer->Row(CompareCurveRow(heads[c], points[c]));
         };
         curves = StreamCompareCurves(path, project, areas, settings, write);

@@ -74,8 +74,12 @@ void FillPoints(CurveLayout& layout, double area, const std::vector<PkcCompariso
         const std::size_t c = *layout.curve_of_row[r];
         const std::optional<PkcValues>& pkc = plug[r].pkc;
         CurvePoint& point = points[c];
-        point = {area, plug[r].velmar_outflow, mixed[r].velmar_outflow, pkc ? pkc->outflow : kNone,
-                 pkc ? pkc->outflow_k30 : std::nullopt, pkc ? pkc->outflow_k70 : std::nullopt};
+        point = {area,
+                 plug[r].velmar_outflow,
+                 mixed[r].velmar_outflow,
+                 pkc ? pkc->outflow : kNone,
+                 pkc ? pkc->outflow_k30 : std::nullopt,
+                 pkc ? pkc->outflow_k70 : std::nullopt};
         layout.model_missing[c] += std::isnan(point.plug_flow) || std::isnan(point.fully_mixed);
         layout.method_missing[c] += std::isnan(point.pkc);
     }
@@ -87,24 +91,26 @@ void NoteMissing(ComparedCurves& c, const CurveLayout& layout) {
     const std::string of = " of " + std::to_string(c.areas_done) + " areas";
     std::vector<std::pair<std::string, std::string>> notes;  // names, what they lack
     const auto add = [&notes](const std::string& name, const std::string& lack) {
-        const auto same = std::find_if(notes.begin(), notes.end(), [&lack](const auto& n) { return n.second == lack; });
+        const auto same =
+            std::find_if(notes.begin(), notes.end(), [&lack](const auto& n) { return n.second == lack; });
         if (same == notes.end())
             notes.emplace_back(name, lack);
         else
             same->first += ", " + name;
     };
+    constexpr char kModelWhy[] =
+        " (a phosphorus solution that did not converge, or a removal efficiency past the limits of its "
+        "arithmetic); their cells are nan";
+    constexpr char kMethodWhy[] =
+        " (q = Q/A is past the largest number at so small an area); their cells are nan";
     for (std::size_t i = 0; i < c.curves.size(); ++i) {
-        if (layout.model_missing[i] > 0) {
-            add(c.curves[i].constituent,
-                "the model gave no outflow at " + std::to_string(layout.model_missing[i]) + of +
-                    " (a phosphorus solution that did not converge, or a removal efficiency past the limits of "
-                    "its arithmetic); their cells are nan");
-        }
-        if (layout.method_missing[i] > 0) {
-            add(c.curves[i].constituent, "P-k-C* gave no outflow at " + std::to_string(layout.method_missing[i]) +
-                                             of + " (q = Q/A is past the largest number at so small an area); "
-                                             "their cells are nan");
-        }
+        const std::string& name = c.curves[i].constituent;
+        if (layout.model_missing[i] > 0)
+            add(name,
+                "the model gave no outflow at " + std::to_string(layout.model_missing[i]) + of + kModelWhy);
+        if (layout.method_missing[i] > 0)
+            add(name,
+                "P-k-C* gave no outflow at " + std::to_string(layout.method_missing[i]) + of + kMethodWhy);
     }
     for (const auto& [names, lack] : notes) c.notes.push_back(names + ": " + lack);
 }
@@ -129,7 +135,8 @@ GridRange ParseCompareAreas(const std::string& areas, bool log) {
     const std::string what = "--areas " + areas;
     const GridRange range = ParseRange(what, areas, log, "FROM:TO:STEPS");
     // Every area lies between the two ends.
-    if (!(range.from > 0 && range.to > 0)) throw StudyError(what + ": the areas must be greater than 0 (m^2)");
+    if (!(range.from > 0 && range.to > 0))
+        throw StudyError(what + ": the areas must be greater than 0 (m^2)");
     return range;
 }
 
@@ -173,7 +180,8 @@ ComparedCurves StreamCompareCurves(const std::string& name, const ModelState& pr
     return compared;
 }
 
-ComparedCurves CompareCurves(const std::string& path, const GridRange& areas, const CompareSettings& settings) {
+ComparedCurves CompareCurves(const std::string& path, const GridRange& areas,
+                             const CompareSettings& settings) {
     ModelState project;
     ReadStudyProject(path, project);
     return CompareCurves(path, project, areas, settings);
@@ -182,16 +190,18 @@ ComparedCurves CompareCurves(const std::string& path, const GridRange& areas, co
 ComparedCurves CompareCurves(const std::string& name, const ModelState& project, const GridRange& areas,
                              const CompareSettings& settings) {
     if (areas.steps > kMaxHeldAreas) {
-        throw StudyError("--areas: at most " + std::to_string(kMaxHeldAreas) +
-                         " areas are held for a table or a chart; velmar-study compare writes any number as CSV "
-                         "or JSON");
+        throw StudyError(
+            "--areas: at most " + std::to_string(kMaxHeldAreas) +
+            " areas are held for a table or a chart; velmar-study compare writes any number as CSV "
+            "or JSON");
     }
     std::vector<std::vector<CurvePoint>> points;
     ComparedCurves compared =
-        StreamCompareCurves(name, project, areas, settings, [&points](const std::vector<CompareCurve>&, std::span<const CurvePoint> at) {
-            points.resize(at.size());
-            for (std::size_t c = 0; c < at.size(); ++c) points[c].push_back(at[c]);
-        });
+        StreamCompareCurves(name, project, areas, settings,
+                            [&points](const std::vector<CompareCurve>&, std::span<const CurvePoint> at) {
+                                points.resize(at.size());
+                                for (std::size_t c = 0; c < at.size(); ++c) points[c].push_back(at[c]);
+                            });
     for (std::size_t c = 0; c < points.size(); ++c) compared.curves[c].points = std::move(points[c]);
     return compared;
 }
@@ -207,14 +217,16 @@ std::vector<std::string> CompareCurveColumns() {
 }
 
 std::vector<Cell> CompareCurveRow(const CompareCurve& curve, const CurvePoint& p) {
-    return {curve.constituent, p.area, p.plug_flow, p.fully_mixed, p.pkc, Optional(p.pkc_k30), Optional(p.pkc_k70)};
+    return {curve.constituent,  p.area, p.plug_flow, p.fully_mixed, p.pkc, Optional(p.pkc_k30),
+            Optional(p.pkc_k70)};
 }
 
 std::vector<std::vector<Cell>> CompareCurveRows(const ComparedCurves& curves) {
     std::vector<std::vector<Cell>> rows;
     const std::size_t areas = curves.curves.empty() ? 0 : curves.curves.front().points.size();
     for (std::size_t a = 0; a < areas; ++a) {
-        for (const CompareCurve& curve : curves.curves) rows.push_back(CompareCurveRow(curve, curve.points[a]));
+        for (const CompareCurve& curve : curves.curves)
+            rows.push_back(CompareCurveRow(curve, curve.points[a]));
     }
     return rows;
 }

@@ -70,7 +70,8 @@ ComparedCurves StreamCompareCurves(const std::string& name, const ModelState& pr
 
 // The same with the points held in the curves: no more than kMaxHeldAreas areas, refused with
 // a StudyError otherwise, as is an unreadable project.
-ComparedCurves CompareCurves(const std::string& path, const GridRange& areas, const CompareSettings& settings);
+ComparedCurves CompareCurves(const std::string& path, const GridRange& areas,
+                             const CompareSettings& settings);
 // The same for a project already read (and perhaps changed since), named in messages.
 ComparedCurves CompareCurves(const std::string& name, const ModelState& project, const GridRange& areas,
                              const CompareSettings& settings);

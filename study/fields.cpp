@@ -43,10 +43,12 @@ std::vector<std::string_view> NumberFieldNames() {
 // The fields that cannot be below 0, by their labels without index or working-copy suffix.
 // Left out: temperatures (Deg. C), the net settling and resuspension velocities (which the
 // screens let go negative) and derived values that are no physical quantity.
+// clang-format off
 constexpr std::string_view kNotNegative[] = {
     // dimensions and hydraulics
     "detention_time", "length", "width", "volume", "area", "flow", "depth", "mean_velocity", "RatioLoW",
-    "HydResidenceTime", "big_volume", "big_area", "big_depth", "big_length", "big_width", "Qi", "YearlyTPFlow",
+    "HydResidenceTime", "big_volume", "big_area", "big_depth", "big_length", "big_width", "Qi",
+    "YearlyTPFlow",
     // rates and their temperature factors
     "tcb_decay_rate", "tcb_decay_rate20", "bod_decay_rate", "bod_decay_rate20", "tn_decay_rate",
     "tn_decay_rate20", "Ktn", "Kdn", "No3_TN_Ratio", "theta_tcb", "theta_bod", "theta_tn", "TSS removal rate",
@@ -56,12 +58,14 @@ constexpr std::string_view kNotNegative[] = {
     "SurfRhoB", "SurfPhi", "DrySedDensity", "ActiveLayerThickness", "ActiveLayerBulkDensity",
     "MaximumPSorptionCapacity", "YearlyTPLoading", "DailyTPLoading", "UserSpecifiedWetlandAge",
     // contaminants: partitioning, transport, half-lives
-    "Kds", "HMKds", "Kdw", "ConKdw", "HMConKdw", "f_oc", "Bedf_oc", "DOCH2o", "DOCBed", "MolecularDiffusivity",
-    "HMMolecularDiffusivity", "WindSpeed", "Kow", "Henry", "Tau", "MW", "ConVd", "HMVd", "ConMD", "HMMD",
+    "Kds", "HMKds", "Kdw", "ConKdw", "HMConKdw", "f_oc", "Bedf_oc", "DOCH2o", "DOCBed",
+    "MolecularDiffusivity", "HMMolecularDiffusivity", "WindSpeed", "Kow", "Henry", "Tau", "MW", "ConVd",
+    "HMVd", "ConMD", "HMMD",
     // inflow concentrations
     "InflowingTPConc", "Ci", "TSSinConc", "TCBinConc", "BODinConc", "TNinConc", "TPinConc", "ContamInConc1",
     "ContamInConc2", "ContamInConc3", "HMInConc1", "HMInConc2", "HMInConc3",
 };
+// clang-format on
 
 // "Kds" for "Kds[1]" and "Kds_temp[1]".
 std::string_view Stem(std::string_view label) {
@@ -113,8 +117,8 @@ InputField FindInputField(std::string_view name) {
     }
     const FileEntry* working = FindByName(WorkingLabel(entry->label));
     if (working != nullptr && working->kind != entry->kind) working = nullptr;
-    const bool not_negative =
-        std::find(std::begin(kNotNegative), std::end(kNotNegative), Stem(entry->label)) != std::end(kNotNegative);
+    const bool not_negative = std::find(std::begin(kNotNegative), std::end(kNotNegative),
+                                        Stem(entry->label)) != std::end(kNotNegative);
     return {std::string(name), entry, working, entry->kind == FieldKind::Int, not_negative};
 }
 

@@ -17,7 +17,7 @@ double GridRange::Value(std::size_t i) const {
     if (log) {
         const double ratio = to / from;
         x = std::isnormal(ratio) ? from * std::pow(ratio, t)
-                                : std::exp(std::log(from) * (1 - t) + std::log(to) * t);
+                                 : std::exp(std::log(from) * (1 - t) + std::log(to) * t);
     } else {
         const double span = to - from;
         x = std::isfinite(span) ? from + t * span : from * (1 - t) + to * t;

@@ -31,8 +31,8 @@ struct ResultFlaws {
 
 // The runs of a study with results that are no value: how many of each kind, and which results.
 struct FlawTally {
-    std::size_t outside = 0;                 // runs not made: an input drawn outside its field's values
-    std::size_t unsolved = 0;                // runs whose phosphorus solution did not converge
+    std::size_t outside = 0;                     // runs not made: an input drawn outside its field's values
+    std::size_t unsolved = 0;                    // runs whose phosphorus solution did not converge
     std::size_t not_finite = 0, past_limit = 0;  // runs with such results
     std::bitset<kResultCount> not_finite_results, past_limit_results;
 

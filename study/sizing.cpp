@@ -34,7 +34,8 @@ SizeTarget ParseSizeTarget(const std::string& text) {
 std::pair<double, double> ParseSearchRange(const std::string& range, const Study& study) {
     const InputField& f = study.inputs().fields()[0];
     if (f.whole) {
-        throw StudyError(f.name + " takes whole numbers only: a search over it has no crossing to narrow down; "
+        throw StudyError(f.name +
+                         " takes whole numbers only: a search over it has no crossing to narrow down; "
                          "sweep it instead");
     }
     if (range.empty()) {
@@ -121,8 +122,9 @@ std::optional<Sizing> FindSize(const Study& study, const SizeTarget& target, dou
     }
     // Brent's method keeps within its bracket; this holds whatever the arithmetic does.
     if (!(root.x >= low && root.x <= high)) {
-        throw StudyError("the search for " + result_name + " = " + NumberText(target.value) + " left the range " +
-                         NumberText(low) + " to " + NumberText(high) + " of " + vary + ": no answer is given");
+        throw StudyError("the search for " + result_name + " = " + NumberText(target.value) +
+                         " left the range " + NumberText(low) + " to " + NumberText(high) + " of " + vary +
+                         ": no answer is given");
     }
     return Sizing{root.x, root.gx + target.value};
 }

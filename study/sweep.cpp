@@ -23,9 +23,12 @@ GridRange FieldRange(const InputField& field, const std::string& range, bool log
     GridRange r = ParseRange(what, range, log, kForm);
     CheckFieldRange(field, std::min(r.from, r.to), std::max(r.from, r.to), what);
     if (field.whole) {
-        if (log) throw StudyError(what + ": " + field.name + " takes whole numbers only: --log would space them geometrically");
+        if (log)
+            throw StudyError(what + ": " + field.name +
+                             " takes whole numbers only: --log would space them geometrically");
         if (std::fmod(r.to - r.from, static_cast<double>(r.steps - 1)) != 0) {
-            throw StudyError(what + ": " + field.name + " takes whole numbers only: STEPS - 1 must divide TO - FROM");
+            throw StudyError(what + ": " + field.name +
+                             " takes whole numbers only: STEPS - 1 must divide TO - FROM");
         }
         r.whole = true;
     }

@@ -37,7 +37,9 @@ struct Block {
 // always does, and its rare draws below 0 are not run but counted.
 void CheckDistribution(const InputField& f, const Distribution& d, const std::string& text) {
     const std::string what = "distribution '" + text + "' for " + f.name;
-    if (f.whole) throw StudyError(what + ": " + f.name + " takes whole numbers only, and distributions give fractions");
+    if (f.whole)
+        throw StudyError(what + ": " + f.name +
+                         " takes whole numbers only, and distributions give fractions");
     if (d.kind != DistributionKind::Normal) CheckFieldRange(f, d.Lowest(), d.Lowest(), what);
 }
 

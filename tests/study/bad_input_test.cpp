@@ -67,11 +67,14 @@ TEST(BadInput, IsRefusedWithAMessageAndNothingWritten) {
         {dist + "'model_n=uniform(0,1)'",
          "distribution 'uniform(0,1)' for model_n: model_n takes whole numbers only, and distributions give "
          "fractions"},
-        {dist + "'Kdn=uniform(-1e308,1e308)'", "distribution 'uniform(-1e308,1e308)' for Kdn: Kdn cannot be below 0"},
+        {dist + "'Kdn=uniform(-1e308,1e308)'",
+         "distribution 'uniform(-1e308,1e308)' for Kdn: Kdn cannot be below 0"},
         {dist + "'Vs=triangular(-1,0,1)'", "Vs cannot be below 0"},
         {"size " + typical + " --target RE_TN=80 --vary model_n",
-         "model_n takes whole numbers only: a search over it has no crossing to narrow down; sweep it instead"},
-        {"size " + typical + " --target RE_TN=80 --vary area --range -1:1e6", "--range -1:1e6: area cannot be below 0"},
+         "model_n takes whole numbers only: a search over it has no crossing to narrow down; sweep it "
+         "instead"},
+        {"size " + typical + " --target RE_TN=80 --vary area --range -1:1e6",
+         "--range -1:1e6: area cannot be below 0"},
         // The grid's geometric steps once overflowed to an infinite area, answered as reaching 100.0006 %.
         {"size '" + Example("conventional.inp") + "' --target RE_TN=80 --vary area --range 1e-320:1e6",
          "RE_TN does not reach 80 for area from 1e-320 to 1e+06; the closest is 48.14"},

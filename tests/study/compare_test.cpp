@@ -111,7 +111,8 @@ TEST(CompareStudy, OneReplacedConstantLeavesNoBand) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.option);
-        const auto outcome = RunStudy("compare " + std::string(c.option) + " '" + Example("conventional.inp") + "'");
+        const auto outcome =
+            RunStudy("compare " + std::string(c.option) + " '" + Example("conventional.inp") + "'");
         ASSERT_EQ(outcome.status, 0) << outcome.err;
         ExpectRows(outcome.out, {c.tn});
     }
