@@ -35,8 +35,7 @@ constexpr PkcView kPkcViews[kConventionalCount] = {
 constexpr char kContaminantNote[] = "no P-k-C* constants are published for contaminants";
 constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
 constexpr char kNumericalLimitNote[] =
-    "the model's removal efficiency is not a number or is above 100 %: a limit of its arithmetic at these "
-    "inputs";
+    "the model's removal efficiency is above 100 %: a limit of its arithmetic at these inputs";
 
 std::size_t EfficiencyEntry(ResultsOf of, int index) {
     return static_cast<std::size_t>(&ResultsEntryFor(of, index, ResultsKind::Efficiency) -
@@ -103,7 +102,7 @@ PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, s
     }
     // Past 100 % the outflow would be negative: the engine's arithmetic at extreme inputs, not a
     // removal.
-    if (!(removal <= 100)) {
+    if (removal > 100) {
         row.note = kNumericalLimitNote;
         return row;
     }

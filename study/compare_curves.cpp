@@ -20,12 +20,11 @@ constexpr std::size_t kBlock = 16;
 
 // The model's two flow regimes, as chosen under Spatial Gradients on the system screen: the
 // removal follows e^(-kt) with longitudinal gradients and kt / (1 + kt) fully mixed, and the
-// suggested detention time follows the choice.
+// suggested detention time follows the choice. Plug flow first.
 struct Regime {
     std::int32_t longitudinal, mixed;
-    double CurvePoint::*outflow;
 };
-constexpr Regime kRegimes[] = {{1, 0, &CurvePoint::plug_flow}, {0, 1, &CurvePoint::fully_mixed}};
+constexpr Regime kRegimes[] = {{1, 0}, {0, 1}};
 constexpr std::size_t kRegimeCount = std::size(kRegimes);
 
 Study RegimeStudy(const std::string& name, const ModelState& project, const Regime& regime) {
