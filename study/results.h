@@ -23,7 +23,7 @@ std::size_t FindResult(std::string_view name);
 // What a run gave that is no value: the results that came out not a number or infinite, and
 // those past a physical limit (a removal efficiency above 100 %, a negative concentration), which
 // the engine's arithmetic reaches at extreme inputs. The results of a phosphorus solution that
-// did not converge are told apart by PhosphorusUnsolved and are in neither.
+// did not converge are told apart and are in neither.
 struct ResultFlaws {
     bool phosphorus_unsolved = false;
     std::bitset<kResultCount> not_finite, past_limit;
@@ -31,7 +31,7 @@ struct ResultFlaws {
 
 // The runs of a study with results that are no value: how many of each kind, and which results.
 struct FlawTally {
-    std::size_t outside = 0;                     // runs not made: an input drawn outside its field's values
+    std::size_t outside = 0;                     // runs not made: an input its field cannot take
     std::size_t unsolved = 0;                    // runs whose phosphorus solution did not converge
     std::size_t not_finite = 0, past_limit = 0;  // runs with such results
     std::bitset<kResultCount> not_finite_results, past_limit_results;

@@ -14,7 +14,7 @@
 
 namespace velmar::study {
 
-// The fields swept and their values; point p runs the first field's values outermost.
+// The fields swept and their ranges; point p runs the first field's values outermost.
 struct SweepGrid {
     std::vector<InputField> fields;
     std::vector<GridRange> axes;
