@@ -46,10 +46,14 @@ std::optional<Constants> Lookup(const TableRow (&table)[N], Constituent c, doubl
     return std::nullopt;
 }
 
-// (Ci - C*) / (Co - C*) after P tanks, or in plug flow for an infinite P.
-double Attenuation(double k, double q, double tanks) {
-    if (std::isinf(tanks)) return std::exp(k / q);
-    return std::pow(1 + k / (tanks * q), tanks);
+// ln((Ci - C*) / (Co - C*)) after P tanks, P ln(1 + k/(P q)), written so that its limits hold in
+// floating point: as P grows it tends to k/q, the plug-flow value, even where k/(P q) underflows;
+// as P shrinks to 0 it tends to 0, even where k/(P q) overflows.
+double LogAttenuation(double k, double q, double tanks) {
+    const double kq = k / q, x = kq / tanks;
+    if (x < 1) return x > 0 ? kq * (std::log1p(x) / x) : kq;
+    if (std::isfinite(x)) return tanks * std::log1p(x);
+    return tanks * (std::log(kq) - std::log(tanks));  // ln(1 + x) = ln x to double precision
 }
 
 }  // namespace
@@ -64,7 +68,7 @@ const char* WetlandTypeAbbreviation(WetlandType type) {
 }
 
 double Outflow(double ci, double q, double k, double cstar, double tanks) {
-    return cstar + (ci - cstar) / Attenuation(k, q, tanks);
+    return cstar + (ci - cstar) * std::exp(-LogAttenuation(k, q, tanks));
 }
 
 double RemovalPercent(double ci, double co) {
@@ -79,9 +83,12 @@ std::optional<double> AreaForTarget(double ci, double target, double flow_per_ye
                                     double tanks) {
     if (target <= cstar) return std::nullopt;
     if (target >= ci) return 0.0;
-    const double ratio = (ci - cstar) / (target - cstar);
-    if (std::isinf(tanks)) return flow_per_year / k * std::log(ratio);
-    return tanks * flow_per_year / k * (std::pow(ratio, 1 / tanks) - 1);
+    // P (ratio^(1/P) - 1) = P expm1(L / P), L = ln ratio, tends to L as P grows.
+    const double l = std::log((ci - cstar) / (target - cstar)), y = l / tanks;
+    const double spread = y < 1 ? (y > 0 ? l * (std::expm1(y) / y) : l) : tanks * std::expm1(y);
+    const double area = flow_per_year / k * spread;
+    if (!std::isfinite(area)) return std::nullopt;
+    return area;
 }
 
 std::optional<Constants> PublishedConstants(WetlandType type, Constituent c, double inflow) {

@@ -27,8 +27,8 @@ struct Constants {
 };
 
 // The outflow concentration for an inflow ci, a hydraulic loading q (m/yr), a rate k (m/yr),
-// a background cstar and P tanks; an infinite P gives the plug-flow limit
-// C* + (Ci - C*) e^(-k/q). An inflow below C* rises towards C*.
+// a background cstar and P tanks; a P so large as to be infinite gives the plug-flow limit
+// C* + (Ci - C*) e^(-k/q), and a P near 0 the inflow. An inflow below C* rises towards C*.
 double Outflow(double ci, double q, double k, double cstar, double tanks);
 
 // The removal efficiency (%) of an outflow co from an inflow ci.
@@ -40,8 +40,8 @@ double AtTemperature(double k20, double theta, double temperature);
 // The area (m^2) that brings an inflow ci down to a target outflow, for a flow in m^3/yr:
 //     A = (P Q / k) [((Ci - C*) / (Co - C*))^(1/P) - 1],
 // or the plug-flow limit (Q / k) ln((Ci - C*) / (Co - C*)) for an infinite P. A target at
-// or above the inflow needs no area (0). None when the target is at or below C*: no area
-// reaches it.
+// or above the inflow needs no area (0). None when the target is at or below C*, or when the
+// area is past the largest number (P near 0 removes next to nothing): no area reaches it.
 std::optional<double> AreaForTarget(double ci, double target, double flow_per_year, double k, double cstar,
                                     double tanks);
 

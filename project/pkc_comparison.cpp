@@ -34,6 +34,8 @@ constexpr PkcView kPkcViews[kConventionalCount] = {
 
 constexpr char kContaminantNote[] = "no P-k-C* constants are published for contaminants";
 constexpr char kUnsolvedNote[] = "the model's phosphorus solution did not converge";
+constexpr char kNumericalLimitNote[] =
+    "the model's removal efficiency is above 100 %: a limit of its arithmetic at these inputs";
 
 std::size_t EfficiencyEntry(ResultsOf of, int index) {
     return static_cast<std::size_t>(&ResultsEntryFor(of, index, ResultsKind::Efficiency) -
@@ -44,14 +46,22 @@ void AddNote(std::string& note, const std::string& more) {
     note += (note.empty() ? "" : "; ") + more;
 }
 
+PkcOverride GivenConstants(std::string_view name, const PkcSettings& s) {
+    const auto found = s.overrides.find(name);
+    return found == s.overrides.end() ? PkcOverride{} : found->second;
+}
+
+bool HasConstants(const std::optional<pkc::Constants>& table, const PkcOverride& given) {
+    return table || (given.k && given.cstar && given.tanks);
+}
+
 // The design method for one constituent: the table's constants, or the user's in their place.
 std::optional<PkcValues> DesignMethod(const R& r, const ConventionalFields& c, const PkcView& view,
                                       double inflow, const PkcSettings& s, std::string& note) {
     const std::optional<pkc::Constants> table = pkc::PublishedConstants(s.type, *view.pkc, inflow);
-    const auto found = s.overrides.find(c.name);
-    const PkcOverride given = found == s.overrides.end() ? PkcOverride{} : found->second;
+    const PkcOverride given = GivenConstants(c.name, s);
     const bool replaced = given.k || given.cstar || given.tanks;
-    if (!table && !(given.k && given.cstar && given.tanks)) {
+    if (!HasConstants(table, given)) {
         AddNote(note, std::string("no P-k-C* constants are published for ") + c.name + " in " +
                           pkc::WetlandTypeAbbreviation(s.type) + " wetlands");
         return std::nullopt;
@@ -90,6 +100,12 @@ PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, s
         row.note = kUnsolvedNote;
         return row;
     }
+    // Past 100 % the outflow would be negative: the engine's arithmetic at extreme inputs, not a
+    // removal.
+    if (removal > 100) {
+        row.note = kNumericalLimitNote;
+        return row;
+    }
     row.velmar_removal = removal;
     row.velmar_outflow = inflow - inflow * (removal * 0.01);
     return row;
@@ -110,6 +126,16 @@ const std::vector<std::string_view>& PkcConstituentNames() {
         return list;
     }();
     return names;
+}
+
+bool DesignMethodApplies(const R& r, std::string_view constituent, const PkcSettings& settings) {
+    for (int i = 0; i < kConventionalCount; ++i) {
+        const ConventionalFields& c = kConventional[i];
+        if (c.name != constituent || !kPkcViews[i].pkc) continue;
+        return HasConstants(pkc::PublishedConstants(settings.type, *kPkcViews[i].pkc, r.*c.inflow),
+                            GivenConstants(c.name, settings));
+    }
+    return false;
 }
 
 double FlowPerYear(const R& r) {

@@ -54,6 +54,11 @@ struct PkcComparisonRow {
     std::string note;                       // what the reader must know about the row, or empty
 };
 
+// Whether the design method has constants for a constituent of the project (by its row's
+// name), the published ones or the user's: a matter of the wetland type, the inflow and the
+// settings, never of the area.
+bool DesignMethodApplies(const ProjectRecord& r, std::string_view constituent, const PkcSettings& settings);
+
 // The unit conversions of the comparison: the record keeps the flow in m^3/sec, the area
 // in m^2; the design method works in m^3/yr and m/yr.
 double FlowPerYear(const ProjectRecord& r);

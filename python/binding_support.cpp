@@ -1,9 +1,12 @@
 #include "python/binding_support.h"
 
 #include <pybind11/numpy.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <optional>
 #include <thread>
 
 #include "study/project_input.h"
@@ -75,8 +78,48 @@ study::ProgressWatch SignalWatch() {
     };
 }
 
+namespace {
+
+// The bytes a value takes: in a NumPy array, or as a Python float in a list beside the double
+// it is made from.
+constexpr double kArrayValueBytes = 8, kListValueBytes = 8 + 24 + 8;
+
+// The memory installed, where the system tells it.
+std::optional<double> InstalledMemory() {
+    const long pages = sysconf(_SC_PHYS_PAGES), page = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || page <= 0) return std::nullopt;
+    return static_cast<double>(pages) * static_cast<double>(page);
+}
+
+std::string Gigabytes(double bytes) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f GB", bytes / 1e9);
+    return text;
+}
+
+// A table that cannot fit in the computer's memory is refused before the study starts, with the
+// size it would need: it could only end after long swapping, or be killed.
+void CheckTableFits(std::size_t columns, std::size_t rows, bool arrays) {
+    const double need = static_cast<double>(columns) * static_cast<double>(rows) *
+                        (arrays ? kArrayValueBytes : kListValueBytes);
+    const std::optional<double> memory = InstalledMemory();
+    if (!memory || need <= *memory) return;
+    PyErr_SetString(PyExc_MemoryError,
+                    ("the study would need " + Gigabytes(need) + " for the results, more than the " +
+                     Gigabytes(*memory) + " of memory this computer has; ask for fewer points or samples")
+                        .c_str());
+    throw py::error_already_set();
+}
+
+}  // namespace
+
+void WarnAll(const std::vector<std::string>& notes) {
+    for (const std::string& note : notes) Warn(note);
+}
+
 ColumnTable::ColumnTable(std::vector<std::string> names, std::size_t rows)
     : names_(std::move(names)), rows_(rows) {
+    CheckTableFits(names_.size(), rows_, NumpyAvailable());
     if (NumpyAvailable()) {
         py::array_t<double> array(std::vector<py::ssize_t>{static_cast<py::ssize_t>(names_.size()),
                                                            static_cast<py::ssize_t>(rows_)});

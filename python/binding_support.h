@@ -29,6 +29,9 @@ struct Results {
     study::ResultValues values;
 };
 
+// Warns of each of a study's notes, as RuntimeWarning.
+void WarnAll(const std::vector<std::string>& notes);
+
 // A str or os.PathLike as text.
 std::string PathText(py::handle path);
 

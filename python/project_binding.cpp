@@ -53,12 +53,13 @@ double WholeNumber(const std::string& name, py::handle value) {
     return static_cast<double>(n.cast<long long>());
 }
 
-double RealNumber(const std::string& name, py::handle value) {
+double RealNumber(const InputField& field, py::handle value) {
     const double x = py::float_(py::reinterpret_borrow<py::object>(value));
-    if (!std::isfinite(x)) {
-        throw py::value_error("input field '" + name + "' takes a finite number, not " +
-                              std::string(py::repr(value)));
-    }
+    const std::string name = "input field '" + field.name + "'";
+    if (!std::isfinite(x))
+        throw py::value_error(name + " takes a finite number, not " + std::string(py::repr(value)));
+    if (field.not_negative && x < 0)
+        throw py::value_error(name + " cannot be below 0, not " + std::string(py::repr(value)));
     return x;
 }
 
@@ -70,7 +71,7 @@ void Set(Project& p, const std::string& name, py::handle value) {
         throw py::type_error("input field '" + name + "' takes a number, not " +
                              std::string(py::repr(value)));
     }
-    const double x = field.value->kind == FieldKind::Int ? WholeNumber(name, value) : RealNumber(name, value);
+    const double x = field.whole ? WholeNumber(name, value) : RealNumber(field, value);
     const study::StudyInputs inputs({field});
     inputs.Prepare(p.state);
     inputs.Apply(p.state, std::span<const double>(&x, 1));
@@ -98,13 +99,12 @@ Results Run(const Project& p) {
     Results r;
     // Copied under the GIL: another thread may change the project while the engine runs.
     ModelState s = p.state;
+    study::ResultFlaws flaws;
     WithoutGil([&] {
         ComputeModel(s);
-        study::CollectResults(s, r.values);
+        flaws = study::CollectResults(s, r.values);
     });
-    if (study::PhosphorusUnsolved(r.values)) {
-        Warn(study::UnsolvedPhosphorusMessage("in " + p.path, "its TP results are given as nan"));
-    }
+    WarnAll(study::ProjectRunNotes(flaws, p.path));
     return r;
 }
 

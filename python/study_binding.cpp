@@ -87,6 +87,7 @@ py::list RunMany(py::iterable projects, py::handle threads) {
     for (const py::handle p : projects) read.push_back(std::make_unique<Project>(ProjectFrom(p)));
     const int workers = ThreadsFrom(threads);
     std::vector<Results> results(read.size());
+    std::vector<study::ResultFlaws> flaws(read.size());
     WithoutGil([&] {
         study::Progress progress("", 0, SignalWatch());
         const auto produce = [&](int, std::size_t begin, std::size_t end) {
@@ -94,7 +95,7 @@ py::list RunMany(py::iterable projects, py::handle threads) {
             for (std::size_t i = begin; i < end; ++i) {
                 *s = read[i]->state;
                 ComputeModel(*s);
-                study::CollectResults(*s, results[i].values);
+                flaws[i] = study::CollectResults(*s, results[i].values);
             }
             return 0;
         };
@@ -103,9 +104,7 @@ py::list RunMany(py::iterable projects, py::handle threads) {
     });
     py::list list;
     for (std::size_t i = 0; i < read.size(); ++i) {
-        if (study::PhosphorusUnsolved(results[i].values)) {
-            Warn(study::UnsolvedPhosphorusMessage("in " + read[i]->path, "its TP results are given as nan"));
-        }
+        WarnAll(study::ProjectRunNotes(flaws[i], read[i]->path));
         list.append(py::cast(results[i]));
     }
     return list;
@@ -118,25 +117,21 @@ py::dict Sweep(py::handle project, py::handle vary, bool log, py::handle threads
     const study::Study study(p.path, p.state, grid.fields);
     const std::size_t points = grid.Points(), dimensions = grid.fields.size();
     ColumnTable table(study::WithResultColumns(FieldNames(study)), points);
-    std::size_t unsolved = 0;
+    study::FlawTally flaws;
     WithoutGil([&] {
         study::Progress progress("", 0, SignalWatch());
         study::RunSweep(study, grid, workers, false, progress, [&](study::SweepBlock&& block) {
+            flaws.Merge(block.flaws);
             for (std::size_t i = 0; i < block.results.size(); ++i) {
                 const std::size_t point = block.first + i;
                 for (std::size_t d = 0; d < dimensions; ++d)
                     table.At(d, point) = block.values[i * dimensions + d];
                 for (std::size_t j = 0; j < kResultCount; ++j)
                     table.At(dimensions + j, point) = block.results[i][j];
-                unsolved += study::PhosphorusUnsolved(block.results[i]);
             }
         });
     });
-    if (unsolved > 0) {
-        Warn(study::UnsolvedPhosphorusMessage(
-            "at " + std::to_string(unsolved) + " of " + std::to_string(points) + " points",
-            "their TP results are given as nan"));
-    }
+    WarnAll(study::SweepNotes(flaws, points));
     return table.Columns();
 }
 
@@ -171,11 +166,7 @@ py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std:
         study::Progress progress("", 0, SignalWatch());
         study::RunUncertainty(study, inputs.distributions, sampling, workers, keeper, progress, outcome);
     });
-    if (outcome.unsolved > 0) {
-        Warn(study::UnsolvedPhosphorusMessage(
-            "in " + std::to_string(outcome.unsolved) + " of " + std::to_string(outcome.done) + " samples",
-            "their TP results are left out of the statistics"));
-    }
+    WarnAll(outcome.Notes());
     py::dict statistics;
     for (std::size_t j = 0; j < kResultCount; ++j) {
         const std::vector<double> values = outcome.Statistics(j);
@@ -254,9 +245,10 @@ std::vector<std::string> NamedArguments(py::handle given, const char* what) {
 py::dict CompareCurves(const Project& p, py::handle areas, bool log, const study::CompareSettings& settings) {
     const std::string text =
         py::isinstance<py::str>(areas) ? areas.cast<std::string>() : Joined(areas, ":", "areas");
-    const std::vector<double> values = study::ParseCompareAreas(text, log);
+    const study::GridRange values = study::ParseCompareAreas(text, log);
     study::ComparedCurves curves;
     WithoutGil([&] { curves = study::CompareCurves(p.path, p.state, values, settings); });
+    WarnAll(curves.notes);
     const std::vector<std::vector<Cell>> rows = study::CompareCurveRows(curves);
     const std::vector<std::string> names = study::CompareCurveColumns();
     ColumnTable numbers({names.begin() + 1, names.end()}, rows.size());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,21 @@ void Complain(const std::string& message);
 // Gives a study's note to the options' sink, or to Complain when they have none.
 void Note(const CommonOptions& o, const std::string& message);
 
-// That the phosphorus solution did not converge `where` ("at 3 of 9 points"), and what
-// became of the TP results.
-std::string UnsolvedPhosphorusMessage(const std::string& where, const std::string& fate);
+// A study's notes of runs whose results are no value, each met `where(count)` ("at 3 of 9
+// points"): TP's results after a phosphorus solution that did not converge, with `tp_fate` ("their
+// TP results are given as nan"); results not a number or infinite, and results past a physical
+// limit, named, with `fate` ("they are given as nan").
+std::vector<std::string> FlawNotes(const FlawTally& t, const std::function<std::string(std::size_t)>& where,
+                                   const std::string& tp_fate, const std::string& fate);
 
-// Notes it.
-void NoteUnsolvedPhosphorus(const CommonOptions& o, const std::string& where, const std::string& fate);
+// "at 3 of 9 points", "in 3 of 9 samples": `where` for a study of `total` runs.
+std::function<std::string(std::size_t)> OfTotal(const std::string& preposition, std::size_t total,
+                                                const std::string& runs);
+
+// The notes of one project's run: "in PATH".
+std::vector<std::string> ProjectRunNotes(const ResultFlaws& flaws, const std::string& path);
+
+// Gives each note to Note.
+void NoteAll(const CommonOptions& o, const std::vector<std::string>& notes);
 
 }  // namespace velmar::study

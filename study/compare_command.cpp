@@ -9,6 +9,7 @@
 #include "study/compare_curves.h"
 #include "study/interrupt.h"
 #include "study/output_target.h"
+#include "study/project_input.h"
 #include "study/study_error.h"
 #include "study/summary_table.h"
 
@@ -74,22 +75,31 @@ void WriteCurvesTable(std::ostream& out, const std::string& path, pkc::WetlandTy
     WriteCaveat(out);
 }
 
-// The outflows of one project over a range of areas.
+// The outflows of one project over a range of areas: rows for programs as each area finishes,
+// a table for people when all have.
 int CompareCurvesOf(const CompareOptions& o, const CompareSettings& settings) {
-    const std::vector<double> areas = ParseCompareAreas(o.areas, o.log);
+    const GridRange areas = ParseCompareAreas(o.areas, o.log);
     const std::string& path = o.projects.front();
-    const ComparedCurves curves = CompareCurves(path, areas, settings);
+    ModelState project;
+    ReadStudyProject(path, project);
     OutputTarget target(o.output);
-    std::ostream& out = target.Open();
+    ComparedCurves curves;
     if (o.format == Format::Table) {
-        WriteCurvesTable(out, path, o.type, curves);
+        curves = CompareCurves(path, project, areas, settings);
+        WriteCurvesTable(target.Open(), path, o.type, curves);
     } else {
-        const std::unique_ptr<RowWriter> writer = MakeRowWriter(o.format, out, CompareCurveColumns());
-        WriteCurveRows(*writer, curves);
+        const std::unique_ptr<RowWriter> writer =
+            MakeRowWriter(o.format, target.Open(), CompareCurveColumns());
+        const auto write = [&writer](const std::vector<CompareCurve>& heads,
+                                     std::span<const CurvePoint> points) {
+            for (std::size_t c = 0; c < points.size(); ++c) writer->Row(CompareCurveRow(heads[c], points[c]));
+        };
+        curves = StreamCompareCurves(path, project, areas, settings, write);
         writer->Finish();
     }
     target.Close();
-    return EndStatus(o, curves.areas_done, areas.size(), "areas", 0);
+    for (const std::string& note : curves.notes) Note(o, note);
+    return EndStatus(o, curves.areas_done, areas.steps, "areas", 0);
 }
 
 }  // namespace

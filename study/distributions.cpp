@@ -1,6 +1,7 @@
 #include "study/distributions.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,11 @@ Distribution ParseDistribution(std::string_view text) {
 
 double Distribution::Quantile(double u) const {
     switch (kind) {
-        case DistributionKind::Uniform: return a + u * (b - a);
+        case DistributionKind::Uniform: {
+            // Weighted ends where high - low is past the largest number.
+            const double span = b - a;
+            return std::isfinite(span) ? a + u * span : a * (1 - u) + b * u;
+        }
         case DistributionKind::Triangular: {
             const double low = a, mode = b, high = c;
             const double split = (mode - low) / (high - low);
@@ -95,6 +100,16 @@ double Distribution::Quantile(double u) const {
         }
         case DistributionKind::Normal: return a + b * NormalQuantile(u);
         case DistributionKind::Lognormal: return a * std::exp(std::log(b) * NormalQuantile(u));
+    }
+    return 0;
+}
+
+double Distribution::Lowest() const {
+    switch (kind) {
+        case DistributionKind::Uniform:
+        case DistributionKind::Triangular: return a;
+        case DistributionKind::Normal: return -std::numeric_limits<double>::infinity();
+        case DistributionKind::Lognormal: return 0;
     }
     return 0;
 }

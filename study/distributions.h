@@ -18,6 +18,9 @@ struct Distribution {
 
     // The value below which a fraction u (0 < u < 1) of the distribution lies.
     double Quantile(double u) const;
+
+    // The lowest value it gives: minus infinity for the normal distribution.
+    double Lowest() const;
 };
 
 // Reads "KIND(p1,p2[,p3])", refusing an unknown kind, a wrong count of parameters or

@@ -17,11 +17,11 @@ Study::Study(std::string name, const ModelState& project, std::vector<InputField
     inputs_.Prepare(base_);
 }
 
-void Study::Evaluate(std::span<const double> values, ModelState& s, ResultValues& out) const {
+ResultFlaws Study::Evaluate(std::span<const double> values, ModelState& s, ResultValues& out) const {
     s = base_;
     inputs_.Apply(s, values);
     ComputeModel(s);
-    CollectResults(s, out);
+    return CollectResults(s, out);
 }
 
 std::vector<InputField> FieldsOf(const std::vector<std::string>& arguments, std::vector<std::string>& ranges,

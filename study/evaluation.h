@@ -22,8 +22,9 @@ public:
     const ModelState& base() const { return base_; }
     const StudyInputs& inputs() const { return inputs_; }
 
-    // The project with the inputs at these values, computed, into `s`; its results into `out`.
-    void Evaluate(std::span<const double> values, ModelState& s, ResultValues& out) const;
+    // The project with the inputs at these values, computed, into `s`; its results into `out`,
+    // and what of them is no value.
+    ResultFlaws Evaluate(std::span<const double> values, ModelState& s, ResultValues& out) const;
 
 private:
     std::string project_;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <limits>
 
 #include "study/derived_values.h"
 #include "study/nearest_names.h"
@@ -37,6 +40,45 @@ std::vector<std::string_view> NumberFieldNames() {
     return names;
 }
 
+// The fields that cannot be below 0, by their labels without index or working-copy suffix.
+// Left out: temperatures (Deg. C), the net settling and resuspension velocities (which the
+// screens let go negative) and derived values that are no physical quantity.
+// clang-format off
+constexpr std::string_view kNotNegative[] = {
+    // dimensions and hydraulics
+    "detention_time", "length", "width", "volume", "area", "flow", "depth", "mean_velocity", "RatioLoW",
+    "HydResidenceTime", "big_volume", "big_area", "big_depth", "big_length", "big_width", "Qi",
+    "YearlyTPFlow",
+    // rates and their temperature factors
+    "tcb_decay_rate", "tcb_decay_rate20", "bod_decay_rate", "bod_decay_rate20", "tn_decay_rate",
+    "tn_decay_rate20", "Ktn", "Kdn", "No3_TN_Ratio", "theta_tcb", "theta_bod", "theta_tn", "TSS removal rate",
+    "bod_default_decay", "KtpH", "PhosRemRateAB", "PhosRemRateVB", "kd", "kv", "kdb", "Khm", "Korg",
+    // sediment
+    "Vs", "Vb", "Vd", "RhoB", "SSConc", "PartDiam", "SG", "ActiveVb", "ActiveRhoB", "ActivePhi", "SurfVb",
+    "SurfRhoB", "SurfPhi", "DrySedDensity", "ActiveLayerThickness", "ActiveLayerBulkDensity",
+    "MaximumPSorptionCapacity", "YearlyTPLoading", "DailyTPLoading", "UserSpecifiedWetlandAge",
+    // contaminants: partitioning, transport, half-lives
+    "Kds", "HMKds", "Kdw", "ConKdw", "HMConKdw", "f_oc", "Bedf_oc", "DOCH2o", "DOCBed",
+    "MolecularDiffusivity", "HMMolecularDiffusivity", "WindSpeed", "Kow", "Henry", "Tau", "MW", "ConVd",
+    "HMVd", "ConMD", "HMMD",
+    // inflow concentrations
+    "InflowingTPConc", "Ci", "TSSinConc", "TCBinConc", "BODinConc", "TNinConc", "TPinConc", "ContamInConc1",
+    "ContamInConc2", "ContamInConc3", "HMInConc1", "HMInConc2", "HMInConc3",
+};
+// clang-format on
+
+// "Kds" for "Kds[1]" and "Kds_temp[1]".
+std::string_view Stem(std::string_view label) {
+    label = label.substr(0, label.find('['));
+    if (label.ends_with("_temp")) label.remove_suffix(5);
+    return label;
+}
+
+bool Whole(double x) {
+    return x >= std::numeric_limits<std::int32_t>::min() && x <= std::numeric_limits<std::int32_t>::max() &&
+           x == std::trunc(x);
+}
+
 void Store(ProjectRecord& r, const FileEntry& e, double value) {
     if (e.kind == FieldKind::Int) {
         IntAt(r, e) = static_cast<std::int32_t>(std::lround(value));
@@ -54,6 +96,18 @@ void StoreAll(ModelState& s, const std::vector<InputField>& fields, std::span<co
 
 }  // namespace
 
+bool Admits(const InputField& f, double value) {
+    if (f.whole && !Whole(value)) return false;
+    return std::isfinite(value) && !(f.not_negative && value < 0);
+}
+
+void CheckFieldRange(const InputField& f, double low, double high, const std::string& what) {
+    if (f.not_negative && low < 0) throw StudyError(what + ": " + f.name + " cannot be below 0");
+    if (f.whole && !(Whole(low) && Whole(high))) {
+        throw StudyError(what + ": " + f.name + " takes whole numbers only, from -2147483648 to 2147483647");
+    }
+}
+
 InputField FindInputField(std::string_view name) {
     const FileEntry* entry = FindByName(name);
     if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()), StudyErrorKind::UnknownName);
@@ -63,7 +117,9 @@ InputField FindInputField(std::string_view name) {
     }
     const FileEntry* working = FindByName(WorkingLabel(entry->label));
     if (working != nullptr && working->kind != entry->kind) working = nullptr;
-    return {std::string(name), entry, working};
+    const bool not_negative = std::find(std::begin(kNotNegative), std::end(kNotNegative),
+                                        Stem(entry->label)) != std::end(kNotNegative);
+    return {std::string(name), entry, working, entry->kind == FieldKind::Int, not_negative};
 }
 
 StudyInputs::StudyInputs(std::vector<InputField> fields) : fields_(std::move(fields)) {
@@ -85,6 +141,13 @@ void StudyInputs::Prepare(ProjectRecord& r) const {
     for (const InputField& f : fields_) varied.push_back(f.value);
     ChooseVariedDimensions(r, varied);
     if (derives_) AcceptSystemScreens(r);
+}
+
+bool StudyInputs::Admit(std::span<const double> values) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (!Admits(fields_[i], values[i])) return false;
+    }
+    return true;
 }
 
 void StudyInputs::Apply(ModelState& s, std::span<const double> values) const {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <utility>
 
+#include "study/grid_range.h"
+
 namespace velmar::study {
 namespace {
 
@@ -13,14 +15,9 @@ bool OppositeSigns(double a, double b) {
 }  // namespace
 
 std::vector<double> SearchGrid(double low, double high, int points) {
-    std::vector<double> grid(static_cast<std::size_t>(points));
-    const bool geometric = low > 0 && high >= 10 * low;
-    for (int i = 0; i < points; ++i) {
-        const double t = points == 1 ? 0 : static_cast<double>(i) / (points - 1);
-        grid[static_cast<std::size_t>(i)] =
-            geometric ? low * std::pow(high / low, t) : low + t * (high - low);
-    }
-    grid.back() = high;
+    const GridRange range{low, high, static_cast<std::size_t>(points), low > 0 && high >= 10 * low};
+    std::vector<double> grid(range.steps);
+    for (std::size_t i = 0; i < grid.size(); ++i) grid[i] = range.Value(i);
     return grid;
 }
 

@@ -20,6 +20,7 @@ struct Outcome {
     std::string error;  // why the project could not be run, or empty
     std::unique_ptr<ModelState> state;
     ResultValues values;
+    ResultFlaws flaws;
 };
 
 Outcome RunOne(const std::string& path) {
@@ -28,7 +29,7 @@ Outcome RunOne(const std::string& path) {
         o.state = std::make_unique<ModelState>();
         ReadStudyProject(path, *o.state);
         ComputeModel(*o.state);
-        CollectResults(*o.state, o.values);
+        o.flaws = CollectResults(*o.state, o.values);
     } catch (const StudyError& e) {
         o.error = e.what();
     }
@@ -73,9 +74,7 @@ int RunProjects(const RunOptions& o) {
                 all_ran = false;
                 continue;
             }
-            if (PhosphorusUnsolved(outcome.values)) {
-                NoteUnsolvedPhosphorus(o, "in " + path, "its TP results are given as nan");
-            }
+            NoteAll(o, ProjectRunNotes(outcome.flaws, path));
             const ProjectRecord& r = *outcome.state;
             std::ostream& out = open();
             if (!writer) {

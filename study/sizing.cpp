@@ -32,8 +32,13 @@ SizeTarget ParseSizeTarget(const std::string& text) {
 }
 
 std::pair<double, double> ParseSearchRange(const std::string& range, const Study& study) {
+    const InputField& f = study.inputs().fields()[0];
+    if (f.whole) {
+        throw StudyError(f.name +
+                         " takes whole numbers only: a search over it has no crossing to narrow down; "
+                         "sweep it instead");
+    }
     if (range.empty()) {
-        const InputField& f = study.inputs().fields()[0];
         const double x =
             f.value->kind == FieldKind::Int ? IntAt(study.base(), *f.value) : RealAt(study.base(), *f.value);
         if (!(x > 0)) {
@@ -47,6 +52,7 @@ std::pair<double, double> ParseSearchRange(const std::string& range, const Study
     const double a = ParseNumber(range.substr(0, colon), "--range A");
     const double b = ParseNumber(range.substr(colon + 1), "--range B");
     if (!(a < b)) throw StudyError("--range " + range + ": A must be below B");
+    CheckFieldRange(f, a, b, "--range " + range);
     return {a, b};
 }
 
@@ -113,6 +119,12 @@ std::optional<Sizing> FindSize(const Study& study, const SizeTarget& target, dou
                              ": where " + result_name + " reaches " + NumberText(target.value) +
                              " there cannot be told");
         }
+    }
+    // Brent's method keeps within its bracket; this holds whatever the arithmetic does.
+    if (!(root.x >= low && root.x <= high)) {
+        throw StudyError("the search for " + result_name + " = " + NumberText(target.value) +
+                         " left the range " + NumberText(low) + " to " + NumberText(high) + " of " + vary +
+                         ": no answer is given");
     }
     return Sizing{root.x, root.gx + target.value};
 }

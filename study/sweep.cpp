@@ -1,8 +1,10 @@
 #include "study/sweep.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "study/command_support.h"
 #include "study/ordered_parallel.h"
 #include "study/parse_number.h"
 #include "study/study_error.h"
@@ -14,10 +16,28 @@ constexpr std::size_t kBlock = 16;
 constexpr std::size_t kMaxFields = 2;
 constexpr const char* kForm = "FIELD=FROM:TO:STEPS";
 
+// The range of one field, refused where it holds values the field cannot take. A whole-number
+// field's values must all be whole: spaced evenly, in whole steps.
+GridRange FieldRange(const InputField& field, const std::string& range, bool log) {
+    const std::string what = "--vary " + field.name + "=" + range;
+    GridRange r = ParseRange(what, range, log, kForm);
+    CheckFieldRange(field, std::min(r.from, r.to), std::max(r.from, r.to), what);
+    if (field.whole) {
+        if (log)
+            throw StudyError(what + ": " + field.name +
+                             " takes whole numbers only: --log would space them geometrically");
+        if (std::fmod(r.to - r.from, static_cast<double>(r.steps - 1)) != 0) {
+            throw StudyError(what + ": " + field.name +
+                             " takes whole numbers only: STEPS - 1 must divide TO - FROM");
+        }
+        r.whole = true;
+    }
+    return r;
+}
+
 }  // namespace
 
-std::vector<double> RangeValues(const std::string& what, const std::string& range, bool log,
-                                const char* form) {
+GridRange ParseRange(const std::string& what, const std::string& range, bool log, const char* form) {
     const auto first = range.find(':');
     const auto second = first == std::string::npos ? first : range.find(':', first + 1);
     if (second == std::string::npos || range.find(':', second + 1) != std::string::npos) {
@@ -33,25 +53,19 @@ std::vector<double> RangeValues(const std::string& what, const std::string& rang
         throw StudyError(what + ": STEPS must be a whole number of at least 2 (the values from FROM to TO)");
     }
     if (log && !(from > 0 && to > 0)) throw StudyError(what + ": --log needs FROM and TO greater than 0");
-    std::vector<double> values(static_cast<std::size_t>(steps));
-    for (int i = 0; i < steps; ++i) {
-        const double t = static_cast<double>(i) / (steps - 1);
-        values[static_cast<std::size_t>(i)] = log ? from * std::pow(to / from, t) : from + t * (to - from);
-    }
-    values.back() = to;
-    return values;
+    return {from, to, static_cast<std::size_t>(steps), log};
 }
 
 std::size_t SweepGrid::Points() const {
     std::size_t points = 1;
-    for (const auto& axis : axes) points *= axis.size();
+    for (const GridRange& axis : axes) points *= axis.steps;
     return points;
 }
 
 void SweepGrid::PointValues(std::size_t p, std::span<double> values) const {
     for (std::size_t i = axes.size(); i-- > 0;) {
-        values[i] = axes[i][p % axes[i].size()];
-        p /= axes[i].size();
+        values[i] = axes[i].Value(p % axes[i].steps);
+        p /= axes[i].steps;
     }
 }
 
@@ -60,9 +74,13 @@ SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log) {
     std::vector<std::string> ranges;
     SweepGrid grid{FieldsOf(vary, ranges, kForm), {}};
     for (std::size_t i = 0; i < grid.fields.size(); ++i)
-        grid.axes.push_back(
-            RangeValues("--vary " + grid.fields[i].name + "=" + ranges[i], ranges[i], log, kForm));
+        grid.axes.push_back(FieldRange(grid.fields[i], ranges[i], log));
     return grid;
+}
+
+std::vector<std::string> SweepNotes(const FlawTally& flaws, std::size_t points) {
+    return FlawNotes(flaws, OfTotal("at", points, "points"), "their TP results are given as nan",
+                     "they are given as nan");
 }
 
 std::size_t RunSweep(const Study& study, const SweepGrid& grid, int threads, bool keep_states,
@@ -72,12 +90,13 @@ std::size_t RunSweep(const Study& study, const SweepGrid& grid, int threads, boo
         SweepBlock block{begin,
                          std::vector<double>((end - begin) * dimensions),
                          std::vector<ResultValues>(end - begin),
+                         {},
                          {}};
         ModelState s;
         for (std::size_t p = begin; p < end; ++p) {
             const std::span<double> values(block.values.data() + (p - begin) * dimensions, dimensions);
             grid.PointValues(p, values);
-            study.Evaluate(values, s, block.results[p - begin]);
+            block.flaws.Add(study.Evaluate(values, s, block.results[p - begin]));
             if (keep_states) block.states.push_back(std::make_unique<ModelState>(s));
         }
         return block;

@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "study/evaluation.h"
+#include "study/grid_range.h"
 #include "study/progress.h"
 
 namespace velmar::study {
 
-// The fields swept and their values; point p runs the first field's values outermost.
+// The fields swept and their ranges; point p runs the first field's values outermost.
 struct SweepGrid {
     std::vector<InputField> fields;
-    std::vector<std::vector<double>> axes;
+    std::vector<GridRange> axes;
 
     std::size_t Points() const;
     void PointValues(std::size_t p, std::span<double> values) const;
@@ -26,11 +27,10 @@ struct SweepGrid {
 // included, spaced geometrically when `log`. One or two fields, each given once.
 SweepGrid ParseSweepGrid(const std::vector<std::string>& vary, bool log);
 
-// The values a "FROM:TO:STEPS" text asks for: STEPS values from FROM to TO, both included,
+// The range a "FROM:TO:STEPS" text asks for: STEPS values from FROM to TO, both included,
 // spaced geometrically when `log`. Messages begin with `what`, the argument as given, and
 // name `form` as the form expected.
-std::vector<double> RangeValues(const std::string& what, const std::string& range, bool log,
-                                const char* form);
+GridRange ParseRange(const std::string& what, const std::string& range, bool log, const char* form);
 
 // Points `first` on, in order: their input values (the fields' values one point after
 // another), results and, when asked for, computed states.
@@ -39,7 +39,11 @@ struct SweepBlock {
     std::vector<double> values;
     std::vector<ResultValues> results;
     std::vector<std::unique_ptr<ModelState>> states;
+    FlawTally flaws;
 };
+
+// The notes of a sweep's points whose results are no value, of `points` done.
+std::vector<std::string> SweepNotes(const FlawTally& flaws, std::size_t points);
 
 // Runs the study at every point of the grid on `threads` threads and hands the blocks of
 // points to `consume` in order. Returns the number of points done: all unless interrupted.

@@ -33,11 +33,11 @@ int Sweep(const SweepOptions& o) {
     for (const InputField& f : study.inputs().fields()) leading.push_back(f.name);
     std::unique_ptr<RowWriter> writer;
     if (!table) writer = MakeRowWriter(o.format, out, WithResultColumns(leading));
-    std::size_t unsolved = 0;
+    FlawTally flaws;
     const auto consume = [&](SweepBlock&& block) {
+        flaws.Merge(block.flaws);
         for (std::size_t i = 0; i < block.results.size(); ++i) {
             const std::span<const double> values(block.values.data() + i * dimensions, dimensions);
-            unsolved += PhosphorusUnsolved(block.results[i]);
             if (table) {
                 WriteRunSummary(out, PointHeading(study, values), *block.states[i], block.results[i]);
                 continue;
@@ -51,11 +51,7 @@ int Sweep(const SweepOptions& o) {
     const std::size_t done = RunSweep(study, grid, o.threads, table, progress, consume);
     if (writer) writer->Finish();
     target.Close();
-    if (unsolved > 0) {
-        NoteUnsolvedPhosphorus(o,
-                               "at " + std::to_string(unsolved) + " of " + std::to_string(done) + " points",
-                               "their TP results are given as nan");
-    }
+    NoteAll(o, SweepNotes(flaws, done));
     return EndStatus(o, done, points, "points", 0);
 }
 

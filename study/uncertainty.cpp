@@ -1,8 +1,10 @@
 #include "study/uncertainty.h"
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
+#include "study/command_support.h"
 #include "study/latin_hypercube.h"
 #include "study/ordered_parallel.h"
 #include "study/random_stream.h"
@@ -25,9 +27,21 @@ struct alignas(64) Worker {
 
 struct Block {
     ResultMoments moments;
-    std::size_t unsolved = 0;       // samples whose phosphorus solution did not converge
+    FlawTally flaws;                // samples with results that are no value
     std::vector<std::string> kept;  // rows the keeper made
 };
+
+// A distribution is continuous: over a whole-number field it would stand for a discrete one
+// the user never stated, so it is refused there. One whose support is given (uniform,
+// triangular) may not reach below 0 for a field with a sign; the normal distribution's tail
+// always does, and its rare draws below 0 are not run but counted.
+void CheckDistribution(const InputField& f, const Distribution& d, const std::string& text) {
+    const std::string what = "distribution '" + text + "' for " + f.name;
+    if (f.whole)
+        throw StudyError(what + ": " + f.name +
+                         " takes whole numbers only, and distributions give fractions");
+    if (d.kind != DistributionKind::Normal) CheckFieldRange(f, d.Lowest(), d.Lowest(), what);
+}
 
 }  // namespace
 
@@ -36,7 +50,10 @@ const std::vector<std::string> kStatisticNames = {"n", "mean", "sd", "p5", "p25"
 UncertainInputs ParseUncertainInputs(const std::vector<std::string>& arguments) {
     std::vector<std::string> texts;
     UncertainInputs inputs{FieldsOf(arguments, texts, kForm), {}};
-    for (const std::string& text : texts) inputs.distributions.push_back(ParseDistribution(text));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        inputs.distributions.push_back(ParseDistribution(texts[i]));
+        CheckDistribution(inputs.fields[i], inputs.distributions.back(), texts[i]);
+    }
     return inputs;
 }
 
@@ -50,6 +67,11 @@ std::vector<double> UncertaintyOutcome::Statistics(std::size_t j) const {
     std::vector<double> cells = {static_cast<double>(m.Count()), m.Mean(), m.StandardDeviation()};
     for (double p : kPercentiles) cells.push_back(quantiles[j].Quantile(p / 100));
     return cells;
+}
+
+std::vector<std::string> UncertaintyOutcome::Notes() const {
+    return FlawNotes(flaws, OfTotal("in", done, "samples"), "their TP results are left out of the statistics",
+                     "they are left out of the statistics");
 }
 
 void RunUncertainty(const Study& study, const std::vector<Distribution>& distributions,
@@ -74,15 +96,19 @@ void RunUncertainty(const Study& study, const std::vector<Distribution>& distrib
                 inputs[d] = distributions[d].Quantile(u);
             }
             ResultValues& v = statistics.Next();
-            study.Evaluate(inputs, s, v);
-            block.unsolved += PhosphorusUnsolved(v);
+            if (study.inputs().Admit(inputs)) {
+                block.flaws.Add(study.Evaluate(inputs, s, v));
+            } else {
+                v.fill(std::numeric_limits<double>::quiet_NaN());
+                ++block.flaws.outside;
+            }
             if (keeper.keep) keeper.keep(i, inputs, v, block.kept);
         }
         block.moments = statistics.Finish();
         return block;
     };
     const auto consume = [&](Block&& block) {
-        outcome.unsolved += block.unsolved;
+        outcome.flaws.Merge(block.flaws);
         for (std::size_t j = 0; j < kResultCount; ++j) outcome.moments[j].Merge(block.moments[j]);
         for (const std::string& row : block.kept) keeper.write(row);
     };

@@ -45,12 +45,15 @@ extern const std::vector<std::string> kStatisticNames;
 
 struct UncertaintyOutcome {
     std::size_t done = 0;      // samples run: all unless interrupted
-    std::size_t unsolved = 0;  // of which the phosphorus solution did not converge
+    FlawTally flaws;           // of which some results are no value
     ResultMoments moments;
     ResultSketches quantiles;
 
     // Result j's n, mean, sd and percentiles, as kStatisticNames names them.
     std::vector<double> Statistics(std::size_t j) const;
+
+    // The notes of the samples whose results are left out of the statistics.
+    std::vector<std::string> Notes() const;
 };
 
 // Refuses a number of samples below 1.

@@ -41,11 +41,7 @@ int Uncertainty(const UncertaintyOptions& o) {
         samples_writer->Finish();
         samples_target.Close();
     }
-    if (outcome.unsolved > 0) {
-        NoteUnsolvedPhosphorus(
-            o, "in " + std::to_string(outcome.unsolved) + " of " + std::to_string(outcome.done) + " samples",
-            "their TP results are left out of the statistics");
-    }
+    NoteAll(o, outcome.Notes());
 
     OutputTarget target(o.output);
     WriteUncertaintySummary(target.Open(), o.format, study, sampling, outcome);

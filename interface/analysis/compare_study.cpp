@@ -91,10 +91,9 @@ std::optional<CompareOutcome> RunCompareStudy(const CompareRequest& request, con
     settings.pkc.type = request.type;
     settings.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     settings.watch = watch;
-    const std::vector<double> areas =
-        study::ParseCompareAreas(AreasArgument(request), GeometricAreas(request));
+    const study::GridRange areas = study::ParseCompareAreas(AreasArgument(request), GeometricAreas(request));
     CompareOutcome outcome{study::CompareCurves(project_file, areas, settings), {}};
-    if (outcome.curves.areas_done < areas.size()) return std::nullopt;
+    if (outcome.curves.areas_done < areas.steps) return std::nullopt;
     std::ostringstream csv;
     const auto writer = study::MakeRowWriter(study::Format::Csv, csv, study::CompareCurveColumns());
     study::WriteCurveRows(*writer, outcome.curves);
@@ -141,6 +140,7 @@ std::string CompareNotes(const study::ComparedCurves* curves) {
     std::string text;
     if (curves) {
         for (const std::string& line : PkcNotes(curves->left_out)) text += line + "\n";
+        for (const std::string& line : curves->notes) text += line + "\n";
     }
     for (const char* line : kPkcCaveat) text += std::string(line) + "\n";
     text.pop_back();

@@ -1,6 +1,7 @@
 #include "interface/analysis/uncertainty_study.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -197,7 +198,7 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
     study::WriteUncertaintySummary(csv, study::Format::Csv, study, sampling, outcome);
     table.csv = csv.str();
     for (std::size_t j : kept) table.statistics.push_back(outcome.Statistics(j));
-    table.unsolved = outcome.unsolved;
+    table.notes = outcome.Notes();
     return table;
 }
 
@@ -205,11 +206,10 @@ std::string UncertaintySummary(const UncertaintyTable& table) {
     std::string text;
     for (std::size_t k = 0; k < table.results.size(); ++k)
         text += Statistics(table.results[k], table.statistics[k]);
-    // Only TP's results can be left out, and they are among the results kept.
-    if (table.unsolved > 0) {
-        text += "In " + std::to_string(table.unsolved) + " of " +
-                std::to_string(table.samples.front().size()) +
-                " samples the phosphorus solution did not converge: their TP results are left out.\n";
+    // The command's notes, as sentences.
+    for (std::string note : table.notes) {
+        note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
+        text += note + ".\n";
     }
     return text;
 }

@@ -92,7 +92,7 @@ struct UncertaintyTable {
     std::vector<StudyResult> results;
     std::vector<std::vector<double>> statistics;
     std::vector<SampleColumn> samples;
-    std::size_t unsolved = 0;  // samples whose phosphorus solution did not converge
+    std::vector<std::string> notes;  // of samples whose results are left out, as the command gives them
 };
 
 // Runs the samples on a project file on every core, keeping the values of `results` only,

@@ -26,6 +26,9 @@ TEST(PkcOutflow, MatchesTanksWorkedOneByOne) {
         // 1 + 9 e^-2
         {"plug flow", 10, 10, 20, 1, kPlugFlow, 2.218018, 77.819825},
         {"plug flow reached by many tanks", 10, 10, 20, 1, 1e7, 2.218018, 77.819825},
+        {"plug flow at the largest P", 10, 10, 20, 1, 1e308, 2.218018, 77.819825},
+        // (1 + k/(P q))^P tends to 1 as P tends to 0: nothing removed
+        {"no removal at the smallest P", 10, 10, 20, 1, 4.9e-324, 10, 0},
         // below C* the outflow rises towards it: 2 + (1 - 2) / 3.05
         {"inflow below C*", 1, 20, 41, 2, 1, 1.672131, -67.213115},
     };
@@ -55,6 +58,8 @@ TEST(PkcArea, ClosedFormForTargetsAboveBackground) {
         {"TN, three tanks", 20, 5, 36500, 12.6, 1.5, 3, 6447.859639},
         // 36500 / 20 * ln 9
         {"plug flow", 10, 2, 36500, 20, 1, kPlugFlow, 4009.934854},
+        {"plug flow at the largest P", 10, 2, 36500, 20, 1, 1e308, 4009.934854},
+        {"the smallest P removes too little for any area", 10, 2, 36500, 20, 1, 4.9e-324, std::nullopt},
         {"target at the inflow needs no wetland", 20, 20, 36500, 12.6, 1.5, 3, 0.0},
         {"target above the inflow needs no wetland", 20, 25, 36500, 12.6, 1.5, 3, 0.0},
         {"target at C* cannot be reached", 20, 1.5, 36500, 12.6, 1.5, 3, std::nullopt},

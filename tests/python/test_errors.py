@@ -1,6 +1,7 @@
 """Every bad input raises the documented exception; where velmar-study refuses the same input,
 with the very message the command prints."""
 import os
+import re
 
 import pytest
 import velmar
@@ -55,6 +56,12 @@ LIKE_THE_COMMAND = [
      lambda: velmar.size(TYPICAL, ("RE_TSS", 80), "TCBinConc"), ValueError),
     (["size", TYPICAL, "--target", "RE_TP=50", "--vary", "Vs", "--range", "1.9:2.1"],
      lambda: velmar.size(TYPICAL, ("RE_TP", 50), "Vs", range="1.9:2.1"), ValueError),
+    (["sweep", TYPICAL, "--vary", "model_n=0.3:0.9:3"],
+     lambda: velmar.sweep(TYPICAL, {"model_n": (0.3, 0.9, 3)}), ValueError),
+    (["uncertainty", TYPICAL, "-n", "10", "--dist", "Vs=uniform(-1,1)"],
+     lambda: velmar.uncertainty(TYPICAL, {"Vs": ("uniform", -1, 1)}, 10), ValueError),
+    (["size", TYPICAL, "--target", "RE_TN=80", "--vary", "model_n"],
+     lambda: velmar.size(TYPICAL, ("RE_TN", 80), "model_n"), ValueError),
     (["compare", TYPICAL, "--k", "TSS=3"], lambda: velmar.compare(TYPICAL, k={"TSS": 3}), ValueError),
     (["compare", TYPICAL, "--k", "TN=0"], lambda: velmar.compare(TYPICAL, k={"TN": 0}), ValueError),
     (["compare", TYPICAL, "--cstar", "TN=-1"], lambda: velmar.compare(TYPICAL, cstar="TN=-1"), ValueError),
@@ -101,6 +108,7 @@ PYTHON_ONLY = [
     (lambda: assign("model_n", 1.5), ValueError, "input field 'model_n' takes a whole number, not 1.5"),
     (lambda: assign("model_n", 2**31), ValueError,
      "input field 'model_n' takes a whole number from -2147483648 to 2147483647, not 2147483648"),
+    (lambda: assign("depth", -0.5), ValueError, "input field 'depth' cannot be below 0, not -0.5"),
     (lambda: typical().save(os.path.join(EXAMPLES, "no such folder", "p.inp")), OSError,
      os.path.join(EXAMPLES, "no such folder", "p.inp") + ": No such file or directory"),
     (lambda: velmar.sweep(TYPICAL, {"Vs": (1, None, 3)}), TypeError, "vary takes numbers, not None"),
@@ -119,3 +127,12 @@ def test_raises_with_a_clear_message(call, exception, message):
     with pytest.raises(exception) as raised:
         call()
     assert raised.value.args[0] == message
+
+
+# 96 columns (the input and the results) of 2**31 - 1 points: 1649.3 GB as NumPy arrays, five
+# times that as lists of floats.
+def test_a_study_too_large_for_memory_is_refused_before_it_starts():
+    with pytest.raises(MemoryError) as raised:
+        velmar.sweep(TYPICAL, {"Vs": (0.1, 1, 2**31 - 1)})
+    assert re.fullmatch(r"the study would need (1649\.3|8246\.3) GB for the results, more than the \d+\.\d GB of "
+                        r"memory this computer has; ask for fewer points or samples", raised.value.args[0])

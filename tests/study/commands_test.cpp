@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "project/system_formulas.h"
 #include "tests/study/study_runner.h"
@@ -248,6 +250,69 @@ TEST(Studies, APhosphorusSolutionThatDidNotConvergeGivesNoTpResults) {
     EXPECT_NE(size.err.find("the model gave no value of RE_TP at 3 of the 33 values tried"),
               std::string::npos)
         << size.err;
+}
+
+// Inputs at the ends of what a double holds: the grid's points stay finite, and results that are
+// no value (not a number, a removal above 100 %, a negative outflow, an input the field cannot
+// take) are given as nan or left out, each kind counted and named.
+TEST(Studies, ResultsThatAreNoValueAreNamedAndNeverWritten) {
+    const std::string conventional = "'" + Example("conventional.inp") + "'";
+    struct Case {
+        std::string arguments;
+        std::vector<double> inputs;  // of the sweep's points
+        std::string err;
+    };
+    const Case kCases[] = {
+        {"sweep " + conventional + " --vary temperature=-1e308:1e308:3",
+         {-1e308, 0, 1e308},
+         "velmar-study: results not a number or infinite at 1 of 3 points (tcb_decay_rate, bod_decay_rate, "
+         "tn_decay_rate, RE_TCB, RE_BOD, RE_TN, TCBoutConc, BODoutConc and 1 more); they are given as nan\n"},
+        {"sweep " + conventional + " --log --vary depth=1e-308:1e308:3",
+         {1e-308, 1, 1e308},
+         "velmar-study: results beyond the engine's numerical limits, a removal efficiency above 100 % or a "
+         "negative concentration, at 1 of 3 points (RE_TCB, RE_BOD, RE_TN, TCBoutConc, BODoutConc, "
+         "TNoutConc); "
+         "they are given as nan\n"},
+        {"sweep " + conventional + " --vary area=1e11:1e12:2",
+         {1e11, 1e12},
+         "velmar-study: results beyond the engine's numerical limits, a removal efficiency above 100 % or a "
+         "negative concentration, at 1 of 2 points (RE_TSS, RE_TCB, RE_BOD, RE_TN, TSSoutConc, TCBoutConc, "
+         "BODoutConc, TNoutConc); they are given as nan\n"},
+        {"uncertainty " + conventional + " --dist 'depth=normal(0.1,0.1)' -n 100",
+         {},
+         "velmar-study: inputs drawn that their fields cannot take (below 0 for a quantity with a sign, or "
+         "past "
+         "the largest number) in 16 of 100 samples, which were not run; they are left out of the "
+         "statistics\n"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.arguments);
+        const auto outcome = RunStudy(c.arguments);
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, c.err);
+        const auto rows = ReadCsv(outcome.out);
+        const auto column = [&rows](const std::string& name) {
+            return std::find(rows[0].begin(), rows[0].end(), name) - rows[0].begin();
+        };
+        if (c.inputs.empty()) {  // statistics: RE_TSS's n counts the 84 samples run
+            const auto re_tss =
+                std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row[0] == "RE_TSS"; });
+            ASSERT_NE(re_tss, rows.end());
+            EXPECT_EQ((*re_tss)[1], "84");
+            continue;
+        }
+        ASSERT_EQ(rows.size(), 1 + c.inputs.size());
+        for (std::size_t i = 0; i < c.inputs.size(); ++i) {
+            EXPECT_EQ(std::strtod(rows[1 + i][0].c_str(), nullptr), c.inputs[i]);  // may be subnormal
+            // A removal of at most 100 % and an outflow of at least 0, or none.
+            for (const auto& [result, low, high] :
+                 {std::tuple{"RE_TN", 0.0, 100.0}, {"TNoutConc", 0.0, 12.0}}) {
+                const std::string cell = rows[1 + i][column(result)];
+                const double x = std::strtod(cell.c_str(), nullptr);
+                EXPECT_TRUE(cell == "nan" || (x >= low && x <= high)) << result << " " << cell;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "tests/study/study_runner.h"
 
@@ -87,6 +88,49 @@ TEST(CompareCurves, ModelAtThePresentAreaIsAPlainRun) {
     EXPECT_LT(std::stod(RowAt(outcome.out, "BOD", 1e5)[2]), std::stod(RowAt(outcome.out, "BOD", 1e5)[3]));
 }
 
+// Areas so small that q = Q/A is past the largest number leave P-k-C* without an outflow there,
+// and so large ones the model: every area keeps its row in every curve, its empty outflows said.
+TEST(CompareCurves, EveryAreaHasARowWhereEitherMethodGivesNothing) {
+    const std::string p_k_c = ": P-k-C* gave no outflow at ";
+    const std::string p_k_c_why =
+        " (q = Q/A is past the largest number at so small an area); their cells are nan\n";
+    struct Case {
+        const char* areas;
+        std::vector<double> expected;
+        std::string err;
+    };
+    const Case kCases[] = {
+        {"1e-310:1e6:3",
+         {1e-310, 5e5, 1e6},
+         "velmar-study: TCB, BOD, TN" + p_k_c + "1 of 3 areas" + p_k_c_why},
+        {"1e6:1e-310:3",
+         {1e6, 5e5, 1e-310},
+         "velmar-study: TCB, BOD, TN" + p_k_c + "1 of 3 areas" + p_k_c_why},
+        {"4.9e-324:1e-323:3",
+         {4.9e-324, 4.9e-324, 1e-323},
+         "velmar-study: TCB, BOD, TN" + p_k_c + "3 of 3 areas" + p_k_c_why},
+        {"1e-300:1e300:3 --log",
+         {1e-300, 1, 1e300},
+         "velmar-study: TCB, BOD, TN: the model gave no outflow at 1 of 3 areas (a phosphorus solution that "
+         "did "
+         "not converge, or a removal efficiency past the limits of its arithmetic); their cells are nan\n"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.areas);
+        const auto outcome =
+            RunStudy("compare --areas " + std::string(c.areas) + " '" + Example("conventional.inp") + "'");
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, c.err);
+        const auto rows = ReadCsv(outcome.out);
+        ASSERT_EQ(rows.size(), 1 + 3 * c.expected.size());
+        for (std::size_t r = 1; r < rows.size(); ++r) {
+            EXPECT_EQ(rows[r][0], (std::vector<std::string>{"TCB", "BOD", "TN"})[(r - 1) % 3]);
+            // strtod, not stod: the smallest areas are subnormal.
+            EXPECT_EQ(std::strtod(rows[r][1].c_str(), nullptr), c.expected[(r - 1) / 3]) << "row " << r;
+        }
+    }
+}
+
 TEST(CompareCurves, BadAreasAreRefusedWithNothingWritten) {
     const std::string project = " '" + Example("conventional.inp") + "'";
     const std::pair<std::string, std::string> kCases[] = {
@@ -96,6 +140,10 @@ TEST(CompareCurves, BadAreasAreRefusedWithNothingWritten) {
         {"--areas 1:2:1" + project, "STEPS must be a whole number of at least 2"},
         {"--areas 1:2" + project, "--areas 1:2: not of the form FROM:TO:STEPS"},
         {"--log" + project, "--log spaces the areas of --areas"},
+        {"--areas 1:2:100001 --format table" + project,
+         "--areas: at most 100000 areas are held for a table or a chart; velmar-study compare writes any "
+         "number "
+         "as CSV or JSON"},
     };
     for (const auto& [arguments, message] : kCases) {
         SCOPED_TRACE(arguments);

@@ -97,6 +97,27 @@ TEST(CompareStudy, HorizontalSubsurfaceWithOverridesAndTemperature) {
                              {"TN", kReTn, 20, 0.5, 4, 10.650891, NAN, NAN}});
 }
 
+// Any one of the user's constants replaces the fitted set, so the published k30 and k70
+// band no longer applies: TN with P or C* alone, the rest from the table (k 12.6, C* 1.5, P 3).
+// 1.5 + 10.5 / (1 + 12.6/(4 q))^4 and 0.5 + 11.5 / (1 + 12.6/(3 q))^3.
+TEST(CompareStudy, OneReplacedConstantLeavesNoBand) {
+    struct Case {
+        const char* option;
+        Expected tn;
+    };
+    const Case cases[] = {
+        {"--tanks TN=4", {"TN", kReTn, 12.6, 1.5, 4, 11.201766, NAN, NAN}},
+        {"--cstar TN=0.5", {"TN", kReTn, 12.6, 0.5, 3, 11.128482, NAN, NAN}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        const auto outcome =
+            RunStudy("compare " + std::string(c.option) + " '" + Example("conventional.inp") + "'");
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        ExpectRows(outcome.out, {c.tn});
+    }
+}
+
 TEST(CompareStudy, ConstituentsWithoutConstantsShowNone) {
     const auto hssf = RunStudy("compare --type hssf '" + Example("tp_new_wetland.inp") + "' '" +
                                Example("organics_metals.inp") + "'");

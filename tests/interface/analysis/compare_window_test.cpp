@@ -80,29 +80,31 @@ TEST_F(CompareWindow, ChartsCsvAndCommandAreThoseOfTheStudyProgram) {
         EXPECT_EQ(ui.Clipboard(), "velmar-study compare " + saved + " " + c.arguments);
         EXPECT_EQ(RunStudy(ui.Clipboard().substr(std::string("velmar-study ").size())).out, study.out);
 
-        // Each chart's lines are the columns of its constituent's rows: plug flow, fully
-        // mixed, k50, k30 and k70, the band between the last two; the present area marked.
+        // Each chart's lines are the columns of its constituent's rows, which come area after
+        // area: plug flow, fully mixed, k50, k30 and k70, the band between the last two; the
+        // present area marked.
         const auto rows = ReadCsv(study.out);
         ASSERT_EQ(charted.size(), 3u);
-        std::size_t row = 1;
-        for (const Chart& chart : charted) {
+        for (std::size_t k = 0; k < charted.size(); ++k) {
+            const Chart& chart = charted[k];
             ASSERT_EQ(chart.series.size(), 5u);
-            SCOPED_TRACE(rows.at(row)[0]);
-            EXPECT_NE(chart.y.title.find(rows.at(row)[0]), std::string::npos) << chart.y.title;
+            SCOPED_TRACE(rows.at(1 + k)[0]);
+            EXPECT_NE(chart.y.title.find(rows.at(1 + k)[0]), std::string::npos) << chart.y.title;
             EXPECT_EQ(chart.x.scale, c.scale);
             ASSERT_EQ(chart.bands.size(), 1u);
             EXPECT_EQ(chart.bands[0].lower, 3);
             EXPECT_EQ(chart.bands[0].upper, 4);
             ASSERT_EQ(chart.markers.size(), 1u);
             EXPECT_EQ(chart.markers[0].at, 100000);
-            for (std::size_t i = 0; i < chart.series[0].points.size(); ++i, ++row) {
+            for (std::size_t i = 0; i < chart.series[0].points.size(); ++i) {
+                const std::vector<std::string>& row = rows.at(1 + i * charted.size() + k);
                 for (std::size_t line = 0; line < 5; ++line) {
-                    EXPECT_EQ(chart.series[line].points.at(i).x, std::stod(rows.at(row)[1]));
-                    EXPECT_EQ(chart.series[line].points.at(i).y, std::stod(rows.at(row)[2 + line]));
+                    EXPECT_EQ(chart.series[line].points.at(i).x, std::stod(row[1]));
+                    EXPECT_EQ(chart.series[line].points.at(i).y, std::stod(row[2 + line]));
                 }
             }
         }
-        EXPECT_EQ(row, rows.size());
+        EXPECT_EQ(rows.size(), 1 + charted.size() * charted[0].series[0].points.size());
     }
 }
 
