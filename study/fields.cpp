@@ -56,7 +56,10 @@ void StoreAll(ModelState& s, const std::vector<InputField>& fields, std::span<co
 
 InputField FindInputField(std::string_view name) {
     const FileEntry* entry = FindByName(name);
-    if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()), StudyErrorKind::UnknownName);
+    if (entry == nullptr) {
+        throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()),
+                         StudyErrorKind::UnknownName);
+    }
     if (entry->kind == FieldKind::Name) {
         throw StudyError("input field '" + std::string(name) + "' holds a name, not a number",
                          StudyErrorKind::NotANumber);
@@ -78,6 +81,7 @@ StudyInputs::StudyInputs(std::vector<InputField> fields) : fields_(std::move(fie
     for (const InputField& f : fields_) varied.push_back(f.value);
     CheckVariedDimensions(varied);
     derives_ = std::any_of(varied.begin(), varied.end(), IsSystemProperty);
+    scales_plan_ = ScalesPlan(varied);
 }
 
 void StudyInputs::Prepare(ProjectRecord& r) const {
@@ -88,8 +92,10 @@ void StudyInputs::Prepare(ProjectRecord& r) const {
 }
 
 void StudyInputs::Apply(ModelState& s, std::span<const double> values) const {
+    const double length_to_width = scales_plan_ && s.width > 0 ? s.length / s.width : 0;
     StoreAll(s, fields_, values);
     if (!derives_) return;
+    if (scales_plan_) ScalePlan(s, length_to_width);
     AcceptSystemScreensAgain(s);
     // A derived value that is itself varied (the detention time beside the depth) keeps
     // the study's value, as a value typed over a suggestion does.

@@ -44,6 +44,7 @@ public:
 private:
     std::vector<InputField> fields_;
     bool derives_ = false;
+    bool scales_plan_ = false;
 };
 
 }  // namespace velmar::study

@@ -40,6 +40,12 @@ UncertainInputs ParseUncertainInputs(const std::vector<std::string>& arguments) 
     return inputs;
 }
 
+std::vector<std::vector<double>> Spreads(const UncertainInputs& inputs) {
+    std::vector<std::vector<double>> spreads;
+    for (const Distribution& d : inputs.distributions) spreads.push_back({d.Quantile(0.05), d.Quantile(0.95)});
+    return spreads;
+}
+
 void CheckSampling(const Sampling& sampling) {
     if (sampling.samples < 1) throw StudyError("-n: the number of samples must be at least 1");
 }

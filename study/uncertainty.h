@@ -25,6 +25,9 @@ struct UncertainInputs {
 };
 UncertainInputs ParseUncertainInputs(const std::vector<std::string>& arguments);
 
+// Each input's 5th and 95th percentiles: far enough apart to show whether the input matters.
+std::vector<std::vector<double>> Spreads(const UncertainInputs& inputs);
+
 struct Sampling {
     std::int64_t samples = 0;
     std::uint64_t seed = 1;

@@ -4,6 +4,7 @@
 
 #include "study/command_support.h"
 #include "study/commands.h"
+#include "study/input_effects.h"
 #include "study/output_target.h"
 #include "study/uncertainty.h"
 
@@ -14,6 +15,7 @@ int Uncertainty(const UncertaintyOptions& o) {
     const Sampling sampling{o.samples, o.seed, o.latin_hypercube};
     CheckSampling(sampling);
     const Study study(o.project, inputs.fields);
+    NoteInputsWithoutEffect(o, study, Spreads(inputs));
 
     OutputTarget samples_target(o.samples_file);
     std::unique_ptr<RowWriter> samples_writer;

@@ -68,6 +68,8 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
                                         double present, const study::ProgressWatch& watch) {
     study::SizeOptions options;
     options.watch = watch;
+    // What the search notes of the input the curve below notes too.
+    options.note = [](const std::string&) {};
     options.project = project_file;
     options.target = request.result.name + "=" + request.target;
     options.vary = request.input.name;
@@ -120,6 +122,7 @@ Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const Pr
     chart.series.push_back(std::move(line));
     chart.markers.push_back(
         {ChartMarker::Horizontal, *TypedNumber(request.target), "Target (" + request.target + ")"});
+    MarkWholeVolumeRatio(chart, outcome.curve);
     if (outcome.value) {
         chart.markers.push_back(
             {ChartMarker::Vertical, *outcome.value, "Found (" + RoundedNumber(*outcome.value) + ")"});

@@ -60,6 +60,7 @@ void Run(Dialog& d, SizeWindow& w) {
         d.SetText(kSizeAnswer, SizeAnswer(*w.request, *w.outcome));
         d.SetChart(kSizeChart, SizeChart(*w.request, *w.outcome, Project()));
         TellNotes(d, w.outcome->curve.notes);
+        if (auto note = WholeVolumeRatioNote(request.input, w.outcome->curve)) Tell(d, *note);
     }
     SetRunning(d, w, false);
 }

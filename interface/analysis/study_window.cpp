@@ -8,6 +8,7 @@
 #include "interface/session/help.h"
 #include "interface/session/state.h"
 #include "project/project_file.h"
+#include "study/input_effects.h"
 
 namespace velmar {
 
@@ -30,8 +31,10 @@ void ListInputs(Dialog& d, int search, int list, const std::vector<StudyInput>& 
 
 void TellNotes(Dialog& d, const std::vector<std::string>& notes) {
     for (std::string note : notes) {
-        note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
-        Tell(d, note + ". The chart leaves them out.");
+        // A note on an input names it by its record name, which keeps its case.
+        const bool on_input = note.ends_with(study::kChangesNoResult);
+        if (!on_input) note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
+        Tell(d, note + (on_input ? ": the study varied it without effect." : ". The chart leaves them out."));
     }
 }
 

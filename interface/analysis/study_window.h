@@ -59,7 +59,8 @@ void Tell(Dialog& d, const std::string& text);
 void ListInputs(Dialog& d, int search, int list, const std::vector<StudyInput>& inputs,
                 std::optional<std::size_t> chosen, std::vector<std::size_t>& listed);
 
-// Tells what the study noted of the results it could not give, which the chart leaves out.
+// Tells what the study noted: results it could not give, which the chart leaves out, and
+// inputs that change no result.
 void TellNotes(Dialog& d, const std::vector<std::string>& notes);
 
 // Asks where, then writes the chart as PNG or SVG; `name` is the file name offered.

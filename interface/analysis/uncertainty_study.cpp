@@ -11,6 +11,7 @@
 #include "project/csv_text.h"
 #include "study/distributions.h"
 #include "study/evaluation.h"
+#include "study/input_effects.h"
 #include "study/study_error.h"
 #include "study/uncertainty.h"
 
@@ -175,11 +176,14 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
     const study::Sampling sampling{*TypedWholeNumber<std::int64_t>(request.samples),
                                    *TypedWholeNumber<std::uint64_t>(request.seed), request.latin_hypercube};
     const study::Study study(project_file, inputs.fields);
+    UncertaintyTable table{.results = results};
+    study::CommonOptions notes;
+    notes.note = [&table](const std::string& note) { table.notes.push_back(note); };
+    study::NoteInputsWithoutEffect(notes, study, study::Spreads(inputs));
     const auto n = static_cast<std::size_t>(sampling.samples);
     std::vector<std::size_t> kept;
     for (const StudyResult& r : results) kept.push_back(study::FindResult(r.name));
 
-    UncertaintyTable table{.results = results};
     for (std::size_t k = 0; k < kept.size(); ++k) table.samples.emplace_back(n);
     // Each sample is run once, on one thread: its slot in every column is its own.
     study::SampleKeeper keeper;

@@ -92,7 +92,8 @@ struct UncertaintyTable {
     std::vector<StudyResult> results;
     std::vector<std::vector<double>> statistics;
     std::vector<SampleColumn> samples;
-    std::size_t unsolved = 0;  // samples whose phosphorus solution did not converge
+    std::size_t unsolved = 0;        // samples whose phosphorus solution did not converge
+    std::vector<std::string> notes;  // inputs that change no result, in the study's words
 };
 
 // Runs the samples on a project file on every core, keeping the values of `results` only,

@@ -104,6 +104,7 @@ void Run(Dialog& d, UncertaintyWindow& w) {
         w.table = std::move(table);
         d.SetText(kUncertaintySummary, UncertaintySummary(*w.table));
         DrawChart(d, w);
+        TellNotes(d, w.table->notes);
     }
     SetRunning(d, w, false);
 }
