@@ -2,6 +2,7 @@
 //   velmar-study run FILES...
 //   velmar-study sweep PROJECT --vary FIELD=FROM:TO:STEPS [--vary ...] [--log]
 //   velmar-study uncertainty PROJECT --dist FIELD=KIND(parameters)... -n N [--seed S] [--lhs]
+//                            [--target RESULT=VALUE]...
 //   velmar-study size PROJECT --target RESULT=VALUE --vary FIELD [--range A:B]
 //   velmar-study compare PROJECT... [--type fws|hssf] [--k NAME=V] [--cstar NAME=V] [--tanks NAME=V]
 //                        [--theta NAME=V] [--target NAME=OUTFLOW]
@@ -78,6 +79,10 @@ int main(int argc, char** argv) {
     uncertainty_command->add_flag("--lhs", uncertainty.latin_hypercube, "Latin hypercube sampling");
     uncertainty_command->add_option("--samples", uncertainty.samples_file,
                                     "also write every sample's inputs and results to this file");
+    uncertainty_command->add_option(
+        "--target", uncertainty.targets,
+        "RESULT=VALUE, repeatable: also the share of samples that meet it (an outflow at or below, a "
+        "removal efficiency at or above) with its 95 % Wilson score interval, e.g. TPoutConc=0.1");
 
     SizeOptions size;
     CLI::App* size_command =

@@ -14,6 +14,8 @@ int Uncertainty(const UncertaintyOptions& o) {
     UncertainInputs inputs = ParseUncertainInputs(o.distributions);
     const Sampling sampling{o.samples, o.seed, o.latin_hypercube};
     CheckSampling(sampling);
+    UncertaintyOutcome outcome;
+    outcome.targets = ParseResultTargets(o.targets);
     const Study study(o.project, inputs.fields);
     NoteInputsWithoutEffect(o, study, Spreads(inputs));
 
@@ -36,7 +38,6 @@ int Uncertainty(const UncertaintyOptions& o) {
     }
 
     const auto n = static_cast<std::size_t>(o.samples);
-    UncertaintyOutcome outcome;
     Progress progress("uncertainty", n, o.watch);
     RunUncertainty(study, inputs.distributions, sampling, o.threads, keeper, progress, outcome);
     if (samples_writer) {

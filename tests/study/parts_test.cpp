@@ -21,6 +21,7 @@
 #include "study/quantile_sketch.h"
 #include "study/root_finding.h"
 #include "study/study_error.h"
+#include "study/uncertainty.h"
 
 namespace velmar::study {
 namespace {
@@ -179,6 +180,26 @@ TEST(OrderedParallel, HandsBackBlocksInOrderAndStopsAfterAnInterruptWithoutGaps)
     EXPECT_THROW(RunBlocksInOrder(
                      100, 10, 2, failing, [](int) {}, quiet),
                  std::runtime_error);
+}
+
+// Wilson score intervals worked by hand with z = 1.959964.
+TEST(TargetChance, ShareAndWilsonScoreInterval) {
+    struct Case {
+        std::size_t met, n;
+        double share, low, high;
+    };
+    constexpr Case kCases[] = {
+        {8, 10, 0.8, 0.490162, 0.943318},
+        {0, 20, 0, 0, 0.161125},
+        {20, 20, 1, 0.838875, 1},
+    };
+    for (const Case& c : kCases) {
+        const TargetChance chance{c.met, c.n};
+        EXPECT_DOUBLE_EQ(chance.Share(), c.share) << c.met << " of " << c.n;
+        EXPECT_NEAR(chance.Low(), c.low, 1e-6) << c.met << " of " << c.n;
+        EXPECT_NEAR(chance.High(), c.high, 1e-6) << c.met << " of " << c.n;
+    }
+    EXPECT_TRUE(std::isnan(TargetChance{}.Share()));
 }
 
 TEST(Fields, NamedByLabelOrUnderscoredLabelWithTheirWorkingCopies) {
