@@ -102,6 +102,13 @@ void ChooseVariedDimensions(R& r, const std::vector<const FileEntry*>& varied) {
     }
 }
 
+void CopyDimensionChoice(const R& from, R& to) {
+    for (const Dimension& d : kDimensions) {
+        to.*d.chosen = from.*d.chosen;
+        to.*d.chosen_working = from.*d.chosen_working;
+    }
+}
+
 bool ScalesPlan(const std::vector<const FileEntry*>& varied) {
     return Varied(varied, kArea) && !Varied(varied, kLength) && !Varied(varied, kWidth);
 }

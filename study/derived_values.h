@@ -25,6 +25,9 @@ void CheckVariedDimensions(const std::vector<const FileEntry*>& varied);
 // with the area), whichever two the project chose.
 void ChooseVariedDimensions(ProjectRecord& r, const std::vector<const FileEntry*>& varied);
 
+// Gives `to` the choice of dimensions that `from` has, committed and working.
+void CopyDimensionChoice(const ProjectRecord& from, ProjectRecord& to);
+
 // Whether varying these keeps the plan's shape: the area is varied, length and width are not.
 bool ScalesPlan(const std::vector<const FileEntry*>& varied);
 

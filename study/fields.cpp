@@ -45,7 +45,7 @@ void Store(ProjectRecord& r, const FileEntry& e, double value) {
     }
 }
 
-void StoreAll(ModelState& s, const std::vector<InputField>& fields, std::span<const double> values) {
+void StoreAll(ProjectRecord& s, const std::vector<InputField>& fields, std::span<const double> values) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         Store(s, *fields[i].value, values[i]);
         if (fields[i].working) Store(s, *fields[i].working, values[i]);
@@ -91,7 +91,7 @@ void StudyInputs::Prepare(ProjectRecord& r) const {
     if (derives_) AcceptSystemScreens(r);
 }
 
-void StudyInputs::Apply(ModelState& s, std::span<const double> values) const {
+void StudyInputs::Apply(ProjectRecord& s, std::span<const double> values) const {
     const double length_to_width = scales_plan_ && s.width > 0 ? s.length / s.width : 0;
     StoreAll(s, fields_, values);
     if (!derives_) return;

@@ -39,7 +39,7 @@ public:
     void Prepare(ProjectRecord& r) const;
 
     // Gives each field its value, in order, in a project readied by Prepare.
-    void Apply(ModelState& s, std::span<const double> values) const;
+    void Apply(ProjectRecord& r, std::span<const double> values) const;
 
 private:
     std::vector<InputField> fields_;

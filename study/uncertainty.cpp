@@ -7,8 +7,8 @@
 
 #include "study/latin_hypercube.h"
 #include "study/ordered_parallel.h"
-#include "study/random_stream.h"
 #include "study/parse_number.h"
+#include "study/random_stream.h"
 #include "study/sizing.h"
 #include "study/study_error.h"
 #include "study/summary_table.h"
@@ -34,7 +34,8 @@ struct Block {
     std::vector<TargetChance> chances;  // of the targets, over the block's samples
 };
 
-void Count(const std::vector<ResultTarget>& targets, const ResultValues& v, std::vector<TargetChance>& chances) {
+void Count(const std::vector<ResultTarget>& targets, const ResultValues& v,
+           std::vector<TargetChance>& chances) {
     for (std::size_t t = 0; t < targets.size(); ++t) {
         const double x = v[targets[t].result];
         if (std::isnan(x)) continue;
@@ -75,8 +76,8 @@ void WriteTargetRows(std::ostream& out, Format format, const UncertaintyOutcome&
     const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out, kTargetColumnNames);
     for (std::size_t t = 0; t < outcome.targets.size(); ++t) {
         const TargetChance& c = outcome.chances[t];
-        writer->Row({outcome.targets[t].Text(), static_cast<double>(c.met), static_cast<double>(c.n), c.Share(),
-                     c.Low(), c.High()});
+        writer->Row({outcome.targets[t].Text(), static_cast<double>(c.met), static_cast<double>(c.n),
+                     c.Share(), c.Low(), c.High()});
     }
     writer->Finish();
 }
@@ -101,7 +102,8 @@ std::vector<ResultTarget> ParseResultTargets(const std::vector<std::string>& arg
         }
         for (const ResultTarget& earlier : targets) {
             if (earlier.result == t.result) {
-                throw StudyError("--target: " + std::string(ResultName(t.result)) + " is given more than once");
+                throw StudyError("--target: " + std::string(ResultName(t.result)) +
+                                 " is given more than once");
             }
         }
         targets.push_back({t.result, t.value, kind == ResultsKind::Outflow});
@@ -130,7 +132,8 @@ UncertainInputs ParseUncertainInputs(const std::vector<std::string>& arguments) 
 
 std::vector<std::vector<double>> Spreads(const UncertainInputs& inputs) {
     std::vector<std::vector<double>> spreads;
-    for (const Distribution& d : inputs.distributions) spreads.push_back({d.Quantile(0.05), d.Quantile(0.95)});
+    for (const Distribution& d : inputs.distributions)
+        spreads.push_back({d.Quantile(0.05), d.Quantile(0.95)});
     return spreads;
 }
 

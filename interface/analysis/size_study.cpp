@@ -1,5 +1,6 @@
 #include "interface/analysis/size_study.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -7,6 +8,8 @@
 
 #include "study/commands.h"
 #include "study/constituents.h"
+#include "study/derived_values.h"
+#include "study/fields.h"
 #include "study/results.h"
 #include "study/row_writer.h"
 #include "study/study_error.h"
@@ -33,6 +36,20 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// The point of the curve searched whose result lies nearest the target; nothing when the model
+// gave no value anywhere.
+std::optional<ChartPoint> Closest(const SizeRequest& request, const SizeOutcome& outcome) {
+    const std::size_t column = 1 + study::FindResult(request.result.name);
+    const double target = *TypedNumber(request.target);
+    std::optional<ChartPoint> closest;
+    for (const std::vector<double>& row : outcome.curve.rows) {
+        const double y = row.at(column);
+        if (std::isnan(y)) continue;
+        if (!closest || std::abs(y - target) < std::abs(closest->y - target)) closest = ChartPoint{row[0], y};
+    }
+    return closest;
 }
 
 }  // namespace
@@ -106,9 +123,33 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
 }
 
 std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome) {
-    if (!outcome.value) return "The target cannot be reached: " + outcome.statement + ".";
-    return request.input.label + " = " + RoundedNumber(*outcome.value) + " gives " + request.result.label +
-           " = " + RoundedNumber(outcome.reached) + " (target " + request.target + ").";
+    if (outcome.value) {
+        return request.input.label + " = " + RoundedNumber(*outcome.value) + " gives " +
+               request.result.label + " = " + RoundedNumber(outcome.reached) + " (target " + request.target +
+               ").";
+    }
+    const std::optional<ChartPoint> closest = Closest(request, outcome);
+    if (!closest) return "The target cannot be reached: " + outcome.statement + ".";
+    const auto& ranges = outcome.curve_request.ranges[0];
+    return "The target cannot be reached: " + request.result.label + " does not reach " + request.target +
+           " for " + request.input.label + " from " + RoundedNumber(*TypedNumber(ranges.from)) + " to " +
+           RoundedNumber(*TypedNumber(ranges.to)) + "; the closest is " + RoundedNumber(closest->y) +
+           ", at " + RoundedNumber(closest->x) + ".";
+}
+
+const std::string& SizeCsv(const SizeOutcome& outcome) {
+    return outcome.value ? outcome.csv : outcome.curve.csv;
+}
+
+void ApplySize(ProjectRecord& r, const std::string& input, double value) {
+    const study::StudyInputs inputs({study::FindInputField(input)});
+    ProjectRecord changed = r;
+    inputs.Prepare(changed);
+    inputs.Apply(changed, std::span<const double>(&value, 1));
+    // Every dimension now agrees with every other, so the pair the project was entered with
+    // gives them all again.
+    study::CopyDimensionChoice(r, changed);
+    r = changed;
 }
 
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {

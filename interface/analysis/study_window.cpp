@@ -1,6 +1,7 @@
 #include "interface/analysis/study_window.h"
 
 #include <cctype>
+#include <filesystem>
 #include <vector>
 
 #include "interface/analysis/background_study.h"
@@ -63,17 +64,23 @@ void CopyCommandFor(Dialog& d, const std::function<std::string(const std::string
     }
 }
 
+std::string OfferedFile(const std::string& window, const std::string& extension) {
+    const std::string& project = Shell().current_file;
+    if (project.empty()) return window + extension;
+    const std::filesystem::path path(project);
+    return (path.parent_path() / (path.stem().string() + "_" + window + extension)).string();
+}
+
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions) {
     const StudyStrip& s = kind.strip;
-    const std::string name = kind.name;
     if (id == s.run)
         actions.run();
     else if (id == s.stop)
         CancelStudy();
     else if (id == s.save_chart)
-        SaveChartAs(d, s.chart, name + ".png");
+        SaveChartAs(d, s.chart, OfferedFile(kind.name, ".png"));
     else if (id == s.export_csv && actions.csv)
-        ExportCsvAs(d, *actions.csv, name + ".csv");
+        ExportCsvAs(d, *actions.csv, OfferedFile(kind.name, ".csv"));
     else if (id == s.copy_command)
         actions.copy_command();
     else if (id == s.help)

@@ -165,6 +165,7 @@ std::string UncertaintyCommand(const UncertaintyRequest& request, const std::str
     command += " -n " + std::to_string(*TypedWholeNumber<std::int64_t>(request.samples)) + " --seed " +
                std::to_string(*TypedWholeNumber<std::uint64_t>(request.seed));
     if (request.latin_hypercube) command += " --lhs";
+    if (!request.target.empty()) command += " --target " + ShellWord(request.target);
     return command;
 }
 
@@ -192,6 +193,7 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
         for (std::size_t k = 0; k < kept.size(); ++k) table.samples[k][i] = v[kept[k]];
     };
     study::UncertaintyOutcome outcome;
+    if (!request.target.empty()) outcome.targets = study::ParseResultTargets({request.target});
     study::Progress progress("uncertainty", n, watch);
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     study::RunUncertainty(study, inputs.distributions, sampling, threads, keeper, progress, outcome);
@@ -218,7 +220,31 @@ std::string UncertaintySummary(const UncertaintyTable& table) {
     return text;
 }
 
-Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k) {
+std::optional<study::ResultTarget> UncertaintyTarget(const UncertaintyTable& table, std::size_t k,
+                                                     const std::string& typed) {
+    const std::optional<double> value = TypedNumber(typed);
+    if (!value) return std::nullopt;
+    const std::vector<study::ResultTarget> targets =
+        study::ParseResultTargets({table.results.at(k).name + "=" + NumberText(*value)});
+    return targets.front();
+}
+
+std::string ChanceText(const UncertaintyTable& table, std::size_t k, const study::ResultTarget& target) {
+    study::TargetChance chance;
+    for (double v : table.samples.at(k)) {
+        if (std::isnan(v)) continue;
+        ++chance.n;
+        chance.met += target.MetBy(v);
+    }
+    if (chance.n == 0) return "No sample has a value to meet the target.";
+    const auto percent = [](double share) { return ShownNumber(100 * share); };
+    return std::string(target.at_most ? "At or below" : "At or above") + " the target in " +
+           percent(chance.Share()) + " % of samples (95 % interval " + percent(chance.Low()) + " to " +
+           percent(chance.High()) + " %).";
+}
+
+Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k,
+                       const std::optional<study::ResultTarget>& target) {
     const StudyResult& result = table.results.at(k);
     const ChartAxis x = InputAxis({result.label, {}}, AxisScale::Linear);
     Chart chart{.title = "Histogram of " + x.title, .x = x, .y = {"Samples", ""}};
@@ -243,6 +269,10 @@ Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k) {
     chart.markers.push_back({ChartMarker::Vertical, s[3], "5th percentile (" + ShownNumber(s[3]) + ")"});
     chart.markers.push_back({ChartMarker::Vertical, s[5], "Median (" + ShownNumber(s[5]) + ")"});
     chart.markers.push_back({ChartMarker::Vertical, s[7], "95th percentile (" + ShownNumber(s[7]) + ")"});
+    if (target) {
+        chart.markers.push_back(
+            {ChartMarker::Vertical, target->value, "Target (" + ShownNumber(target->value) + ")"});
+    }
     return chart;
 }
 
