@@ -1,5 +1,6 @@
 #include "interface/analysis/size_window.h"
 
+#include <cstring>
 #include <optional>
 
 #include "interface/analysis/background_study.h"
@@ -14,8 +15,12 @@ namespace {
 
 constexpr StudyWindowKind kKind = {kSizeStrip, "size", "Help for the Size Window", "size.txt"};
 
-// What the window shows, kept while the program runs so that it opens again as it was left.
+// What the window shows, kept while the program runs so that it opens again as it was left:
+// for the same project file, what was typed; while the project is also as it was, what was
+// found, which another project, or this one changed since, may no longer reach.
 struct SizeShown {
+    std::string file;
+    ProjectRecord project;
     std::optional<SizeRequest> typed;    // the result, target, input and range as left
     std::optional<SizeRequest> request;  // of the last run that finished, and what it found
     std::optional<SizeOutcome> outcome;
@@ -116,21 +121,22 @@ std::optional<std::size_t> Named(const std::vector<Item>& items, const std::stri
 // Shows what the window showed when it was last closed, as far as the project still has it.
 void Restore(Dialog& d, SizeWindow& w) {
     const SizeShown& shown = Shown();
-    if (!shown.typed) return;
+    if (!shown.typed || shown.file != Shell().current_file) return;
     if (auto result = Named(w.results, shown.typed->result.name))
         d.ChooseItem(kSizeResults, static_cast<int>(*result));
     d.SetText(kSizeTarget, shown.typed->target);
     w.chosen = Named(w.inputs, shown.typed->input.name);
     d.SetText(kSizeFrom, shown.typed->from);
     d.SetText(kSizeTo, shown.typed->to);
-    if (!shown.outcome || !Named(w.results, shown.request->result.name)) return;
+    const bool unchanged = std::memcmp(&shown.project, &Project(), sizeof(ProjectRecord)) == 0;
+    if (!shown.outcome || !unchanged) return;
     w.request = shown.request;
     w.outcome = shown.outcome;
     ShowOutcome(d, w);
 }
 
 void Keep(const Dialog& d, const SizeWindow& w) {
-    Shown() = {RequestOf(d, w), w.request, w.outcome};
+    Shown() = {Shell().current_file, Project(), RequestOf(d, w), w.request, w.outcome};
 }
 
 void Open(Dialog& d, SizeWindow& w) {
