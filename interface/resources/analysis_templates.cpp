@@ -177,8 +177,8 @@ DialogTemplate CompareTemplate() {
         {.id = kConstituentLabel, .kind = K::Label, .text = "Co&nstituent:", .at = {0, 0, 1, kChart}},
         {.id = kCompareConstituents, .kind = K::ChoiceList, .at = {1, 0, 1, kChart}, .width = 12, .lines = 4,
          .label = kConstituentLabel},
-        {.id = kTargetLabel, .kind = K::Label, .text = "Tar&get outflow:", .at = {2, 0, 1, kChart}},
-        {.id = kCompareTarget, .kind = K::NumberField, .at = {3, 0, 1, kChart}, .width = 8,
+        {.id = kTargetLabel, .kind = K::Label, .text = "Tar&get outflow:", .at = {0, 1, 1, kChart}},
+        {.id = kCompareTarget, .kind = K::NumberField, .at = {1, 1, 1, kChart}, .width = 8,
          .label = kTargetLabel},
     });
     AddStrip(t, kCompareStrip);
