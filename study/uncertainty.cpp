@@ -56,7 +56,8 @@ std::pair<double, double> WilsonInterval(const TargetChance& c) {
     const double scale = 1 / (1 + z2 / n);
     const double centre = scale * (p + z2 / (2 * n));
     const double half = scale * Z95() * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
-    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+    // With none or all met, the end at 0 or 1 is exact; rounding would leave a trace of it.
+    return {c.met == 0 ? 0 : std::max(0.0, centre - half), c.met == c.n ? 1 : std::min(1.0, centre + half)};
 }
 
 std::string Percent(double share) {

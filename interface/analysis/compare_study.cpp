@@ -166,14 +166,15 @@ Chart CompareChart(const CompareRequest& request, const CompareOutcome& outcome,
     Chart chart = CompareChart(request, outcome.curves, curve);
     const std::optional<study::ComparedRow>& t = outcome.target;
     if (!t || t->row.constituent != outcome.curves.curves.at(curve).constituent) return chart;
-    chart.markers.push_back({ChartMarker::Horizontal, *t->target, "Target (" + PlainNumber(*t->target) + ")"});
+    // Short names: the legend holds the lines, the band and the present area already; the notes
+    // below the chart give the figures.
+    chart.markers.push_back({ChartMarker::Horizontal, *t->target, "Target"});
+    const auto& points = outcome.curves.curves.at(curve).points;
     const std::pair<const study::AreaForTarget*, const char*> areas[] = {{&t->pkc_area, "P-k-C* area"},
                                                                          {&t->velmar_area, "Model's area"}};
     for (const auto& [area, name] : areas) {
-        if (area->area) {
-            chart.markers.push_back(
-                {ChartMarker::Vertical, *area->area, std::string(name) + " (" + RoundedNumber(*area->area) + ")"});
-        }
+        if (area->area && *area->area >= points.front().area && *area->area <= points.back().area)
+            chart.markers.push_back({ChartMarker::Vertical, *area->area, name});
     }
     return chart;
 }

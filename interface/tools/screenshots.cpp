@@ -132,7 +132,7 @@ void RunSampleStudy(QtDialog& d) {
     if (d.TemplateNumber() == kUncertaintyWindow) {
         AddUncertainInput(d, "area", kUncertaintyUniform);
         AddUncertainInput(d, "depth", kUncertaintyTriangular);
-        d.SetText(kUncertaintyTarget, "80");
+        d.SetText(kUncertaintyTarget, "70");
         d.Send({DialogEvent::Clicked, kUncertaintyRun});
     }
     if (d.TemplateNumber() == kCompareWindow) {
