@@ -46,9 +46,9 @@ struct ComparedCurves {
     std::size_t areas_done = 0;
 };
 
-// Runs the project at every area with the depth kept (the volume and the values the system
-// screens derive follow, as `sweep --vary area=...` has them), once with plug flow and once
-// fully mixed, on settings.threads threads, telling settings.watch of the progress. An
+// Runs the project at every area with the depth and length-to-width ratio kept (the volume,
+// length, width and the values the system screens derive follow, as `sweep --vary area=...`
+// has them), once with plug flow and once fully mixed, on settings.threads threads, telling settings.watch of the progress. An
 // unreadable project is refused with a StudyError.
 ComparedCurves CompareCurves(const std::string& path, const std::vector<double>& areas,
                              const CompareSettings& settings);

@@ -118,8 +118,9 @@ std::optional<CompareOutcome> RunCompareStudy(const CompareRequest& request, con
     const std::optional<double> target = TypedNumber(request.target);
     if (!target || outcome.curves.curves.empty()) return outcome;
     const auto& curves = outcome.curves.curves;
-    const bool shown = std::any_of(curves.begin(), curves.end(),
-                                   [&charted](const study::CompareCurve& c) { return c.constituent == charted; });
+    const bool shown = std::any_of(curves.begin(), curves.end(), [&charted](const study::CompareCurve& c) {
+        return c.constituent == charted;
+    });
     const std::string constituent = shown ? charted : curves.front().constituent;
     settings.targets[constituent] = *target;
     for (study::ComparedRow& row : study::CompareProject(project_file, settings).rows) {

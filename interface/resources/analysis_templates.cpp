@@ -93,10 +93,10 @@ DialogTemplate SizeTemplate() {
     t.controls.push_back({.id = kSizeAnswer, .kind = K::Label, .at = {0, 2}, .width = 24});
     AddStrip(t, kSizeStrip);
     // Beside the buttons for what was found, before Close.
-    const auto close =
-        std::find_if(t.controls.begin(), t.controls.end(), [](const Control& c) { return c.id == kCancelId; });
-    t.controls.insert(close,
-                      {.id = kSizeApply, .kind = K::PushButton, .text = "A&pply to Project", .flags = kDisabled});
+    const auto close = std::find_if(t.controls.begin(), t.controls.end(),
+                                    [](const Control& c) { return c.id == kCancelId; });
+    t.controls.insert(close, {.id = kSizeApply, .kind = K::PushButton, .text = "A&pply to Project",
+                              .flags = kDisabled});
     return t;
 }
 
@@ -145,7 +145,8 @@ DialogTemplate UncertaintyTemplate() {
         {.id = kResultsLabel, .kind = K::Label, .text = "Histogram of:", .at = {0, 0, 2, r}},
         {.id = kUncertaintyResults, .kind = K::ChoiceList, .at = {1, 0, 2, r}, .width = 26, .lines = 4},
         {.id = kTargetLabel, .kind = K::Label, .text = "Tar&get:", .at = {2, 0, 1, r}},
-        {.id = kUncertaintyTarget, .kind = K::NumberField, .at = {2, 1, 1, r}, .width = 7, .label = kTargetLabel},
+        {.id = kUncertaintyTarget, .kind = K::NumberField, .at = {2, 1, 1, r}, .width = 7,
+         .label = kTargetLabel},
         {.id = kUncertaintyChance, .kind = K::Label, .at = {3, 0, 2, r}, .width = 26},
         {.id = kUncertaintySummary, .kind = K::MultilineText, .at = {4, 0, 2, r}, .width = 26, .lines = 10},
     });
