@@ -71,9 +71,7 @@ void Set(Project& p, const std::string& name, py::handle value) {
                              std::string(py::repr(value)));
     }
     const double x = field.value->kind == FieldKind::Int ? WholeNumber(name, value) : RealNumber(name, value);
-    const study::StudyInputs inputs({field});
-    inputs.Prepare(p.state);
-    inputs.Apply(p.state, std::span<const double>(&x, 1));
+    study::SetInput(p.state, field, x);
 }
 
 bool Contains(const std::string& name) {

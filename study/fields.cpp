@@ -102,4 +102,13 @@ void StudyInputs::Apply(ProjectRecord& s, std::span<const double> values) const 
     StoreAll(s, fields_, values);
 }
 
+void SetInput(ProjectRecord& r, const InputField& field, double value) {
+    const StudyInputs inputs({field});
+    ProjectRecord changed = r;
+    inputs.Prepare(changed);
+    inputs.Apply(changed, std::span<const double>(&value, 1));
+    CopyDimensionChoice(r, changed);
+    r = changed;
+}
+
 }  // namespace velmar::study

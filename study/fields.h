@@ -47,4 +47,10 @@ private:
     bool scales_plan_ = false;
 };
 
+// Gives one field of a project a value for good, as entering it on its screen and accepting
+// would: the values the system screens derive follow as in a study, and the project keeps the
+// dimensions it was entered with (every dimension agrees with the others, so that pair gives
+// them all again).
+void SetInput(ProjectRecord& r, const InputField& field, double value);
+
 }  // namespace velmar::study

@@ -8,7 +8,6 @@
 
 #include "study/commands.h"
 #include "study/constituents.h"
-#include "study/derived_values.h"
 #include "study/fields.h"
 #include "study/results.h"
 #include "study/row_writer.h"
@@ -142,14 +141,7 @@ const std::string& SizeCsv(const SizeOutcome& outcome) {
 }
 
 void ApplySize(ProjectRecord& r, const std::string& input, double value) {
-    const study::StudyInputs inputs({study::FindInputField(input)});
-    ProjectRecord changed = r;
-    inputs.Prepare(changed);
-    inputs.Apply(changed, std::span<const double>(&value, 1));
-    // Every dimension now agrees with every other, so the pair the project was entered with
-    // gives them all again.
-    study::CopyDimensionChoice(r, changed);
-    r = changed;
+    study::SetInput(r, study::FindInputField(input), value);
 }
 
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {
