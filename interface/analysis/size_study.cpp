@@ -8,7 +8,6 @@
 
 #include "study/commands.h"
 #include "study/constituents.h"
-#include "study/fields.h"
 #include "study/results.h"
 #include "study/row_writer.h"
 #include "study/study_error.h"
@@ -138,10 +137,6 @@ std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome) {
 
 const std::string& SizeCsv(const SizeOutcome& outcome) {
     return outcome.value ? outcome.csv : outcome.curve.csv;
-}
-
-void ApplySize(ProjectRecord& r, const std::string& input, double value) {
-    study::SetInput(r, study::FindInputField(input), value);
 }
 
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {

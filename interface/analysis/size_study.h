@@ -47,11 +47,6 @@ std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome);
 // none, the curve searched.
 const std::string& SizeCsv(const SizeOutcome& outcome);
 
-// Gives the project the value found, as accepting the input's screen with it would: the
-// values the system screens derive follow as in the study, and the project keeps the
-// dimensions it was entered with.
-void ApplySize(ProjectRecord& r, const std::string& input, double value);
-
 // The curve of the result against the input, the target line and the crossing marked.
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r);
 

@@ -9,6 +9,7 @@
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/session/state.h"
+#include "study/fields.h"
 
 namespace velmar {
 namespace {
@@ -104,7 +105,7 @@ void Apply(Dialog& d, SizeWindow& w) {
     const std::string question = "Set " + label + " to " + RoundedNumber(*w.outcome->value) +
                                  " in the project? The values the system screens derive from it follow.";
     if (d.ui().MessageBox(Owner(d), question, "Apply to Project", Buttons::YesNo) != Answer::Yes) return;
-    ApplySize(Project(), w.request->input.name, *w.outcome->value);
+    study::SetInput(Project(), study::FindInputField(w.request->input.name), *w.outcome->value);
     Shell().changes = true;
     ShowOutcome(d, w);  // the present value has moved to the value found
 }
