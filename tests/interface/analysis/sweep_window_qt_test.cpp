@@ -211,7 +211,8 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 messages.push_back(box->text().toStdString());
-                box->done(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
+                box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes
+                                                                            : QMessageBox::Ok);
             }
         });
         timer_.start(20);
