@@ -1,5 +1,6 @@
 #include "study/input_effects.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "study/command_support.h"
@@ -46,8 +47,12 @@ bool ChangesAnyResult(const Study& study, std::size_t input, std::span<const dou
 
 void NoteInputsWithoutEffect(const CommonOptions& o, const Study& study,
                              const std::vector<std::vector<double>>& values) {
+    const std::vector<double> project = ProjectValues(study);
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!ChangesAnyResult(study, i, values[i])) {
+        // Values that are all the project's own tell nothing of the input.
+        const bool tried = std::any_of(values[i].begin(), values[i].end(),
+                                       [&](double value) { return value != project[i]; });
+        if (tried && !ChangesAnyResult(study, i, values[i])) {
             Note(o, study.inputs().fields()[i].name + kChangesNoResult);
         }
     }

@@ -26,7 +26,7 @@ bool ChangesAnyResult(const Study& study, std::size_t input, std::span<const dou
 inline constexpr const char* kChangesNoResult = " changes no modelled result of this project";
 
 // Tells, through the options' note, each input that changes no result at any of its values
-// given (say, the ends of its range), by name.
+// given (say, the ends of its range), by name; not one whose values are all the project's.
 void NoteInputsWithoutEffect(const CommonOptions& o, const Study& study,
                              const std::vector<std::vector<double>>& values);
 

@@ -254,6 +254,28 @@ TEST(UncertaintyStudy, TheChanceOfMeetingATargetIsTheShareOfSamplesThatMeetIt) {
     EXPECT_EQ(RunStudy(common + " --target TSS_removal_rate=1").status, 1);
 }
 
+// The typical wetland does not model nitrogen: its nitrogen rate changes nothing, which each
+// study says by name and still runs; its depth changes the results and goes unremarked.
+TEST(Studies, AnInputThatChangesNoResultIsNamedAndTheStudyRuns) {
+    const std::string typical = "'" + Example("typical.inp") + "'";
+    const std::string note = "velmar-study: Ktn changes no modelled result of this project\n";
+    const struct {
+        std::string arguments;
+        bool noted;
+        int status;  // the size cannot be found by a rate that changes nothing
+    } cases[] = {
+        {"sweep " + typical + " --vary Ktn=0.1:0.5:3", true, 0},
+        {"uncertainty " + typical + " --dist 'Ktn=uniform(0.1,0.5)' -n 5", true, 0},
+        {"size " + typical + " --target RE_TSS=80 --vary Ktn", true, 1},
+        {"sweep " + typical + " --vary depth=0.3:0.9:3", false, 0},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = RunStudy(c.arguments);
+        EXPECT_EQ(outcome.err.find(note) == 0, c.noted) << c.arguments << "\n" << outcome.err;
+        EXPECT_EQ(outcome.status, c.status) << c.arguments;
+    }
+}
+
 // Near a settling velocity of 2 the established wetland's phosphorus solution does not
 // always converge, and the engine reports a removal efficiency of -999. Such a run gives no
 // TP results: none is averaged, written as a number or searched.
