@@ -83,5 +83,6 @@ inline constexpr const char* kPkcCaveat[] = {
     "P-k-C* constants were fitted with C* and P: they are not interchangeable with this model's rates.",
     "The coliform constants are for fecal coliforms; this model's TCB counts total coliforms.",
 };
+inline constexpr std::size_t kPkcColiformCaveat = 1;  // the line that concerns coliforms alone
 
 }  // namespace velmar

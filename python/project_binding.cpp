@@ -64,7 +64,8 @@ double RealNumber(const InputField& field, py::handle value) {
 }
 
 // The value goes into the field and its working copy; a changed flow or dimension brings
-// the values the system screens derive from it, as a study that varies the field does.
+// the values the system screens derive from it, as a study that varies the field does, and
+// the project keeps the dimensions it was entered with.
 void Set(Project& p, const std::string& name, py::handle value) {
     const InputField& field = Field(name);
     if (PyNumber_Check(value.ptr()) == 0 || py::isinstance<py::str>(value)) {
@@ -72,9 +73,7 @@ void Set(Project& p, const std::string& name, py::handle value) {
                              std::string(py::repr(value)));
     }
     const double x = field.whole ? WholeNumber(name, value) : RealNumber(field, value);
-    const study::StudyInputs inputs({field});
-    inputs.Prepare(p.state);
-    inputs.Apply(p.state, std::span<const double>(&x, 1));
+    study::SetInput(p.state, field, x);
 }
 
 bool Contains(const std::string& name) {
@@ -137,7 +136,10 @@ project["Ktn"], project["Kds[1]"], project["detention_time"] (blanks in a label 
 written as underscores: project["TSS_removal_rate"]). A value goes into the field and its
 working copy; a whole-number field takes an integer. Setting the flow, volume, area,
 depth, length or width recomputes what the system screens derive from it (the dimensions
-not chosen, the detention time, the mean velocity), as a study varying that field does.)doc")
+not chosen, the detention time, the mean velocity), as a study varying that field does: a new
+area keeps the depth and the length-to-width ratio, a new depth the plan, a new volume the
+depth and the chosen length or width, a new length or width the plan area. The project keeps
+the dimensions it was entered with.)doc")
         .def_static(
             "read", [](py::handle path) { return ProjectFrom(py::str(PathText(path))); }, py::arg("path"),
             "Reads a project file (.inp) as the engine reads it.")

@@ -135,9 +135,17 @@ py::dict Sweep(py::handle project, py::handle vary, bool log, py::handle threads
     return table.Columns();
 }
 
+// "NAME=VALUE" arguments from {NAME: value}, "NAME=VALUE" or texts; none from None.
+std::vector<std::string> NamedArguments(py::handle given, const char* what) {
+    if (given.is_none()) return {};
+    return FieldArguments(given, [what](py::handle v) { return NumberArgument(v, what); });
+}
+
 py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std::uint64_t seed, bool lhs,
-                       bool samples, py::handle threads) {
+                       bool samples, py::handle targets, py::handle threads) {
     const study::UncertainInputs inputs = study::ParseUncertainInputs(DistributionArguments(dist));
+    study::UncertaintyOutcome outcome;
+    outcome.targets = study::ParseResultTargets(NamedArguments(targets, "target"));
     const study::Sampling sampling{n, seed, lhs};
     study::CheckSampling(sampling);
     const Project p = ProjectFrom(project);
@@ -161,7 +169,6 @@ py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std:
         };
         keeper.write = [](const std::string&) {};
     }
-    study::UncertaintyOutcome outcome;
     WithoutGil([&] {
         study::Progress progress("", 0, SignalWatch());
         study::RunUncertainty(study, inputs.distributions, sampling, workers, keeper, progress, outcome);
@@ -174,6 +181,17 @@ py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std:
         row["n"] = py::int_(static_cast<long long>(values[0]));
         for (std::size_t k = 1; k < values.size(); ++k) row[py::str(study::kStatisticNames[k])] = values[k];
         statistics[ResultName(j)] = row;
+    }
+    for (std::size_t t = 0; t < outcome.targets.size(); ++t) {
+        const study::TargetChance& c = outcome.chances[t];
+        py::dict chance;
+        chance["value"] = outcome.targets[t].value;
+        chance["met"] = c.met;
+        chance["n"] = c.n;
+        chance["share"] = c.Share();
+        chance["low95"] = c.Low();
+        chance["high95"] = c.High();
+        statistics[ResultName(outcome.targets[t].result)]["target"] = chance;
     }
     if (!table) return statistics;
     return py::make_tuple(statistics, table->Columns());
@@ -232,12 +250,6 @@ pkc::WetlandType WetlandTypeFrom(const std::string& type) {
     std::string names;
     for (const auto& [name, _] : types) names += (names.empty() ? "'" : " or '") + name + "'";
     throw py::value_error("type is " + names + ", not '" + type + "'");
-}
-
-// "NAME=VALUE" arguments from {NAME: value}, "NAME=VALUE" or texts; none from None.
-std::vector<std::string> NamedArguments(py::handle given, const char* what) {
-    if (given.is_none()) return {};
-    return FieldArguments(given, [what](py::handle v) { return NumberArgument(v, what); });
 }
 
 // The outflows over a range of areas as columns: the constituent as text, numbers for the
@@ -344,14 +356,18 @@ log=True the values are spaced geometrically. Returns {column: values}: the vari
 then the 95 results, as NumPy arrays when NumPy is installed and lists otherwise.)doc");
     m.def("uncertainty", &Uncertainty, py::arg("project"), py::arg("dist"), py::arg("n"), py::kw_only(),
           py::arg("seed") = 1, py::arg("lhs") = false, py::arg("samples") = false,
-          py::arg("threads") = py::none(),
+          py::arg("targets") = py::none(), py::arg("threads") = py::none(),
           R"doc(Monte Carlo over uncertain inputs, as velmar-study uncertainty; the same seed gives the
 same numbers as the command, on any number of threads.
 
 dist: {"Kdn": "lognormal(0.2,2)", "temperature": ("normal", 15, 2)}: uniform(low,high),
 triangular(low,mode,high), normal(mean,sd), lognormal(gm,gsd). lhs=True draws a Latin
 hypercube. Returns {result: {"n", "mean", "sd", "p5", "p25", "p50", "p75", "p95"}}; with
-samples=True also every sample's inputs and results, as (statistics, {column: values}).)doc");
+samples=True also every sample's inputs and results, as (statistics, {column: values}).
+targets: {"TPoutConc": 0.1, "RE_TN": 60}, levels an outflow is to meet at or below and a
+removal efficiency at or above: each such result's statistics gain "target": {"value", "met",
+"n", "share", "low95", "high95"}, the share of samples that met it with its 95 % Wilson score
+interval.)doc");
     m.def("size", &Size, py::arg("project"), py::arg("target"), py::arg("vary"), py::kw_only(),
           py::arg("range") = py::none(), py::arg("threads") = py::none(),
           R"doc(The value of one input at which a result reaches a target, as velmar-study size.

@@ -46,7 +46,8 @@ struct UncertaintyOptions : CommonOptions {
     std::int64_t samples = 0;
     std::uint64_t seed = 1;
     bool latin_hypercube = false;
-    std::string samples_file;  // every sample's inputs and results, when given
+    std::string samples_file;          // every sample's inputs and results, when given
+    std::vector<std::string> targets;  // "RESULT=VALUE": the chance of meeting each
 };
 int Uncertainty(const UncertaintyOptions& o);
 

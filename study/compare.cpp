@@ -51,7 +51,7 @@ void ParseNamed(const NamedOption& o) {
     }
 }
 
-// The record field the model's sizing varies: the plan area, the depth kept, as `size` does.
+// The record field the model's sizing varies: the plan area, the depth and shape kept, as `size` does.
 constexpr char kAreaField[] = "area";
 
 AreaForTarget DesignArea(const ProjectRecord& r, const PkcComparisonRow& row, double target) {

@@ -49,7 +49,7 @@ struct AreaForTarget {
 struct ComparedRow {
     PkcComparisonRow row;
     // With a target for the constituent: the design method's area in closed form, and the
-    // model's, found as `size` finds it by varying the area with the depth kept.
+    // model's, found as `size` finds it by varying the area with the depth and shape kept.
     std::optional<double> target;
     AreaForTarget pkc_area, velmar_area;
 };

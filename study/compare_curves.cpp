@@ -31,7 +31,7 @@ Study RegimeStudy(const std::string& name, const ModelState& project, const Regi
     ModelState chosen = project;
     chosen.longitudinal_calc_re = regime.longitudinal;
     chosen.mixed_clac_re = regime.mixed;
-    // The plan area, the depth kept: as `size` and compare's sizing vary it.
+    // The plan area, the depth and shape kept: as `size` and compare's sizing vary it.
     return Study(name, chosen, {FindInputField("area")});
 }
 

@@ -61,10 +61,10 @@ struct ComparedCurves {
 // Each area's points, one per curve and in the curves' order, as the areas finish.
 using CurvePointSink = std::function<void(const std::vector<CompareCurve>&, std::span<const CurvePoint>)>;
 
-// Runs the project at every area with the depth kept (the volume and the values the system
-// screens derive follow, as `sweep --vary area=...` has them), once with plug flow and once
-// fully mixed, on settings.threads threads, telling settings.watch of the progress, and hands
-// each area's points to `sink` in order. The curves returned hold no points.
+// Runs the project at every area with the depth and length-to-width ratio kept (the volume,
+// length, width and the values the system screens derive follow, as `sweep --vary area=...`
+// has them), once with plug flow and once fully mixed, on settings.threads threads, telling
+// settings.watch of the progress, and hands each area's points to `sink` in order. The curves returned hold no points.
 ComparedCurves StreamCompareCurves(const std::string& name, const ModelState& project, const GridRange& areas,
                                    const CompareSettings& settings, const CurvePointSink& sink);
 

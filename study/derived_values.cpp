@@ -1,6 +1,7 @@
 #include "study/derived_values.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "project/record.h"
@@ -30,6 +31,8 @@ constexpr Dimension kDimensions[] = {
 };
 constexpr const Dimension& kArea = kDimensions[1];
 constexpr const Dimension& kDepth = kDimensions[2];
+constexpr const Dimension& kLength = kDimensions[3];
+constexpr const Dimension& kWidth = kDimensions[4];
 
 // How many of each set can be chosen.
 constexpr int kChosenInSet[] = {2, 1};
@@ -92,14 +95,28 @@ void ChooseVariedDimensions(R& r, const std::vector<const FileEntry*>& varied) {
             if (d.set == set && Varied(varied, d)) chosen.push_back(&d);
         }
         if (chosen.empty()) continue;
-        const bool already =
-            std::all_of(chosen.begin(), chosen.end(), [&r](const Dimension* d) { return r.*d->chosen; });
-        if (already) continue;
         if (set == 0 && chosen.size() == 1) chosen.push_back(chosen[0] == &kDepth ? &kArea : &kDepth);
         for (const Dimension& d : kDimensions) {
             if (d.set == set) Choose(r, d, std::find(chosen.begin(), chosen.end(), &d) != chosen.end());
         }
     }
+}
+
+void CopyDimensionChoice(const R& from, R& to) {
+    for (const Dimension& d : kDimensions) {
+        to.*d.chosen = from.*d.chosen;
+        to.*d.chosen_working = from.*d.chosen_working;
+    }
+}
+
+bool ScalesPlan(const std::vector<const FileEntry*>& varied) {
+    return Varied(varied, kArea) && !Varied(varied, kLength) && !Varied(varied, kWidth);
+}
+
+void ScalePlan(R& r, double length_to_width) {
+    if (!(length_to_width > 0) || !std::isfinite(length_to_width)) return;
+    r.length = r.length_temp = std::sqrt(r.area * length_to_width);
+    r.width = r.width_temp = std::sqrt(r.area / length_to_width);
 }
 
 void AcceptSystemScreens(R& r) {

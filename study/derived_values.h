@@ -1,7 +1,10 @@
 // The values the system screens derive from the wetland's dimensions and flow, for a study
-// that changes one of these: varying the depth means a deeper wetland of the same plan area
-// (or the same volume, when that is what the project fixes), with its detention time, mean
-// velocity and residence time following.
+// that changes one of these, whatever pair the project was entered with: a larger area is a
+// larger wetland of the same depth and shape (volume, length and width follow); a deeper one
+// keeps its plan (the volume follows); a larger volume keeps the depth and the length or
+// width the project chose (the area and the other follow); a longer or wider one keeps the
+// plan area, volume and depth (the other of length and width follows). The detention time,
+// mean velocity and residence time follow them all.
 #pragma once
 
 #include <vector>
@@ -18,9 +21,20 @@ bool IsSystemProperty(const FileEntry* field);
 void CheckVariedDimensions(const std::vector<const FileEntry*>& varied);
 
 // Makes the varied dimensions the chosen ones, as if picked on the geometry selection
-// screen. A dimension varied in place of one chosen keeps the depth fixed (or, when the
-// depth itself is varied, the area): a larger area means a larger wetland of the same depth.
+// screen. One of volume, area and depth varied alone is chosen with the depth (the depth
+// with the area), whichever two the project chose.
 void ChooseVariedDimensions(ProjectRecord& r, const std::vector<const FileEntry*>& varied);
+
+// Gives `to` the choice of dimensions that `from` has, committed and working.
+void CopyDimensionChoice(const ProjectRecord& from, ProjectRecord& to);
+
+// Whether varying these keeps the plan's shape: the area is varied, length and width are not.
+bool ScalesPlan(const std::vector<const FileEntry*>& varied);
+
+// The length and width, committed with their working copies, of a plan of the record's area
+// with this length-to-width ratio; left as they are when there is no such ratio (a plan
+// without width or length).
+void ScalePlan(ProjectRecord& r, double length_to_width);
 
 // What entering the committed dimensions and flow again and accepting the system screens
 // without changes gives: the dimensions not chosen, the derived values and the suggested

@@ -87,7 +87,7 @@ void Store(ProjectRecord& r, const FileEntry& e, double value) {
     }
 }
 
-void StoreAll(ModelState& s, const std::vector<InputField>& fields, std::span<const double> values) {
+void StoreAll(ProjectRecord& s, const std::vector<InputField>& fields, std::span<const double> values) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         Store(s, *fields[i].value, values[i]);
         if (fields[i].working) Store(s, *fields[i].working, values[i]);
@@ -110,7 +110,10 @@ void CheckFieldRange(const InputField& f, double low, double high, const std::st
 
 InputField FindInputField(std::string_view name) {
     const FileEntry* entry = FindByName(name);
-    if (entry == nullptr) throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()), StudyErrorKind::UnknownName);
+    if (entry == nullptr) {
+        throw StudyError(UnknownNameMessage("input field", name, NumberFieldNames()),
+                         StudyErrorKind::UnknownName);
+    }
     if (entry->kind == FieldKind::Name) {
         throw StudyError("input field '" + std::string(name) + "' holds a name, not a number",
                          StudyErrorKind::NotANumber);
@@ -134,6 +137,7 @@ StudyInputs::StudyInputs(std::vector<InputField> fields) : fields_(std::move(fie
     for (const InputField& f : fields_) varied.push_back(f.value);
     CheckVariedDimensions(varied);
     derives_ = std::any_of(varied.begin(), varied.end(), IsSystemProperty);
+    scales_plan_ = ScalesPlan(varied);
 }
 
 void StudyInputs::Prepare(ProjectRecord& r) const {
@@ -150,13 +154,24 @@ bool StudyInputs::Admit(std::span<const double> values) const {
     return true;
 }
 
-void StudyInputs::Apply(ModelState& s, std::span<const double> values) const {
+void StudyInputs::Apply(ProjectRecord& s, std::span<const double> values) const {
+    const double length_to_width = scales_plan_ && s.width > 0 ? s.length / s.width : 0;
     StoreAll(s, fields_, values);
     if (!derives_) return;
+    if (scales_plan_) ScalePlan(s, length_to_width);
     AcceptSystemScreensAgain(s);
     // A derived value that is itself varied (the detention time beside the depth) keeps
     // the study's value, as a value typed over a suggestion does.
     StoreAll(s, fields_, values);
+}
+
+void SetInput(ProjectRecord& r, const InputField& field, double value) {
+    const StudyInputs inputs({field});
+    ProjectRecord changed = r;
+    inputs.Prepare(changed);
+    inputs.Apply(changed, std::span<const double>(&value, 1));
+    CopyDimensionChoice(r, changed);
+    r = changed;
 }
 
 }  // namespace velmar::study

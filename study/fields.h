@@ -55,11 +55,18 @@ public:
     bool Admit(std::span<const double> values) const;
 
     // Gives each field its value, in order, in a project readied by Prepare.
-    void Apply(ModelState& s, std::span<const double> values) const;
+    void Apply(ProjectRecord& r, std::span<const double> values) const;
 
 private:
     std::vector<InputField> fields_;
     bool derives_ = false;
+    bool scales_plan_ = false;
 };
+
+// Gives one field of a project a value for good, as entering it on its screen and accepting
+// would: the values the system screens derive follow as in a study, and the project keeps the
+// dimensions it was entered with (every dimension agrees with the others, so that pair gives
+// them all again).
+void SetInput(ProjectRecord& r, const InputField& field, double value);
 
 }  // namespace velmar::study

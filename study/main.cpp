@@ -2,6 +2,7 @@
 //   velmar-study run FILES...
 //   velmar-study sweep PROJECT --vary FIELD=FROM:TO:STEPS [--vary ...] [--log]
 //   velmar-study uncertainty PROJECT --dist FIELD=KIND(parameters)... -n N [--seed S] [--lhs]
+//                            [--target RESULT=VALUE]...
 //   velmar-study size PROJECT --target RESULT=VALUE --vary FIELD [--range A:B]
 //   velmar-study compare PROJECT... [--type fws|hssf] [--k NAME=V] [--cstar NAME=V] [--tanks NAME=V]
 //                        [--theta NAME=V] [--target NAME=OUTFLOW]
@@ -17,6 +18,13 @@
 
 namespace velmar::study {
 namespace {
+
+// What a varied flow or dimension brings, whichever dimensions the project was entered with.
+constexpr const char* kDimensionsThatFollow =
+    "; the system screens' derived values follow a changed flow or dimension: an area keeps the depth and "
+    "the length-to-width ratio (volume, length and width follow), a depth keeps the plan (volume "
+    "follows), a volume keeps the depth and the project's chosen length or width (area and the other "
+    "follow), a length or width keeps the plan area (the other follows)";
 
 void AddCommonOptions(CLI::App& command, CommonOptions& o) {
     static const std::map<std::string, Format> kFormats = {
@@ -50,9 +58,9 @@ int main(int argc, char** argv) {
     sweep_command->add_option("project", sweep.project, "project file (.inp)")->required();
     sweep_command
         ->add_option("--vary", sweep.vary,
-                     "FIELD=FROM:TO:STEPS: STEPS values from FROM to TO; given once or twice. Fields go by "
-                     "their record names (depth, detention_time, Ktn, Kds[1]); the system screens' derived "
-                     "values follow a changed flow, volume, area, depth, length or width")
+                     std::string("FIELD=FROM:TO:STEPS: STEPS values from FROM to TO; given once or twice. "
+                                 "Fields go by their record names (depth, detention_time, Ktn, Kds[1])") +
+                         kDimensionsThatFollow)
         ->required();
     sweep_command->add_flag("--log", sweep.log, "space the values geometrically");
 
@@ -62,21 +70,29 @@ int main(int argc, char** argv) {
     uncertainty_command->add_option("project", uncertainty.project, "project file (.inp)")->required();
     uncertainty_command
         ->add_option("--dist", uncertainty.distributions,
-                     "FIELD=KIND(parameters), one per uncertain input: uniform(low,high), "
-                     "triangular(low,mode,high), normal(mean,sd), lognormal(gm,gsd)")
+                     std::string("FIELD=KIND(parameters), one per uncertain input: uniform(low,high), "
+                                 "triangular(low,mode,high), normal(mean,sd), lognormal(gm,gsd)") +
+                         kDimensionsThatFollow)
         ->required();
     uncertainty_command->add_option("-n", uncertainty.samples, "number of samples")->required();
     uncertainty_command->add_option("--seed", uncertainty.seed, "random seed (default 1)");
     uncertainty_command->add_flag("--lhs", uncertainty.latin_hypercube, "Latin hypercube sampling");
     uncertainty_command->add_option("--samples", uncertainty.samples_file,
                                     "also write every sample's inputs and results to this file");
+    uncertainty_command->add_option(
+        "--target", uncertainty.targets,
+        "RESULT=VALUE, repeatable: also the share of samples that meet it (an outflow at or below, a "
+        "removal efficiency at or above) with its 95 % Wilson score interval, e.g. TPoutConc=0.1");
 
     SizeOptions size;
     CLI::App* size_command =
         app.add_subcommand("size", "Find the value of one input at which a result reaches a target.");
     size_command->add_option("project", size.project, "project file (.inp)")->required();
     size_command->add_option("--target", size.target, "RESULT=VALUE, e.g. RE_TN=80")->required();
-    size_command->add_option("--vary", size.vary, "the input field to size, e.g. area")->required();
+    size_command
+        ->add_option("--vary", size.vary,
+                     std::string("the input field to size, e.g. area") + kDimensionsThatFollow)
+        ->required();
     size_command->add_option(
         "--range", size.range,
         "A:B, the values to search (default: a hundredth to a hundred times the project's)");
@@ -103,12 +119,14 @@ int main(int argc, char** argv) {
         "NAME=V: temperature factor; k becomes k theta^(T-20) at the project's temperature");
     compare_command->add_option(
         "--target", compare.targets,
-        "NAME=OUTFLOW: also the area each method needs to bring the outflow down to it");
+        "NAME=OUTFLOW: also the area each method needs to bring the outflow down to it (the model's "
+        "with the depth and length-to-width ratio kept)");
     compare_command->add_option(
         "--areas", compare.areas,
         "FROM:TO:STEPS: instead, the outflows over STEPS areas (m^2) from FROM to TO, one row per "
-        "constituent and area: the model's with plug flow and fully mixed (the depth kept, the "
-        "volume and detention time following), and P-k-C*'s at k, k30 and k70; of one project");
+        "constituent and area: the model's with plug flow and fully mixed (the depth and "
+        "length-to-width ratio kept, the volume, length, width and detention time following), and P-k-C*'s "
+        "at k, k30 and k70; of one project");
     compare_command->add_flag("--log", compare.log, "space the areas of --areas geometrically");
     // One value to each, so that the project files after them are not taken for more.
     for (const char* name : {"--k", "--cstar", "--tanks", "--theta", "--target", "--areas"})

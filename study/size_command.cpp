@@ -3,6 +3,7 @@
 
 #include "study/command_support.h"
 #include "study/commands.h"
+#include "study/input_effects.h"
 #include "study/output_target.h"
 #include "study/sizing.h"
 
@@ -12,6 +13,7 @@ int Size(const SizeOptions& o) {
     const SizeTarget target = ParseSizeTarget(o.target);
     const Study study(o.project, {FindInputField(o.vary)});
     const auto [low, high] = ParseSearchRange(o.range, study);
+    NoteInputsWithoutEffect(o, study, {{low, high}});
     Progress progress("size", kSizeGridPoints, o.watch);
     std::size_t scanned = 0;
     const std::optional<Sizing> found = FindSize(study, target, low, high, o.threads, progress, scanned);

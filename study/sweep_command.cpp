@@ -3,6 +3,7 @@
 
 #include "study/command_support.h"
 #include "study/commands.h"
+#include "study/input_effects.h"
 #include "study/output_target.h"
 #include "study/summary_table.h"
 #include "study/sweep.h"
@@ -18,11 +19,19 @@ std::string PointHeading(const Study& study, std::span<const double> point) {
     return heading;
 }
 
+// The first and last value of each input.
+std::vector<std::vector<double>> EndsOf(const SweepGrid& grid) {
+    std::vector<std::vector<double>> ends;
+    for (const std::vector<double>& axis : grid.axes) ends.push_back({axis.front(), axis.back()});
+    return ends;
+}
+
 }  // namespace
 
 int Sweep(const SweepOptions& o) {
     SweepGrid grid = ParseSweepGrid(o.vary, o.log);
     const Study study(o.project, grid.fields);
+    NoteInputsWithoutEffect(o, study, EndsOf(grid));
     const std::size_t points = grid.Points();
     const std::size_t dimensions = grid.fields.size();
     const bool table = o.format == Format::Table;

@@ -25,6 +25,9 @@ struct UncertainInputs {
 };
 UncertainInputs ParseUncertainInputs(const std::vector<std::string>& arguments);
 
+// Each input's 5th and 95th percentiles: far enough apart to show whether the input matters.
+std::vector<std::vector<double>> Spreads(const UncertainInputs& inputs);
+
 struct Sampling {
     std::int64_t samples = 0;
     std::uint64_t seed = 1;
@@ -43,11 +46,44 @@ struct SampleKeeper {
 // The names of the statistics of a result, in order.
 extern const std::vector<std::string> kStatisticNames;
 
+// A level a result is to meet: an outflow concentration at or below it, a removal efficiency
+// at or above it.
+struct ResultTarget {
+    std::size_t result;
+    double value;
+    bool at_most;
+
+    bool MetBy(double x) const { return at_most ? x <= value : x >= value; }
+    // "TPoutConc<=0.1"
+    std::string Text() const;
+};
+
+// "RESULT=VALUE" arguments. A result that is neither an outflow concentration nor a removal
+// efficiency, or one given twice, is refused.
+std::vector<ResultTarget> ParseResultTargets(const std::vector<std::string>& arguments);
+
+// The share of the samples with a value that met a target, and its 95 % Wilson score
+// interval: unlike the normal approximation it stays within 0 to 1 and holds up for few
+// samples and for shares near 0 or 1.
+struct TargetChance {
+    std::size_t met = 0;
+    std::size_t n = 0;
+
+    double Share() const;
+    double Low() const;
+    double High() const;
+};
+
+// The names of a target's columns, in order: the target, met, n, share, low95, high95.
+extern const std::vector<std::string> kTargetColumnNames;
+
 struct UncertaintyOutcome {
     std::size_t done = 0;      // samples run: all unless interrupted
     FlawTally flaws;           // of which some results are no value
     ResultMoments moments;
     ResultSketches quantiles;
+    std::vector<ResultTarget> targets;  // set before the run
+    std::vector<TargetChance> chances;  // of meeting each target, counted by the run
 
     // Result j's n, mean, sd and percentiles, as kStatisticNames names them.
     std::vector<double> Statistics(std::size_t j) const;
@@ -66,7 +102,9 @@ void RunUncertainty(const Study& study, const std::vector<Distribution>& distrib
                     UncertaintyOutcome& outcome);
 
 // The statistics as velmar-study uncertainty writes them: for people (Format::Table) the
-// modelled constituents' quantities under a heading, else one row per result.
+// modelled constituents' quantities under a heading, else one row per result; then, when
+// there are targets, the chance of meeting each (CSV: a second table after an empty line;
+// JSON: an object of the two arrays, "results" and "targets").
 void WriteUncertaintySummary(std::ostream& out, Format format, const Study& study, const Sampling& sampling,
                              const UncertaintyOutcome& outcome);
 

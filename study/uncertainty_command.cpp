@@ -4,6 +4,7 @@
 
 #include "study/command_support.h"
 #include "study/commands.h"
+#include "study/input_effects.h"
 #include "study/output_target.h"
 #include "study/uncertainty.h"
 
@@ -13,7 +14,10 @@ int Uncertainty(const UncertaintyOptions& o) {
     UncertainInputs inputs = ParseUncertainInputs(o.distributions);
     const Sampling sampling{o.samples, o.seed, o.latin_hypercube};
     CheckSampling(sampling);
+    UncertaintyOutcome outcome;
+    outcome.targets = ParseResultTargets(o.targets);
     const Study study(o.project, inputs.fields);
+    NoteInputsWithoutEffect(o, study, Spreads(inputs));
 
     OutputTarget samples_target(o.samples_file);
     std::unique_ptr<RowWriter> samples_writer;
@@ -34,7 +38,6 @@ int Uncertainty(const UncertaintyOptions& o) {
     }
 
     const auto n = static_cast<std::size_t>(o.samples);
-    UncertaintyOutcome outcome;
     Progress progress("uncertainty", n, o.watch);
     RunUncertainty(study, inputs.distributions, sampling, o.threads, keeper, progress, outcome);
     if (samples_writer) {

@@ -50,6 +50,18 @@ std::optional<std::string> ConstituentError(const CompareRequest& request, const
     return none + " (" + notes + ").";
 }
 
+// The area a method needs, or why it has none.
+std::string AreaText(const study::AreaForTarget& area) {
+    if (area.area) return RoundedNumber(*area.area) + " m^2";
+    return area.reason.empty() ? "no area in reach" : "no area (" + area.reason + ")";
+}
+
+std::string TargetAreasText(const study::ComparedRow& t) {
+    return "For a " + t.row.constituent + " outflow of " + PlainNumber(*t.target) + " " + t.row.unit +
+           ": P-k-C* needs " + AreaText(t.pkc_area) + "; this model, in its own flow pattern, " +
+           AreaText(t.velmar_area) + ".";
+}
+
 std::string TypeName(pkc::WetlandType type) {
     for (const auto& [name, t] : study::WetlandTypesByName()) {
         if (t == type) return name;
@@ -75,6 +87,9 @@ bool GeometricAreas(const CompareRequest& request) {
 
 std::optional<std::string> CompareRequestError(const CompareRequest& request, const ProjectRecord& r) {
     if (auto error = RangeError(request)) return error;
+    const std::optional<double> target = TypedNumber(request.target);
+    if (!TrimmedText(request.target).empty() && !(target && *target >= 0))
+        return "The target outflow must be a number, 0 or more, or empty.";
     return ConstituentError(request, r);
 }
 
@@ -86,7 +101,7 @@ std::string CompareCommand(const CompareRequest& request, const std::string& pro
 }
 
 std::optional<CompareOutcome> RunCompareStudy(const CompareRequest& request, const std::string& project_file,
-                                              const study::ProgressWatch& watch) {
+                                              const std::string& charted, const study::ProgressWatch& watch) {
     study::CompareSettings settings;
     settings.pkc.type = request.type;
     settings.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -99,6 +114,17 @@ std::optional<CompareOutcome> RunCompareStudy(const CompareRequest& request, con
     study::WriteCurveRows(*writer, outcome.curves);
     writer->Finish();
     outcome.csv = csv.str();
+    const std::optional<double> target = TypedNumber(request.target);
+    if (!target || outcome.curves.curves.empty()) return outcome;
+    const auto& curves = outcome.curves.curves;
+    const bool shown = std::any_of(curves.begin(), curves.end(), [&charted](const study::CompareCurve& c) {
+        return c.constituent == charted;
+    });
+    const std::string constituent = shown ? charted : curves.front().constituent;
+    settings.targets[constituent] = *target;
+    for (study::ComparedRow& row : study::CompareProject(project_file, settings).rows) {
+        if (row.target) outcome.target = std::move(row);
+    }
     return outcome;
 }
 
@@ -136,13 +162,33 @@ Chart CompareChart(const CompareRequest& request, const study::ComparedCurves& c
     return chart;
 }
 
-std::string CompareNotes(const study::ComparedCurves* curves) {
-    std::string text;
-    if (curves) {
-        for (const std::string& line : PkcNotes(curves->left_out)) text += line + "\n";
-        for (const std::string& line : curves->notes) text += line + "\n";
+Chart CompareChart(const CompareRequest& request, const CompareOutcome& outcome, std::size_t curve) {
+    Chart chart = CompareChart(request, outcome.curves, curve);
+    const std::optional<study::ComparedRow>& t = outcome.target;
+    if (!t || t->row.constituent != outcome.curves.curves.at(curve).constituent) return chart;
+    // Short names: the legend holds the lines, the band and the present area already; the notes
+    // below the chart give the figures.
+    chart.markers.push_back({ChartMarker::Horizontal, *t->target, "Target"});
+    const auto& points = outcome.curves.curves.at(curve).points;
+    const std::pair<const study::AreaForTarget*, const char*> areas[] = {{&t->pkc_area, "P-k-C* area"},
+                                                                         {&t->velmar_area, "Model's area"}};
+    for (const auto& [area, name] : areas) {
+        if (area->area && *area->area >= points.front().area && *area->area <= points.back().area)
+            chart.markers.push_back({ChartMarker::Vertical, *area->area, name});
     }
-    for (const char* line : kPkcCaveat) text += std::string(line) + "\n";
+    return chart;
+}
+
+std::string CompareNotes(const CompareOutcome* outcome, const ProjectRecord& r) {
+    std::string text;
+    if (outcome && outcome->target) text += TargetAreasText(*outcome->target) + "\n";
+    if (outcome) {
+        for (const std::string& line : PkcNotes(outcome->curves.left_out)) text += line + "\n";
+        for (const std::string& line : outcome->curves.notes) text += line + "\n";
+    }
+    for (std::size_t i = 0; i < std::size(kPkcCaveat); ++i) {
+        if (i != kPkcColiformCaveat || r.model_tcb) text += std::string(kPkcCaveat[i]) + "\n";
+    }
     text.pop_back();
     return text;
 }

@@ -9,14 +9,17 @@
 #include "interface/platform/chart.h"
 #include "project/pkc.h"
 #include "project/record.h"
+#include "study/compare.h"
 #include "study/compare_curves.h"
 
 namespace velmar {
 
-// The areas as typed (m^2), and the wetland type whose constants to use.
+// The areas as typed (m^2), the wetland type whose constants to use, and a target outflow
+// for the constituent charted (empty: none).
 struct CompareRequest {
     std::string from, to, steps;
     pkc::WetlandType type = pkc::WetlandType::FreeWaterSurface;
+    std::string target;
 };
 
 // A tenth to ten times the project's area, where it has one: the range a new window offers.
@@ -35,19 +38,27 @@ std::string CompareCommand(const CompareRequest& request, const std::string& pro
 struct CompareOutcome {
     study::ComparedCurves curves;
     std::string csv;  // as velmar-study writes it
+    // With a target: the comparison of its constituent, with the area each method needs.
+    std::optional<study::ComparedRow> target;
 };
 
 // Runs the study on a project file on every core, telling `watch` how far it has come;
-// nothing when it was cancelled.
+// nothing when it was cancelled. A target is for the constituent `charted`, or when the study
+// has no curve of that name, for the first it has.
 std::optional<CompareOutcome> RunCompareStudy(const CompareRequest& request, const std::string& project_file,
-                                              const study::ProgressWatch& watch);
+                                              const std::string& charted, const study::ProgressWatch& watch);
 
 // One constituent's outflow against the area: P-k-C* at k with its band from k30 to k70, the
 // model with plug flow and fully mixed, the present area marked.
 Chart CompareChart(const CompareRequest& request, const study::ComparedCurves& curves, std::size_t curve);
 
-// What the reader must know beside the charts: the constituents left out and why, and the
-// caveat said wherever the design method stands beside the model.
-std::string CompareNotes(const study::ComparedCurves* curves);
+// One constituent's chart, with the target and the area each method needs for it marked when
+// the target is that constituent's.
+Chart CompareChart(const CompareRequest& request, const CompareOutcome& outcome, std::size_t curve);
+
+// What the reader must know beside the charts: the area each method needs for the target, the
+// constituents left out and why, and the caveat said wherever the design method stands
+// beside the model (its line on coliforms when coliforms are modelled).
+std::string CompareNotes(const CompareOutcome* outcome, const ProjectRecord& r);
 
 }  // namespace velmar

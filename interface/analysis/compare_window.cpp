@@ -25,7 +25,8 @@ struct CompareWindow {
 CompareRequest RequestOf(const Dialog& d) {
     return {d.Text(kCompareFrom), d.Text(kCompareTo), d.Text(kCompareSteps),
             d.Checked(kCompareSubsurface) ? pkc::WetlandType::HorizontalSubsurface
-                                          : pkc::WetlandType::FreeWaterSurface};
+                                          : pkc::WetlandType::FreeWaterSurface,
+            d.Text(kCompareTarget)};
 }
 
 void SetRunning(Dialog& d, CompareWindow& w, bool running) {
@@ -38,20 +39,22 @@ bool Charted(const CompareWindow& w) {
 }
 
 void ShowChart(Dialog& d, const CompareWindow& w) {
-    if (Charted(w)) d.SetChart(kCompareChart, CompareChart(*w.request, w.outcome->curves, w.shown));
+    if (Charted(w)) d.SetChart(kCompareChart, CompareChart(*w.request, *w.outcome, w.shown));
 }
 
 // The constituents of a new run, the one charted before kept where it is among them.
 void ShowOutcome(Dialog& d, CompareWindow& w, const std::string& charted) {
     std::vector<std::string> names;
     w.shown = 0;
+    // The constituent of the target is charted, else the one charted before.
+    const std::string shown = w.outcome->target ? w.outcome->target->row.constituent : charted;
     for (const study::CompareCurve& c : w.outcome->curves.curves) {
-        if (c.constituent == charted) w.shown = names.size();
+        if (c.constituent == shown) w.shown = names.size();
         names.push_back(c.constituent);
     }
     d.SetItems(kCompareConstituents, names);
     d.ChooseItem(kCompareConstituents, static_cast<int>(w.shown));
-    d.SetText(kCompareNotes, CompareNotes(&w.outcome->curves));
+    d.SetText(kCompareNotes, CompareNotes(&*w.outcome, Project()));
     ShowChart(d, w);
 }
 
@@ -60,16 +63,16 @@ void Run(Dialog& d, CompareWindow& w) {
     if (auto error = CompareRequestError(request, Project())) return Tell(d, *error);
     std::optional<CompareOutcome> outcome;
     std::string failure;
+    const std::string charted = Charted(w) ? w.outcome->curves.curves[w.shown].constituent : "";
     SetRunning(d, w, true);
     const StudyEnd end = RunStudyInBackground(
         d, kCompareProgress,
         [&](const std::string& project, const study::ProgressWatch& watch) {
-            outcome = RunCompareStudy(request, project, watch);
+            outcome = RunCompareStudy(request, project, charted, watch);
         },
         failure);
     if (end == StudyEnd::Failed) Tell(d, "The comparison could not be made: " + failure);
     if (end == StudyEnd::Done && outcome) {
-        const std::string charted = Charted(w) ? w.outcome->curves.curves[w.shown].constituent : "";
         w.request = request;
         w.outcome = std::move(outcome);
         ShowOutcome(d, w, charted);
@@ -89,7 +92,7 @@ void Open(Dialog& d) {
     d.SetText(kCompareTo, request.to);
     d.SetText(kCompareSteps, request.steps);
     d.SetChecked(kCompareFreeWaterSurface, true);
-    d.SetText(kCompareNotes, CompareNotes(nullptr));
+    d.SetText(kCompareNotes, CompareNotes(nullptr, Project()));
     d.SetFocus(kCompareFrom);
 }
 

@@ -1,5 +1,6 @@
 #include "interface/analysis/size_study.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -35,6 +36,20 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
+// The point of the curve searched whose result lies nearest the target; nothing when the model
+// gave no value anywhere.
+std::optional<ChartPoint> Closest(const SizeRequest& request, const SizeOutcome& outcome) {
+    const std::size_t column = 1 + study::FindResult(request.result.name);
+    const double target = *TypedNumber(request.target);
+    std::optional<ChartPoint> closest;
+    for (const std::vector<double>& row : outcome.curve.rows) {
+        const double y = row.at(column);
+        if (std::isnan(y)) continue;
+        if (!closest || std::abs(y - target) < std::abs(closest->y - target)) closest = ChartPoint{row[0], y};
+    }
+    return closest;
+}
+
 }  // namespace
 
 std::optional<std::string> SizeRequestError(const SizeRequest& request, double present) {
@@ -68,6 +83,8 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
                                         double present, const study::ProgressWatch& watch) {
     study::SizeOptions options;
     options.watch = watch;
+    // What the search notes of the input the curve below notes too.
+    options.note = [](const std::string&) {};
     options.project = project_file;
     options.target = request.result.name + "=" + request.target;
     options.vary = request.input.name;
@@ -104,9 +121,22 @@ std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::s
 }
 
 std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome) {
-    if (!outcome.value) return "The target cannot be reached: " + outcome.statement + ".";
-    return request.input.label + " = " + RoundedNumber(*outcome.value) + " gives " + request.result.label +
-           " = " + RoundedNumber(outcome.reached) + " (target " + request.target + ").";
+    if (outcome.value) {
+        return request.input.label + " = " + RoundedNumber(*outcome.value) + " gives " +
+               request.result.label + " = " + RoundedNumber(outcome.reached) + " (target " + request.target +
+               ").";
+    }
+    const std::optional<ChartPoint> closest = Closest(request, outcome);
+    if (!closest) return "The target cannot be reached: " + outcome.statement + ".";
+    const auto& ranges = outcome.curve_request.ranges[0];
+    return "The target cannot be reached: " + request.result.label + " does not reach " + request.target +
+           " for " + request.input.label + " from " + RoundedNumber(*TypedNumber(ranges.from)) + " to " +
+           RoundedNumber(*TypedNumber(ranges.to)) + "; the closest is " + RoundedNumber(closest->y) +
+           ", at " + RoundedNumber(closest->x) + ".";
+}
+
+const std::string& SizeCsv(const SizeOutcome& outcome) {
+    return outcome.value ? outcome.csv : outcome.curve.csv;
 }
 
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r) {
@@ -120,6 +150,7 @@ Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const Pr
     chart.series.push_back(std::move(line));
     chart.markers.push_back(
         {ChartMarker::Horizontal, *TypedNumber(request.target), "Target (" + request.target + ")"});
+    MarkWholeVolumeRatio(chart, outcome.curve);
     if (outcome.value) {
         chart.markers.push_back(
             {ChartMarker::Vertical, *outcome.value, "Found (" + RoundedNumber(*outcome.value) + ")"});

@@ -39,8 +39,13 @@ struct SizeOutcome {
 std::optional<SizeOutcome> RunSizeStudy(const SizeRequest& request, const std::string& project_file,
                                         double present, const study::ProgressWatch& watch);
 
-// A sentence for the user: the value found, or why there is none.
+// A sentence for the user: the value found, or why there is none, the result named by its
+// label and numbers in the results' four digits.
 std::string SizeAnswer(const SizeRequest& request, const SizeOutcome& outcome);
+
+// What Export CSV writes: the value found as velmar-study size writes it, or when there is
+// none, the curve searched.
+const std::string& SizeCsv(const SizeOutcome& outcome);
 
 // The curve of the result against the input, the target line and the crossing marked.
 Chart SizeChart(const SizeRequest& request, const SizeOutcome& outcome, const ProjectRecord& r);

@@ -1,6 +1,7 @@
 #include "interface/analysis/study_window.h"
 
 #include <cctype>
+#include <filesystem>
 #include <vector>
 
 #include "interface/analysis/background_study.h"
@@ -8,6 +9,7 @@
 #include "interface/session/help.h"
 #include "interface/session/state.h"
 #include "project/project_file.h"
+#include "study/input_effects.h"
 
 namespace velmar {
 
@@ -30,8 +32,10 @@ void ListInputs(Dialog& d, int search, int list, const std::vector<StudyInput>& 
 
 void TellNotes(Dialog& d, const std::vector<std::string>& notes) {
     for (std::string note : notes) {
-        note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
-        Tell(d, note + ". The chart leaves them out.");
+        // A note on an input names it by its record name, which keeps its case.
+        const bool on_input = note.ends_with(study::kChangesNoResult);
+        if (!on_input) note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
+        Tell(d, note + (on_input ? ": the study varied it without effect." : ". The chart leaves them out."));
     }
 }
 
@@ -60,17 +64,23 @@ void CopyCommandFor(Dialog& d, const std::function<std::string(const std::string
     }
 }
 
+std::string OfferedFile(const std::string& window, const std::string& extension) {
+    const std::string& project = Shell().current_file;
+    if (project.empty()) return window + extension;
+    const std::filesystem::path path(project);
+    return (path.parent_path() / (path.stem().string() + "_" + window + extension)).string();
+}
+
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions) {
     const StudyStrip& s = kind.strip;
-    const std::string name = kind.name;
     if (id == s.run)
         actions.run();
     else if (id == s.stop)
         CancelStudy();
     else if (id == s.save_chart)
-        SaveChartAs(d, s.chart, name + ".png");
+        SaveChartAs(d, s.chart, OfferedFile(kind.name, ".png"));
     else if (id == s.export_csv && actions.csv)
-        ExportCsvAs(d, *actions.csv, name + ".csv");
+        ExportCsvAs(d, *actions.csv, OfferedFile(kind.name, ".csv"));
     else if (id == s.copy_command)
         actions.copy_command();
     else if (id == s.help)

@@ -20,7 +20,7 @@ namespace velmar {
 // What sets one analysis window's strip apart: its controls, the files it offers, its help.
 struct StudyWindowKind {
     StudyStrip strip;
-    const char* name;          // "sweep": the files offered are sweep.png and sweep.csv
+    const char* name;          // "sweep": the files offered end in _sweep.png and _sweep.csv
     const char* help_caption;  // "Help for the Sweep Window"
     const char* help_topic;    // "sweep.txt"
 };
@@ -41,6 +41,10 @@ void ShowStudyWindow(Ui& ui, int number, Window window, void (*event)(Dialog&, W
                  [w, event](Dialog& d, const DialogEvent& e) { event(d, *w, e); });
 }
 
+// The file offered for what a window writes: in the project's folder, named after the project
+// and the window ("typical_sweep.png"); for a project never saved, the window's name alone.
+std::string OfferedFile(const std::string& window, const std::string& extension);
+
 // Carries out a click on one of the strip's buttons; false when the click was on another control.
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions);
 
@@ -59,7 +63,8 @@ void Tell(Dialog& d, const std::string& text);
 void ListInputs(Dialog& d, int search, int list, const std::vector<StudyInput>& inputs,
                 std::optional<std::size_t> chosen, std::vector<std::size_t>& listed);
 
-// Tells what the study noted of the results it could not give, which the chart leaves out.
+// Tells what the study noted: results it could not give, which the chart leaves out, and
+// inputs that change no result.
 void TellNotes(Dialog& d, const std::vector<std::string>& notes);
 
 // Asks where, then writes the chart as PNG or SVG; `name` is the file name offered.

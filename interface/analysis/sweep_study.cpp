@@ -10,6 +10,8 @@
 
 #include "study/commands.h"
 #include "study/constituents.h"
+#include "study/evaluation.h"
+#include "study/input_effects.h"
 #include "study/row_writer.h"
 
 namespace velmar {
@@ -120,6 +122,11 @@ std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::
     if (status != study::kInterruptedStatus) {
         table = ReadTable(csv);
         table->notes = std::move(notes);
+        if (request.ranges.size() == 1) {
+            const study::Study study(project_file, {study::FindInputField(request.ranges[0].input.name)});
+            table->whole_volume_ratio = study::WholeVolumeRatioCrossing(
+                study, *TypedNumber(request.ranges[0].from), *TypedNumber(request.ranges[0].to));
+        }
     }
     std::error_code ignored;
     std::filesystem::remove(csv, ignored);
@@ -169,7 +176,21 @@ Chart SweepChart(const SweepRequest& request, const SweepTable& table, const Pro
     }
     const double present = CurrentValue(r, first.name);
     chart.markers.push_back({ChartMarker::Vertical, present, "Present value (" + PlainNumber(present) + ")"});
+    MarkWholeVolumeRatio(chart, table);
     return chart;
+}
+
+std::optional<std::string> WholeVolumeRatioNote(const StudyInput& input, const SweepTable& table) {
+    if (!table.whole_volume_ratio) return std::nullopt;
+    return "The curve bends where " + input.label + " is " + RoundedNumber(*table.whole_volume_ratio) +
+           ": there the length-to-width ratio passes 10, and the detention time suggested for "
+           "longitudinal gradients changes from 0.84 (1 - e^(-0.59 L/W)) of V/Q to the whole of V/Q.";
+}
+
+void MarkWholeVolumeRatio(Chart& chart, const SweepTable& table) {
+    if (!table.whole_volume_ratio) return;
+    chart.markers.push_back({ChartMarker::Vertical, *table.whole_volume_ratio,
+                             "L/W = 10 (" + RoundedNumber(*table.whole_volume_ratio) + ")"});
 }
 
 }  // namespace velmar

@@ -38,6 +38,9 @@ struct SweepTable {
     std::string csv;
     std::vector<std::vector<double>> rows;
     std::vector<std::string> notes;  // results the study could not give, in its words
+    // Of a sweep of one input on a project with longitudinal gradients: the value at which the
+    // plan's length-to-width ratio passes 10, where the suggested detention time changes form.
+    std::optional<double> whole_volume_ratio;
 };
 
 // Runs the sweep on a project file, on every core, telling `watch` how far it has come; the
@@ -48,8 +51,16 @@ std::optional<SweepTable> RunSweepStudy(const SweepRequest& request, const std::
 // What the chart shows of each constituent.
 enum class SweepMeasure { Efficiency, Outflow };
 
+// Where the curve bends as the plan's length-to-width ratio passes 10, and why, for the user;
+// nothing when it does not pass it.
+std::optional<std::string> WholeVolumeRatioNote(const StudyInput& input, const SweepTable& table);
+
+// Marks the input's value at which the length-to-width ratio passes 10, when it does.
+void MarkWholeVolumeRatio(Chart& chart, const SweepTable& table);
+
 // One line per chosen constituent (each of the modelled constituents in `r`, by position),
-// and per value of the second input; the project's present value of the first marked.
+// and per value of the second input; the project's present value of the first marked, and
+// where the length-to-width ratio passes 10.
 Chart SweepChart(const SweepRequest& request, const SweepTable& table, const ProjectRecord& r,
                  const std::vector<std::size_t>& constituents, SweepMeasure measure);
 

@@ -95,6 +95,7 @@ void Run(Dialog& d, SweepWindow& w) {
         w.table = std::move(table);
         DrawChart(d, w);
         TellNotes(d, w.table->notes);
+        if (auto note = WholeVolumeRatioNote(request.ranges[0].input, *w.table)) Tell(d, *note);
     }
     SetRunning(d, w, false);
 }

@@ -12,6 +12,7 @@
 #include "project/csv_text.h"
 #include "study/distributions.h"
 #include "study/evaluation.h"
+#include "study/input_effects.h"
 #include "study/study_error.h"
 #include "study/uncertainty.h"
 
@@ -165,6 +166,7 @@ std::string UncertaintyCommand(const UncertaintyRequest& request, const std::str
     command += " -n " + std::to_string(*TypedWholeNumber<std::int64_t>(request.samples)) + " --seed " +
                std::to_string(*TypedWholeNumber<std::uint64_t>(request.seed));
     if (request.latin_hypercube) command += " --lhs";
+    if (!request.target.empty()) command += " --target " + ShellWord(request.target);
     return command;
 }
 
@@ -176,11 +178,14 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
     const study::Sampling sampling{*TypedWholeNumber<std::int64_t>(request.samples),
                                    *TypedWholeNumber<std::uint64_t>(request.seed), request.latin_hypercube};
     const study::Study study(project_file, inputs.fields);
+    UncertaintyTable table{.results = results};
+    study::CommonOptions notes;
+    notes.note = [&table](const std::string& note) { table.notes.push_back(note); };
+    study::NoteInputsWithoutEffect(notes, study, study::Spreads(inputs));
     const auto n = static_cast<std::size_t>(sampling.samples);
     std::vector<std::size_t> kept;
     for (const StudyResult& r : results) kept.push_back(study::FindResult(r.name));
 
-    UncertaintyTable table{.results = results};
     for (std::size_t k = 0; k < kept.size(); ++k) table.samples.emplace_back(n);
     // Each sample is run once, on one thread: its slot in every column is its own.
     study::SampleKeeper keeper;
@@ -189,6 +194,7 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
         for (std::size_t k = 0; k < kept.size(); ++k) table.samples[k][i] = v[kept[k]];
     };
     study::UncertaintyOutcome outcome;
+    if (!request.target.empty()) outcome.targets = study::ParseResultTargets({request.target});
     study::Progress progress("uncertainty", n, watch);
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     study::RunUncertainty(study, inputs.distributions, sampling, threads, keeper, progress, outcome);
@@ -198,7 +204,7 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
     study::WriteUncertaintySummary(csv, study::Format::Csv, study, sampling, outcome);
     table.csv = csv.str();
     for (std::size_t j : kept) table.statistics.push_back(outcome.Statistics(j));
-    table.notes = outcome.Notes();
+    for (std::string& note : outcome.Notes()) table.notes.push_back(std::move(note));
     return table;
 }
 
@@ -206,15 +212,40 @@ std::string UncertaintySummary(const UncertaintyTable& table) {
     std::string text;
     for (std::size_t k = 0; k < table.results.size(); ++k)
         text += Statistics(table.results[k], table.statistics[k]);
-    // The command's notes, as sentences.
+    // The command's notes on the samples, as sentences (a note on an input is told apart).
     for (std::string note : table.notes) {
+        if (note.ends_with(study::kChangesNoResult)) continue;
         note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
         text += note + ".\n";
     }
     return text;
 }
 
-Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k) {
+std::optional<study::ResultTarget> UncertaintyTarget(const UncertaintyTable& table, std::size_t k,
+                                                     const std::string& typed) {
+    const std::optional<double> value = TypedNumber(typed);
+    if (!value) return std::nullopt;
+    const std::vector<study::ResultTarget> targets =
+        study::ParseResultTargets({table.results.at(k).name + "=" + NumberText(*value)});
+    return targets.front();
+}
+
+std::string ChanceText(const UncertaintyTable& table, std::size_t k, const study::ResultTarget& target) {
+    study::TargetChance chance;
+    for (double v : table.samples.at(k)) {
+        if (std::isnan(v)) continue;
+        ++chance.n;
+        chance.met += target.MetBy(v);
+    }
+    if (chance.n == 0) return "No sample has a value to meet the target.";
+    const auto percent = [](double share) { return ShownNumber(100 * share); };
+    return std::string(target.at_most ? "At or below" : "At or above") + " the target in " +
+           percent(chance.Share()) + " % of samples (95 % interval " + percent(chance.Low()) + " to " +
+           percent(chance.High()) + " %).";
+}
+
+Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k,
+                       const std::optional<study::ResultTarget>& target) {
     const StudyResult& result = table.results.at(k);
     const ChartAxis x = InputAxis({result.label, {}}, AxisScale::Linear);
     Chart chart{.title = "Histogram of " + x.title, .x = x, .y = {"Samples", ""}};
@@ -239,6 +270,10 @@ Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k) {
     chart.markers.push_back({ChartMarker::Vertical, s[3], "5th percentile (" + ShownNumber(s[3]) + ")"});
     chart.markers.push_back({ChartMarker::Vertical, s[5], "Median (" + ShownNumber(s[5]) + ")"});
     chart.markers.push_back({ChartMarker::Vertical, s[7], "95th percentile (" + ShownNumber(s[7]) + ")"});
+    if (target) {
+        chart.markers.push_back(
+            {ChartMarker::Vertical, target->value, "Target (" + ShownNumber(target->value) + ")"});
+    }
     return chart;
 }
 

@@ -15,6 +15,7 @@
 #include "interface/analysis/study_inputs.h"
 #include "interface/platform/chart.h"
 #include "study/progress.h"
+#include "study/uncertainty.h"
 
 namespace velmar {
 
@@ -55,6 +56,7 @@ struct UncertaintyRequest {
     std::vector<UncertainInput> inputs;
     std::string samples, seed;  // as typed
     bool latin_hypercube = false;
+    std::string target;  // "RESULT=VALUE" for the result charted, or empty
 };
 
 // Why the request cannot run, in words for the user, or nothing when it can.
@@ -92,7 +94,8 @@ struct UncertaintyTable {
     std::vector<StudyResult> results;
     std::vector<std::vector<double>> statistics;
     std::vector<SampleColumn> samples;
-    std::vector<std::string> notes;  // of samples whose results are left out, as the command gives them
+    std::vector<std::string> notes;  // of samples whose results are left out, and of inputs that
+                                     // change no result, as the command gives them
 };
 
 // Runs the samples on a project file on every core, keeping the values of `results` only,
@@ -105,8 +108,18 @@ std::optional<UncertaintyTable> RunUncertaintyStudy(const UncertaintyRequest& re
 // The statistics of every result, a few lines each, for the window's summary.
 std::string UncertaintySummary(const UncertaintyTable& table);
 
+// The level typed for result k to meet (an outflow at or below it, a removal efficiency at or
+// above), or nothing when the text is not a number.
+std::optional<study::ResultTarget> UncertaintyTarget(const UncertaintyTable& table, std::size_t k,
+                                                     const std::string& typed);
+
+// The chance that result k meets the target, in words: the share of the samples with its 95 %
+// interval.
+std::string ChanceText(const UncertaintyTable& table, std::size_t k, const study::ResultTarget& target);
+
 // The histogram of result k (by position in the table's results), its 5th, 50th and 95th
-// percentiles marked.
-Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k);
+// percentiles marked, and the target when there is one.
+Chart UncertaintyChart(const UncertaintyTable& table, std::size_t k,
+                       const std::optional<study::ResultTarget>& target);
 
 }  // namespace velmar

@@ -71,15 +71,28 @@ void Remove(Dialog& d, UncertaintyWindow& w) {
     d.ChooseItem(kUncertaintyAdded, std::min(item, static_cast<int>(w.added.size()) - 1));
 }
 
-UncertaintyRequest RequestOf(const Dialog& d, const UncertaintyWindow& w) {
-    return {w.added, d.Text(kUncertaintySamples), d.Text(kUncertaintySeed),
-            d.Checked(kUncertaintyLatinHypercube)};
+// The target typed, for the result charted: "TPoutConc=0.1", or empty.
+std::string TargetArgument(const Dialog& d, const UncertaintyWindow& w) {
+    const int result = d.ChosenItem(kUncertaintyResults);
+    const std::optional<double> value = TypedNumber(d.Text(kUncertaintyTarget));
+    if (result < 0 || !value) return "";
+    return w.results[static_cast<std::size_t>(result)].name + "=" + TrimmedText(d.Text(kUncertaintyTarget));
 }
 
+UncertaintyRequest RequestOf(const Dialog& d, const UncertaintyWindow& w) {
+    return {w.added, d.Text(kUncertaintySamples), d.Text(kUncertaintySeed),
+            d.Checked(kUncertaintyLatinHypercube), TargetArgument(d, w)};
+}
+
+// The histogram of the chosen result with the target typed, and the chance of meeting it.
 void DrawChart(Dialog& d, const UncertaintyWindow& w) {
     const int result = d.ChosenItem(kUncertaintyResults);
-    if (!w.table || result < 0) return;
-    d.SetChart(kUncertaintyChart, UncertaintyChart(*w.table, static_cast<std::size_t>(result)));
+    if (!w.table || result < 0) return d.SetText(kUncertaintyChance, "");
+    const auto k = static_cast<std::size_t>(result);
+    const std::optional<study::ResultTarget> target =
+        UncertaintyTarget(*w.table, k, d.Text(kUncertaintyTarget));
+    d.SetText(kUncertaintyChance, target ? ChanceText(*w.table, k, *target) : "");
+    d.SetChart(kUncertaintyChart, UncertaintyChart(*w.table, k, target));
 }
 
 void SetRunning(Dialog& d, UncertaintyWindow& w, bool running) {
@@ -104,6 +117,7 @@ void Run(Dialog& d, UncertaintyWindow& w) {
         w.table = std::move(table);
         d.SetText(kUncertaintySummary, UncertaintySummary(*w.table));
         DrawChart(d, w);
+        TellNotes(d, w.table->notes);
     }
     SetRunning(d, w, false);
 }
@@ -133,6 +147,7 @@ void Event(Dialog& d, UncertaintyWindow& w, const DialogEvent& e) {
         case DialogEvent::TextEdited:
             if (e.id == kUncertaintySearch)
                 ListInputs(d, kUncertaintySearch, kUncertaintyInputs, w.inputs, w.chosen, w.listed);
+            if (e.id == kUncertaintyTarget) DrawChart(d, w);
             break;
         case DialogEvent::ItemChanged:
             if (e.id == kUncertaintyResults) DrawChart(d, w);

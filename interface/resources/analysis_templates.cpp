@@ -1,6 +1,8 @@
 // Templates of the analysis windows.
 #include "interface/resources/analysis_templates.h"
 
+#include <algorithm>
+
 #include "interface/resources/templates.h"
 
 namespace velmar {
@@ -91,6 +93,11 @@ DialogTemplate SizeTemplate() {
     AddInput(t, kSizeInputGroup, {kSizeSearch, kSizeInputs, kSizeFrom, kSizeTo, 0}, 4116, 0);
     t.controls.push_back({.id = kSizeAnswer, .kind = K::Label, .at = {0, 2}, .width = 24});
     AddStrip(t, kSizeStrip);
+    // Beside the buttons for what was found, before Close.
+    const auto close = std::find_if(t.controls.begin(), t.controls.end(),
+                                    [](const Control& c) { return c.id == kCancelId; });
+    t.controls.insert(close, {.id = kSizeApply, .kind = K::PushButton, .text = "A&pply to Project",
+                              .flags = kDisabled});
     return t;
 }
 
@@ -119,7 +126,8 @@ void AddDistribution(DialogTemplate& t) {
 
 DialogTemplate UncertaintyTemplate() {
     DialogTemplate t{.number = kUncertaintyWindow, .caption = "Uncertainty"};
-    constexpr int kSamplesLabel = 4236, kSeedLabel = 4237, kResultsLabel = 4238;
+    constexpr int kSamplesLabel = 4236, kSeedLabel = 4237, kResultsLabel = 4238, kTargetLabel = 4243;
+    constexpr int r = kUncertaintyResultGroup;
     constexpr int g = kUncertaintySamplingGroup;
     t.controls.push_back(
         {.id = kUncertaintyInputGroup, .kind = K::GroupBox, .text = "Uncertain input", .at = {0, 0}});
@@ -135,12 +143,15 @@ DialogTemplate UncertaintyTemplate() {
         {.id = kSeedLabel, .kind = K::Label, .text = "Seed:", .at = {1, 0, 1, g}},
         {.id = kUncertaintySeed, .kind = K::NumberField, .text = "1", .at = {1, 1, 1, g}, .width = 7},
         {.id = kUncertaintyLatinHypercube, .kind = K::CheckBox, .text = "&Latin hypercube", .at = {2, 0, 2, g}},
-        {.id = kUncertaintyResultGroup, .kind = K::GroupBox, .text = "Results", .at = {1, 2}},
-        {.id = kResultsLabel, .kind = K::Label, .text = "Histogram of:", .at = {0, 0, 1, kUncertaintyResultGroup}},
-        {.id = kUncertaintyResults, .kind = K::ChoiceList, .at = {1, 0, 1, kUncertaintyResultGroup}, .width = 26,
-         .lines = 4, .label = kResultsLabel},
-        {.id = kUncertaintySummary, .kind = K::MultilineText, .at = {2, 0, 1, kUncertaintyResultGroup}, .width = 26,
-         .lines = 13},
+        {.id = r, .kind = K::GroupBox, .text = "Results", .at = {1, 2}},
+        {.id = kResultsLabel, .kind = K::Label, .text = "Histogram of:", .at = {0, 0, 2, r}},
+        {.id = kUncertaintyResults, .kind = K::ChoiceList, .at = {1, 0, 2, r}, .width = 26, .lines = 4,
+         .label = kResultsLabel},
+        {.id = kTargetLabel, .kind = K::Label, .text = "Tar&get:", .at = {2, 0, 1, r}},
+        {.id = kUncertaintyTarget, .kind = K::NumberField, .at = {2, 1, 1, r}, .width = 7,
+         .label = kTargetLabel},
+        {.id = kUncertaintyChance, .kind = K::Label, .at = {3, 0, 2, r}, .width = 26},
+        {.id = kUncertaintySummary, .kind = K::MultilineText, .at = {4, 0, 2, r}, .width = 26, .lines = 10},
     });
     AddStrip(t, kUncertaintyStrip, 2);
     return t;
@@ -148,7 +159,8 @@ DialogTemplate UncertaintyTemplate() {
 
 DialogTemplate CompareTemplate() {
     DialogTemplate t{.number = kCompareWindow, .caption = "Compare with P-k-C*"};
-    constexpr int kFromLabel = 4302, kToLabel = 4304, kStepsLabel = 4306, kConstituentLabel = 4322;
+    constexpr int kFromLabel = 4302, kToLabel = 4304, kStepsLabel = 4306, kConstituentLabel = 4322,
+                  kTargetLabel = 4326;
     constexpr int kArea = kCompareAreaGroup, kType = kCompareTypeGroup, kChart = kCompareChartGroup;
     t.controls.insert(t.controls.end(), {
         {.id = kArea, .kind = K::GroupBox, .text = "Wetland areas (m^2)", .at = {0, 0}},
@@ -169,6 +181,9 @@ DialogTemplate CompareTemplate() {
         {.id = kConstituentLabel, .kind = K::Label, .text = "Co&nstituent:", .at = {0, 0, 1, kChart}},
         {.id = kCompareConstituents, .kind = K::ChoiceList, .at = {1, 0, 1, kChart}, .width = 12, .lines = 4,
          .label = kConstituentLabel},
+        {.id = kTargetLabel, .kind = K::Label, .text = "Tar&get outflow:", .at = {0, 1, 1, kChart}},
+        {.id = kCompareTarget, .kind = K::NumberField, .at = {1, 1, 1, kChart}, .width = 8,
+         .label = kTargetLabel},
     });
     AddStrip(t, kCompareStrip);
     // Wide enough for the legend of five lines, a band and the present area; as tall as 768

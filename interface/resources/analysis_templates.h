@@ -52,6 +52,7 @@ enum AnalysisControl : int {
     kSizeExportCsv = 4144,
     kSizeCopyCommand = 4145,
     kSizeHelp = 4146,
+    kSizeApply = 4147,  // writes the value found into the project
 
     // The Uncertainty window: an input with its distribution, the inputs added, the sampling,
     // the result whose histogram is drawn, the statistics, and the histogram.
@@ -75,6 +76,8 @@ enum AnalysisControl : int {
     kUncertaintyResultGroup = 4239,
     kUncertaintyResults = 4240,
     kUncertaintySummary = 4241,
+    kUncertaintyTarget = 4242,  // a level the charted result is to meet
+    kUncertaintyChance = 4244,  // the share of samples that meet it
     kUncertaintyChart = 4251,
     kUncertaintyProgress = 4252,
     kUncertaintyRun = 4261,
@@ -98,6 +101,7 @@ enum CompareControl : int {
     kCompareChartGroup = 4321,
     kCompareConstituents = 4323,
     kCompareNotes = 4325,
+    kCompareTarget = 4327,  // an outflow for the constituent charted: the area each method needs
     kCompareChart = 4331,
     kCompareProgress = 4332,
     kCompareRun = 4341,

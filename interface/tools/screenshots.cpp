@@ -132,9 +132,13 @@ void RunSampleStudy(QtDialog& d) {
     if (d.TemplateNumber() == kUncertaintyWindow) {
         AddUncertainInput(d, "area", kUncertaintyUniform);
         AddUncertainInput(d, "depth", kUncertaintyTriangular);
+        d.SetText(kUncertaintyTarget, "70");
         d.Send({DialogEvent::Clicked, kUncertaintyRun});
     }
-    if (d.TemplateNumber() == kCompareWindow) d.Send({DialogEvent::Clicked, kCompareRun});
+    if (d.TemplateNumber() == kCompareWindow) {
+        d.SetText(kCompareTarget, "0.1");
+        d.Send({DialogEvent::Clicked, kCompareRun});
+    }
 }
 
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the

@@ -51,8 +51,12 @@ DERIVED = [
     # field, value, values that follow (worked by hand)
     ("depth", 1.0, {"volume": 100000.0, "area": 100000.0, "detention_time": 2.31,
                     "mean_velocity": 0.01, "mean_vel_cms": 1.0}),
-    ("area", 200000.0, {"volume": 100000.0, "depth": 0.5, "width": 100.0, "detention_time": 2.31,
-                        "mean_velocity": 0.01}),
+    # twice the area at the same depth and shape (L/W = 40): each side sqrt(2) times as long
+    ("area", 200000.0, {"volume": 100000.0, "depth": 0.5, "length": 2000 * 2 ** 0.5,
+                        "width": 50 * 2 ** 0.5, "detention_time": 2.31, "mean_velocity": 0.0141}),
+    # dimensions the project did not choose: the depth and length stay, the rest follow
+    ("volume", 150000.0, {"area": 300000.0, "depth": 0.5, "width": 150.0, "detention_time": 3.47}),
+    ("width", 80.0, {"length": 1250.0, "area": 100000.0, "volume": 50000.0}),
     ("flow", 1.0, {"volume": 50000.0, "detention_time": 0.58, "mean_vel_cms": 4.0}),
 ]
 

@@ -59,6 +59,19 @@ def test_uncertainty_with_the_same_seed_gives_the_commands_numbers(lhs, tmp_path
     assert_same_columns(samples, {name: [number(row[c]) for row in rows[1:]] for c, name in enumerate(rows[0])})
 
 
+def test_uncertainty_gives_the_chance_of_meeting_a_target_as_counted_in_the_samples():
+    dist = {"Vs": "uniform(0.05,1)"}
+    _, samples = velmar.uncertainty(TYPICAL, dist, 40, samples=True)
+    meets = {"RE_TSS": lambda x, level: x >= level, "TSSoutConc": lambda x, level: x <= level}
+    levels = {name: sorted(float(x) for x in samples[name])[15] for name in meets}
+    statistics = velmar.uncertainty(TYPICAL, dist, 40, targets=levels)
+    for name, meet in meets.items():
+        met = sum(1 for x in samples[name] if meet(float(x), levels[name]))
+        chance = statistics[name]["target"]
+        assert (chance["value"], chance["met"], chance["n"], chance["share"]) == (levels[name], met, 40, met / 40)
+        assert chance["low95"] < chance["share"] < chance["high95"]
+
+
 def test_size_gives_the_commands_value():
     expected = study_table("size", CONVENTIONAL, "--target", "RE_TN=80", "--vary", "area")
     assert velmar.size(CONVENTIONAL, ("RE_TN", 80), "area") == {"area": expected["area"][0],

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <tuple>
 
+#include "project/csv_text.h"
 #include "project/system_formulas.h"
 #include "tests/study/study_runner.h"
 
@@ -201,6 +202,79 @@ TEST(UncertaintyStudy, TheSameSeedGivesTheSameStudyOnAnyNumberOfThreads) {
             }
         }
         EXPECT_NE(RunStudy(common + sampling + " --seed 8").out, first_out) << sampling;
+    }
+}
+
+// Twenty samples, counted one by one from the samples file: an efficiency meets its target
+// at or above it, an outflow at or below, and the chances follow the statistics after an
+// empty line, the statistics' rows unchanged.
+TEST(UncertaintyStudy, TheChanceOfMeetingATargetIsTheShareOfSamplesThatMeetIt) {
+    TempDir dir;
+    const std::string samples = dir.File("samples.csv");
+    const std::string common =
+        "uncertainty '" + Example("typical.inp") + "' --dist 'Vs=uniform(0.05,1)' -n 20 --seed 3";
+    ASSERT_EQ(RunStudy(common + " --samples '" + samples + "'").status, 0);
+    const auto sample_rows = ReadCsv(ReadText(samples));
+    const auto column = [&sample_rows](const std::string& name) {
+        const auto& header = sample_rows[0];
+        const auto at = std::find(header.begin(), header.end(), name) - header.begin();
+        std::vector<double> values;
+        for (std::size_t i = 1; i < sample_rows.size(); ++i) values.push_back(std::stod(sample_rows[i][at]));
+        return values;
+    };
+    const std::vector<double> re = column("RE_TSS"), out = column("TSSoutConc");
+    ASSERT_EQ(re.size(), 20u);
+    // The targets: the eighth smallest value of each.
+    std::vector<std::string> texts;
+    std::size_t expected[2] = {0, 0};
+    for (int k = 0; k < 2; ++k) {
+        std::vector<double> sorted = k == 0 ? re : out;
+        std::sort(sorted.begin(), sorted.end());
+        const double target = sorted[7];
+        for (double x : k == 0 ? re : out) expected[k] += k == 0 ? x >= target : x <= target;
+        texts.push_back((k == 0 ? "RE_TSS=" : "TSSoutConc=") + NumberText(target));
+    }
+    const auto plain = RunStudy(common);
+    const auto outcome = RunStudy(common + " --target " + texts[0] + " --target " + texts[1]);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto blank = outcome.out.find("\n\n");
+    ASSERT_NE(blank, std::string::npos);
+    EXPECT_EQ(outcome.out.substr(0, blank + 1), plain.out);
+    const auto rows = ReadCsv(outcome.out.substr(blank + 2));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"target", "met", "n", "share", "low95", "high95"}));
+    EXPECT_EQ(rows[1][0], "RE_TSS>=" + texts[0].substr(7));
+    EXPECT_EQ(rows[2][0], "TSSoutConc<=" + texts[1].substr(11));
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(std::stoul(rows[1 + k][1]), expected[k]) << texts[k];
+        EXPECT_EQ(rows[1 + k][2], "20");
+        EXPECT_DOUBLE_EQ(std::stod(rows[1 + k][3]), static_cast<double>(expected[k]) / 20);
+        EXPECT_LT(std::stod(rows[1 + k][4]), std::stod(rows[1 + k][3]));
+        EXPECT_GT(std::stod(rows[1 + k][5]), std::stod(rows[1 + k][3]));
+    }
+    EXPECT_EQ(RunStudy(common + " --target RE_TSS=50 --target RE_TSS=60").status, 1);
+    EXPECT_EQ(RunStudy(common + " --target TSS_removal_rate=1").status, 1);
+}
+
+// The typical wetland does not model nitrogen: its nitrogen rate changes nothing, which each
+// study says by name and still runs; its depth changes the results and goes unremarked.
+TEST(Studies, AnInputThatChangesNoResultIsNamedAndTheStudyRuns) {
+    const std::string typical = "'" + Example("typical.inp") + "'";
+    const std::string note = "velmar-study: Ktn changes no modelled result of this project\n";
+    const struct {
+        std::string arguments;
+        bool noted;
+        int status;  // the size cannot be found by a rate that changes nothing
+    } cases[] = {
+        {"sweep " + typical + " --vary Ktn=0.1:0.5:3", true, 0},
+        {"uncertainty " + typical + " --dist 'Ktn=uniform(0.1,0.5)' -n 5", true, 0},
+        {"size " + typical + " --target RE_TSS=80 --vary Ktn", true, 1},
+        {"sweep " + typical + " --vary depth=0.3:0.9:3", false, 0},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = RunStudy(c.arguments);
+        EXPECT_EQ(outcome.err.find(note) == 0, c.noted) << c.arguments << "\n" << outcome.err;
+        EXPECT_EQ(outcome.status, c.status) << c.arguments;
     }
 }
 

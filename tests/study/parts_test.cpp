@@ -12,6 +12,7 @@
 #include "model/model_state.h"
 #include "project/record.h"
 #include "study/distributions.h"
+#include "study/evaluation.h"
 #include "study/fields.h"
 #include "study/interrupt.h"
 #include "study/latin_hypercube.h"
@@ -20,6 +21,7 @@
 #include "study/quantile_sketch.h"
 #include "study/root_finding.h"
 #include "study/study_error.h"
+#include "study/uncertainty.h"
 
 namespace velmar::study {
 namespace {
@@ -180,6 +182,26 @@ TEST(OrderedParallel, HandsBackBlocksInOrderAndStopsAfterAnInterruptWithoutGaps)
                  std::runtime_error);
 }
 
+// Wilson score intervals worked by hand with z = 1.959964.
+TEST(TargetChance, ShareAndWilsonScoreInterval) {
+    struct Case {
+        std::size_t met, n;
+        double share, low, high;
+    };
+    constexpr Case kCases[] = {
+        {8, 10, 0.8, 0.490162, 0.943318},
+        {0, 20, 0, 0, 0.161125},
+        {20, 20, 1, 0.838875, 1},
+    };
+    for (const Case& c : kCases) {
+        const TargetChance chance{c.met, c.n};
+        EXPECT_DOUBLE_EQ(chance.Share(), c.share) << c.met << " of " << c.n;
+        EXPECT_NEAR(chance.Low(), c.low, 1e-6) << c.met << " of " << c.n;
+        EXPECT_NEAR(chance.High(), c.high, 1e-6) << c.met << " of " << c.n;
+    }
+    EXPECT_TRUE(std::isnan(TargetChance{}.Share()));
+}
+
 TEST(Fields, NamedByLabelOrUnderscoredLabelWithTheirWorkingCopies) {
     const InputField ktn = FindInputField("Ktn");
     ASSERT_NE(ktn.working, nullptr);
@@ -188,6 +210,49 @@ TEST(Fields, NamedByLabelOrUnderscoredLabelWithTheirWorkingCopies) {
     EXPECT_STREQ(FindInputField("Kds[1]").value->label, "Kds[1]");
     EXPECT_STREQ(FindInputField("Kds[1]").working->label, "Kds_temp[1]");
     EXPECT_THROW(FindInputField("Kds[3]"), StudyError);
+}
+
+// A wetland of 1 ha, 0.5 m deep, 200 m by 50 m, at 0.1 m^3/s fully mixed, entered by each
+// pair of dimensions with either length or width: four times the area is the same wetland
+// twice as long and twice as wide, 20000 m^3 held for 2.31 days, whatever was chosen.
+TEST(Fields, AnAreaStudyKeepsTheDepthAndShapeWhicheverDimensionsTheProjectChose) {
+    struct Choice {
+        bool volume, area, depth, length;
+    };
+    constexpr Choice kChoices[] = {
+        {true, true, false, true},  {true, true, false, false}, {false, true, true, true},
+        {false, true, true, false}, {true, false, true, true},  {true, false, true, false},
+    };
+    for (const Choice& c : kChoices) {
+        ModelState project{};
+        static_cast<ProjectRecord&>(project) = DefaultRecord();
+        project.volume = project.volume_temp = 5000;
+        project.area = project.area_temp = 10000;
+        project.depth = project.depth_temp = 0.5;
+        project.length = project.length_temp = 200;
+        project.width = project.width_temp = 50;
+        project.flow = project.flow_temp = 0.1;
+        project.mixed_clac_re = 1;
+        project.checked_Volume = project.checked_Volume_temp = c.volume;
+        project.checked_Area = project.checked_Area_temp = c.area;
+        project.checked_Depth = project.checked_Depth_temp = c.depth;
+        project.checked_Length = project.checked_Length_temp = c.length;
+        project.checked_Width = project.checked_Width_temp = !c.length;
+        const Study study("wetland", project, {FindInputField("area")});
+        ModelState s{};
+        ResultValues results{};
+        const double area = 40000;
+        study.Evaluate(std::span<const double>(&area, 1), s, results);
+        const std::string pair = std::to_string(c.volume) + std::to_string(c.area) + std::to_string(c.depth) +
+                                 std::to_string(c.length);
+        EXPECT_DOUBLE_EQ(s.depth, 0.5) << pair;
+        EXPECT_DOUBLE_EQ(s.volume, 20000) << pair;
+        EXPECT_DOUBLE_EQ(s.length, 400) << pair;
+        EXPECT_DOUBLE_EQ(s.width, 100) << pair;
+        EXPECT_EQ(s.detention_time, 2.31) << pair;
+        EXPECT_EQ(project.checked_Volume, c.volume) << pair;
+        EXPECT_EQ(project.checked_Length, c.length) << pair;
+    }
 }
 
 // A wetland known by its volume and area: varying the depth keeps the area and lets the

@@ -384,7 +384,7 @@ void QtDialog::SetFocus(int id) {
 
 // The items are rewritten where they stand, not replaced: a list refilled while the user
 // works in it (even from its own change signal) keeps its current item and its scroll
-// position.
+// position. Each item's whole text is its tooltip too.
 void QtDialog::SetItems(int id, const std::vector<std::string>& items) {
     auto* list = qobject_cast<QListWidget*>(widget(id));
     const QSignalBlocker quiet(list);
@@ -393,7 +393,9 @@ void QtDialog::SetItems(int id, const std::vector<std::string>& items) {
     while (list->count() > count) delete list->takeItem(list->count() - 1);
     for (int i = 0; i < count; ++i) {
         QListWidgetItem* item = i < list->count() ? list->item(i) : new QListWidgetItem(list);
-        item->setText(QString::fromStdString(items[static_cast<std::size_t>(i)]));
+        const QString text = QString::fromStdString(items[static_cast<std::size_t>(i)]);
+        item->setText(text);
+        item->setToolTip(text);  // whole, where the list is narrower than the item
         if (choice) continue;
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);

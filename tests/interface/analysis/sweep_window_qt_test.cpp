@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +14,7 @@
 
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/size_window.h"
+#include "interface/analysis/study_inputs.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/analysis/uncertainty_window.h"
 #include "interface/platform/qt/chart_widget.h"
@@ -55,7 +57,8 @@ TEST_F(SweepWindowQt, EveryAnalysisWindowFitsA1024By768Display) {
         d.SetChecked(kCompareSubsurface, true);
         d.Send({DialogEvent::Clicked, kCompareRun});
         const std::string notes = d.Text(kCompareNotes);
-        EXPECT_EQ(std::count(notes.begin(), notes.end(), '\n'), 4) << notes;
+        // Three lines of constituents left out and the caveat (on coliforms too when they are modelled).
+        EXPECT_EQ(std::count(notes.begin(), notes.end(), '\n'), Project().model_tcb ? 4 : 3) << notes;
         size = d.window()->sizeHint().expandedTo(d.window()->size());
         d.End(0);
     });
@@ -199,6 +202,97 @@ TEST_F(SweepWindowQt, KeyboardAddsAnUncertainInputAndRunDrawsTheHistogram) {
     ShowUncertaintyWindow(ui, ScreenInputs());
     EXPECT_EQ(added, 1);
     EXPECT_EQ(lines, 4);  // the histogram and its three percentiles
+}
+
+// Answers each message box as it comes, Yes where it asks, and keeps its text.
+class MessageAnswerer {
+public:
+    MessageAnswerer() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages.push_back(box->text().toStdString());
+                box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes
+                                                                            : QMessageBox::Ok);
+            }
+        });
+        timer_.start(20);
+    }
+    std::vector<std::string> messages;
+
+private:
+    QTimer timer_;
+};
+
+void ChooseInput(QtDialog& d, int search, int list, const char* name) {
+    QTest::keyClicks(d.widget(search), name);
+    QTest::keyClick(d.widget(search), Qt::Key_Tab);
+    QTest::keyClick(d.widget(list), Qt::Key_Down);
+}
+
+// The typical wetland, 0.5 m deep and 40 times as long as wide, sized by its area for 80 % TSS
+// removal: Apply gives the project that area at the same depth and shape, as an edit; the
+// window opens again as it was left.
+TEST_F(SweepWindowQt, SizeAppliesTheAreaFoundAfterAskingAndOpensAgainAsItWasLeft) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
+    Shell().changes = false;
+    QtUi ui;
+    MessageAnswerer answerer;
+    std::string answer, reopened_answer, reopened_target;
+    bool apply_enabled = false;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, d.window(), [&] {
+            d.ChooseItem(kSizeResults, 0);  // RE TSS (%)
+            QTest::keyClicks(d.widget(kSizeTarget), "80");
+            ChooseInput(d, kSizeSearch, kSizeInputs, "Annual Area");
+            QTest::mouseClick(d.widget(kSizeRun), Qt::LeftButton);
+            answer = d.Text(kSizeAnswer);
+            QTest::mouseClick(d.widget(kSizeApply), Qt::LeftButton);
+            QTest::keyClick(d.window(), Qt::Key_Escape);
+        });
+    });
+    ShowSizeWindow(ui, ScreenInputs());
+    ASSERT_EQ(answerer.messages.size(), 1u);
+    EXPECT_NE(answerer.messages[0].find("Avg. Annual Area"), std::string::npos) << answerer.messages[0];
+    const ProjectRecord& r = Project();
+    EXPECT_NE(answer.find(RoundedNumber(r.area)), std::string::npos) << answer << " " << r.area;
+    EXPECT_DOUBLE_EQ(r.depth, 0.5);
+    EXPECT_DOUBLE_EQ(r.volume, r.area * 0.5);
+    EXPECT_DOUBLE_EQ(r.length / r.width, 40);
+    EXPECT_EQ(r.checked_Area + r.checked_Depth + r.checked_Length, 3);  // as the file chose them
+    EXPECT_TRUE(Shell().changes);
+
+    ui.OnDialogOpened([&](QtDialog& d) {
+        reopened_answer = d.Text(kSizeAnswer);
+        reopened_target = d.Text(kSizeTarget);
+        apply_enabled = d.widget(kSizeApply)->isEnabled();
+        d.End(0);
+    });
+    ShowSizeWindow(ui, ScreenInputs());
+    EXPECT_EQ(reopened_answer, answer);
+    EXPECT_EQ(reopened_target, "80");
+    EXPECT_TRUE(apply_enabled);
+}
+
+// The typical wetland does not model nitrogen: a sweep of its rate says so by name, and runs.
+TEST_F(SweepWindowQt, AnInputThatChangesNoResultIsNamedAfterTheRun) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
+    QtUi ui;
+    MessageAnswerer answerer;
+    int lines = -1;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, d.window(), [&] {
+            ChooseInput(d, kSweepFirstSearch, kSweepFirstList, "Ktn");
+            QTest::mouseClick(d.widget(kSweepRun), Qt::LeftButton);
+            lines =
+                static_cast<int>(static_cast<ChartWidget*>(d.widget(kSweepChart))->chart()->series().size());
+            QTest::keyClick(d.window(), Qt::Key_Escape);
+        });
+    });
+    ShowSweepWindow(ui, ScreenInputs());
+    ASSERT_EQ(answerer.messages.size(), 1u);
+    EXPECT_EQ(answerer.messages[0],
+              "Ktn changes no modelled result of this project: the study varied it without effect.");
+    EXPECT_EQ(lines, 3);  // TSS, TP and the present value
 }
 
 }  // namespace

@@ -147,9 +147,10 @@ TEST_F(SweepWindow, EveryBadEntryIsRefusedWithAMessageAndNothingRuns) {
     Vary(0, kArea, "50000", "200000", "1000").Click(kSweepFamily);
     Vary(1, "Avg. Annual Depth (m)", "0.3", "1.2", "21")
         .Click(kSweepRun)
-        .ExpectMessage("Steps of Avg. Annual Depth (m) must be a whole number from 2 to 20 (a curve for each "
-                       "value from From to To).",
-                       "Sweep");
+        .ExpectMessage(
+            "Steps of Avg. Annual Depth (m) must be a whole number from 2 to 20 (a curve for each "
+            "value from From to To).",
+            "Sweep");
     ui.PressEscape();
     RunMenuCommand(ui, kCommandSweep);
     EXPECT_TRUE(ui.ScriptDone());
@@ -197,6 +198,28 @@ TEST(SweepChart, OutflowsInTwoUnitsNameTheirUnitsOnTheLines) {
         for (const ChartSeries& line : chart.series) names.push_back(line.name);
         EXPECT_EQ(names, c.names);
     }
+}
+
+// The new wetland, 10 ha in plug flow: a sweep of its width keeps the area, so L/W = A / W^2
+// passes 10 at W = sqrt(100000 / 10) = 100 m. The chart marks it and a message says why it bends.
+TEST_F(SweepWindow, TheCurveIsMarkedWhereTheLengthToWidthRatioPassesTen) {
+    ReadProjectFile(Example("tp_new_wetland.inp"), Project());
+    Chart chart;
+    ui.Expect(kSweepWindow);
+    Vary(0, "Avg. Annual Width (m)", "50", "200", "7").Click(kSweepRun);
+    ui.ExpectMessage(
+        "The curve bends where Avg. Annual Width (m) is 100: there the length-to-width ratio passes 10, and "
+        "the "
+        "detention time suggested for longitudinal gradients changes from 0.84 (1 - e^(-0.59 L/W)) of V/Q to "
+        "the whole of V/Q.",
+        "Sweep");
+    ui.Inspect([&chart](Dialog& d) { chart = static_cast<ScriptedDialog&>(d).ShownChart(kSweepChart); });
+    ui.PressEscape();
+    ASSERT_TRUE(RunMenuCommand(ui, kCommandSweep));
+    ASSERT_TRUE(ui.ScriptDone());
+    ASSERT_EQ(chart.markers.size(), 2u);
+    EXPECT_EQ(chart.markers[1].label, "L/W = 10 (100)");
+    EXPECT_NEAR(chart.markers[1].at, 100, 1e-6);
 }
 
 TEST_F(SweepWindow, CancelLeavesTheWindowUsableAndTheProjectUntouched) {
