@@ -22,7 +22,7 @@ std::string PointHeading(const Study& study, std::span<const double> point) {
 // The first and last value of each input.
 std::vector<std::vector<double>> EndsOf(const SweepGrid& grid) {
     std::vector<std::vector<double>> ends;
-    for (const std::vector<double>& axis : grid.axes) ends.push_back({axis.front(), axis.back()});
+    for (const GridRange& axis : grid.axes) ends.push_back({axis.from, axis.to});
     return ends;
 }
 
