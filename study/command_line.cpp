@@ -18,8 +18,6 @@
 namespace velmar::study {
 namespace {
 
-constexpr int kMostThreads = 4096;
-
 // The options of every command, and the whole numbers as typed: they are read once the
 // parser is done, all alike.
 struct Arguments {
