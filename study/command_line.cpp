@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdint>
+#include <iostream>
 #include <limits>
 #include <map>
 #include <memory>

@@ -113,6 +113,8 @@ TEST(BadInput, IsRefusedWithItsStatusAndMessageAndNoFileChanged) {
         {n + "10 --samples {dir}/s.csv -o {dir}/s.csv", 1,
          "--samples {dir}/s.csv: the same file as -o {dir}/s.csv; give each output a name of its own"},
         {"run {typical} -o /dev/full", 1, "cannot write /dev/full: No space left on device"},
+        // Stops at the first write that fails, long before the hundred million samples.
+        {n + "100000000 --samples /dev/full", 1, "cannot write /dev/full: No space left on device"},
         // Project files that are none, or that the engine would read out of step.
         {"run /dev/zero", 1, "/dev/zero: not a project file (a device, a pipe or the like, not a file)"},
         {"run {dir}/big.inp", 1,
