@@ -111,8 +111,8 @@ void CheckEntries(const std::string& path, std::string_view text, int layout) {
         const FileEntry& e = kFileEntries[n - 1];
         const std::string entry = "'" + std::string(e.label) + "'";
         if (i + 1 >= lines.size()) {
-            Refuse(path, "the file ends after line " + std::to_string(lines.size()) + ", before the value of " +
-                             entry + " and the entries after it");
+            Refuse(path, "the file ends after line " + std::to_string(lines.size()) +
+                             ", before the value of " + entry + " and the entries after it");
         }
         const std::string_view label = lines[i];
         if (label.size() - (label.ends_with('\r') ? 1 : 0) > kLongestLabelLine) {
