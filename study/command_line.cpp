@@ -138,13 +138,6 @@ void RefuseEmptyValues(const CLI::App& command) {
     }
 }
 
-// The files a command reads, under the option that names them.
-std::vector<NamedFile> Inputs(const std::vector<std::string>& projects) {
-    std::vector<NamedFile> inputs;
-    for (const std::string& p : projects) inputs.emplace_back("project", p);
-    return inputs;
-}
-
 // The study the parsed command asks for, its whole numbers read and its outputs checked.
 std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arguments>& a) {
     const CLI::App& command = *app.get_subcommands().front();
@@ -159,11 +152,11 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
 
     const auto output = [](const CommonOptions& o) { return NamedFile("-o", o.output); };
     if (name == "run") {
-        CheckOutputsApart(Inputs(a->run.projects), {output(a->run)});
+        CheckOutputsApart(a->run.projects, {output(a->run)});
         return [a] { return RunProjects(a->run); };
     }
     if (name == "sweep") {
-        CheckOutputsApart(Inputs({a->sweep.project}), {output(a->sweep)});
+        CheckOutputsApart({a->sweep.project}, {output(a->sweep)});
         return [a] { return Sweep(a->sweep); };
     }
     if (name == "uncertainty") {
@@ -171,14 +164,14 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
         u.samples = static_cast<std::int64_t>(
             ParseWholeNumber(a->samples, "-n", 1, std::numeric_limits<std::int64_t>::max()));
         u.seed = ParseWholeNumber(a->seed, "--seed", 0, std::numeric_limits<std::uint64_t>::max());
-        CheckOutputsApart(Inputs({u.project}), {output(u), {"--samples", u.samples_file}});
+        CheckOutputsApart({u.project}, {output(u), {"--samples", u.samples_file}});
         return [a] { return Uncertainty(a->uncertainty); };
     }
     if (name == "size") {
-        CheckOutputsApart(Inputs({a->size.project}), {output(a->size)});
+        CheckOutputsApart({a->size.project}, {output(a->size)});
         return [a] { return Size(a->size); };
     }
-    CheckOutputsApart(Inputs(a->compare.projects), {output(a->compare)});
+    CheckOutputsApart(a->compare.projects, {output(a->compare)});
     return [a] { return Compare(a->compare); };
 }
 

@@ -114,11 +114,11 @@ void OutputTarget::Close() {
     buffer_->Finish();
 }
 
-void CheckOutputsApart(const std::vector<NamedFile>& inputs, const std::vector<NamedFile>& outputs) {
+void CheckOutputsApart(const std::vector<std::string>& inputs, const std::vector<NamedFile>& outputs) {
     for (std::size_t i = 0; i < outputs.size(); ++i) {
         const auto& [option, path] = outputs[i];
         if (IsStandardOutput(path) || IsSpecialFile(path)) continue;
-        for (const auto& [_, input] : inputs) {
+        for (const std::string& input : inputs) {
             if (SameFile(path, input)) {
                 throw StudyError(option + " " + path + ": the same file as the input " + input +
                                  "; give the output a name of its own");

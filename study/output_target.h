@@ -32,13 +32,13 @@ private:
     std::unique_ptr<std::ostream> file_;
 };
 
-// A file given on the command line, under the option that gives it ("-o", "project").
+// An output file under the option that names it ("-o", "--samples").
 using NamedFile = std::pair<std::string, std::string>;
 
 // Refuses, with a StudyError, an output that is one of the input files or another output:
 // the same file however it is spelt (through a link, a relative path or a hard link), or
 // the same name once made absolute when it does not exist yet. Standard output ("-" or
 // empty) and devices such as /dev/null are no one's input.
-void CheckOutputsApart(const std::vector<NamedFile>& inputs, const std::vector<NamedFile>& outputs);
+void CheckOutputsApart(const std::vector<std::string>& inputs, const std::vector<NamedFile>& outputs);
 
 }  // namespace velmar::study
