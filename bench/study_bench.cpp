@@ -7,6 +7,9 @@
 // each iteration, so that a machine whose speed drifts while the benchmark runs still compares
 // like with like: per_core_share is the bare engine's CPU time over the one-thread study's,
 // two_thread_speedup the one-thread study's wall time over the two-thread study's.
+// BM_UnknownLongName looks up a field name of a million characters, as a paste by mistake
+// gives: it is refused without suggestions in about the time it takes to read it, where an
+// edit distance to every known name would take seconds.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -15,7 +18,9 @@
 
 #include "model/driver.h"
 #include "study/commands.h"
+#include "study/fields.h"
 #include "study/project_input.h"
+#include "study/study_error.h"
 
 namespace velmar {
 namespace {
@@ -99,6 +104,16 @@ void BM_SharesOfTheEngine(benchmark::State& state) {
     state.counters["two_thread_speedup"] = one_wall / two_wall;
 }
 
+void BM_UnknownLongName(benchmark::State& state) {
+    const std::string name(1'000'000, 'x');
+    for (auto _ : state) {
+        try {
+            study::FindInputField(name);
+        } catch (const study::StudyError&) {
+        }
+    }
+}
+
 BENCHMARK(BM_BareEngine)->UseRealTime();
 BENCHMARK(BM_Uncertainty)
     ->Arg(1)
@@ -107,6 +122,7 @@ BENCHMARK(BM_Uncertainty)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SharesOfTheEngine)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnknownLongName)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velmar

@@ -24,6 +24,13 @@ struct ProjectFileHeader {
 
 int LayoutFromToken(const char* token);
 
+// Whether a file of the layout holds entry n (1-based, of the current layout's 600).
+bool LayoutHasEntry(int layout, std::size_t n);
+
+// Label lines and the header's tail are read as lines of at most this many characters; a
+// longer line is read in pieces, which puts the rest of the file out of step.
+constexpr std::size_t kLongestLabelLine = 79;
+
 // Reads the header and the entries of its layout from an open file over the record.
 // Nothing is checked: a missing entry leaves its field as it was, and a value that does
 // not convert leaves its field and the reading position where the conversion stopped.

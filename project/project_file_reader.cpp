@@ -7,10 +7,6 @@
 namespace velmar {
 namespace {
 
-// Label lines and the header's tail are read into a line of at most 79 characters; a
-// longer line is read in pieces, which puts the rest of the file out of step.
-constexpr int kLineSize = 80;
-
 // The entries a layout holds, as two runs of 1-based entry numbers.
 struct EntryRuns {
     std::size_t first_end;    // entries 1 .. first_end
@@ -37,7 +33,7 @@ bool ReadWord(std::FILE* file, char* out, std::size_t size) {
 }
 
 void SkipLine(std::FILE* file) {
-    char line[kLineSize];
+    char line[kLongestLabelLine + 1];
     if (std::fgets(line, sizeof line, file) == nullptr) return;
 }
 
@@ -68,6 +64,11 @@ void ReadValue(std::FILE* file, ProjectRecord& r, const FileEntry& e) {
 
 }  // namespace
 
+bool LayoutHasEntry(int layout, std::size_t n) {
+    const EntryRuns runs = RunsOf(layout);
+    return n <= runs.first_end || n >= runs.second_from;
+}
+
 int LayoutFromToken(const char* token) {
     if (std::strcmp(token, "v1.0") == 0) return kLayoutV10;
     if (std::strcmp(token, "v2.0") == 0) return kLayoutV20;
@@ -83,9 +84,8 @@ ProjectFileHeader ReadProjectEntries(std::FILE* file, ProjectRecord& r) {
     SkipLine(file);
     header.layout = LayoutFromToken(header.version);
 
-    const EntryRuns runs = RunsOf(header.layout);
     for (std::size_t n = 1; n <= kFileEntryCount; ++n) {
-        if (n > runs.first_end && n < runs.second_from) continue;
+        if (!LayoutHasEntry(header.layout, n)) continue;
         SkipLine(file);
         ReadValue(file, r, kFileEntries[n - 1]);
     }

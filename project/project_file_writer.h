@@ -1,5 +1,6 @@
-// The project file writer's one contact with a file's bytes, replaceable so that a test can
-// make a write fail part way, as a full disk does, without filling a disk.
+// The file writer's one contact with a file's bytes (projects, reports, study outputs),
+// replaceable so that a test can make a write fail part way, as a full disk does, without
+// filling a disk.
 #pragma once
 
 #include <cstddef>

@@ -9,13 +9,13 @@
 #include <optional>
 #include <thread>
 
+#include "study/commands.h"
+#include "study/parse_number.h"
 #include "study/project_input.h"
 
 namespace velmar::python {
 namespace {
 
-// The command line allows as many.
-constexpr int kMaxThreads = 4096;
 // How often a study run without the GIL lets Python see a Ctrl-C.
 constexpr auto kSignalInterval = std::chrono::milliseconds(50);
 
@@ -34,7 +34,11 @@ bool NumpyAvailable() {
 std::string PathText(py::handle path) {
     const py::object text = py::module_::import("os").attr("fspath")(path);
     if (!py::isinstance<py::str>(text)) throw py::type_error("a project file's path must be text");
-    return text.cast<std::string>();
+    std::string name = text.cast<std::string>();
+    // The system would read the name only up to the NUL, and so reach another file.
+    if (name.find('\0') != std::string::npos)
+        throw py::value_error("a project file's path cannot hold a NUL character");
+    return name;
 }
 
 Project ProjectFrom(py::handle project) {
@@ -46,12 +50,15 @@ Project ProjectFrom(py::handle project) {
 
 int ThreadsFrom(py::handle threads) {
     if (threads.is_none()) return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const auto n = threads.cast<long long>();
-    if (n < 1 || n > kMaxThreads) {
-        throw py::value_error("threads must be from 1 to " + std::to_string(kMaxThreads) + ", not " +
-                              std::to_string(n));
-    }
-    return static_cast<int>(n);
+    return static_cast<int>(WholeNumberFrom(threads, "threads", 1, study::kMostThreads));
+}
+
+std::uint64_t WholeNumberFrom(py::handle number, const char* what, std::uint64_t min, std::uint64_t max) {
+    if (PyBool_Check(number.ptr()) || PyIndex_Check(number.ptr()) == 0)
+        throw py::type_error(std::string(what) + " takes a whole number, not " +
+                             std::string(py::repr(number)));
+    return study::ParseWholeNumber(std::string(py::str(py::int_(py::reinterpret_borrow<py::object>(number)))),
+                                   what, min, max);
 }
 
 std::string NumberArgument(py::handle number, const char* what) {

@@ -6,6 +6,7 @@
 #include <pybind11/pybind11.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ struct Results {
 // Warns of each of a study's notes, as RuntimeWarning.
 void WarnAll(const std::vector<std::string>& notes);
 
-// A str or os.PathLike as text.
+// A str or os.PathLike as text; ValueError for one that holds a NUL character.
 std::string PathText(py::handle path);
 
 // A Project, or the path of a project file, read as the engine reads it.
@@ -40,6 +41,10 @@ Project ProjectFrom(py::handle project);
 
 // The number of worker threads: all cores for None.
 int ThreadsFrom(py::handle threads);
+
+// An integer from min to max, read as the command line reads whole numbers: TypeError for
+// anything but an integer (a float, a text, a bool), ValueError outside the range.
+std::uint64_t WholeNumberFrom(py::handle number, const char* what, std::uint64_t min, std::uint64_t max);
 
 // A number as the studies read it from their arguments: text as it stands, an integer in
 // whole digits, any other number in the shortest form that reads back exactly.

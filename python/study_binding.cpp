@@ -83,6 +83,9 @@ std::vector<std::string> FieldNames(const study::Study& s) {
 }
 
 py::list RunMany(py::iterable projects, py::handle threads) {
+    // A text is iterable too, and would be taken for the paths of its characters.
+    if (py::isinstance<py::str>(projects))
+        throw py::type_error("run_many takes a list of projects or paths, not one path; give [path]");
     std::vector<std::unique_ptr<Project>> read;
     for (const py::handle p : projects) read.push_back(std::make_unique<Project>(ProjectFrom(p)));
     const int workers = ThreadsFrom(threads);
@@ -141,12 +144,15 @@ std::vector<std::string> NamedArguments(py::handle given, const char* what) {
     return FieldArguments(given, [what](py::handle v) { return NumberArgument(v, what); });
 }
 
-py::object Uncertainty(py::handle project, py::handle dist, std::int64_t n, std::uint64_t seed, bool lhs,
-                       bool samples, py::handle targets, py::handle threads) {
+py::object Uncertainty(py::handle project, py::handle dist, py::handle samples_wanted, py::handle seed,
+                       bool lhs, bool samples, py::handle targets, py::handle threads) {
     const study::UncertainInputs inputs = study::ParseUncertainInputs(DistributionArguments(dist));
     study::UncertaintyOutcome outcome;
     outcome.targets = study::ParseResultTargets(NamedArguments(targets, "target"));
-    const study::Sampling sampling{n, seed, lhs};
+    const auto n = static_cast<std::int64_t>(
+        WholeNumberFrom(samples_wanted, "n", 1, std::numeric_limits<std::int64_t>::max()));
+    const study::Sampling sampling{
+        n, WholeNumberFrom(seed, "seed", 0, std::numeric_limits<std::uint64_t>::max()), lhs};
     study::CheckSampling(sampling);
     const Project p = ProjectFrom(project);
     const int workers = ThreadsFrom(threads);

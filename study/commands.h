@@ -18,6 +18,9 @@ namespace velmar::study {
 // Exit status of a study stopped by Ctrl-C, as a shell reports a program ended by it.
 constexpr int kInterruptedStatus = 130;
 
+// The most threads a study is given.
+constexpr int kMostThreads = 4096;
+
 struct CommonOptions {
     Format format = Format::Csv;
     std::string output;  // empty: standard output

@@ -7,6 +7,10 @@
 namespace velmar::study {
 namespace {
 
+// A name this much longer than every known one is no misspelling of any; comparing it
+// would take time in proportion to its length, a long while for a name pasted by mistake.
+constexpr std::size_t kLengthMargin = 8;
+
 char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
@@ -31,6 +35,9 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 
 std::vector<std::string> NearestNames(std::string_view name, const std::vector<std::string_view>& known,
                                       std::size_t count) {
+    std::size_t longest = 0;
+    for (const std::string_view k : known) longest = std::max(longest, k.size());
+    if (name.size() > longest + kLengthMargin) return {};
     std::vector<std::pair<std::size_t, std::size_t>> ranked;  // distance, position in `known`
     for (std::size_t i = 0; i < known.size(); ++i) ranked.emplace_back(EditDistance(name, known[i]), i);
     std::stable_sort(ranked.begin(), ranked.end());

@@ -8,7 +8,7 @@
 namespace velmar::study {
 
 // Up to `count` of the known names nearest to `name` by edit distance, ignoring case,
-// nearest first (ties in the order given).
+// nearest first (ties in the order given); none for a name far longer than any known one.
 std::vector<std::string> NearestNames(std::string_view name, const std::vector<std::string_view>& known,
                                       std::size_t count = 3);
 

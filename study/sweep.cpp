@@ -1,8 +1,8 @@
 #include "study/sweep.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "study/command_support.h"
 #include "study/ordered_parallel.h"
@@ -45,13 +45,8 @@ GridRange ParseRange(const std::string& what, const std::string& range, bool log
     }
     const double from = ParseNumber(range.substr(0, first), what + ": FROM");
     const double to = ParseNumber(range.substr(first + 1, second - first - 1), what + ": TO");
-    const std::string steps_text = range.substr(second + 1);
-    int steps = 0;
-    const auto [end, error] =
-        std::from_chars(steps_text.data(), steps_text.data() + steps_text.size(), steps);
-    if (error != std::errc() || end != steps_text.data() + steps_text.size() || steps < 2) {
-        throw StudyError(what + ": STEPS must be a whole number of at least 2 (the values from FROM to TO)");
-    }
+    const int steps = static_cast<int>(
+        ParseWholeNumber(range.substr(second + 1), what + ": STEPS", 2, std::numeric_limits<int>::max()));
     if (log && !(from > 0 && to > 0)) throw StudyError(what + ": --log needs FROM and TO greater than 0");
     return {from, to, static_cast<std::size_t>(steps), log};
 }

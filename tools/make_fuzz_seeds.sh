@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 engine="$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)/model/velmar"
 fuzz="$root/tests/fuzz"
 rm -rf "$fuzz/corpus"
-mkdir -p "$fuzz/corpus"/{project,results,number,record}
+mkdir -p "$fuzz/corpus"/{project,results,number,record,command_line}
 
 # Project files: the examples as they are.
 cp "$root"/examples/*.inp "$fuzz/corpus/project/"
@@ -34,6 +34,15 @@ printf '\0' >"$fuzz/corpus/record/zeros"
 printf '\xff' >"$fuzz/corpus/record/ones"
 printf '\0\0\0\0\0\0\xf8\x3f' >"$fuzz/corpus/record/one_and_a_half"
 printf 'A B\tC\n-' >"$fuzz/corpus/record/text"
+
+# Command lines, the arguments between NULs: each command with its options, good and bad values.
+seed() { printf -- "$2" >"$fuzz/corpus/command_line/$1"; }
+seed run_to_file 'run\0examples/typical.inp\0-o\0out.csv'
+seed sweep_two_inputs 'sweep\0p.inp\0--vary\0depth=0.3:0.9:3\0--vary\0Vs=1:2:010\0--log'
+seed uncertainty_samples 'uncertainty\0p.inp\0--dist\0Kdn=lognormal(0.2,2)\0-n\0000x10\0--seed\0-1\0--samples\0p.inp'
+seed size_range 'size\0p.inp\0--target\0RE_TN=80\0--vary\0area\0--range\0001:2\0--threads\0 5'
+seed compare_empty_areas 'compare\0a.inp\0b.inp\0--areas\0\0--type\0vsb\0--k\0BOD=3\0--format\0table'
+seed help '--help'
 
 # Dictionary: the header's words and every label of the project file.
 {

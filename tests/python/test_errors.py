@@ -42,8 +42,6 @@ LIKE_THE_COMMAND = [
     (["uncertainty", TYPICAL, "-n", "10", "--dist", "depth=uniform(1,2)", "--dist", "area=uniform(1,2)",
       "--dist", "volume=uniform(1,2)"],
      lambda: velmar.uncertainty(TYPICAL, {f: "uniform(1,2)" for f in ("depth", "area", "volume")}, 10), ValueError),
-    (["uncertainty", TYPICAL, "-n", "0", "--dist", "Vs=uniform(1,2)"],
-     lambda: velmar.uncertainty(TYPICAL, {"Vs": "uniform(1,2)"}, 0), ValueError),
     (["size", TYPICAL, "--target", "RE_TSS=150", "--vary", "Vs"],
      lambda: velmar.size(TYPICAL, ("RE_TSS", 150), "Vs"), ValueError),
     (["size", TYPICAL, "--target", "RE_TX=80", "--vary", "Vs"], lambda: velmar.size(TYPICAL, ("RE_TX", 80), "Vs"),
@@ -76,6 +74,8 @@ LIKE_THE_COMMAND = [
     (["compare", TYPICAL, "--log"], lambda: velmar.compare(TYPICAL, log=True), ValueError),
     (["run", MISSING], lambda: velmar.Project.read(MISSING), OSError),
     (["run", MISSING], lambda: velmar.run_many([TYPICAL, MISSING]), OSError),
+    (["run", "/dev/zero"], lambda: velmar.Project.read("/dev/zero"), OSError),
+    (["sweep", TYPICAL, "--vary", "Vs=1:2:010"], lambda: velmar.sweep(TYPICAL, {"Vs": (1, 2, "010")}), ValueError),
 ]
 
 
@@ -118,7 +118,22 @@ PYTHON_ONLY = [
      "target is given as 'RESULT=VALUE' or as (RESULT, VALUE)"),
     (lambda: velmar.compare(TYPICAL, type="vf"), ValueError, "type is 'fws' or 'hssf', not 'vf'"),
     (lambda: velmar.compare(TYPICAL, k={"TN": None}), TypeError, "k takes numbers, not None"),
-    (lambda: velmar.run_many([TYPICAL], threads=0), ValueError, "threads must be from 1 to 4096, not 0"),
+    (lambda: velmar.run_many([TYPICAL], threads=0), ValueError, "threads: '0' is not a whole number from 1 to 4096"),
+    (lambda: velmar.run_many([TYPICAL], threads=2**64), ValueError,
+     "threads: '18446744073709551616' is not a whole number from 1 to 4096"),
+    (lambda: velmar.run_many([TYPICAL], threads=1.5), TypeError, "threads takes a whole number, not 1.5"),
+    (lambda: velmar.run_many([TYPICAL], threads="2"), TypeError, "threads takes a whole number, not '2'"),
+    (lambda: velmar.run_many([TYPICAL], threads=True), TypeError, "threads takes a whole number, not True"),
+    (lambda: velmar.uncertainty(TYPICAL, {"Vs": "uniform(1,2)"}, 0), ValueError,
+     "n: '0' is not a whole number from 1 to 9223372036854775807"),
+    (lambda: velmar.uncertainty(TYPICAL, {"Vs": "uniform(1,2)"}, 10.0), TypeError,
+     "n takes a whole number, not 10.0"),
+    (lambda: velmar.uncertainty(TYPICAL, {"Vs": "uniform(1,2)"}, 10, seed=-1), ValueError,
+     "seed: '-1' is not a whole number from 0 to 18446744073709551615"),
+    (lambda: velmar.run_many(TYPICAL), TypeError,
+     "run_many takes a list of projects or paths, not one path; give [path]"),
+    (lambda: velmar.Project.read(TYPICAL + "\0.bak"), ValueError, "a project file's path cannot hold a NUL character"),
+    (lambda: typical().save("x\0y"), ValueError, "a project file's path cannot hold a NUL character"),
 ]
 
 
@@ -136,3 +151,24 @@ def test_a_study_too_large_for_memory_is_refused_before_it_starts():
         velmar.sweep(TYPICAL, {"Vs": (0.1, 1, 2**31 - 1)})
     assert re.fullmatch(r"the study would need (1649\.3|8246\.3) GB for the results, more than the \d+\.\d GB of "
                         r"memory this computer has; ask for fewer points or samples", raised.value.args[0])
+
+
+# A project spoilt as a careless edit or a failed copy would spoil it: line (from 1) and its new
+# text, or None to cut the file after the line before.
+SPOILT = [(401, None), (339, "abc"), (339, "1,16"), (339, "nan"), (339, "inf"), (339, "1" + "0" * 400),
+          (3, "1.5"), (867, "Dieldrin oil")]
+
+
+@pytest.mark.parametrize("line, text", SPOILT)
+def test_a_spoilt_project_is_refused_as_the_command_refuses_it(tmp_path, line, text):
+    with open(TYPICAL, encoding="ascii") as f:
+        lines = f.read().splitlines()
+    lines = lines[:line - 1] if text is None else lines[:line - 1] + [text] + lines[line:]
+    spoilt = tmp_path / "spoilt.inp"
+    spoilt.write_text("\n".join(lines) + "\n", encoding="ascii")
+    status, _, err = run_study("run", str(spoilt))
+    assert status == 1
+    with pytest.raises(OSError) as raised:
+        velmar.Project.read(spoilt)
+    assert "velmar-study: " + raised.value.args[0] + "\n" == err
+    assert str(spoilt) + ": line " in err or "the file ends after line" in err

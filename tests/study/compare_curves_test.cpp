@@ -137,7 +137,7 @@ TEST(CompareCurves, BadAreasAreRefusedWithNothingWritten) {
         {"--areas 1:2:3" + project + project, "--areas takes one project"},
         {"--areas 1:2:3 --target BOD=10" + project, "--areas and --target cannot be given together"},
         {"--areas 0:2:3" + project, "--areas 0:2:3: the areas must be greater than 0 (m^2)"},
-        {"--areas 1:2:1" + project, "STEPS must be a whole number of at least 2"},
+        {"--areas 1:2:1" + project, "STEPS: '1' is not a whole number from 2 to 2147483647"},
         {"--areas 1:2" + project, "--areas 1:2: not of the form FROM:TO:STEPS"},
         {"--log" + project, "--log spaces the areas of --areas"},
         {"--areas 1:2:100001 --format table" + project,
