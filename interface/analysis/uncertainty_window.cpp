@@ -1,10 +1,13 @@
 #include "interface/analysis/uncertainty_window.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "interface/analysis/background_study.h"
 #include "interface/analysis/study_window.h"
 #include "interface/analysis/uncertainty_study.h"
+#include "study/input_effects.h"
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/session/state.h"
@@ -117,7 +120,12 @@ void Run(Dialog& d, UncertaintyWindow& w) {
         w.table = std::move(table);
         d.SetText(kUncertaintySummary, UncertaintySummary(*w.table));
         DrawChart(d, w);
-        TellNotes(d, w.table->notes);
+        // The notes on samples stand in the summary beside the statistics they concern; a note
+        // on an input is told.
+        std::vector<std::string> on_inputs;
+        std::copy_if(w.table->notes.begin(), w.table->notes.end(), std::back_inserter(on_inputs),
+                     [](const std::string& note) { return note.ends_with(study::kChangesNoResult); });
+        TellNotes(d, on_inputs);
     }
     SetRunning(d, w, false);
 }
