@@ -100,9 +100,9 @@ PkcComparisonRow ModelRow(const R& r, const ModelResults& m, std::string name, s
         row.note = kUnsolvedNote;
         return row;
     }
-    // Past 100 % the outflow would be negative: the engine's arithmetic at extreme inputs, not a
-    // removal.
-    if (removal > 100) {
+    // Past 100 % the outflow would be negative, and an infinite removal is none: the engine's
+    // arithmetic at extreme inputs, not a removal.
+    if (!std::isfinite(removal) || removal > 100) {
         row.note = kNumericalLimitNote;
         return row;
     }

@@ -179,10 +179,10 @@ DialogTemplate CompareTemplate() {
          .at = {1, 0, 1, kType}},
         {.id = kChart, .kind = K::GroupBox, .text = "Chart", .at = {0, 2}},
         {.id = kConstituentLabel, .kind = K::Label, .text = "Co&nstituent:", .at = {0, 0, 1, kChart}},
-        {.id = kCompareConstituents, .kind = K::ChoiceList, .at = {1, 0, 1, kChart}, .width = 12, .lines = 4,
+        {.id = kCompareConstituents, .kind = K::ChoiceList, .at = {1, 0, 2, kChart}, .width = 12, .lines = 3,
          .label = kConstituentLabel},
-        {.id = kTargetLabel, .kind = K::Label, .text = "Tar&get outflow:", .at = {0, 1, 1, kChart}},
-        {.id = kCompareTarget, .kind = K::NumberField, .at = {1, 1, 1, kChart}, .width = 8,
+        {.id = kTargetLabel, .kind = K::Label, .text = "Tar&get outflow:", .at = {2, 0, 1, kChart}},
+        {.id = kCompareTarget, .kind = K::NumberField, .at = {2, 1, 1, kChart}, .width = 8,
          .label = kTargetLabel},
     });
     AddStrip(t, kCompareStrip);
