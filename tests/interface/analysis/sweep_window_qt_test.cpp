@@ -26,6 +26,7 @@
 #include "interface/shell/screen_inputs.h"
 #include "project/project_file.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
+#include "tests/interface/support/message_answerer.h"
 
 namespace velmar::testing {
 namespace {
@@ -204,25 +205,6 @@ TEST_F(SweepWindowQt, KeyboardAddsAnUncertainInputAndRunDrawsTheHistogram) {
     EXPECT_EQ(lines, 4);  // the histogram and its three percentiles
 }
 
-// Answers each message box as it comes, Yes where it asks, and keeps its text.
-class MessageAnswerer {
-public:
-    MessageAnswerer() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages.push_back(box->text().toStdString());
-                box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes
-                                                                            : QMessageBox::Ok);
-            }
-        });
-        timer_.start(20);
-    }
-    std::vector<std::string> messages;
-
-private:
-    QTimer timer_;
-};
-
 void ChooseInput(QtDialog& d, int search, int list, const char* name) {
     QTest::keyClicks(d.widget(search), name);
     QTest::keyClick(d.widget(search), Qt::Key_Tab);
@@ -236,7 +218,7 @@ TEST_F(SweepWindowQt, SizeAppliesTheAreaFoundAfterAskingAndOpensAgainAsItWasLeft
     ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
     Shell().changes = false;
     QtUi ui;
-    MessageAnswerer answerer;
+    MessageAnswerer answerer(QMessageBox::Yes);
     std::string answer, reopened_answer, reopened_target;
     bool apply_enabled = false;
     ui.OnDialogOpened([&](QtDialog& d) {
@@ -277,7 +259,7 @@ TEST_F(SweepWindowQt, SizeAppliesTheAreaFoundAfterAskingAndOpensAgainAsItWasLeft
 TEST_F(SweepWindowQt, AnInputThatChangesNoResultIsNamedAfterTheRun) {
     ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
     QtUi ui;
-    MessageAnswerer answerer;
+    MessageAnswerer answerer(QMessageBox::Yes);
     int lines = -1;
     ui.OnDialogOpened([&](QtDialog& d) {
         QTimer::singleShot(0, d.window(), [&] {

@@ -45,6 +45,7 @@
 #include "interface/shell/startup.h"
 #include "project/project_file.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
+#include "tests/interface/support/message_answerer.h"
 #include "tests/interface/support/sample_dialog.h"
 
 namespace velmar::testing {
@@ -72,24 +73,6 @@ void Activate(QtDialog& d) {
     QApplication::setActiveWindow(d.window());
     ASSERT_TRUE(QTest::qWaitForWindowActive(d.window()));
 }
-
-// Answers every message box that a key brings up, so that no test waits on one.
-class MessageAnswerer {
-public:
-    MessageAnswerer() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages.push_back(box->text().toStdString());
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer_.start(20);
-    }
-    std::vector<std::string> messages;
-
-private:
-    QTimer timer_;
-};
 
 class KeyboardOnQt : public QtTest {
 protected:
