@@ -1,5 +1,6 @@
 #include "study/series.h"
 
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <exception>
@@ -80,16 +81,23 @@ public:
     }
 
 private:
+    // Cell i + 1 in its field's unit; the cell's place is worked out for a message only.
     double Value(std::size_t i) const {
-        const std::string where = table_.Where(i + 1);
+        const auto where = [&] { return table_.Where(i + 1); };
         const std::string& cell = cells_[i + 1];
-        if (cell.empty()) throw StudyError(where + ": the cell is empty");
+        if (cell.empty()) throw StudyError(where() + ": the cell is empty");
+        double number = 0;
+        try {
+            number = ParseNumber(cell, "");
+        } catch (const StudyError& e) {
+            throw StudyError(where() + e.what());
+        }
         const InputField& field = record_.fields[i];
-        const double value = record_.units[i].ToField(ParseNumber(cell, where));
-        if (!std::isfinite(value)) throw StudyError(where + ": '" + cell + "' is past the largest number");
+        const double value = record_.units[i].ToField(number);
+        if (!std::isfinite(value)) throw StudyError(where() + ": '" + cell + "' is past the largest number");
         if (field.value->label == std::string_view("flow") && value <= 0)
-            throw StudyError(where + ": the flow must be greater than 0");
-        CheckFieldRange(field, value, value, where);
+            throw StudyError(where() + ": the flow must be greater than 0");
+        if (!Admits(field, value)) CheckFieldRange(field, value, value, where());
         return value;
     }
 
@@ -297,11 +305,40 @@ struct SeriesSummary::Period {
     struct Tally {
         std::size_t steps = 0, above = 0;
         double volume = 0, inflow = 0, outflow = 0;  // sums of Q dt, Q Cin dt and Q Cout dt
-        QuantileSketch outflows;                    // weighted by duration in seconds
+        // The outflows with their durations in seconds: held for a year or a month, in a
+        // quantile sketch for the whole record.
+        std::vector<std::pair<double, std::int64_t>> outflows;
+        std::unique_ptr<QuantileSketch> sketch;
+
+        void Add(double outflow, std::int64_t seconds) {
+            if (sketch)
+                sketch->AddRepeated(outflow, static_cast<std::uint64_t>(seconds));
+            else
+                outflows.emplace_back(outflow, seconds);
+        }
+
+        // The outflow at rank ceil(p T) (at least 1) of the T seconds counted.
+        double Percentile(double p) {
+            if (steps == 0) return kNoValue;
+            if (sketch) return sketch->Quantile(p);
+            std::sort(outflows.begin(), outflows.end());
+            std::int64_t total = 0;
+            for (const auto& [_, seconds] : outflows) total += seconds;
+            const auto rank = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(p * static_cast<double>(total))));
+            std::int64_t below = 0;
+            for (const auto& [outflow, seconds] : outflows) {
+                below += seconds;
+                if (below >= rank) return outflow;
+            }
+            return outflows.back().first;
+        }
     };
 
-    Period(std::string name, std::int64_t key, std::size_t columns, std::size_t constituents)
-        : name(std::move(name)), key(key), by_time(columns), by_flow(columns), tallies(constituents) {}
+    Period(std::string name, std::int64_t key, std::size_t columns, std::size_t constituents, bool whole_record)
+        : name(std::move(name)), key(key), by_time(columns), by_flow(columns), tallies(constituents) {
+        if (!whole_record) return;
+        for (Tally& t : tallies) t.sketch = std::make_unique<QuantileSketch>();
+    }
 
     std::string name;
     std::int64_t key;
@@ -311,7 +348,7 @@ struct SeriesSummary::Period {
 };
 
 SeriesSummary::SeriesSummary(const Study& study, const SeriesPlan& plan) : study_(study), plan_(plan) {
-    all_ = std::make_unique<Period>("all", 0, plan.record.fields.size(), plan.constituents.size());
+    all_ = std::make_unique<Period>("all", 0, plan.record.fields.size(), plan.constituents.size(), true);
 }
 
 SeriesSummary::~SeriesSummary() = default;
@@ -326,10 +363,11 @@ void SeriesSummary::Add(const SeriesBlock& block) {
         const std::int64_t month = std::int64_t{d.year} * 12 + d.month;
         if (year_ && year_->key != year) Close(*std::exchange(year_, nullptr), years_);
         if (month_ && month_->key != month) Close(*std::exchange(month_, nullptr), months_);
-        if (!year_) year_ = std::make_unique<Period>(std::to_string(year), year, columns, plan_.constituents.size());
+        if (!year_)
+            year_ = std::make_unique<Period>(std::to_string(year), year, columns, plan_.constituents.size(), false);
         if (!month_) {
             month_ = std::make_unique<Period>(std::to_string(d.year) + "-" + TwoDigits(d.month), month, columns,
-                                              plan_.constituents.size());
+                                              plan_.constituents.size(), false);
         }
         if (block.phosphorus_unsolved[i] && unsolved_++ < kNamedRows) unsolved_rows_.push_back(block.rows[i]);
 
@@ -352,7 +390,7 @@ void SeriesSummary::Add(const SeriesBlock& block) {
                 t.volume += flow * seconds;
                 t.inflow += flow * inflow * seconds;
                 t.outflow += flow * outflow * seconds;
-                t.outflows.AddRepeated(outflow, static_cast<std::uint64_t>(block.seconds[i]));
+                t.Add(outflow, block.seconds[i]);
                 t.above += outflow > plan_.limits[c];
             }
         }
@@ -376,11 +414,10 @@ void SeriesSummary::Close(Period& period, std::vector<SeriesSummaryRow>& rows) c
     }
     for (std::size_t c = 0; c < plan_.constituents.size(); ++c) {
         const SeriesConstituent& constituent = plan_.constituents[c];
-        const Period::Tally& t = period.tallies[c];
+        Period::Tally& t = period.tallies[c];
         const double load_factor =
             constituent.coliform ? units::kHundredMillilitresPerCubicMetre : units::kKilogramsPerGram;
         const double inflow_load = t.inflow * load_factor, outflow_load = t.outflow * load_factor;
-        const auto percentile = [&](double p) { return t.steps ? t.outflows.Quantile(p) : kNoValue; };
         SeriesSummaryRow row{period.name, constituent.name, constituent.coliform ? "MPN" : "kg", t.steps, t.above,
                              {}};
         row.figures = {t.volume,
@@ -390,10 +427,10 @@ void SeriesSummary::Close(Period& period, std::vector<SeriesSummaryRow>& rows) c
                        100 * (inflow_load - outflow_load) / inflow_load,
                        t.inflow / t.volume,
                        t.outflow / t.volume,
-                       percentile(0.5),
-                       percentile(0.9),
-                       percentile(0.95),
-                       percentile(1),
+                       t.Percentile(0.5),
+                       t.Percentile(0.9),
+                       t.Percentile(0.95),
+                       t.Percentile(1),
                        steady[2 + 3 * c],
                        steady[3 + 3 * c],
                        plan_.limits[c]};
