@@ -23,6 +23,9 @@ namespace {
 
 constexpr std::size_t kBlock = 64;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// The outflows a period holds for exact percentiles, per constituent (a century of days); a
+// longer period counts them in a quantile sketch.
+constexpr std::size_t kHeldOutflows = 40000;
 // Rows of unsolved phosphorus named in a note; the rest are counted.
 constexpr std::size_t kNamedRows = 20;
 
@@ -305,12 +308,18 @@ struct SeriesSummary::Period {
     struct Tally {
         std::size_t steps = 0, above = 0;
         double volume = 0, inflow = 0, outflow = 0;  // sums of Q dt, Q Cin dt and Q Cout dt
-        // The outflows with their durations in seconds: held for a year or a month, in a
-        // quantile sketch for the whole record.
+        // The outflows with their durations in seconds: held while they are few, then in a
+        // quantile sketch, so that a period of any length fits in bounded memory.
         std::vector<std::pair<double, std::int64_t>> outflows;
         std::unique_ptr<QuantileSketch> sketch;
 
         void Add(double outflow, std::int64_t seconds) {
+            if (!sketch && outflows.size() == kHeldOutflows) {
+                sketch = std::make_unique<QuantileSketch>();
+                for (const auto& [value, duration] : outflows)
+                    sketch->AddRepeated(value, static_cast<std::uint64_t>(duration));
+                outflows = {};
+            }
             if (sketch)
                 sketch->AddRepeated(outflow, static_cast<std::uint64_t>(seconds));
             else
@@ -334,11 +343,8 @@ struct SeriesSummary::Period {
         }
     };
 
-    Period(std::string name, std::int64_t key, std::size_t columns, std::size_t constituents, bool whole_record)
-        : name(std::move(name)), key(key), by_time(columns), by_flow(columns), tallies(constituents) {
-        if (!whole_record) return;
-        for (Tally& t : tallies) t.sketch = std::make_unique<QuantileSketch>();
-    }
+    Period(std::string name, std::int64_t key, std::size_t columns, std::size_t constituents)
+        : name(std::move(name)), key(key), by_time(columns), by_flow(columns), tallies(constituents) {}
 
     std::string name;
     std::int64_t key;
@@ -348,7 +354,7 @@ struct SeriesSummary::Period {
 };
 
 SeriesSummary::SeriesSummary(const Study& study, const SeriesPlan& plan) : study_(study), plan_(plan) {
-    all_ = std::make_unique<Period>("all", 0, plan.record.fields.size(), plan.constituents.size(), true);
+    all_ = std::make_unique<Period>("all", 0, plan.record.fields.size(), plan.constituents.size());
 }
 
 SeriesSummary::~SeriesSummary() = default;
@@ -364,10 +370,10 @@ void SeriesSummary::Add(const SeriesBlock& block) {
         if (year_ && year_->key != year) Close(*std::exchange(year_, nullptr), years_);
         if (month_ && month_->key != month) Close(*std::exchange(month_, nullptr), months_);
         if (!year_)
-            year_ = std::make_unique<Period>(std::to_string(year), year, columns, plan_.constituents.size(), false);
+            year_ = std::make_unique<Period>(std::to_string(year), year, columns, plan_.constituents.size());
         if (!month_) {
             month_ = std::make_unique<Period>(std::to_string(d.year) + "-" + TwoDigits(d.month), month, columns,
-                                              plan_.constituents.size(), false);
+                                              plan_.constituents.size());
         }
         if (block.phosphorus_unsolved[i] && unsolved_++ < kNamedRows) unsolved_rows_.push_back(block.rows[i]);
 
