@@ -193,8 +193,8 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
     const int threads = a->threads.empty()
                             ? static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))
                             : static_cast<int>(ParseWholeNumber(a->threads, "--threads", 1, kMostThreads));
-    for (CommonOptions* o : std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty, &a->size,
-                                                                  &a->compare, &a->series})
+    for (CommonOptions* o : std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty,
+                                                                  &a->size, &a->compare, &a->series})
         o->threads = threads;
 
     const auto output = [](const CommonOptions& o) { return NamedFile("-o", o.output); };

@@ -193,8 +193,9 @@ std::vector<double> ParseLimits(const std::vector<SeriesConstituent>& constituen
         std::size_t c = 0;
         while (c < names.size() && names[c] != name) ++c;
         if (c == names.size())
-            throw StudyError(what + ": " + UnknownNameMessage("outflow of a modelled constituent", name, names),
-                             StudyErrorKind::UnknownName);
+            throw StudyError(
+                what + ": " + UnknownNameMessage("outflow of a modelled constituent", name, names),
+                StudyErrorKind::UnknownName);
         if (!std::isnan(values[c])) throw StudyError(what + ": " + name + " is given a limit more than once");
         values[c] = ParseNumber(limit.substr(equals + 1), what);
     }
@@ -216,7 +217,8 @@ SeriesRecord CheckSeriesRecord(const RecordSource& source, const std::string& na
         while (reader.Next(row)) ++steps;
         if (steps < 2) {
             throw StudyError(
-                "the record has fewer than two rows: a step lasts until the next row's date, so it takes two");
+                "the record has fewer than two rows: a step lasts until the next row's date, so it takes "
+                "two");
         }
         SeriesRecord record = reader.record();
         record.steps = steps;
@@ -250,8 +252,8 @@ std::size_t RunSeries(const Study& study, const SeriesPlan& plan, const RecordSo
         ModelState s;
         ResultValues results;
         for (std::size_t i = 0; i < end - begin; ++i) {
-            const ResultFlaws flaws =
-                study.Evaluate(std::span<const double>(block.values.data() + i * columns, columns), s, results);
+            const ResultFlaws flaws = study.Evaluate(
+                std::span<const double>(block.values.data() + i * columns, columns), s, results);
             block.flaws.Add(flaws);
             block.phosphorus_unsolved.push_back(flaws.phosphorus_unsolved);
             Outcomes(plan, s, results, block.outcomes.data() + i * width);
@@ -286,10 +288,10 @@ std::vector<Cell> SeriesStepCells(const SeriesPlan& plan, const SeriesBlock& blo
 }
 
 std::vector<std::string> SeriesSummaryColumns() {
-    return {"period",         "constituent",     "steps",          "inflow_volume_m3", "load_unit",
-            "inflow_load",    "outflow_load",    "load_removed",   "load_removal_pct", "fwm_inflow",
-            "fwm_outflow",    "outflow_p50",     "outflow_p90",    "outflow_p95",      "outflow_max",
-            "steady_RE",      "steady_outflow",  "limit",          "steps_above_limit"};
+    return {"period",      "constituent",    "steps",        "inflow_volume_m3", "load_unit",
+            "inflow_load", "outflow_load",   "load_removed", "load_removal_pct", "fwm_inflow",
+            "fwm_outflow", "outflow_p50",    "outflow_p90",  "outflow_p95",      "outflow_max",
+            "steady_RE",   "steady_outflow", "limit",        "steps_above_limit"};
 }
 
 std::vector<Cell> SeriesSummaryCells(const SeriesSummaryRow& row) {
@@ -333,7 +335,8 @@ struct SeriesSummary::Period {
             std::sort(outflows.begin(), outflows.end());
             std::int64_t total = 0;
             for (const auto& [_, seconds] : outflows) total += seconds;
-            const auto rank = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(p * static_cast<double>(total))));
+            const auto rank = std::max<std::int64_t>(
+                1, static_cast<std::int64_t>(std::ceil(p * static_cast<double>(total))));
             std::int64_t below = 0;
             for (const auto& [outflow, seconds] : outflows) {
                 below += seconds;
@@ -372,8 +375,8 @@ void SeriesSummary::Add(const SeriesBlock& block) {
         if (!year_)
             year_ = std::make_unique<Period>(std::to_string(year), year, columns, plan_.constituents.size());
         if (!month_) {
-            month_ = std::make_unique<Period>(std::to_string(d.year) + "-" + TwoDigits(d.month), month, columns,
-                                              plan_.constituents.size());
+            month_ = std::make_unique<Period>(std::to_string(d.year) + "-" + TwoDigits(d.month), month,
+                                              columns, plan_.constituents.size());
         }
         if (block.phosphorus_unsolved[i] && unsolved_++ < kNamedRows) unsolved_rows_.push_back(block.rows[i]);
 
@@ -424,8 +427,8 @@ void SeriesSummary::Close(Period& period, std::vector<SeriesSummaryRow>& rows) c
         const double load_factor =
             constituent.coliform ? units::kHundredMillilitresPerCubicMetre : units::kKilogramsPerGram;
         const double inflow_load = t.inflow * load_factor, outflow_load = t.outflow * load_factor;
-        SeriesSummaryRow row{period.name, constituent.name, constituent.coliform ? "MPN" : "kg", t.steps, t.above,
-                             {}};
+        SeriesSummaryRow row{period.name, constituent.name, constituent.coliform ? "MPN" : "kg",
+                             t.steps,     t.above,          {}};
         row.figures = {t.volume,
                        inflow_load,
                        outflow_load,
@@ -462,7 +465,8 @@ std::vector<std::string> SeriesSummary::Notes(std::size_t steps) const {
     if (unsolved_ > 0) {
         std::string rows;
         for (std::size_t row : unsolved_rows_) rows += (rows.empty() ? "" : ", ") + std::to_string(row);
-        if (unsolved_ > unsolved_rows_.size()) rows += " and " + std::to_string(unsolved_ - kNamedRows) + " more";
+        if (unsolved_ > unsolved_rows_.size())
+            rows += " and " + std::to_string(unsolved_ - kNamedRows) + " more";
         notes.push_back("rows whose phosphorus solution did not converge: " + rows);
     }
     return notes;

@@ -62,7 +62,7 @@ SeriesPlan PlanSeries(SeriesRecord record, const ProjectRecord& project, const s
 // Steps `first` on, in order.
 struct SeriesBlock {
     std::size_t first = 0;
-    std::vector<std::string> dates;     // as written in the record
+    std::vector<std::string> dates;  // as written in the record
     std::vector<RecordDate> starts;
     std::vector<std::int64_t> seconds;  // each step's duration: until the next row's date
     std::vector<std::size_t> rows;      // in the record, as a spreadsheet numbers them

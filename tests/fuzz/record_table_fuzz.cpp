@@ -39,12 +39,13 @@ void CheckRecord(const std::string& text) {
     study::SeriesSummary summary(study, plan);
     std::size_t next = 0;
     study::Progress progress("", 0);
-    const std::size_t done = study::RunSeries(study, plan, source, 2, progress, [&](study::SeriesBlock&& block) {
-        Require(block.first == next, "blocks out of order");
-        for (const std::int64_t seconds : block.seconds) Require(seconds > 0, "a step of no duration");
-        next += block.dates.size();
-        summary.Add(block);
-    });
+    const std::size_t done =
+        study::RunSeries(study, plan, source, 2, progress, [&](study::SeriesBlock&& block) {
+            Require(block.first == next, "blocks out of order");
+            for (const std::int64_t seconds : block.seconds) Require(seconds > 0, "a step of no duration");
+            next += block.dates.size();
+            summary.Add(block);
+        });
     Require(done == plan.record.steps && next == done, "steps lost");
     Require(!summary.Finish().empty(), "no summary");
 }
