@@ -6,6 +6,7 @@
 #include <exception>
 #include <limits>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 #include "project/results_layout.h"
@@ -72,7 +73,7 @@ public:
         row.row = table_.row();
         row.date = cells_[0];
         row.start = ParseRecordDate(cells_[0], table_.Where(0));
-        if (row.row > first_row_ && row.start.seconds <= previous_) {
+        if (previous_ && row.start.seconds <= *previous_) {
             throw StudyError(table_.Where(0) + ": " + row.date + " does not follow " + previous_text_ +
                              " on the row before: dates must increase");
         }
@@ -107,8 +108,7 @@ private:
     RecordTable table_;
     SeriesRecord record_;
     std::vector<std::string> cells_;
-    const std::size_t first_row_ = 2;
-    std::int64_t previous_ = 0;
+    std::optional<std::int64_t> previous_;  // the row before's date, in seconds
     std::string previous_text_;
 };
 

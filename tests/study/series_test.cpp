@@ -131,6 +131,7 @@ TEST(SeriesStudy, AlternatingFlowsGiveTheLoadsOfTheTwoSteadyRunsCombined) {
 TEST(SeriesStudy, PeriodsWaterYearsDurationsAndWeightedPercentiles) {
     const SeriesOutput out = RunSeries(Example("typical.inp"),
                                        "date,flow,TSSinConc\n"
+                                       "\n"
                                        "2023-09-30,1,80\n"
                                        "2023-10-01,1,10\n"
                                        "2023-10-03T12:00,1,40\n"
