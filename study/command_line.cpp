@@ -155,9 +155,10 @@ void DescribeCommands(CLI::App& app, Arguments& a) {
     series->add_option(
         "--summary", t.summary,
         "also write the summary to this file (CSV, or JSON with --format json): per period (all, "
-        "each year, each month) and constituent, the inflow volume, loads (flow x concentration x duration, in kg or MPN for coliforms), "
-        "flow-weighted mean concentrations, outflow percentiles weighted by duration, and the steady "
-        "run at the period's average conditions; --format table prints it");
+        "each year, each month) and constituent, the inflow volume, loads (flow x concentration x "
+        "duration, in kg or MPN for coliforms), flow-weighted mean concentrations, outflow percentiles "
+        "weighted by duration, and the steady run at the period's average conditions; --format table "
+        "prints it");
     series->add_option("--year-start", t.year_start,
                        "the month a year begins, 1 to 12 (default 1): a water year is named by the year "
                        "it ends in");
