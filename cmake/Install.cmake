@@ -39,6 +39,7 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/examples/README.md DESTINATION ${VELMAR_DOC_DIR}/examples)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${VELMAR_DOC_DIR}/examples
         FILES_MATCHING PATTERN "*.inp")
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/series DESTINATION ${VELMAR_DOC_DIR}/examples)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmar)

@@ -29,4 +29,19 @@ inline constexpr double kKgPerYearToGPerDay = kGramsPerKilogram / kDaysPerYear;
 // mg/L (g/m^3) times m^3/s to kg/yr.
 inline constexpr double kQiCiToKgPerYear = kSecondsPerYear / kGramsPerKilogram;
 
+// Units of a record's columns (a flow and temperature record), each from its definition.
+inline constexpr double kMetresPerFoot = 0.3048;              // the international foot
+inline constexpr double kLitresPerUsGallon = 3.785411784;     // 231 cubic inches
+inline constexpr double kSquareMetresPerAcre = 4046.8564224;  // 43,560 square feet
+inline constexpr double kSquareMetresPerHectare = 10000;
+inline constexpr double kCubicMetresPerCubicFoot = kMetresPerFoot * kMetresPerFoot * kMetresPerFoot;
+inline constexpr double kCubicMetresPerAcreFoot = kSquareMetresPerAcre * kMetresPerFoot;
+inline constexpr double kCubicMetresPerMillionUsGallons = 1e6 * kLitresPerUsGallon / kLitresPerCubicMetre;
+inline constexpr double kMilligramsPerMicrogram = 0.001;
+// Degrees Fahrenheit to Celsius: C = (F - 32) * 5/9.
+inline constexpr double kFahrenheitAtZeroCelsius = 32;
+inline constexpr double kCelsiusPerFahrenheitDegree = 5.0 / 9.0;
+// Coliform concentrations are per 100 mL: counts per cubic metre for one per 100 mL.
+inline constexpr double kHundredMillilitresPerCubicMetre = 10000;
+
 }  // namespace velmar::units

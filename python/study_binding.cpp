@@ -1,16 +1,19 @@
-// velmar.run_many, velmar.sweep, velmar.uncertainty, velmar.size and velmar.compare: the
+// velmar.run_many, velmar.sweep, velmar.uncertainty, velmar.size, velmar.compare and velmar.series: the
 // studies of velmar-study, their arguments given as Python values or in the command's own text
 // forms.
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <sstream>
 
 #include "model/driver.h"
+#include "project/csv_text.h"
 #include "python/binding_support.h"
 #include "study/command_support.h"
 #include "study/compare.h"
 #include "study/compare_curves.h"
 #include "study/ordered_parallel.h"
+#include "study/series.h"
 #include "study/sizing.h"
 #include "study/sweep.h"
 #include "study/uncertainty.h"
@@ -346,6 +349,106 @@ py::dict Compare(py::handle projects, const std::string& type, py::handle k, py:
     return columns;
 }
 
+// A cell of a record as the command reads it: text as it stands, a date or time (a datetime,
+// a pandas Timestamp) in ISO 8601, a number in the shortest form that reads back exactly.
+std::string RecordCell(py::handle value, const std::string& column) {
+    if (py::isinstance<py::str>(value)) return value.cast<std::string>();
+    if (py::hasattr(value, "isoformat")) return value.attr("isoformat")().cast<std::string>();
+    return NumberArgument(value, column.c_str());
+}
+
+// The record's CSV text from {column: values} or a pandas DataFrame, its columns of equal length.
+std::string RecordText(py::handle table) {
+    py::object columns = py::reinterpret_borrow<py::object>(table);
+    if (!IsMapping(table) && py::hasattr(table, "to_dict")) columns = table.attr("to_dict")("list");
+    if (!IsMapping(columns)) throw py::type_error("table is a dict of columns or a pandas DataFrame");
+    std::vector<std::string> names;
+    std::vector<py::list> values;
+    for (const py::handle item : columns.attr("items")()) {
+        names.emplace_back(py::str(item[py::int_(0)]));
+        values.emplace_back(py::list(item[py::int_(1)]));
+        if (values.back().size() != values.front().size()) {
+            throw py::value_error("table: column '" + names.back() + "' has " +
+                                  std::to_string(values.back().size()) + " values where '" + names.front() +
+                                  "' has " + std::to_string(values.front().size()));
+        }
+    }
+    std::string text;
+    for (std::size_t c = 0; c < names.size(); ++c) text += (c ? "," : "") + CsvField(names[c]);
+    text += "\n";
+    for (std::size_t r = 0; !values.empty() && r < values.front().size(); ++r) {
+        for (std::size_t c = 0; c < names.size(); ++c)
+            text += (c ? "," : "") + CsvField(RecordCell(values[c][r], names[c]));
+        text += "\n";
+    }
+    return text;
+}
+
+// Rows of cells as columns: text where the first row holds text, numbers otherwise, not a number
+// where the command leaves a cell empty.
+py::dict CellColumns(const std::vector<std::string>& names, const std::vector<std::vector<Cell>>& rows) {
+    const auto text = [&rows](std::size_t c) {
+        return !rows.empty() && std::holds_alternative<std::string>(rows.front()[c]) &&
+               !std::get<std::string>(rows.front()[c]).empty();
+    };
+    std::vector<std::string> numeric;
+    for (std::size_t c = 0; c < names.size(); ++c)
+        if (!text(c)) numeric.push_back(names[c]);
+    ColumnTable numbers(numeric, rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0, n = 0; c < names.size(); ++c) {
+            if (text(c)) continue;
+            const double* x = std::get_if<double>(&rows[r][c]);
+            numbers.At(n++, r) = x ? *x : std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+    const py::dict number_columns = numbers.Columns();
+    py::dict columns;
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        if (!text(c)) {
+            columns[py::str(names[c])] = number_columns[py::str(names[c])];
+            continue;
+        }
+        py::list column;
+        for (const std::vector<Cell>& row : rows) column.append(std::get<std::string>(row[c]));
+        columns[py::str(names[c])] = column;
+    }
+    return columns;
+}
+
+py::dict Series(py::handle project, py::handle table, py::handle year_start, py::handle limits,
+                py::handle threads) {
+    const std::string text = RecordText(table);
+    const study::RecordSource source = [&text] { return std::make_unique<std::istringstream>(text); };
+    study::SeriesRecord record = study::CheckSeriesRecord(source, "table");
+    const std::string first_month = std::to_string(WholeNumberFrom(year_start, "year_start", 1, 12));
+    const Project p = ProjectFrom(project);
+    const int workers = ThreadsFrom(threads);
+    const study::Study study(p.path, p.state, record.fields);
+    const study::SeriesPlan plan =
+        study::PlanSeries(std::move(record), study.base(), first_month, NamedArguments(limits, "limits"));
+    std::vector<std::vector<Cell>> steps, summary;
+    std::vector<std::string> notes;
+    WithoutGil([&] {
+        study::Progress progress("", 0, SignalWatch());
+        study::SeriesSummary totals(study, plan);
+        const std::size_t done =
+            study::RunSeries(study, plan, source, workers, progress, [&](study::SeriesBlock&& block) {
+                totals.Add(block);
+                for (std::size_t i = 0; i < block.dates.size(); ++i)
+                    steps.push_back(study::SeriesStepCells(plan, block, i));
+            });
+        for (const study::SeriesSummaryRow& row : totals.Finish())
+            summary.push_back(study::SeriesSummaryCells(row));
+        notes = totals.Notes(done);
+    });
+    WarnAll(notes);
+    py::dict result;
+    result["steps"] = CellColumns(study::SeriesStepColumns(plan), steps);
+    result["summary"] = CellColumns(study::SeriesSummaryColumns(), summary);
+    return result;
+}
+
 }  // namespace
 
 void BindStudies(py::module_& m) {
@@ -399,6 +502,18 @@ areas: (FROM, TO, STEPS) or "FROM:TO:STEPS" (m^2), for one project and no target
 velmar-study compare --areas, a row per constituent with P-k-C* constants and area, the model's
 outflow with plug flow and fully mixed (the area varied at the project's depth) and P-k-C*'s at
 k, k30 and k70. log=True spaces the areas geometrically.)doc");
+    m.def("series", &Series, py::arg("project"), py::arg("table"), py::kw_only(), py::arg("year_start") = 1,
+          py::arg("limits") = py::none(), py::arg("threads") = py::none(),
+          R"doc(Runs the project over a dated record, as velmar-study series: each row steady at its
+inputs (quasi-steady: no storage, no lag between inflow and outflow).
+
+table: {column: values} or a pandas DataFrame; the first column "date" (text such as
+"2024-03-01" or "2024-03-01T06:00", or dates and datetimes), the others input fields by record
+name, a unit in brackets where wanted ("flow [cfs]"). year_start: the month a year begins, 1 to
+12; a water year is named by the year it ends in. limits: {"TPoutConc": 0.1}, outflow limits by
+results name. Returns {"steps": {column: values}, "summary": {column: values}} in the command's
+columns: the date, period, constituent and load unit as text, the others as numbers, nan where
+the command leaves a cell empty.)doc");
 }
 
 }  // namespace velmar::python

@@ -34,6 +34,7 @@ struct Arguments {
     UncertaintyOptions uncertainty;
     SizeOptions size;
     CompareOptions compare;
+    SeriesOptions series;
     std::string threads;  // empty: all cores
     std::string samples;
     std::string seed = "1";
@@ -134,11 +135,43 @@ void DescribeCommands(CLI::App& app, Arguments& a) {
     for (const char* name : {"--k", "--cstar", "--tanks", "--theta", "--target", "--areas"})
         compare->get_option(name)->allow_extra_args(false);
 
+    SeriesOptions& t = a.series;
+    CLI::App* series = app.add_subcommand(
+        "series",
+        "Run the project over a dated record of flow, temperature and inflow concentrations; one row per "
+        "step, and the loads per period. Quasi-steady: each step is the steady answer at its row's inputs, "
+        "with no storage and no lag between inflow and outflow.");
+    series->add_option("project", t.project, "project file (.inp)")->required();
+    series
+        ->add_option("record", t.record,
+                     "CSV: a header row, then a row per step. The first column is 'date' (2024-03-01 or "
+                     "2024-03-01T06:00), each other an input field by its record name (flow, temperature, "
+                     "TSSinConc, ContamInConc1), optionally with its unit in brackets: flow [m3/s] (the "
+                     "default), [m3/d], [L/s], [cfs], [MGD], [acre-ft/d]; temperature [C], [F]; "
+                     "concentrations [mg/L], [ug/L], coliforms [MPN/100mL]; depth, length, width [m], [ft]; "
+                     "area [m2], [ha], [acre]. A step lasts until the next row's date, the last as long as "
+                     "the one before it")
+        ->required();
+    series->add_option(
+        "--summary", t.summary,
+        "also write the summary to this file (CSV, or JSON with --format json): per period (all, "
+        "each year, each month) and constituent, the inflow volume, loads (flow x concentration x "
+        "duration, in kg or MPN for coliforms), flow-weighted mean concentrations, outflow percentiles "
+        "weighted by duration, and the steady run at the period's average conditions; --format table "
+        "prints it");
+    series->add_option("--year-start", t.year_start,
+                       "the month a year begins, 1 to 12 (default 1): a water year is named by the year "
+                       "it ends in");
+    series->add_option("--limit", t.limits,
+                       "RESULT=VALUE, repeatable: an outflow limit by the outflow's results name, e.g. "
+                       "TPoutConc=0.1; the summary counts the steps above it");
+
     for (auto [command, options] : {std::pair<CLI::App*, CommonOptions*>{run, &a.run},
                                     {sweep, &a.sweep},
                                     {uncertainty, &a.uncertainty},
                                     {size, &a.size},
-                                    {compare, &a.compare}}) {
+                                    {compare, &a.compare},
+                                    {series, &a.series}}) {
         AddCommonOptions(*command, *options, a.threads);
     }
 }
@@ -161,8 +194,8 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
     const int threads = a->threads.empty()
                             ? static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))
                             : static_cast<int>(ParseWholeNumber(a->threads, "--threads", 1, kMostThreads));
-    for (CommonOptions* o :
-         std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty, &a->size, &a->compare})
+    for (CommonOptions* o : std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty,
+                                                                  &a->size, &a->compare, &a->series})
         o->threads = threads;
 
     const auto output = [](const CommonOptions& o) { return NamedFile("-o", o.output); };
@@ -186,6 +219,11 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
         CheckOutputsApart({a->size.project}, {output(a->size)});
         return [a] { return Size(a->size); };
     }
+    if (name == "series") {
+        const SeriesOptions& t = a->series;
+        CheckOutputsApart({t.project, t.record}, {output(t), {"--summary", t.summary}});
+        return [a] { return Series(a->series); };
+    }
     CheckOutputsApart(a->compare.projects, {output(a->compare)});
     return [a] { return Compare(a->compare); };
 }
@@ -195,8 +233,8 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                    std::ostream& err) {
     CLI::App app{
-        "Studies on the wetland removal model: many projects, sweeps, uncertainty, sizing and the "
-        "P-k-C* comparison.",
+        "Studies on the wetland removal model: many projects, sweeps, uncertainty, sizing, the "
+        "P-k-C* comparison and runs over a dated record.",
         "velmar-study"};
     const auto a = std::make_shared<Arguments>();
     DescribeCommands(app, *a);

@@ -62,6 +62,15 @@ struct SizeOptions : CommonOptions {
 };
 int Size(const SizeOptions& o);
 
+struct SeriesOptions : CommonOptions {
+    std::string project;
+    std::string record;               // CSV: a date column, then input fields
+    std::string summary;              // the summary by period is written here, when given
+    std::string year_start = "1";     // the month a year begins, as typed
+    std::vector<std::string> limits;  // "RESULT=VALUE" by an outflow's results name
+};
+int Series(const SeriesOptions& o);
+
 struct CompareOptions : CommonOptions, CompareArguments {
     std::vector<std::string> projects;
     std::string areas;  // "FROM:TO:STEPS": the outflows over these areas of one project, or empty

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 engine="$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)/model/velmar"
 fuzz="$root/tests/fuzz"
 rm -rf "$fuzz/corpus"
-mkdir -p "$fuzz/corpus"/{project,results,number,record,command_line}
+mkdir -p "$fuzz/corpus"/{project,results,number,record,command_line,record_table}
 
 # Project files: the examples as they are.
 cp "$root"/examples/*.inp "$fuzz/corpus/project/"
@@ -35,6 +35,13 @@ printf '\xff' >"$fuzz/corpus/record/ones"
 printf '\0\0\0\0\0\0\xf8\x3f' >"$fuzz/corpus/record/one_and_a_half"
 printf 'A B\tC\n-' >"$fuzz/corpus/record/text"
 
+# Series records: the example's first weeks, units, times of day, quoted cells, water years.
+head -15 "$root/examples/series/record.csv" >"$fuzz/corpus/record_table/daily"
+record() { printf -- "$2" >"$fuzz/corpus/record_table/$1"; }
+record units 'date,flow [cfs],temperature [F],TPinConc [ug/L],TCBinConc [MPN/100mL],area [acre]\n2024-02-28,10,50,80,2000,20\n2024-02-29T06:00,25.5,41,120,5e4,20\n2024-03-01,12,39.5,60,100,20\n'
+record hourly 'date,flow [MGD],depth [ft]\n2024-12-31T22:00,1,2\n2024-12-31T23:00,2,2.5\n2025-01-01T00:00:30,3,2\n'
+record quoted '\xef\xbb\xbf"date","flow [L/s]"\r\n"2023-09-30",500\r\n"2023-10-01", 700 \r\n\r\n2023-10-02,"1e3"\r\n'
+
 # Command lines, the arguments between NULs: each command with its options, good and bad values.
 seed() { printf -- "$2" >"$fuzz/corpus/command_line/$1"; }
 seed run_to_file 'run\0examples/typical.inp\0-o\0out.csv'
@@ -43,6 +50,7 @@ seed uncertainty_samples 'uncertainty\0p.inp\0--dist\0Kdn=lognormal(0.2,2)\0-n\0
 seed size_range 'size\0p.inp\0--target\0RE_TN=80\0--vary\0area\0--range\0001:2\0--threads\0 5'
 seed compare_empty_areas 'compare\0a.inp\0b.inp\0--areas\0\0--type\0vsb\0--k\0BOD=3\0--format\0table'
 seed help '--help'
+seed series_limits 'series\0p.inp\0r.csv\0--limit\0TPoutConc=0.1\0--year-start\0 13\0--summary\0r.csv'
 
 # Dictionary: the header's words and every label of the project file.
 {

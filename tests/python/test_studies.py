@@ -163,3 +163,53 @@ def test_ctrl_c_stops_a_long_study_with_keyboard_interrupt():
     out, _ = process.communicate(timeout=120)
     assert out == "interrupted\n"
     assert process.returncode == 0
+
+
+def series_table(record_path, *arguments, summary_path):
+    """The command's per-step table and summary for a record, as {column: [values]}."""
+    steps = study_table("series", TYPICAL, str(record_path), "--summary", str(summary_path), *arguments)
+    with open(summary_path) as f:
+        rows = list(csv.reader(f))
+    text = {"period", "constituent", "load_unit"}
+    summary = {name: [row[c] if name in text else number(row[c]) if row[c] else math.nan for row in rows[1:]]
+               for c, name in enumerate(rows[0])}
+    return steps, summary
+
+
+def assert_same_cells(got, expected):
+    assert list(got) == list(expected)
+    for name, values in expected.items():
+        column = [x if isinstance(x, str) else float(x) for x in got[name]]
+        assert len(column) == len(values), name
+        assert all(same(a, b) for a, b in zip(column, values)), name
+
+
+def test_series_gives_the_commands_steps_and_summary(tmp_path):
+    import datetime
+    days = [datetime.date(2023, 9, 25) + datetime.timedelta(days=d) for d in range(40)]
+    flows = [100 + 80 * (d % 7 == 3) for d in range(40)]
+    temperatures = [60 - d * 0.5 for d in range(40)]
+    record = tmp_path / "record.csv"
+    record.write_text("date,flow [L/s],temperature [F],TPinConc [ug/L]\n" + "".join(
+        f"{day.isoformat()},{q},{t!r},{50 + q / 4!r}\n" for day, q, t in zip(days, flows, temperatures)))
+    expected_steps, expected_summary = series_table(record, "--year-start", "10", "--limit", "TPoutConc=0.05",
+                                                    summary_path=tmp_path / "summary.csv")
+    table = {"date": days, "flow [L/s]": flows, "temperature [F]": temperatures,
+             "TPinConc [ug/L]": [50 + q / 4 for q in flows]}
+    got = velmar.series(TYPICAL, table, year_start=10, limits={"TPoutConc": 0.05}, threads=2)
+    assert_same_cells(got["steps"], expected_steps)
+    assert_same_cells(got["summary"], expected_summary)
+    pandas = pytest.importorskip("pandas")
+    frame = pandas.DataFrame(table)
+    frame["date"] = pandas.to_datetime(frame["date"])
+    from_frame = velmar.series(TYPICAL, frame, year_start=10, limits={"TPoutConc": 0.05})
+    assert_same_cells(from_frame["summary"], expected_summary)
+
+
+def test_series_refuses_a_bad_table_with_the_commands_message():
+    with pytest.raises(ValueError, match=r"^table: row 3, column 2 \(flow\): the cell is empty$"):
+        velmar.series(TYPICAL, {"date": ["2024-01-01", "2024-01-02"], "flow": [1, ""]})
+    with pytest.raises(ValueError, match="column 'flow' has 1 values where 'date' has 2"):
+        velmar.series(TYPICAL, {"date": ["2024-01-01", "2024-01-02"], "flow": [1]})
+    with pytest.raises(KeyError, match="unknown unit 'gpm'"):
+        velmar.series(TYPICAL, {"date": ["2024-01-01", "2024-01-02"], "flow [gpm]": [1, 2]})
