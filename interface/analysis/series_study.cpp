@@ -19,16 +19,16 @@ namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
-// The summary's columns the window shows, with their headings: those a reader compares at a
-// glance; Export CSV writes them all.
+// The summary's columns the window shows, with their headings: the record's removal beside the
+// steady run's first, as a reader compares them; Export CSV writes every column.
 struct ShownColumn {
     const char* heading;
     std::size_t column;  // in study::SeriesSummaryColumns
 };
 constexpr ShownColumn kShownColumns[] = {
-    {"Period", 0},         {"Constituent", 1}, {"Steps", 2},    {"Removed (%)", 8},
-    {"FWM in", 9},         {"FWM out", 10},    {"Out p90", 12}, {"Out max", 14},
-    {"Steady RE (%)", 15}, {"Steady out", 16}, {"Limit", 17},   {"Steps above", 18},
+    {"Period", 0},   {"Constituent", 1}, {"Removed (%)", 8},  {"Steady RE (%)", 15},
+    {"FWM in", 9},   {"FWM out", 10},    {"Steady out", 16},  {"Out p90", 12},
+    {"Out max", 14}, {"Limit", 17},      {"Steps above", 18}, {"Steps", 2},
 };
 
 std::string CellText(const study::Cell& cell) {
@@ -139,7 +139,7 @@ std::optional<SeriesOutcome> RunSeriesStudy(const SeriesRequest& request, const 
 
 Chart SeriesTimeChart(const SeriesOutcome& outcome, std::size_t k) {
     const SeriesChoice& c = outcome.constituents[k];
-    Chart chart{.title = c.name + " over the record (" + kQuasiSteadyNote + ")",
+    Chart chart{.title = c.name + " over the record. " + kQuasiSteadyNote + ".",
                 .x = {"Date", "", AxisScale::Dates},
                 .y = {c.name + " concentration", c.unit},
                 .y2 = {"Flow", "m^3/s"}};
@@ -171,7 +171,7 @@ Chart SeriesDurationChart(const SeriesOutcome& outcome, std::size_t k) {
         before += outcome.durations[i];
         curve.points.push_back({100 * before / total, outflow[i]});
     }
-    Chart chart{.title = c.name + " outflow duration curve (" + kQuasiSteadyNote + ")",
+    Chart chart{.title = c.name + " outflow duration curve. " + kQuasiSteadyNote + ".",
                 .x = {"Time the concentration is reached or exceeded", "%"},
                 .y = {c.name + " outflow", c.unit}};
     chart.series.push_back(std::move(curve));
@@ -190,8 +190,6 @@ std::string SeriesSummaryText(const SeriesOutcome& outcome) {
         for (const ShownColumn& c : kShownColumns) lines.back().push_back(CellText(cells[c.column]));
     }
     std::ostringstream text;
-    text << kQuasiSteadyNote << " between inflow and outflow. Loads of all constituents are in the exported "
-         << "summary.\n\n";
     study::WriteAligned(text, lines);
     for (const std::string& note : outcome.notes) text << "\nNote: " << note << "\n";
     return text.str();

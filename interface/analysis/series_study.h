@@ -70,7 +70,7 @@ Chart SeriesTimeChart(const SeriesOutcome& outcome, std::size_t k);
 // is reached or exceeded, weighted by the steps' durations, with its limit marked.
 Chart SeriesDurationChart(const SeriesOutcome& outcome, std::size_t k);
 
-// The summary by period as an aligned table, the quasi-steady note and the notes on steps.
+// The summary by period as an aligned table, and the notes on steps without results.
 std::string SeriesSummaryText(const SeriesOutcome& outcome);
 
 }  // namespace velmar

@@ -21,7 +21,6 @@ std::string last_record;
 
 struct SeriesWindow {
     std::vector<SeriesChoice> choices;  // the project's modelled constituents
-    std::string record;
     std::optional<SeriesOutcome> outcome;  // of the last run that finished
     bool running = false;
 };
@@ -32,7 +31,7 @@ std::size_t Chosen(const Dialog& d) {
 }
 
 SeriesRequest RequestOf(const Dialog& d, const SeriesWindow& w) {
-    SeriesRequest request{w.record, d.Text(kSeriesYearStart), ""};
+    SeriesRequest request{d.Text(kSeriesRecord), d.Text(kSeriesYearStart), ""};
     if (!w.choices.empty()) request.limit = SeriesLimit(w.choices[Chosen(d)], d.Text(kSeriesLimit));
     return request;
 }
@@ -50,14 +49,14 @@ void SetRunning(Dialog& d, SeriesWindow& w, bool running) {
 }
 
 // The first choice starts in the project's folder, a later one in the folder of the last.
-void Browse(Dialog& d, SeriesWindow& w) {
+void Browse(Dialog& d) {
     const std::string start =
         last_record.empty() ? std::filesystem::path(OfferedFile(kKind.name, "")).parent_path().string() + "/"
                             : last_record;
     const auto chosen = d.ui().AskOpenFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, start);
     if (!chosen) return;
-    last_record = w.record = *chosen;
-    d.SetText(kSeriesRecord, w.record);
+    last_record = *chosen;
+    d.SetText(kSeriesRecord, *chosen);
 }
 
 void Run(Dialog& d, SeriesWindow& w) {
@@ -123,7 +122,7 @@ void Event(Dialog& d, SeriesWindow& w, const DialogEvent& e) {
             if (e.id == kSeriesExportCsv && w.outcome) return ExportCsv(d, *w.outcome);
             if (StripClicked(d, kKind, e.id, {[&] { Run(d, w); }, [&] { CopyCommand(d, w); }, nullptr}))
                 break;
-            if (e.id == kSeriesBrowse) Browse(d, w);
+            if (e.id == kSeriesBrowse) Browse(d);
             if (e.id == kSeriesOverTime || e.id == kSeriesDuration) ShowChart(d, w);
             break;
         case DialogEvent::Cancel: CloseOrStop(d, w.running); break;
