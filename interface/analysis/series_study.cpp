@@ -143,9 +143,10 @@ Chart SeriesTimeChart(const SeriesOutcome& outcome, std::size_t k) {
                 .x = {"Date", "", AxisScale::Dates},
                 .y = {c.name + " concentration", c.unit},
                 .y2 = {"Flow", "m^3/s"}};
+    // The flow first, so that the concentrations are drawn over its storm peaks.
+    chart.series.push_back({"Flow", Points(outcome.starts, outcome.flows), true});
     chart.series.push_back({"Inflow " + c.name, Points(outcome.starts, outcome.inflows[k])});
     chart.series.push_back({"Outflow " + c.name, Points(outcome.starts, outcome.outflows[k])});
-    chart.series.push_back({"Flow", Points(outcome.starts, outcome.flows), true});
     return chart;
 }
 

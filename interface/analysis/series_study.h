@@ -62,8 +62,8 @@ struct SeriesOutcome {
 std::optional<SeriesOutcome> RunSeriesStudy(const SeriesRequest& request, const std::string& project_file,
                                             const study::ProgressWatch& watch);
 
-// Inflow and outflow concentration of constituent k against the date, the flow against a
-// second axis.
+// The flow against a second axis, and inflow and outflow concentration of constituent k, against
+// the date.
 Chart SeriesTimeChart(const SeriesOutcome& outcome, std::size_t k);
 
 // The outflow duration curve of constituent k: the concentration against the percent of time it

@@ -110,12 +110,12 @@ TEST_F(SeriesWindow, ChartsDrawTheStepsOverTheirDatesAndTheirShareOfTheTime) {
     const double flows[] = {0.2, 1.0, 0.5}, inflows[] = {30, 60, 40};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(time.series[0].points.at(i).x, starts[i]);
-        EXPECT_EQ(time.series[0].points.at(i).y, inflows[i]);
-        EXPECT_NEAR(time.series[1].points.at(i).y, out(1 + i), 1e-6 * out(1 + i));
-        EXPECT_EQ(time.series[2].points.at(i).y, flows[i]);
+        EXPECT_EQ(time.series[0].points.at(i).y, flows[i]);
+        EXPECT_EQ(time.series[1].points.at(i).y, inflows[i]);
+        EXPECT_NEAR(time.series[2].points.at(i).y, out(1 + i), 1e-6 * out(1 + i));
     }
-    EXPECT_FALSE(time.series[0].second_axis || time.series[1].second_axis);
-    EXPECT_TRUE(time.series[2].second_axis);
+    EXPECT_TRUE(time.series[0].second_axis);
+    EXPECT_FALSE(time.series[1].second_axis || time.series[2].second_axis);
 
     const Chart& duration = charted[1];
     ASSERT_EQ(duration.series.size(), 1u);
