@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <memory>
 #include <numeric>
 #include <sstream>
 #include <thread>
@@ -16,8 +16,6 @@
 
 namespace velmar {
 namespace {
-
-constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 // The summary's columns the window shows, with their headings: the record's removal beside the
 // steady run's first, as a reader compares them; Export CSV writes every column.
@@ -36,10 +34,11 @@ std::string CellText(const study::Cell& cell) {
     return study::ShortNumber(std::get<double>(cell));
 }
 
-std::string Csv(const std::vector<std::string>& columns, const std::vector<std::vector<study::Cell>>& rows) {
+std::string SummaryCsv(const std::vector<study::SeriesSummaryRow>& rows) {
     std::ostringstream out;
-    const std::unique_ptr<study::RowWriter> writer = study::MakeRowWriter(study::Format::Csv, out, columns);
-    for (const std::vector<study::Cell>& row : rows) writer->Row(row);
+    const std::unique_ptr<study::RowWriter> writer =
+        study::MakeRowWriter(study::Format::Csv, out, study::SeriesSummaryColumns());
+    for (const study::SeriesSummaryRow& row : rows) writer->Row(study::SeriesSummaryCells(row));
     writer->Finish();
     return out.str();
 }
@@ -114,7 +113,10 @@ std::optional<SeriesOutcome> RunSeriesStudy(const SeriesRequest& request, const 
     SeriesOutcome outcome{.constituents = SeriesChoices(study.base()), .limits = plan.limits};
     outcome.inflows.resize(plan.constituents.size());
     outcome.outflows.resize(plan.constituents.size());
-    std::vector<std::vector<study::Cell>> step_rows;
+    // Written as the blocks arrive: a long record's cells are never all held at once.
+    std::ostringstream steps_csv;
+    const std::unique_ptr<study::RowWriter> writer =
+        study::MakeRowWriter(study::Format::Csv, steps_csv, study::SeriesStepColumns(plan));
     study::SeriesSummary summary(study, plan);
     study::Progress progress("series", steps, watch);
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -123,16 +125,14 @@ std::optional<SeriesOutcome> RunSeriesStudy(const SeriesRequest& request, const 
             summary.Add(block);
             Keep(outcome, block);
             for (std::size_t i = 0; i < block.dates.size(); ++i)
-                step_rows.push_back(study::SeriesStepCells(plan, block, i));
+                writer->Row(study::SeriesStepCells(plan, block, i));
         });
     if (done < steps) return std::nullopt;
 
-    outcome.steps_csv = Csv(study::SeriesStepColumns(plan), step_rows);
+    writer->Finish();
+    outcome.steps_csv = steps_csv.str();
     outcome.summary = summary.Finish();
-    std::vector<std::vector<study::Cell>> summary_rows;
-    for (const study::SeriesSummaryRow& row : outcome.summary)
-        summary_rows.push_back(study::SeriesSummaryCells(row));
-    outcome.summary_csv = Csv(study::SeriesSummaryColumns(), summary_rows);
+    outcome.summary_csv = SummaryCsv(outcome.summary);
     outcome.notes = summary.Notes(done);
     return outcome;
 }
