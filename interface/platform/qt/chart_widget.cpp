@@ -51,11 +51,14 @@ struct Range {
 // Tick labels in plain digits up to ten of them ("1000000", not "1e+06"), as a field shows a value.
 constexpr char kTickFormat[] = "%.10g";
 
-// Qt Charts counts dates in milliseconds since 1970; the chart data in seconds.
-constexpr double kMillisecondsPerSecond = 1000;
-
-double Scaled(const ChartAxis& axis) {
-    return axis.scale == AxisScale::Dates ? kMillisecondsPerSecond : 1;
+// A value of the x axis as Qt Charts takes it. Dates come as seconds since 1970 of the date and
+// time written, which carry no time zone; Qt Charts counts milliseconds since 1970 UTC and shows
+// them in the computer's zone, so each is moved to the instant whose local time is the one
+// written, and the axis shows the dates as the record has them wherever it is read.
+double AxisValue(AxisScale scale, double x) {
+    if (scale != AxisScale::Dates) return x;
+    const QDateTime written = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(x), Qt::UTC);
+    return static_cast<double>(QDateTime(written.date(), written.time()).toMSecsSinceEpoch());
 }
 
 QAbstractAxis* MakeAxis(const ChartAxis& axis, const Range& range) {
@@ -65,8 +68,8 @@ QAbstractAxis* MakeAxis(const ChartAxis& axis, const Range& range) {
         dates->setFormat("yyyy-MM-dd");
         dates->setTickCount(7);
         dates->setRange(
-            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(range.low * kMillisecondsPerSecond)),
-            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(range.high * kMillisecondsPerSecond)));
+            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(AxisValue(axis.scale, range.low))),
+            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(AxisValue(axis.scale, range.high))));
         made = dates;
     } else if (axis.scale == AxisScale::Log) {
         auto* log = new QLogValueAxis;
@@ -92,12 +95,11 @@ void ReadBack(const QAbstractAxis* axis, Range& range) {
     }
 }
 
-// `x_scale` turns the data's x values into the axis's.
-QLineSeries* Line(const QString& name, const std::vector<ChartPoint>& points, double x_scale) {
+QLineSeries* Line(const QString& name, const std::vector<ChartPoint>& points, AxisScale x_scale) {
     auto* line = new QLineSeries;
     line->setName(name);
     for (const ChartPoint& p : points) {
-        if (std::isfinite(p.x) && std::isfinite(p.y)) line->append(p.x * x_scale, p.y);
+        if (std::isfinite(p.x) && std::isfinite(p.y)) line->append(AxisValue(x_scale, p.x), p.y);
     }
     return line;
 }
@@ -152,7 +154,7 @@ void ChartWidget::Draw(const Chart& data) {
     // Marker lines run from end to end of the axes as drawn, whose ends may have been rounded.
     ReadBack(x_axis, x);
     ReadBack(y_axis, y);
-    const double x_scale = Scaled(data.x);
+    const AxisScale x_scale = data.x.scale;
     const auto attach = [&](QAbstractSeries* series, bool second_axis = false) {
         c->addSeries(series);
         series->attachAxis(x_axis);
