@@ -57,6 +57,7 @@ void Browse(Dialog& d) {
     if (!chosen) return;
     last_record = *chosen;
     d.SetText(kSeriesRecord, *chosen);
+    d.SetFocus(kSeriesRun);  // so that Return runs it
 }
 
 void Run(Dialog& d, SeriesWindow& w) {

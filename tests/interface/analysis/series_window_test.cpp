@@ -75,6 +75,13 @@ TEST_F(SeriesWindow, ExportedFilesAndCommandAreThoseOfTheStudyProgram) {
         EXPECT_EQ(ReadText(steps_file), study.out);
         EXPECT_EQ(ReadText(summary_file), ReadText(File("study_summary.csv")));
         EXPECT_EQ(ui.Clipboard(), "velmar-study series " + saved + " " + record + c.arguments);
+
+        // The first record is looked for in the project's folder, the next where the last was.
+        const std::vector<ScriptedUi::FileDialogRecord>& dialogs = ui.FileDialogs();
+        ASSERT_EQ(dialogs.size(), 3u);
+        EXPECT_EQ(dialogs[0].initial_name, &c == cases ? File("") : record);
+        EXPECT_EQ(dialogs[1].initial_name, File("project_series.csv"));
+        EXPECT_EQ(dialogs[2].initial_name, File("steps_summary.csv"));
     }
 }
 
@@ -160,6 +167,28 @@ TEST_F(SeriesWindow, BadEntriesAreRefusedWithAMessageAndNothingRuns) {
         EXPECT_TRUE(charted[0].series.empty());
         EXPECT_EQ(ui.Clipboard(), "");
     }
+}
+
+// A record the command refuses is refused with its message, and nothing is charted or exported.
+TEST_F(SeriesWindow, ARecordTheCommandRefusesIsToldWithItsMessage) {
+    const std::string record = File("record.csv");
+    ASSERT_FALSE(WriteTextFile(record, "date,flow\n2024-01-01,0.5\n2024-01-01,0.6\n"));
+    const Outcome study = RunStudy("series '" + saved + "' '" + record + "'");
+    ASSERT_EQ(study.status, 1);
+    const std::string prefix = "velmar-study: ";
+    ASSERT_EQ(study.err.substr(0, prefix.size()), prefix);
+    std::string message = study.err.substr(prefix.size());
+    if (message.ends_with("\n")) message.pop_back();
+    Open();
+    ui.Click(kSeriesBrowse)
+        .ExpectOpenFile(record)
+        .Click(kSeriesRun)
+        .ExpectMessage("The record could not be run: " + message, "Time Series");
+    KeepChart().Inspect([](Dialog& d) { EXPECT_FALSE(d.IsEnabled(kSeriesExportCsv)); }).PressEscape();
+    RunMenuCommand(ui, kCommandSeries);
+    EXPECT_TRUE(ui.ScriptDone());
+    ASSERT_EQ(charted.size(), 1u);
+    EXPECT_TRUE(charted[0].series.empty());
 }
 
 }  // namespace
