@@ -10,7 +10,6 @@
 #include "interface/analysis/study_inputs.h"
 #include "interface/analysis/sweep_study.h"
 #include "study/constituents.h"
-#include "study/results.h"
 #include "study/row_writer.h"
 #include "study/summary_table.h"
 
@@ -67,15 +66,19 @@ std::vector<ChartPoint> Points(const std::vector<double>& x, const std::vector<d
 
 }  // namespace
 
+// The series computes every outflow, asked for on the screens or not, under the names the plan
+// gives them; the constituents come in the same order from both.
 std::vector<SeriesChoice> SeriesChoices(const ProjectRecord& r) {
+    const std::vector<study::ConstituentResults> modelled = study::ModelledConstituents(r);
+    const study::SeriesPlan plan = study::PlanSeries({}, r, "1", {});
     std::vector<SeriesChoice> choices;
-    for (const study::ConstituentResults& c : study::ModelledConstituents(r))
-        choices.push_back({c.name, c.unit, c.outflow ? study::ResultName(*c.outflow) : ""});
+    for (std::size_t k = 0; k < modelled.size(); ++k)
+        choices.push_back({modelled[k].name, modelled[k].unit, plan.constituents.at(k).outflow_name});
     return choices;
 }
 
 std::string SeriesLimit(const SeriesChoice& choice, const std::string& typed) {
-    if (TrimmedText(typed).empty() || choice.outflow.empty()) return "";
+    if (TrimmedText(typed).empty()) return "";
     return choice.outflow + "=" + TrimmedText(typed);
 }
 

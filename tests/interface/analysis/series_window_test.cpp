@@ -19,9 +19,10 @@ namespace {
 
 class SeriesWindow : public ShellTest {
 protected:
-    // typical.inp models TSS and TP, both with outflow concentrations.
-    void Open() {
+    // typical.inp models TSS and TP, both with outflow concentrations asked for.
+    void Open(bool tss_outflow_asked = true) {
         ReadProjectFile(Example("typical.inp"), Project());
+        Project().checked_TSSGenOutConc = tss_outflow_asked;
         WriteProjectFile(saved, Project());
         Shell().current_file = saved;
         ui = ScriptedUi{};
@@ -44,15 +45,18 @@ TEST_F(SeriesWindow, ExportedFilesAndCommandAreThoseOfTheStudyProgram) {
         int constituent;        // in the list: TSS, TP
         const char* limit;      // typed
         const char* arguments;  // velmar-study's, after the project and record
+        bool tss_outflow_asked;
     };
     const Case cases[] = {
-        {"1", 0, "", ""},
-        {"10", 1, "0.1", " --year-start 10 --limit TPoutConc=0.1"},
+        {"1", 0, "", "", true},
+        // The series computes an outflow the screens did not ask for, and a limit applies to it.
+        {"1", 0, "30", " --limit TSSoutConc=30", false},
+        {"10", 1, "0.1", " --year-start 10 --limit TPoutConc=0.1", true},
     };
     const std::string record = Example("series/record.csv");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
-        Open();
+        Open(c.tss_outflow_asked);
         const std::string steps_file = File("steps.csv"), summary_file = File("summary.csv");
         ui.Click(kSeriesBrowse)
             .ExpectOpenFile(record)
