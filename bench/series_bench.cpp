@@ -32,7 +32,8 @@ std::string ProjectPath(std::int64_t i) {
 // A made-up record: seasonal temperature, a flow with a storm every tenth day, TSS rising with it.
 const std::string& RecordPath() {
     static const std::string path = [] {
-        const std::string file = (std::filesystem::temp_directory_path() / "velmar-series-bench.csv").string();
+        const std::string file =
+            (std::filesystem::temp_directory_path() / "velmar-series-bench.csv").string();
         std::ofstream out(file);
         out << "date,flow,temperature,TSSinConc\n";
         int year = 1950, month = 1, day = 1;
@@ -41,7 +42,8 @@ const std::string& RecordPath() {
             const double flow = 0.4 + (d % 10 == 3 ? 2.0 : 0.0) + 0.1 * std::sin(d * 0.0172);
             char date[40];
             std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
-            out << date << ',' << flow << ',' << 15 + 10 * std::sin(d * 0.0172) << ',' << 20 * flow / 0.4 << '\n';
+            out << date << ',' << flow << ',' << 15 + 10 * std::sin(d * 0.0172) << ',' << 20 * flow / 0.4
+                << '\n';
             const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
             if (++day > kMonthDays[month - 1] + (month == 2 && leap)) {
                 day = 1;

@@ -30,8 +30,8 @@ inline constexpr double kKgPerYearToGPerDay = kGramsPerKilogram / kDaysPerYear;
 inline constexpr double kQiCiToKgPerYear = kSecondsPerYear / kGramsPerKilogram;
 
 // Units of a record's columns (a flow and temperature record), each from its definition.
-inline constexpr double kMetresPerFoot = 0.3048;             // the international foot
-inline constexpr double kLitresPerUsGallon = 3.785411784;    // 231 cubic inches
+inline constexpr double kMetresPerFoot = 0.3048;              // the international foot
+inline constexpr double kLitresPerUsGallon = 3.785411784;     // 231 cubic inches
 inline constexpr double kSquareMetresPerAcre = 4046.8564224;  // 43,560 square feet
 inline constexpr double kSquareMetresPerHectare = 10000;
 inline constexpr double kCubicMetresPerCubicFoot = kMetresPerFoot * kMetresPerFoot * kMetresPerFoot;

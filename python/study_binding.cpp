@@ -438,7 +438,8 @@ py::dict Series(py::handle project, py::handle table, py::handle year_start, py:
                 for (std::size_t i = 0; i < block.dates.size(); ++i)
                     steps.push_back(study::SeriesStepCells(plan, block, i));
             });
-        for (const study::SeriesSummaryRow& row : totals.Finish()) summary.push_back(study::SeriesSummaryCells(row));
+        for (const study::SeriesSummaryRow& row : totals.Finish())
+            summary.push_back(study::SeriesSummaryCells(row));
         notes = totals.Notes(done);
     });
     WarnAll(notes);

@@ -154,10 +154,11 @@ void DescribeCommands(CLI::App& app, Arguments& a) {
         ->required();
     series->add_option(
         "--summary", t.summary,
-        "also write the summary to this file: per period (all, each year, each month) and constituent, "
-        "the inflow volume, loads (flow x concentration x duration, in kg or MPN for coliforms), "
-        "flow-weighted mean concentrations, outflow percentiles weighted by duration, and the steady "
-        "run at the period's average conditions; --format table prints it");
+        "also write the summary to this file (CSV, or JSON with --format json): per period (all, "
+        "each year, each month) and constituent, the inflow volume, loads (flow x concentration x "
+        "duration, in kg or MPN for coliforms), flow-weighted mean concentrations, outflow percentiles "
+        "weighted by duration, and the steady run at the period's average conditions; --format table "
+        "prints it");
     series->add_option("--year-start", t.year_start,
                        "the month a year begins, 1 to 12 (default 1): a water year is named by the year "
                        "it ends in");
@@ -193,8 +194,8 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
     const int threads = a->threads.empty()
                             ? static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))
                             : static_cast<int>(ParseWholeNumber(a->threads, "--threads", 1, kMostThreads));
-    for (CommonOptions* o : std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty, &a->size,
-                                                                  &a->compare, &a->series})
+    for (CommonOptions* o : std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty,
+                                                                  &a->size, &a->compare, &a->series})
         o->threads = threads;
 
     const auto output = [](const CommonOptions& o) { return NamedFile("-o", o.output); };

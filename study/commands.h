@@ -64,10 +64,10 @@ int Size(const SizeOptions& o);
 
 struct SeriesOptions : CommonOptions {
     std::string project;
-    std::string record;                // CSV: a date column, then input fields
-    std::string summary;               // the summary by period is written here, when given
-    std::string year_start = "1";      // the month a year begins, as typed
-    std::vector<std::string> limits;   // "RESULT=VALUE" by an outflow's results name
+    std::string record;               // CSV: a date column, then input fields
+    std::string summary;              // the summary by period is written here, when given
+    std::string year_start = "1";     // the month a year begins, as typed
+    std::vector<std::string> limits;  // "RESULT=VALUE" by an outflow's results name
 };
 int Series(const SeriesOptions& o);
 

@@ -31,7 +31,8 @@ constexpr Unit kFlowUnits[] = {
     {"MGD", u::kCubicMetresPerMillionUsGallons / u::kSecondsPerDay},
     {"acre-ft/d", u::kCubicMetresPerAcreFoot / u::kSecondsPerDay},
 };
-constexpr Unit kTemperatureUnits[] = {{"C"}, {"F", u::kCelsiusPerFahrenheitDegree, -u::kFahrenheitAtZeroCelsius}};
+constexpr Unit kTemperatureUnits[] = {{"C"},
+                                      {"F", u::kCelsiusPerFahrenheitDegree, -u::kFahrenheitAtZeroCelsius}};
 constexpr Unit kConcentrationUnits[] = {{"mg/L"}, {"ug/L", u::kMilligramsPerMicrogram}};
 constexpr Unit kColiformUnits[] = {{"MPN/100mL"}};
 constexpr Unit kLengthUnits[] = {{"m"}, {"ft", u::kMetresPerFoot}};
@@ -212,8 +213,7 @@ UnitConversion FieldUnit(const InputField& field, std::string_view unit, const s
     if (unit.empty()) return {};
     std::string names;
     for (const Unit& candidate : quantity->units) {
-        if (SameIgnoringCase(candidate.name, unit))
-            return {candidate.scale, candidate.shift};
+        if (SameIgnoringCase(candidate.name, unit)) return {candidate.scale, candidate.shift};
         names += (names.empty() ? "" : ", ") + std::string(candidate.name);
     }
     throw StudyError(where + ": unknown unit '" + std::string(unit) + "'; " + field.name + " takes " + names,
@@ -223,7 +223,8 @@ UnitConversion FieldUnit(const InputField& field, std::string_view unit, const s
 bool IsInflowConcentration(const InputField& field) {
     const std::string_view label = field.value->label;
     return std::any_of(std::begin(kQuantities), std::end(kQuantities), [&](const Quantity& q) {
-        return q.label == label && (q.units.data() == kConcentrationUnits || q.units.data() == kColiformUnits);
+        return q.label == label &&
+               (q.units.data() == kConcentrationUnits || q.units.data() == kColiformUnits);
     });
 }
 
@@ -234,19 +235,20 @@ RecordDate ParseRecordDate(std::string_view text, const std::string& where) {
         throw StudyError(where + ": '" + std::string(text) +
                          "' is not a date of the form 2024-03-01 or 2024-03-01T06:00");
     };
-    if (!Digits(text, 0, 4, date.year) || text.size() < 10 || text[4] != '-' || !Digits(text, 5, 2, date.month) ||
-        text[7] != '-' || !Digits(text, 8, 2, date.day))
+    if (!Digits(text, 0, 4, date.year) || text.size() < 10 || text[4] != '-' ||
+        !Digits(text, 5, 2, date.month) || text[7] != '-' || !Digits(text, 8, 2, date.day))
         return fail();
     if (text.size() > 10) {
         const bool seconds = text.size() == 19 && text[16] == ':' && Digits(text, 17, 2, second);
-        if ((text.size() != 16 && !seconds) || text[10] != 'T' || !Digits(text, 11, 2, hour) || text[13] != ':' ||
-            !Digits(text, 14, 2, minute))
+        if ((text.size() != 16 && !seconds) || text[10] != 'T' || !Digits(text, 11, 2, hour) ||
+            text[13] != ':' || !Digits(text, 14, 2, minute))
             return fail();
     }
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysInMonth(date.year, date.month) ||
         hour > 23 || minute > 59 || second > 59)
         return fail();
-    date.seconds = DaysSinceEpoch(date.year, date.month, date.day) * 86400 + hour * 3600 + minute * 60 + second;
+    date.seconds =
+        DaysSinceEpoch(date.year, date.month, date.day) * 86400 + hour * 3600 + minute * 60 + second;
     return date;
 }
 

@@ -6,6 +6,7 @@
 #include <exception>
 #include <limits>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 #include "project/results_layout.h"
@@ -23,6 +24,9 @@ namespace {
 
 constexpr std::size_t kBlock = 64;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// The outflows a period holds for exact percentiles, per constituent (a century of days); a
+// longer period counts them in a quantile sketch.
+constexpr std::size_t kHeldOutflows = 40000;
 // Rows of unsolved phosphorus named in a note; the rest are counted.
 constexpr std::size_t kNamedRows = 20;
 
@@ -69,7 +73,7 @@ public:
         row.row = table_.row();
         row.date = cells_[0];
         row.start = ParseRecordDate(cells_[0], table_.Where(0));
-        if (row.row > first_row_ && row.start.seconds <= previous_) {
+        if (previous_ && row.start.seconds <= *previous_) {
             throw StudyError(table_.Where(0) + ": " + row.date + " does not follow " + previous_text_ +
                              " on the row before: dates must increase");
         }
@@ -104,8 +108,7 @@ private:
     RecordTable table_;
     SeriesRecord record_;
     std::vector<std::string> cells_;
-    const std::size_t first_row_ = 2;
-    std::int64_t previous_ = 0;
+    std::optional<std::int64_t> previous_;  // the row before's date, in seconds
     std::string previous_text_;
 };
 
@@ -190,8 +193,9 @@ std::vector<double> ParseLimits(const std::vector<SeriesConstituent>& constituen
         std::size_t c = 0;
         while (c < names.size() && names[c] != name) ++c;
         if (c == names.size())
-            throw StudyError(what + ": " + UnknownNameMessage("outflow of a modelled constituent", name, names),
-                             StudyErrorKind::UnknownName);
+            throw StudyError(
+                what + ": " + UnknownNameMessage("outflow of a modelled constituent", name, names),
+                StudyErrorKind::UnknownName);
         if (!std::isnan(values[c])) throw StudyError(what + ": " + name + " is given a limit more than once");
         values[c] = ParseNumber(limit.substr(equals + 1), what);
     }
@@ -213,7 +217,8 @@ SeriesRecord CheckSeriesRecord(const RecordSource& source, const std::string& na
         while (reader.Next(row)) ++steps;
         if (steps < 2) {
             throw StudyError(
-                "the record has fewer than two rows: a step lasts until the next row's date, so it takes two");
+                "the record has fewer than two rows: a step lasts until the next row's date, so it takes "
+                "two");
         }
         SeriesRecord record = reader.record();
         record.steps = steps;
@@ -247,8 +252,8 @@ std::size_t RunSeries(const Study& study, const SeriesPlan& plan, const RecordSo
         ModelState s;
         ResultValues results;
         for (std::size_t i = 0; i < end - begin; ++i) {
-            const ResultFlaws flaws =
-                study.Evaluate(std::span<const double>(block.values.data() + i * columns, columns), s, results);
+            const ResultFlaws flaws = study.Evaluate(
+                std::span<const double>(block.values.data() + i * columns, columns), s, results);
             block.flaws.Add(flaws);
             block.phosphorus_unsolved.push_back(flaws.phosphorus_unsolved);
             Outcomes(plan, s, results, block.outcomes.data() + i * width);
@@ -283,10 +288,10 @@ std::vector<Cell> SeriesStepCells(const SeriesPlan& plan, const SeriesBlock& blo
 }
 
 std::vector<std::string> SeriesSummaryColumns() {
-    return {"period",         "constituent",     "steps",          "inflow_volume_m3", "load_unit",
-            "inflow_load",    "outflow_load",    "load_removed",   "load_removal_pct", "fwm_inflow",
-            "fwm_outflow",    "outflow_p50",     "outflow_p90",    "outflow_p95",      "outflow_max",
-            "steady_RE",      "steady_outflow",  "limit",          "steps_above_limit"};
+    return {"period",      "constituent",    "steps",        "inflow_volume_m3", "load_unit",
+            "inflow_load", "outflow_load",   "load_removed", "load_removal_pct", "fwm_inflow",
+            "fwm_outflow", "outflow_p50",    "outflow_p90",  "outflow_p95",      "outflow_max",
+            "steady_RE",   "steady_outflow", "limit",        "steps_above_limit"};
 }
 
 std::vector<Cell> SeriesSummaryCells(const SeriesSummaryRow& row) {
@@ -305,12 +310,18 @@ struct SeriesSummary::Period {
     struct Tally {
         std::size_t steps = 0, above = 0;
         double volume = 0, inflow = 0, outflow = 0;  // sums of Q dt, Q Cin dt and Q Cout dt
-        // The outflows with their durations in seconds: held for a year or a month, in a
-        // quantile sketch for the whole record.
+        // The outflows with their durations in seconds: held while they are few, then in a
+        // quantile sketch, so that a period of any length fits in bounded memory.
         std::vector<std::pair<double, std::int64_t>> outflows;
         std::unique_ptr<QuantileSketch> sketch;
 
         void Add(double outflow, std::int64_t seconds) {
+            if (!sketch && outflows.size() == kHeldOutflows) {
+                sketch = std::make_unique<QuantileSketch>();
+                for (const auto& [value, duration] : outflows)
+                    sketch->AddRepeated(value, static_cast<std::uint64_t>(duration));
+                outflows = {};
+            }
             if (sketch)
                 sketch->AddRepeated(outflow, static_cast<std::uint64_t>(seconds));
             else
@@ -324,7 +335,8 @@ struct SeriesSummary::Period {
             std::sort(outflows.begin(), outflows.end());
             std::int64_t total = 0;
             for (const auto& [_, seconds] : outflows) total += seconds;
-            const auto rank = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(p * static_cast<double>(total))));
+            const auto rank = std::max<std::int64_t>(
+                1, static_cast<std::int64_t>(std::ceil(p * static_cast<double>(total))));
             std::int64_t below = 0;
             for (const auto& [outflow, seconds] : outflows) {
                 below += seconds;
@@ -334,11 +346,8 @@ struct SeriesSummary::Period {
         }
     };
 
-    Period(std::string name, std::int64_t key, std::size_t columns, std::size_t constituents, bool whole_record)
-        : name(std::move(name)), key(key), by_time(columns), by_flow(columns), tallies(constituents) {
-        if (!whole_record) return;
-        for (Tally& t : tallies) t.sketch = std::make_unique<QuantileSketch>();
-    }
+    Period(std::string name, std::int64_t key, std::size_t columns, std::size_t constituents)
+        : name(std::move(name)), key(key), by_time(columns), by_flow(columns), tallies(constituents) {}
 
     std::string name;
     std::int64_t key;
@@ -348,7 +357,7 @@ struct SeriesSummary::Period {
 };
 
 SeriesSummary::SeriesSummary(const Study& study, const SeriesPlan& plan) : study_(study), plan_(plan) {
-    all_ = std::make_unique<Period>("all", 0, plan.record.fields.size(), plan.constituents.size(), true);
+    all_ = std::make_unique<Period>("all", 0, plan.record.fields.size(), plan.constituents.size());
 }
 
 SeriesSummary::~SeriesSummary() = default;
@@ -364,10 +373,10 @@ void SeriesSummary::Add(const SeriesBlock& block) {
         if (year_ && year_->key != year) Close(*std::exchange(year_, nullptr), years_);
         if (month_ && month_->key != month) Close(*std::exchange(month_, nullptr), months_);
         if (!year_)
-            year_ = std::make_unique<Period>(std::to_string(year), year, columns, plan_.constituents.size(), false);
+            year_ = std::make_unique<Period>(std::to_string(year), year, columns, plan_.constituents.size());
         if (!month_) {
-            month_ = std::make_unique<Period>(std::to_string(d.year) + "-" + TwoDigits(d.month), month, columns,
-                                              plan_.constituents.size(), false);
+            month_ = std::make_unique<Period>(std::to_string(d.year) + "-" + TwoDigits(d.month), month,
+                                              columns, plan_.constituents.size());
         }
         if (block.phosphorus_unsolved[i] && unsolved_++ < kNamedRows) unsolved_rows_.push_back(block.rows[i]);
 
@@ -418,8 +427,8 @@ void SeriesSummary::Close(Period& period, std::vector<SeriesSummaryRow>& rows) c
         const double load_factor =
             constituent.coliform ? units::kHundredMillilitresPerCubicMetre : units::kKilogramsPerGram;
         const double inflow_load = t.inflow * load_factor, outflow_load = t.outflow * load_factor;
-        SeriesSummaryRow row{period.name, constituent.name, constituent.coliform ? "MPN" : "kg", t.steps, t.above,
-                             {}};
+        SeriesSummaryRow row{period.name, constituent.name, constituent.coliform ? "MPN" : "kg",
+                             t.steps,     t.above,          {}};
         row.figures = {t.volume,
                        inflow_load,
                        outflow_load,
@@ -456,7 +465,8 @@ std::vector<std::string> SeriesSummary::Notes(std::size_t steps) const {
     if (unsolved_ > 0) {
         std::string rows;
         for (std::size_t row : unsolved_rows_) rows += (rows.empty() ? "" : ", ") + std::to_string(row);
-        if (unsolved_ > unsolved_rows_.size()) rows += " and " + std::to_string(unsolved_ - kNamedRows) + " more";
+        if (unsolved_ > unsolved_rows_.size())
+            rows += " and " + std::to_string(unsolved_ - kNamedRows) + " more";
         notes.push_back("rows whose phosphorus solution did not converge: " + rows);
     }
     return notes;

@@ -62,7 +62,7 @@ SeriesPlan PlanSeries(SeriesRecord record, const ProjectRecord& project, const s
 // Steps `first` on, in order.
 struct SeriesBlock {
     std::size_t first = 0;
-    std::vector<std::string> dates;     // as written in the record
+    std::vector<std::string> dates;  // as written in the record
     std::vector<RecordDate> starts;
     std::vector<std::int64_t> seconds;  // each step's duration: until the next row's date
     std::vector<std::size_t> rows;      // in the record, as a spreadsheet numbers them
@@ -104,8 +104,9 @@ std::vector<std::string> SeriesSummaryColumns();
 std::vector<Cell> SeriesSummaryCells(const SeriesSummaryRow& row);
 
 // The summary, gathered step by step in memory that does not grow with the number of steps:
-// a period is closed when the record passes it, and its percentiles come from a quantile
-// sketch weighted by the steps' durations in seconds.
+// a period is closed when the record passes it; its percentiles, weighted by the steps'
+// durations in seconds, are exact up to a century of daily steps and come from a quantile
+// sketch beyond.
 class SeriesSummary {
 public:
     SeriesSummary(const Study& study, const SeriesPlan& plan);

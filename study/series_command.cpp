@@ -17,10 +17,10 @@ struct ShownColumn {
     std::size_t column;  // in SeriesSummaryColumns
 };
 constexpr ShownColumn kShownColumns[] = {
-    {"Period", 0},        {"Constituent", 1},   {"Steps", 2},         {"Unit", 4},
-    {"Inflow load", 5},   {"Outflow load", 6},  {"Removed (%)", 8},   {"FWM in", 9},
-    {"FWM out", 10},      {"Out p50", 11},      {"Out p90", 12},      {"Out max", 14},
-    {"Steady RE (%)", 15}, {"Steady out", 16},  {"Limit", 17},        {"Steps above", 18},
+    {"Period", 0},         {"Constituent", 1},  {"Steps", 2},       {"Unit", 4},
+    {"Inflow load", 5},    {"Outflow load", 6}, {"Removed (%)", 8}, {"FWM in", 9},
+    {"FWM out", 10},       {"Out p50", 11},     {"Out p90", 12},    {"Out max", 14},
+    {"Steady RE (%)", 15}, {"Steady out", 16},  {"Limit", 17},      {"Steps above", 18},
 };
 
 std::string CellText(const Cell& cell) {
@@ -28,8 +28,8 @@ std::string CellText(const Cell& cell) {
     return ShortNumber(std::get<double>(cell));
 }
 
-void WriteSeriesSummary(std::ostream& out, const std::string& heading, const std::vector<SeriesSummaryRow>& rows,
-                        const std::vector<std::string>& notes) {
+void WriteSeriesSummary(std::ostream& out, const std::string& heading,
+                        const std::vector<SeriesSummaryRow>& rows, const std::vector<std::string>& notes) {
     out << heading << "\n\n";
     std::vector<std::vector<std::string>> lines(1);
     for (const ShownColumn& c : kShownColumns) lines[0].emplace_back(c.heading);
@@ -44,8 +44,8 @@ void WriteSeriesSummary(std::ostream& out, const std::string& heading, const std
 
 void WriteSummaryFile(const SeriesOptions& o, const std::vector<SeriesSummaryRow>& rows) {
     OutputTarget target(o.summary);
-    std::unique_ptr<RowWriter> writer =
-        MakeRowWriter(o.format == Format::Json ? Format::Json : Format::Csv, target.Open(), SeriesSummaryColumns());
+    std::unique_ptr<RowWriter> writer = MakeRowWriter(o.format == Format::Json ? Format::Json : Format::Csv,
+                                                      target.Open(), SeriesSummaryColumns());
     for (const SeriesSummaryRow& row : rows) writer->Row(SeriesSummaryCells(row));
     writer->Finish();
     target.Close();
