@@ -12,13 +12,15 @@ struct ChartPoint {
     double y = 0;
 };
 
-// One line, named in the legend.
+// One line, named in the legend, drawn against the left y axis or the chart's second one.
 struct ChartSeries {
     std::string name;
     std::vector<ChartPoint> points;
+    bool second_axis = false;
 };
 
-enum class AxisScale { Linear, Log };
+// Dates: values in seconds since 1970-01-01T00:00, shown as dates.
+enum class AxisScale { Linear, Log, Dates };
 
 struct ChartAxis {
     std::string title;  // "Avg. Annual Area"
@@ -48,6 +50,7 @@ struct Chart {
     std::string title;
     ChartAxis x;
     ChartAxis y;
+    ChartAxis y2;  // at the right, for the series drawn against it; none when none is
     std::vector<ChartSeries> series;
     std::vector<ChartMarker> markers;
     std::vector<ChartBand> bands;

@@ -43,6 +43,7 @@ enum ControlFlag : unsigned {
     kDisabled = 1u << 0,
     kHidden = 1u << 1,
     kCentered = 1u << 2,  // centred text
+    kTable = 1u << 3,     // a multi-line box of aligned columns: fixed-pitch letters, lines unwrapped
 };
 
 struct Control {

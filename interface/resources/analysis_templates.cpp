@@ -198,11 +198,47 @@ DialogTemplate CompareTemplate() {
     return t;
 }
 
+DialogTemplate SeriesTemplate() {
+    DialogTemplate t{.number = kSeriesWindow, .caption = "Time Series"};
+    constexpr int kRecordLabel = 4402, kYearStartLabel = 4405, kConstituentLabel = 4412, kLimitLabel = 4414;
+    constexpr int r = kSeriesRecordGroup, c = kSeriesChartGroup, s = kSeriesSummaryGroup;
+    t.controls.insert(t.controls.end(), {
+        {.id = r, .kind = K::GroupBox, .text = "Record", .at = {0, 0}},
+        {.id = kRecordLabel, .kind = K::Label, .text = "CSV file:", .at = {0, 0, 1, r}},
+        {.id = kSeriesRecord, .kind = K::ReadOnlyField, .at = {0, 1, 2, r}, .width = 16,
+         .label = kRecordLabel},
+        {.id = kSeriesBrowse, .kind = K::PushButton, .text = "&Browse...", .at = {0, 3, 1, r}},
+        {.id = kYearStartLabel, .kind = K::Label, .text = "Year &starts in month:", .at = {1, 0, 2, r}},
+        {.id = kSeriesYearStart, .kind = K::NumberField, .text = "1", .at = {1, 2, 1, r}, .width = 3,
+         .label = kYearStartLabel},
+        {.id = kSeriesNote, .kind = K::Label, .at = {2, 0, 4, r}},
+        {.id = c, .kind = K::GroupBox, .text = "Chart", .at = {0, 1}},
+        {.id = kConstituentLabel, .kind = K::Label, .text = "Co&nstituent:", .at = {0, 0, 2, c}},
+        {.id = kSeriesConstituents, .kind = K::ChoiceList, .at = {1, 0, 2, c}, .width = 10, .lines = 3,
+         .label = kConstituentLabel},
+        {.id = kSeriesOverTime, .kind = K::RadioButton, .text = "Concentration over &time",
+         .at = {2, 0, 2, c}},
+        {.id = kSeriesDuration, .kind = K::RadioButton, .text = "Outflow &duration curve",
+         .at = {3, 0, 2, c}},
+        {.id = kLimitLabel, .kind = K::Label, .text = "&Limit on outflow:", .at = {4, 0, 1, c}},
+        {.id = kSeriesLimit, .kind = K::NumberField, .at = {4, 1, 1, c}, .width = 5, .label = kLimitLabel},
+        {.id = s, .kind = K::GroupBox, .text = "Summary by year and month", .at = {1, 2}},
+        {.id = kSeriesSummary, .kind = K::MultilineText, .at = {0, 0, 1, s}, .flags = kTable, .width = 34,
+         .lines = 22, .label = s},
+    });
+    AddStrip(t, kSeriesStrip, 2);
+    // Narrower than the other windows' charts, beside a summary as wide as 1024 pixels allow.
+    for (Control& control : t.controls) {
+        if (control.id == kSeriesChart) control.width = 52;
+    }
+    return t;
+}
+
 }  // namespace
 
 const std::vector<DialogTemplate>& AnalysisTemplates() {
     static const std::vector<DialogTemplate> templates{SweepTemplate(), SizeTemplate(), UncertaintyTemplate(),
-                                                       CompareTemplate()};
+                                                       CompareTemplate(), SeriesTemplate()};
     return templates;
 }
 

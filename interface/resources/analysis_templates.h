@@ -112,6 +112,31 @@ enum CompareControl : int {
     kCompareHelp = 4346,
 };
 
+enum SeriesControl : int {
+    // The Time Series window: the record and its years, the constituent charted and its outflow
+    // limit, which chart, the summary by period, the chart and the run's progress.
+    kSeriesRecordGroup = 4401,
+    kSeriesRecord = 4403,  // the record file chosen, shown
+    kSeriesBrowse = 4404,
+    kSeriesYearStart = 4406,
+    kSeriesNote = 4407,  // each step is run steady
+    kSeriesChartGroup = 4411,
+    kSeriesConstituents = 4413,
+    kSeriesLimit = 4415,
+    kSeriesOverTime = 4416,  // concentrations and flow against the date
+    kSeriesDuration = 4417,  // the outflow duration curve
+    kSeriesSummaryGroup = 4421,
+    kSeriesSummary = 4422,
+    kSeriesChart = 4431,
+    kSeriesProgress = 4432,
+    kSeriesRun = 4441,
+    kSeriesStop = 4442,
+    kSeriesSaveChart = 4443,
+    kSeriesExportCsv = 4444,
+    kSeriesCopyCommand = 4445,
+    kSeriesHelp = 4446,
+};
+
 // The chart, the progress bar and the strip of buttons every analysis window ends with.
 struct StudyStrip {
     int chart, progress, run, stop, save_chart, export_csv, copy_command, help;
@@ -130,6 +155,10 @@ inline constexpr int kUncertaintyParameterCount = 3;
 inline constexpr StudyStrip kCompareStrip = {kCompareChart,       kCompareProgress,  kCompareRun,
                                              kCompareStop,        kCompareSaveChart, kCompareExportCsv,
                                              kCompareCopyCommand, kCompareHelp};
+
+inline constexpr StudyStrip kSeriesStrip = {kSeriesChart,       kSeriesProgress,  kSeriesRun,
+                                            kSeriesStop,        kSeriesSaveChart, kSeriesExportCsv,
+                                            kSeriesCopyCommand, kSeriesHelp};
 
 // The controls of an input to vary: its search field, list and range (steps 0: none).
 struct SweepInputControls {

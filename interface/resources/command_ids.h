@@ -14,6 +14,7 @@ enum Command : int {
     kCommandSize = 402,
     kCommandUncertainty = 403,
     kCommandCompare = 404,
+    kCommandSeries = 405,
     kCommandSystemData = 134,
     kCommandSelectConstituents = 135,
     kCommandConstituentData = 136,

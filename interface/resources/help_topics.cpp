@@ -2,7 +2,7 @@
 
 namespace velmar {
 
-const std::array<HelpTopic, 46> kHelpTopics{{
+const std::array<HelpTopic, 47> kHelpTopics{{
     {"system_data.txt", "Help for Selection of Volume, Area, Depth, Length, Width"},
     {"sys1_data.txt", "Help for Selecting System Property Options - Page 1"},
     {"sys2_data.txt", "Help for Selecting System Property Options - Page 2"},
@@ -52,6 +52,7 @@ const std::array<HelpTopic, 46> kHelpTopics{{
     {"size.txt", "Help for the Size Window"},
     {"uncertainty.txt", "Help for the Uncertainty Window"},
     {"compare_curves.txt", "Help for the Compare with P-k-C* Window"},
+    {"series.txt", "Help for the Time Series Window"},
 }};
 
 }  // namespace velmar

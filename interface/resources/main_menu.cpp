@@ -4,7 +4,7 @@
 
 namespace velmar {
 
-const std::array<MenuItem, 19> kMainMenu{{
+const std::array<MenuItem, 20> kMainMenu{{
     {"&File", "&New", kCommandNew},
     {"&File", "&Open", kCommandOpen},
     {"&File", "&Save", kCommandSave},
@@ -15,6 +15,7 @@ const std::array<MenuItem, 19> kMainMenu{{
     {"&Analysis", "&Uncertainty...", kCommandUncertainty},
     {"&Analysis", "Si&ze...", kCommandSize},
     {"&Analysis", "&Compare with P-k-C*...", kCommandCompare},
+    {"&Analysis", "&Time Series...", kCommandSeries},
     {"&Input Data", "S&ystem Data", kCommandSystemData},
     {"&Input Data", "&Select Constituents", kCommandSelectConstituents},
     {"&Input Data", "Constituent D&ata", kCommandConstituentData},

@@ -71,6 +71,7 @@ enum TemplateNumber : int {
     kSizeWindow = 401,
     kUncertaintyWindow = 402,
     kCompareWindow = 403,
+    kSeriesWindow = 404,
 };
 
 // Every hand-laid template the program holds, in number order. The data-entry screens

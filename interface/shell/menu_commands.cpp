@@ -1,6 +1,7 @@
 #include "interface/shell/menu_commands.h"
 
 #include "interface/analysis/compare_window.h"
+#include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/analysis/uncertainty_window.h"
@@ -50,6 +51,7 @@ constexpr CommandEntry kCommands[] = {
     {kCommandSize, [](Ui& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
     {kCommandUncertainty, [](Ui& ui) { ShowUncertaintyWindow(ui, ScreenInputs()); }},
     {kCommandCompare, ShowCompareWindow},
+    {kCommandSeries, ShowSeriesWindow},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { Show<kConstituentSelection>(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "interface/analysis/compare_window.h"
+#include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/analysis/uncertainty_window.h"
@@ -86,7 +87,8 @@ void ShowWithInputs(Ui& ui) {
 // The analysis windows as a user sees them after a run on the typical example: its removal
 // against its area over half to twice the present area, the spread of its results with the
 // area uniform and the depth triangular about their values, the area that removes 80 % of TSS,
-// and its TP outflow against the area beside P-k-C*'s.
+// its TP outflow against the area beside P-k-C*'s, and its TP over the example record's water
+// years against a limit of 0.1 mg/L.
 template <void (*Show)(Ui&)>
 void ShowWithTypicalExample(Ui& ui) {
     const ProjectRecord sample = Project();
@@ -139,6 +141,14 @@ void RunSampleStudy(QtDialog& d) {
         d.SetText(kCompareTarget, "0.1");
         d.Send({DialogEvent::Clicked, kCompareRun});
     }
+    if (d.TemplateNumber() == kSeriesWindow) {
+        d.SetText(kSeriesRecord, ProgramFile("examples/series/record.csv").string());
+        d.SetText(kSeriesYearStart, "10");
+        d.ChooseItem(kSeriesConstituents, 1);
+        d.Send({DialogEvent::ItemChanged, kSeriesConstituents, 1});
+        d.SetText(kSeriesLimit, "0.1");
+        d.Send({DialogEvent::Clicked, kSeriesRun});
+    }
 }
 
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
@@ -157,6 +167,7 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kSizeWindow, ShowWithTypicalExample<ShowWithInputs<ShowSizeWindow>>},
     {kUncertaintyWindow, ShowWithTypicalExample<ShowWithInputs<ShowUncertaintyWindow>>},
     {kCompareWindow, ShowWithTypicalExample<ShowCompareWindow>},
+    {kSeriesWindow, ShowWithTypicalExample<ShowSeriesWindow>},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width

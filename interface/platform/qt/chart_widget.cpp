@@ -3,6 +3,8 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDateTimeAxis>
 #include <QFileInfo>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -49,9 +51,27 @@ struct Range {
 // Tick labels in plain digits up to ten of them ("1000000", not "1e+06"), as a field shows a value.
 constexpr char kTickFormat[] = "%.10g";
 
+// A value of the x axis as Qt Charts takes it. Dates come as seconds since 1970 of the date and
+// time written, which carry no time zone; Qt Charts counts milliseconds since 1970 UTC and shows
+// them in the computer's zone, so each is moved to the instant whose local time is the one
+// written, and the axis shows the dates as the record has them wherever it is read.
+double AxisValue(AxisScale scale, double x) {
+    if (scale != AxisScale::Dates) return x;
+    const QDateTime written = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(x), Qt::UTC);
+    return static_cast<double>(QDateTime(written.date(), written.time()).toMSecsSinceEpoch());
+}
+
 QAbstractAxis* MakeAxis(const ChartAxis& axis, const Range& range) {
     QAbstractAxis* made = nullptr;
-    if (axis.scale == AxisScale::Log) {
+    if (axis.scale == AxisScale::Dates) {
+        auto* dates = new QDateTimeAxis;
+        dates->setFormat("yyyy-MM-dd");
+        dates->setTickCount(7);
+        dates->setRange(
+            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(AxisValue(axis.scale, range.low))),
+            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(AxisValue(axis.scale, range.high))));
+        made = dates;
+    } else if (axis.scale == AxisScale::Log) {
         auto* log = new QLogValueAxis;
         log->setLabelFormat(kTickFormat);
         log->setMinorTickCount(-1);
@@ -75,11 +95,11 @@ void ReadBack(const QAbstractAxis* axis, Range& range) {
     }
 }
 
-QLineSeries* Line(const QString& name, const std::vector<ChartPoint>& points) {
+QLineSeries* Line(const QString& name, const std::vector<ChartPoint>& points, AxisScale x_scale) {
     auto* line = new QLineSeries;
     line->setName(name);
     for (const ChartPoint& p : points) {
-        if (std::isfinite(p.x) && std::isfinite(p.y)) line->append(p.x, p.y);
+        if (std::isfinite(p.x) && std::isfinite(p.y)) line->append(AxisValue(x_scale, p.x), p.y);
     }
     return line;
 }
@@ -101,12 +121,15 @@ void ChartWidget::Draw(const Chart& data) {
     }
     c->setTitle(Text(data.title));
 
-    Range x, y;
+    Range x, y, y2;
     for (const ChartSeries& s : data.series) {
         for (const ChartPoint& p : s.points) {
             if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
             x.Add(p.x, data.x.scale);
-            y.Add(p.y, data.y.scale);
+            if (s.second_axis)
+                y2.Add(p.y, data.y2.scale);
+            else
+                y.Add(p.y, data.y.scale);
         }
     }
     for (const ChartMarker& m : data.markers) {
@@ -121,18 +144,26 @@ void ChartWidget::Draw(const Chart& data) {
     QAbstractAxis* y_axis = MakeAxis(data.y, y);
     c->addAxis(x_axis, Qt::AlignBottom);
     c->addAxis(y_axis, Qt::AlignLeft);
+    QAbstractAxis* y2_axis = nullptr;
+    if (std::any_of(data.series.begin(), data.series.end(),
+                    [](const ChartSeries& s) { return s.second_axis; })) {
+        y2.Settle(data.y2.scale);
+        y2_axis = MakeAxis(data.y2, y2);
+        c->addAxis(y2_axis, Qt::AlignRight);
+    }
     // Marker lines run from end to end of the axes as drawn, whose ends may have been rounded.
     ReadBack(x_axis, x);
     ReadBack(y_axis, y);
-    const auto attach = [&](QAbstractSeries* series) {
+    const AxisScale x_scale = data.x.scale;
+    const auto attach = [&](QAbstractSeries* series, bool second_axis = false) {
         c->addSeries(series);
         series->attachAxis(x_axis);
-        series->attachAxis(y_axis);
+        series->attachAxis(second_axis ? y2_axis : y_axis);
     };
 
     for (const ChartBand& band : data.bands) {
-        QLineSeries* upper = Line({}, data.series.at(band.upper).points);
-        QLineSeries* lower = Line({}, data.series.at(band.lower).points);
+        QLineSeries* upper = Line({}, data.series.at(band.upper).points, x_scale);
+        QLineSeries* lower = Line({}, data.series.at(band.lower).points, x_scale);
         auto* area = new QAreaSeries(upper, lower);
         // An area series does not own the lines it spans between.
         upper->setParent(area);
@@ -144,8 +175,8 @@ void ChartWidget::Draw(const Chart& data) {
         attach(area);
     }
     for (const ChartSeries& s : data.series) {
-        QLineSeries* line = Line(Text(s.name), s.points);
-        attach(line);
+        QLineSeries* line = Line(Text(s.name), s.points, x_scale);
+        attach(line, s.second_axis);
         // Wider than the theme's lines, in the theme's colour, so that they print well.
         QPen pen = line->pen();
         pen.setWidthF(2.5);
@@ -163,7 +194,7 @@ void ChartWidget::Draw(const Chart& data) {
         const std::vector<ChartPoint> ends = vertical
                                                  ? std::vector<ChartPoint>{{m.at, y.low}, {m.at, y.high}}
                                                  : std::vector<ChartPoint>{{x.low, m.at}, {x.high, m.at}};
-        QLineSeries* line = Line(Text(m.label), ends);
+        QLineSeries* line = Line(Text(m.label), ends, x_scale);
         const auto& [colour, dashes] = kMarkerPens[marker++ % std::size(kMarkerPens)];
         line->setPen(QPen(colour, 2, dashes));
         attach(line);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -197,6 +198,10 @@ QWidget* QtDialog::Make(const Control& control, QWidget* parent) {
             auto* box = new QPlainTextEdit(text, parent);
             box->setReadOnly(true);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            if (control.flags & kTable) {
+                box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+                box->setLineWrapMode(QPlainTextEdit::NoWrap);
+            }
             const int frame = 2 * box->frameWidth() + 2 * static_cast<int>(box->document()->documentMargin());
             box->setMinimumSize(
                 CharactersWide(box, control.width) + box->verticalScrollBar()->sizeHint().width() + frame,

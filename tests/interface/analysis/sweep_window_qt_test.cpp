@@ -1,8 +1,9 @@
 // The analysis windows on real widgets: they fit the smallest display, and the Sweep and
 // Compare and Uncertainty windows, worked by the keyboard alone, run their studies off the
-// window's thread and draw their charts.
+// window's thread and draw their charts; Cancel Run stops the Uncertainty and Time Series windows.
 #include <QApplication>
 #include <QChart>
+#include <QDate>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include <cstring>
 
 #include "interface/analysis/compare_window.h"
+#include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/study_inputs.h"
 #include "interface/analysis/sweep_window.h"
@@ -21,12 +23,15 @@
 #include "interface/platform/qt/qt_dialog.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/resources/analysis_templates.h"
+#include "interface/resources/command_ids.h"
 #include "interface/resources/templates.h"
 #include "interface/session/state.h"
+#include "interface/shell/menu_commands.h"
 #include "interface/shell/screen_inputs.h"
 #include "project/project_file.h"
 #include "tests/interface/platform/qt/qt_test_main.h"
 #include "tests/interface/support/message_answerer.h"
+#include "tests/support/temp_dir.h"
 
 namespace velmar::testing {
 namespace {
@@ -51,6 +56,9 @@ TEST_F(SweepWindowQt, EveryAnalysisWindowFitsA1024By768Display) {
         show(ui, ScreenInputs());
         fits();
     }
+    size = {};
+    ShowSeriesWindow(ui);
+    fits();
     // After a run, with a note below the chart for each kind of constituent left out: TSS, TP
     // (in HSSF wetlands) and the contaminants.
     Project().model_bod = Project().model_p = 1;
@@ -132,6 +140,49 @@ TEST_F(SweepWindowQt, CancelRunWithTheMouseStopsALongStudyAndTheWindowRunsAgain)
     EXPECT_EQ(lines_after_cancel, 0u);
     EXPECT_TRUE(run_again);
     EXPECT_EQ(std::memcmp(&before, &Project(), sizeof before), 0);
+}
+
+// The menu opens the window on the record chooser; a record of 20 years of hourly steps runs
+// long enough to be cancelled, and a short one then runs to its chart of concentrations and flow.
+TEST_F(SweepWindowQt, TimeSeriesFromTheMenuCancelsALongRecordAndRunsAgain) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/typical.inp", Project());
+    TempDir dir;
+    std::string hours = "date,flow\n";
+    for (int day = 0; day < 20 * 365; ++day) {
+        const std::string date = QDate(2000, 1, 1).addDays(day).toString(Qt::ISODate).toStdString();
+        for (int hour = 0; hour < 24; ++hour)
+            hours += date + "T" + (hour < 10 ? "0" : "") + std::to_string(hour) + ":00,0.5\n";
+    }
+    ASSERT_FALSE(WriteTextFile(dir.File("hours.csv"), hours));
+    QtUi ui;
+    bool opened_on_browse = false, stopped_early = false, run_again = false;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, [&] {
+            opened_on_browse = d.window()->focusWidget() == d.widget(kSeriesBrowse);
+            auto* record = static_cast<QLineEdit*>(d.widget(kSeriesRecord));
+            record->setText(QString::fromStdString(dir.File("hours.csv")));
+            QMetaObject::Connection first_move;
+            first_move = QObject::connect(static_cast<QProgressBar*>(d.widget(kSeriesProgress)),
+                                          &QProgressBar::valueChanged, [&](int percent) {
+                                              if (percent == 0) return;
+                                              QObject::disconnect(first_move);
+                                              QTest::keyClick(d.window(), Qt::Key_Escape);
+                                          });
+            QTest::mouseClick(d.widget(kSeriesRun), Qt::LeftButton);
+            auto* chart = static_cast<ChartWidget*>(d.widget(kSeriesChart))->chart();
+            stopped_early = d.window()->isVisible() && d.widget(kSeriesRun)->isEnabled() &&
+                            static_cast<QProgressBar*>(d.widget(kSeriesProgress))->value() == 0 &&
+                            chart->series().empty();
+            record->setText(VELMAR_SOURCE_DIR "/examples/series/record.csv");
+            QTest::keyClick(d.window(), Qt::Key_Return);
+            run_again = chart->series().size() == 3 && chart->axes(Qt::Vertical).size() == 2;
+            QTest::keyClick(d.window(), Qt::Key_Escape);
+        });
+    });
+    ASSERT_TRUE(RunMenuCommand(ui, kCommandSeries));
+    EXPECT_TRUE(opened_on_browse);
+    EXPECT_TRUE(stopped_early);
+    EXPECT_TRUE(run_again);
 }
 
 TEST_F(SweepWindowQt, KeyboardTypesTheAreasChoosesTheTypeAndRunDrawsTheChart) {

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "interface/analysis/compare_window.h"
+#include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
 #include "interface/analysis/sweep_window.h"
 #include "interface/analysis/uncertainty_window.h"
@@ -403,6 +404,7 @@ const HandLaid kHandLaid[] = {
     {"Size", kSizeWindow, [](QtUi& ui) { ShowSizeWindow(ui, ScreenInputs()); }},
     {"Uncertainty", kUncertaintyWindow, [](QtUi& ui) { ShowUncertaintyWindow(ui, ScreenInputs()); }},
     {"Compare", kCompareWindow, [](QtUi& ui) { ShowCompareWindow(ui); }},
+    {"TimeSeries", kSeriesWindow, [](QtUi& ui) { ShowSeriesWindow(ui); }},
 };
 
 // Every input is named for a screen reader, and no two controls take the same Alt+letter.

@@ -2,6 +2,7 @@
 // background while the window stays responsive.
 #include <QAreaSeries>
 #include <QChart>
+#include <QDateTimeAxis>
 #include <QFile>
 #include <QImage>
 #include <QLineSeries>
@@ -82,6 +83,36 @@ TEST_F(QtCharts, ChartIsDrawnWithItsLinesAxesMarkersAndBand) {
     d.SetChart(20, Chart{.series = {{"TSS", {{1, 2}}}}});
     EXPECT_EQ(chart->series().size(), 1);
     EXPECT_EQ(chart->axes().size(), 2);
+}
+
+// Two days of a record: a concentration on the left axis, the flow on a second one at the
+// right, against dates given in seconds since 1970.
+TEST_F(QtCharts, DatesAndASecondAxisAreDrawnForTheSeriesThatAskForThem) {
+    d.window()->show();
+    const double day = 86400, first = 19723 * day;  // 2024-01-01T00:00 UTC
+    d.SetChart(20, Chart{.x = {"Date", "", AxisScale::Dates},
+                         .y = {"TP", "mg/L"},
+                         .y2 = {"Flow", "m^3/s"},
+                         .series = {{"Outflow TP", {{first, 0.1}, {first + day, 0.2}}},
+                                    {"Flow", {{first, 3}, {first + day, 7}}, true}}});
+    QChart* chart = static_cast<ChartWidget*>(d.widget(20))->chart();
+    auto* x = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(x, nullptr);
+    // The dates as written, in whatever time zone the test runs.
+    EXPECT_EQ(x->min(), QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
+    EXPECT_EQ(x->max(), QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
+    auto* flow = qobject_cast<QLineSeries*>(chart->series().at(1));
+    EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(flow->at(1).x())),
+              QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
+    const auto right = chart->axes(Qt::Vertical, flow);
+    ASSERT_EQ(right.size(), 1);
+    EXPECT_EQ(right[0]->titleText(), "Flow (m^3/s)");
+    EXPECT_EQ(right[0]->alignment(), Qt::AlignRight);
+    auto* range = qobject_cast<QValueAxis*>(right[0]);
+    EXPECT_LE(range->min(), 3);
+    EXPECT_GE(range->max(), 7);
+    EXPECT_LT(range->max(), 10);  // its own range, not the concentration's
+    EXPECT_EQ(chart->axes(Qt::Vertical, chart->series().at(0)).value(0)->titleText(), "TP (mg/L)");
 }
 
 TEST_F(QtCharts, SavedPicturesHoldTheChart) {
