@@ -1,8 +1,9 @@
 #include "project/csv_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "project/number_text.h"
 
 namespace velmar {
 
@@ -18,9 +19,8 @@ std::string CsvField(const std::string& text) {
 
 std::string NumberText(double x) {
     if (std::isnan(x)) return "nan";
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, x);
-    return std::string(text, result.ptr);
+    char text[kShortestTextSize];
+    return std::string(text, ShortestText(text, x));
 }
 
 std::string ShownNumber(double x) {
