@@ -55,7 +55,7 @@ TEST(NumberText, ShortestTextOfEdgeValues) {
         {0x1p53, "9007199254740992"},
         {0x1p60, "1152921504606846976"},  // whole and above 2^53: its exact digits
         {1.2345678901234567e+20, "123456789012345667584"},
-        {0x1p-1022 - 0x1p-1074, "2.225073858507201e-308"},  // the largest subnormal
+        {OfBits(0x000f'ffff'ffff'ffff), "2.225073858507201e-308"},  // the largest subnormal
         {0x1p1023, "8.98846567431158e+307"},
         {0x1p-1, "0.5"},
         {0x1.fffffffffffffp-1, "0.9999999999999999"},
