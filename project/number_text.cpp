@@ -1,6 +1,7 @@
 #include "project/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -16,36 +17,25 @@ namespace {
 // A positive finite double as its shortest decimal: the significant digits, without leading
 // or trailing zeros, and the power of ten of the first.
 struct Decimal {
-    char digits[24];
+    char digits[20];
     int count = 0;
     int exponent = 0;
 };
 
-// {fmt} finds the shortest digits (as std::to_chars does) but lays them out by a rule of its
-// own, so its text is taken apart into digits and exponent.
+// {fmt}'s Dragonbox finds the shortest digits, as std::to_chars does; its text would lay them
+// out by a rule of its own, so they are taken as a whole number and a power of ten.
 Decimal ShortestDecimal(double x) {
-    char text[40];
-    const char* end = fmt::format_to_n(text, sizeof text, "{}", x).out;
+    const auto shortest = fmt::detail::dragonbox::to_decimal(x);
+    std::uint64_t significand = shortest.significand;
+    int power = shortest.exponent;
+    for (; significand % 10 == 0; significand /= 10) ++power;
+    char reversed[20];
+    int count = 0;
+    for (; significand != 0; significand /= 10) reversed[count++] = static_cast<char>('0' + significand % 10);
     Decimal d;
-    int before_point = 0;
-    int leading_zeros = 0;
-    bool point = false;
-    const char* c = text;
-    for (; c != end && *c != 'e'; ++c) {
-        if (*c == '.') {
-            point = true;
-            continue;
-        }
-        if (!point) ++before_point;
-        if (d.count == 0 && *c == '0') {
-            ++leading_zeros;
-            continue;
-        }
-        d.digits[d.count++] = *c;
-    }
-    while (d.digits[d.count - 1] == '0') --d.count;
-    const int power = c == end ? 0 : std::atoi(std::string(c + 1, end).c_str());
-    d.exponent = before_point - leading_zeros - 1 + power;
+    for (int i = 0; i < count; ++i) d.digits[i] = reversed[count - 1 - i];
+    d.count = count;
+    d.exponent = power + count - 1;
     return d;
 }
 
@@ -102,6 +92,17 @@ int FixedLength(const Decimal& d) {
     if (d.exponent >= d.count - 1) return d.exponent + 1;
     return d.count + 1;
 }
+
+// 10^0 to 10^22: the powers of ten that are doubles exactly.
+constexpr auto kExactPowersOfTen = [] {
+    std::array<double, 23> powers{};
+    double power = 1;
+    for (double& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
 
 bool StartsWithWord(const char* first, const char* last, const char* word) {
     const auto size = static_cast<std::ptrdiff_t>(std::strlen(word));
@@ -203,6 +204,15 @@ std::from_chars_result ReadNumber(const char* first, const char* last, double& v
     }
     if (digits.empty()) {
         value = negative ? -0.0 : 0.0;
+        return {c, std::errc()};
+    }
+    // Up to 15 digits and 10^22 both are doubles exactly, so one multiplication or division
+    // rounds them correctly, as strtod would.
+    if (digits.size() <= 15 && power >= -22 && power <= 22) {
+        double whole = 0;
+        for (char digit : digits) whole = whole * 10 + (digit - '0');
+        const double scale = kExactPowersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
+        value = (negative ? -1 : 1) * (power < 0 ? whole / scale : whole * scale);
         return {c, std::errc()};
     }
     const auto size = static_cast<std::int64_t>(digits.size());
