@@ -33,7 +33,8 @@ const std::vector<std::string>& Texts(bool shortest) {
         std::vector<std::string> t;
         char text[kShortestTextSize];
         for (double x : Values()) {
-            const char* end = as_shortest ? ShortestText(text, x) : text + std::snprintf(text, sizeof text, "%.3e", x);
+            const char* end =
+                as_shortest ? ShortestText(text, x) : text + std::snprintf(text, sizeof text, "%.3e", x);
             t.emplace_back(static_cast<const char*>(text), end);
         }
         return t;
@@ -54,7 +55,8 @@ void BM_ReadNumber(benchmark::State& state) {
     const std::vector<std::string>& texts = Texts(state.range(0) == 1);
     double value = 0;
     for (auto _ : state) {
-        for (const std::string& t : texts) benchmark::DoNotOptimize(ReadNumber(t.data(), t.data() + t.size(), value));
+        for (const std::string& t : texts)
+            benchmark::DoNotOptimize(ReadNumber(t.data(), t.data() + t.size(), value));
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
 }
@@ -72,7 +74,8 @@ void BM_CharconvFromChars(benchmark::State& state) {
     const std::vector<std::string>& texts = Texts(state.range(0) == 1);
     double value = 0;
     for (auto _ : state) {
-        for (const std::string& t : texts) benchmark::DoNotOptimize(std::from_chars(t.data(), t.data() + t.size(), value));
+        for (const std::string& t : texts)
+            benchmark::DoNotOptimize(std::from_chars(t.data(), t.data() + t.size(), value));
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
 }

@@ -1,5 +1,7 @@
 #include "project/number_text.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -8,8 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include <fmt/format.h>
 
 namespace velmar {
 namespace {
@@ -113,7 +113,9 @@ bool StartsWithWord(const char* first, const char* last, const char* word) {
     return true;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // "inf", "infinity" or "nan" with an optional "(letters, digits or _)", at `first`; nullptr
 // when there is none.
@@ -155,7 +157,8 @@ char* ShortestText(char* out, double x) {
 
 std::string GeneralText(double x, int digits) {
     char text[64];
-    const std::string written(text, static_cast<std::size_t>(std::snprintf(text, sizeof text, "%.*g", digits, x)));
+    const std::string written(text,
+                              static_cast<std::size_t>(std::snprintf(text, sizeof text, "%.*g", digits, x)));
     // The locale's decimal separator (of one or more bytes) stands after the leading digits,
     // before more digits; a letter there starts an exponent, "inf" or "nan".
     const std::size_t separator = written.find_first_not_of("-0123456789");
@@ -163,7 +166,8 @@ std::string GeneralText(double x, int digits) {
         written[separator] == 'n') {
         return written;
     }
-    return written.substr(0, separator) + '.' + written.substr(written.find_first_of("0123456789", separator));
+    return written.substr(0, separator) + '.' +
+           written.substr(written.find_first_of("0123456789", separator));
 }
 
 std::from_chars_result ReadNumber(const char* first, const char* last, double& value) {

@@ -40,7 +40,7 @@ TEST(NumberText, ShortestTextOfEdgeValues) {
         {-2.5, "-2.5"},
         {100000, "1e+05"},  // "100000" is longer than "1e+05"
         {123456, "123456"},
-        {10000, "10000"},  // a tie of 5 characters goes to fixed
+        {10000, "10000"},        // a tie of 5 characters goes to fixed
         {12345678, "12345678"},  // "1.2345678e+07" is longer
         {1e-05, "1e-05"},
         {0.0001, "1e-04"},  // "0.0001" is longer
@@ -136,7 +136,10 @@ TEST(NumberText, ReadNumberAcceptsWhatFromCharsAccepts) {
         const char* text;
         int used;
         bool negative;
-    } nans[] = {{"nan", 3, false}, {"-NaN", 4, true}, {"nan(0x_7f)", 10, false}, {"nan(", 3, false},
+    } nans[] = {{"nan", 3, false},
+                {"-NaN", 4, true},
+                {"nan(0x_7f)", 10, false},
+                {"nan(", 3, false},
                 {"nan(a b)", 3, false}};
     for (const auto& n : nans) {
         double value = 0;
@@ -161,7 +164,8 @@ TEST(NumberText, ReadNumberEqualsCharconvOnAMillionTexts) {
             text = written;
         } else {
             // Digits, points, signs and exponent letters in any order.
-            for (std::uint64_t n = random() % 12; n > 0; --n) text += kAlphabet[random() % (sizeof kAlphabet - 1)];
+            for (std::uint64_t n = random() % 12; n > 0; --n)
+                text += kAlphabet[random() % (sizeof kAlphabet - 1)];
         }
         double want = 42, got = 42;
         const char* first = text.data();
@@ -170,7 +174,8 @@ TEST(NumberText, ReadNumberEqualsCharconvOnAMillionTexts) {
         const auto read = ReadNumber(first, last, got);
         ASSERT_EQ(read.ec, expected.ec) << text;
         ASSERT_EQ(read.ptr, expected.ptr) << text;
-        ASSERT_TRUE(std::memcmp(&got, &want, sizeof got) == 0 || (std::isnan(got) && std::isnan(want))) << text;
+        ASSERT_TRUE(std::memcmp(&got, &want, sizeof got) == 0 || (std::isnan(got) && std::isnan(want)))
+            << text;
     }
 #else
     GTEST_SKIP() << "this standard library has no floating-point from_chars to compare with";
@@ -181,8 +186,14 @@ TEST(NumberText, GeneralTextIsPrintfInTheCLocale) {
     const struct {
         double x;
         const char* text;
-    } cases[] = {{0.1, "0.1"},       {123456, "123456"},   {1234567, "1.23457e+06"}, {-0.000123456789, "-0.000123457"},
-                 {1e-5, "1e-05"},    {1e100, "1e+100"},    {-0.0, "-0"},             {HUGE_VAL, "inf"}};
+    } cases[] = {{0.1, "0.1"},
+                 {123456, "123456"},
+                 {1234567, "1.23457e+06"},
+                 {-0.000123456789, "-0.000123457"},
+                 {1e-5, "1e-05"},
+                 {1e100, "1e+100"},
+                 {-0.0, "-0"},
+                 {HUGE_VAL, "inf"}};
     for (const auto& c : cases) EXPECT_EQ(GeneralText(c.x, 6), c.text) << c.text;
     // A locale whose decimal separator is a comma, where the system has one.
     for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
