@@ -1,7 +1,6 @@
 #include "project/csv_text.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "project/number_text.h"
 
@@ -24,9 +23,7 @@ std::string NumberText(double x) {
 }
 
 std::string ShownNumber(double x) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", x);
-    return text;
+    return GeneralText(x, 4);
 }
 
 }  // namespace velmar
