@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace velmar {
 namespace {
@@ -65,7 +66,8 @@ char* Scientific(char* out, const Decimal& d) {
 }
 
 // Below 2^53 every whole number is a double, so a whole x is its shortest digits padded with
-// zeros; above, its exact digits differ from those, and std::to_chars writes the exact ones.
+// zeros; above, its exact digits differ from those, and std::to_chars writes the exact ones
+// (at most 23: fixed is written only when no longer than scientific).
 char* Fixed(char* out, double x, const Decimal& d) {
     if (d.exponent < 0) {
         *out++ = '0';
@@ -74,7 +76,7 @@ char* Fixed(char* out, double x, const Decimal& d) {
         return Copy(out, d.digits, d.count);
     }
     if (d.exponent >= d.count - 1) {
-        if (x >= 0x1p53) return out + std::snprintf(out, kShortestTextSize, "%.0f", x);
+        if (x >= 0x1p53) return out + std::snprintf(out, 24, "%.0f", x);
         out = Copy(out, d.digits, d.count);
         return Zeros(out, d.exponent - (d.count - 1));
     }
@@ -140,6 +142,28 @@ std::int64_t ExponentValue(const char* first, const char* last) {
     return value;
 }
 
+// digits × 10^power, rounded as strtod rounds: 0 or infinity when past the doubles.
+double DecimalValue(std::string digits, std::int64_t power) {
+    for (; digits.back() == '0'; digits.pop_back()) ++power;
+    // Up to 15 digits and 10^22 both are doubles exactly, so one multiplication or division
+    // rounds them correctly.
+    if (digits.size() <= 15 && power >= -22 && power <= 22) {
+        double whole = 0;
+        for (char digit : digits) whole = whole * 10 + (digit - '0');
+        const double scale = kExactPowersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
+        return power < 0 ? whole / scale : whole * scale;
+    }
+    // Past 10^400 or below 10^-400 no double is near: the power need not reach strtod.
+    if (power > 400) return HUGE_VAL;
+    if (power + static_cast<std::int64_t>(digits.size()) < -400) return 0;
+    // Without a point, strtod reads the text alike in every locale.
+    digits += 'e' + std::to_string(power);
+    const int saved_errno = errno;
+    const double value = std::strtod(digits.c_str(), nullptr);
+    errno = saved_errno;
+    return value;
+}
+
 }  // namespace
 
 char* ShortestText(char* out, double x) {
@@ -178,8 +202,7 @@ std::from_chars_result ReadNumber(const char* first, const char* last, double& v
         value = negative ? -special : special;
         return {end, std::errc()};
     }
-    // The digits, the point and the exponent, read into digits without a point and a power of
-    // ten, which strtod reads alike in every locale.
+    // The digits, the point and the exponent, read as significant digits and a power of ten.
     std::string digits;
     std::int64_t power = 0;
     bool any_digit = false;
@@ -210,22 +233,7 @@ std::from_chars_result ReadNumber(const char* first, const char* last, double& v
         value = negative ? -0.0 : 0.0;
         return {c, std::errc()};
     }
-    // Up to 15 digits and 10^22 both are doubles exactly, so one multiplication or division
-    // rounds them correctly, as strtod would.
-    if (digits.size() <= 15 && power >= -22 && power <= 22) {
-        double whole = 0;
-        for (char digit : digits) whole = whole * 10 + (digit - '0');
-        const double scale = kExactPowersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
-        value = (negative ? -1 : 1) * (power < 0 ? whole / scale : whole * scale);
-        return {c, std::errc()};
-    }
-    const auto size = static_cast<std::int64_t>(digits.size());
-    // Past 10^400 or below 10^-400 no double is near: the power need not reach strtod.
-    if (power > 400 || power + size < -400) return {c, std::errc::result_out_of_range};
-    digits += 'e' + std::to_string(power);
-    const int saved_errno = errno;
-    const double read = std::strtod(digits.c_str(), nullptr);
-    errno = saved_errno;
+    const double read = DecimalValue(std::move(digits), power);
     if (std::isinf(read) || read == 0) return {c, std::errc::result_out_of_range};
     value = negative ? -read : read;
     return {c, std::errc()};
