@@ -90,7 +90,15 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
 
     {
         JoinedThreads pool;
-        for (int w = 0; w < threads; ++w) pool.Start(work, w);
+        try {
+            for (int w = 0; w < threads; ++w) pool.Start(work, w);
+        } catch (...) {
+            // A thread the system would not start: the others stop rather than wait for room
+            // that no consumer will make, and are joined.
+            std::lock_guard guard(mutex);
+            stop = true;
+            throw;
+        }
         std::unique_lock lock(mutex);
         auto shown = std::chrono::steady_clock::now();
         const auto show = [&] {
