@@ -8,8 +8,8 @@ node="$1" web_engine="$2" native_engine="$3" examples="$4"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# Spoilt projects: cut short, a value that is no number, a value past any double, empty,
-# binary bytes, and one that does not exist.
+# Spoilt projects: cut short, a value that is no number, values past any double, empty,
+# binary bytes (the start of the native engine), and one that does not exist.
 spoilt="$work/spoilt"
 mkdir -p "$spoilt"
 sample="$examples/typical.inp"
@@ -18,7 +18,7 @@ head -n 40 "$sample" > "$spoilt/cut_short.inp"
 awk 'NR == 355 { print "1,5x"; next } { print }' "$sample" > "$spoilt/garbled_value.inp"
 awk 'NR == 355 { print "1e999"; next } NR == 359 { print "-4e-400"; next } { print }' "$sample" > "$spoilt/out_of_range.inp"
 : > "$spoilt/empty.inp"
-head -c 4096 /dev/urandom > "$spoilt/binary.inp"
+head -c 4096 "$native_engine" > "$spoilt/binary.inp"
 
 failed=0
 for project in "$examples"/*.inp "$spoilt"/*.inp "$spoilt/missing.inp"; do
