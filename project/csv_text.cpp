@@ -1,8 +1,8 @@
 #include "project/csv_text.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
+
+#include "project/number_text.h"
 
 namespace velmar {
 
@@ -18,15 +18,12 @@ std::string CsvField(const std::string& text) {
 
 std::string NumberText(double x) {
     if (std::isnan(x)) return "nan";
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, x);
-    return std::string(text, result.ptr);
+    char text[kShortestTextSize];
+    return std::string(text, ShortestText(text, x));
 }
 
 std::string ShownNumber(double x) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", x);
-    return text;
+    return GeneralText(x, 4);
 }
 
 }  // namespace velmar

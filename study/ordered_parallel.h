@@ -13,12 +13,33 @@
 #include <mutex>
 #include <thread>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "study/interrupt.h"
 #include "study/progress.h"
 
 namespace velmar::study {
+
+// Threads joined when they go out of scope, as std::jthread would be (which not every standard
+// library has yet).
+class JoinedThreads {
+public:
+    JoinedThreads() = default;
+    JoinedThreads(const JoinedThreads&) = delete;
+    JoinedThreads& operator=(const JoinedThreads&) = delete;
+    ~JoinedThreads() {
+        for (std::thread& thread : threads_) thread.join();
+    }
+
+    template <typename Function, typename... Arguments>
+    void Start(Function&& function, Arguments&&... arguments) {
+        threads_.emplace_back(std::forward<Function>(function), std::forward<Arguments>(arguments)...);
+    }
+
+private:
+    std::vector<std::thread> threads_;
+};
 
 // Calls produce(worker, begin, end) for blocks of `block_size` of the items 0 to count-1 on
 // `threads` workers, and consume(result) on the calling thread for each block in order.
@@ -68,8 +89,16 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
     };
 
     {
-        std::vector<std::jthread> pool;
-        for (int w = 0; w < threads; ++w) pool.emplace_back(work, w);
+        JoinedThreads pool;
+        try {
+            for (int w = 0; w < threads; ++w) pool.Start(work, w);
+        } catch (...) {
+            // A thread the system would not start: the others stop rather than wait for room
+            // that no consumer will make, and are joined.
+            std::lock_guard guard(mutex);
+            stop = true;
+            throw;
+        }
         std::unique_lock lock(mutex);
         auto shown = std::chrono::steady_clock::now();
         const auto show = [&] {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "project/number_text.h"
 #include "study/study_error.h"
 
 namespace velmar::study {
@@ -13,7 +14,7 @@ double ParseNumber(std::string_view text, std::string_view what) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = ReadNumber(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         throw StudyError(std::string(what) + ": '" + std::string(text) + "' is not a number");
     }

@@ -14,6 +14,7 @@
 #include "model/input.h"
 #include "project/file_entries.h"
 #include "project/file_names.h"
+#include "project/number_text.h"
 #include "project/project_file.h"
 #include "study/study_error.h"
 
@@ -77,7 +78,7 @@ std::string ValueFault(std::string_view line, FieldKind kind) {
         }
         case FieldKind::Real: {
             double value = 0;
-            const auto [stop, error] = std::from_chars(number.data(), end, value);
+            const auto [stop, error] = ReadNumber(number.data(), end, value);
             if (error == std::errc::result_out_of_range)
                 return "takes a number, not " + Quoted(text) + ", which is beyond the range of numbers";
             if (number.empty() || error != std::errc() || stop != end)

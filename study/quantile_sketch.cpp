@@ -62,7 +62,7 @@ double QuantileSketch::Quantile(double p) const {
     if (rank == count_) return max_;
 
     // The values in a bucket, the common value counted in its own.
-    const auto common_bits = std::bit_cast<std::uint64_t>(common_);
+    const auto common_bits = BitsOf(common_);
     const auto in_bucket = [&](std::uint32_t key, std::size_t b) -> std::uint64_t {
         const Page* page = pages_ ? (*pages_)[key].get() : nullptr;
         const bool common = common_ != 0 && key == KeyOf(common_bits) && b == BucketOf(common_bits);
@@ -74,8 +74,8 @@ double QuantileSketch::Quantile(double p) const {
     // The middle of a bucket, of the sign and exponent its page's key gives.
     const auto middle = [this](std::uint32_t key, std::size_t b) {
         const std::uint64_t first = (std::uint64_t{key} << 52) | (std::uint64_t{b} << kShift);
-        const double low = std::bit_cast<double>(first);
-        const double high = std::bit_cast<double>(first + (std::uint64_t{1} << kShift));
+        const double low = DoubleOf(first);
+        const double high = DoubleOf(first + (std::uint64_t{1} << kShift));
         return std::clamp(low + (high - low) / 2, min_, max_);
     };
 

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace velmar::study {
@@ -71,6 +71,17 @@ private:
     };
     using Pages = std::array<std::unique_ptr<Page>, kPageKeys>;
 
+    // A double's bits and back (std::bit_cast, which not every standard library has yet).
+    static std::uint64_t BitsOf(double x) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &x, sizeof bits);
+        return bits;
+    }
+    static double DoubleOf(std::uint64_t bits) {
+        double x;
+        std::memcpy(&x, &bits, sizeof x);
+        return x;
+    }
     static std::uint32_t KeyOf(std::uint64_t bits) { return static_cast<std::uint32_t>(bits >> 52); }
     static std::size_t BucketOf(std::uint64_t bits) { return (bits >> kShift) & (kBuckets - 1); }
 
@@ -80,7 +91,7 @@ private:
             zeros_ += count;
             return;
         }
-        const auto bits = std::bit_cast<std::uint64_t>(x);
+        const auto bits = BitsOf(x);
         PageOf(KeyOf(bits)).Add(BucketOf(bits), count);
     }
 

@@ -4,10 +4,12 @@ set -euo pipefail
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev
                  qt6-svg-dev poppler-utils libcli11-dev nlohmann-json3-dev pandoc desktop-file-utils dpkg-dev file
-                 pybind11-dev python3-dev python3-pytest python3-numpy)
+                 pybind11-dev python3-dev python3-pytest python3-numpy libfmt-dev)
 # The Windows build and its tests: the cross compiler and wine.
 VELMAR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
 VELMAR_WINE=/usr/lib/wine/wine64
+# The web build: Emscripten, whose tools need Debian's acorn.
+VELMAR_WEB_PACKAGES=(emscripten node-acorn)
 
 # install_missing_packages [packages...]: by default the packages the build needs.
 install_missing_packages() {
@@ -48,6 +50,21 @@ build_windows() {
     cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VELMAR_ROOT/cmake/mingw-w64.cmake" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMAR_BUILD_QT=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
         -DVELMAR_NATIVE_ENGINE="$2" >/dev/null
+    cmake --build "$dir"
+}
+
+# build_web BUILD_DIR [NATIVE_BUILD_DIR]: the engine and velmar-study compiled to WebAssembly,
+# to run under node; its tests compare them with the programs of NATIVE_BUILD_DIR when given.
+build_web() {
+    local dir="$1" native="${2:-}"
+    local compare=()
+    [ -n "$native" ] && compare=(-DVELMAR_NATIVE_ENGINE="$native/model/velmar"
+                                 -DVELMAR_NATIVE_STUDY="$native/study/velmar-study")
+    # Emscripten's tools look for acorn among Debian's node modules, which a node installed
+    # from elsewhere does not search.
+    export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+    emcmake cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMAR_BUILD_INTERFACE=OFF \
+        -DVELMAR_BUILD_PYTHON=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON "${compare[@]}" >/dev/null
     cmake --build "$dir"
 }
 

@@ -1,6 +1,5 @@
 #include "interface/analysis/sweep_study.h"
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,7 @@
 #include <sstream>
 #include <thread>
 
+#include "project/number_text.h"
 #include "study/commands.h"
 #include "study/constituents.h"
 #include "study/evaluation.h"
@@ -51,7 +51,7 @@ std::vector<double> RowNumbers(const std::string& line) {
         std::size_t end = line.find(',', start);
         if (end == std::string::npos) end = line.size();
         double value = std::nan("");
-        std::from_chars(line.data() + start, line.data() + end, value);
+        ReadNumber(line.data() + start, line.data() + end, value);
         numbers.push_back(value);
         start = end + 1;
     }

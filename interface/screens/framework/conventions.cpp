@@ -1,10 +1,10 @@
 #include "interface/screens/framework/conventions.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
 #include "interface/session/state.h"
+#include "project/number_text.h"
 
 namespace velmar {
 namespace {
@@ -53,16 +53,14 @@ std::optional<double> NumberTextValue(std::string_view text) {
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) start = 1;
     if (start < text.size() && (text[start] == '+' || text[start] == '-')) return 0.0;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    const auto [end, error] = ReadNumber(text.data() + start, text.data() + text.size(), value);
     if (error == std::errc::invalid_argument) return 0.0;
     if (error == std::errc::result_out_of_range || !std::isfinite(value)) return std::nullopt;
     return negative ? -value : value;
 }
 
 std::string FormatNumberText(double value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
-    std::string shown(text, end);
+    std::string shown = GeneralText(value, 6);
     const std::size_t letter = shown.find('e');
     if (letter == std::string::npos) return shown;
     // Exponent: its sign, then its digits without leading zeros.
