@@ -1,17 +1,25 @@
-# The header-only libraries velmar-study uses, CLI11 and nlohmann-json, for a cross build.
+# The header-only libraries velmar-study uses, CLI11, nlohmann-json and Eigen, for a cross build.
 # Debian installs them for the build machine alone, into /usr/include, which a cross compiler
 # must not search as a whole (it holds the build machine's C library): each library's own
-# folder is linked into a folder of the build and offered from there.
+# folder is linked into a folder of the build and offered from there. A library included from
+# inside its folder (Eigen's <Eigen/Dense>) names the folders within it to link.
 function(velmar_host_header_library target folder)
   set(root ${CMAKE_BINARY_DIR}/host-headers/${folder})
   if(NOT IS_DIRECTORY /usr/include/${folder})
     message(FATAL_ERROR "/usr/include/${folder} is missing: ${target} is needed for velmar-study")
   endif()
   file(MAKE_DIRECTORY ${root})
-  file(CREATE_LINK /usr/include/${folder} ${root}/${folder} SYMBOLIC)
+  set(inner ${ARGN})
+  if(NOT inner)
+    file(CREATE_LINK /usr/include/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  foreach(sub IN LISTS inner)
+    file(CREATE_LINK /usr/include/${folder}/${sub} ${root}/${sub} SYMBOLIC)
+  endforeach()
   add_library(${target} INTERFACE IMPORTED)
   target_include_directories(${target} SYSTEM INTERFACE ${root})
 endfunction()
 
 velmar_host_header_library(CLI11::CLI11 CLI)
 velmar_host_header_library(nlohmann_json::nlohmann_json nlohmann)
+velmar_host_header_library(Eigen3::Eigen eigen3 Eigen unsupported)
