@@ -320,7 +320,9 @@ void AddNotes(const std::vector<FitParameter>& parameters, Calibration& c) {
         }
     }
     const bool determined = std::all_of(fit.parameters.begin(), fit.parameters.end(),
-                                        [](const FittedParameter& p) { return std::isfinite(p.standard_error); });
+                                        [](const FittedParameter& p) {
+                                            return std::isfinite(p.standard_error) || !p.bound.empty();
+                                        });
     if (fit.degrees_of_freedom == 0)
         c.notes.push_back("there are as many observations as fitted values: the estimates fit them exactly and "
                           "their standard errors are not defined");

@@ -48,13 +48,21 @@ struct BoundMap {
     }
 };
 
-// The residuals as MINPACK's driver asks for them, with a forward-difference Jacobian.
+// The residuals as MINPACK's driver asks for them, with a forward-difference Jacobian. The
+// search runs on the lines shifted so that it starts at 1 on each: its first trust region is
+// as wide as the point is long, and would be next to nothing at 0.
 class ResidualFunctor {
 public:
-    ResidualFunctor(const std::vector<BoundMap>& maps, std::span<const double> observed, ResidualScale scale,
-                    const FitModel& model, Progress& progress)
-        : maps_(maps), observed_(observed), scale_(scale), model_(model), progress_(progress),
+    ResidualFunctor(const std::vector<BoundMap>& maps, const Vector& shift, std::span<const double> observed,
+                    ResidualScale scale, const FitModel& model, Progress& progress)
+        : maps_(maps), shift_(shift), observed_(observed), scale_(scale), model_(model), progress_(progress),
           values_(maps.size()), modelled_(observed.size()) {}
+
+    // The value of parameter k at the search's point w.
+    double Value(const Vector& w, std::size_t k) const {
+        const auto i = static_cast<Eigen::Index>(k);
+        return maps_[k].Value(w(i) + shift_(i));
+    }
 
     int inputs() const { return static_cast<int>(maps_.size()); }
     int values() const { return static_cast<int>(observed_.size()); }
@@ -62,7 +70,7 @@ public:
 
     int operator()(const Vector& u, Vector& residuals) {
         if (Interrupted()) return -1;
-        for (std::size_t j = 0; j < maps_.size(); ++j) values_[j] = maps_[j].Value(u(static_cast<Eigen::Index>(j)));
+        for (std::size_t j = 0; j < maps_.size(); ++j) values_[j] = Value(u, j);
         model_(values_, modelled_);
         progress_.Show(++evaluations_);
         for (std::size_t i = 0; i < observed_.size(); ++i)
@@ -93,6 +101,7 @@ public:
 
 private:
     const std::vector<BoundMap>& maps_;
+    const Vector& shift_;
     std::span<const double> observed_;
     ResidualScale scale_;
     const FitModel& model_;
@@ -200,12 +209,14 @@ std::size_t MostEvaluations(std::size_t parameters) {
 LeastSquaresFit FitLeastSquares(const std::vector<FitParameter>& parameters, std::span<const double> observed,
                                 ResidualScale scale, const FitModel& model, Progress& progress) {
     std::vector<BoundMap> maps;
-    Vector u(static_cast<Eigen::Index>(parameters.size()));
+    const auto p = static_cast<Eigen::Index>(parameters.size());
+    Vector shift(p);
     for (std::size_t k = 0; k < parameters.size(); ++k) {
         maps.push_back({parameters[k].low, parameters[k].high});
-        u(static_cast<Eigen::Index>(k)) = maps[k].Point(parameters[k].start);
+        shift(static_cast<Eigen::Index>(k)) = maps[k].Point(parameters[k].start) - 1;
     }
-    ResidualFunctor functor(maps, observed, scale, model, progress);
+    Vector u = Vector::Ones(p);
+    ResidualFunctor functor(maps, shift, observed, scale, model, progress);
     RefuseWithoutEffect(parameters, u, functor);
     Eigen::LevenbergMarquardt<ResidualFunctor> search(functor);
     search.parameters.ftol = kTolerance;
@@ -217,7 +228,7 @@ LeastSquaresFit FitLeastSquares(const std::vector<FitParameter>& parameters, std
     fit.converged = Converged(status);
     fit.stop = StopReason(status);
     for (std::size_t k = 0; k < parameters.size(); ++k) {
-        const double x = maps[k].Value(u(static_cast<Eigen::Index>(k)));
+        const double x = functor.Value(u, k);
         fit.parameters.push_back({parameters[k].name, x, kNoValue, kNoValue, kNoValue, BoundHit(parameters[k], x)});
     }
     Vector residuals(static_cast<Eigen::Index>(observed.size()));
