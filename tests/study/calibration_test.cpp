@@ -27,15 +27,15 @@ using testing::SavedWith;
 using testing::TempDir;
 using testing::WriteText;
 
-constexpr double kBod = 0.3, kDepth = 1.2;  // the values the observations are made at (/day, m)
+constexpr double kBod = 0.3, kTheta = 1.06;  // the values the observations are made at
 const double kFlows[] = {0.2, 0.35, 0.5, 0.8, 1.1, 1.6};
 
-// The conventional example at a BOD rate, depth and flow, entered as on the screens (the
-// detention time follows the flow).
-void AtRates(ProjectRecord& r, double bod, double depth, double flow) {
+const double kTemperatures[] = {8, 15, 24};
+
+// The conventional example at a BOD rate at 20 Deg. C and its temperature factor.
+void AtRates(ProjectRecord& r, double bod, double theta) {
     study::SetInput(r, study::FindInputField("bod_decay_rate20"), bod);
-    study::SetInput(r, study::FindInputField("depth"), depth);
-    study::SetInput(r, study::FindInputField("flow"), flow);
+    study::SetInput(r, study::FindInputField("theta_bod"), theta);
 }
 
 // Observations from plain runs at each flow, each outflow times e^(noise z) for a normal z
@@ -43,15 +43,20 @@ void AtRates(ProjectRecord& r, double bod, double depth, double flow) {
 std::string Observed(const TempDir& dir, double noise) {
     std::mt19937_64 random(20261208);
     const auto uniform = [&] { return (static_cast<double>(random() >> 11) + 0.5) / 9007199254740992.0; };
-    std::string csv = "date,flow [L/s],BODoutConc,TSSoutConc\n";
+    std::string csv = "date,flow [L/s],temperature [F],BODoutConc,TSSoutConc\n";
     int day = 1;
     for (const double flow : kFlows) {
         for (int repeat = 0; repeat < (noise > 0 ? 4 : 1); ++repeat, ++day) {
-            const std::string project =
-                SavedWith(dir, "conventional.inp", "run.inp", [&](ProjectRecord& r) { AtRates(r, kBod, kDepth, flow); });
+            const double temperature = kTemperatures[day % 3];
+            const std::string project = SavedWith(dir, "conventional.inp", "run.inp", [&](ProjectRecord& r) {
+                AtRates(r, kBod, kTheta);
+                // As entered on the screens: the detention time follows the flow.
+                study::SetInput(r, study::FindInputField("flow"), flow);
+                study::SetInput(r, study::FindInputField("temperature"), temperature);
+            });
             const std::vector<double> results = RunEngine(project);
             csv += "2024-05-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + "," +
-                   NumberText(flow * 1000);
+                   NumberText(flow * 1000) + "," + NumberText(temperature * 9 / 5 + 32);
             for (const char* name : {"BODoutConc", "TSSoutConc"}) {
                 const double z = std::sqrt(-2 * std::log(uniform())) * std::cos(2 * std::numbers::pi * uniform());
                 csv += "," + NumberText(results[study::FindResult(name)] * std::exp(noise * z));
@@ -75,13 +80,16 @@ TEST(Calibration, RecoversTheRatesOfPlainRunsExactlyWithoutNoiseAndWithinItsInte
     for (const double noise : {0.0, 0.05}) {
         TempDir dir;
         WriteText(dir.File("observed.csv"), Observed(dir, noise));
-        const std::string start = SavedWith(dir, "conventional.inp", "start.inp",
-                                            [](ProjectRecord& r) { AtRates(r, 0.8, kDepth, r.flow); });
-        for (const std::string fit : {"--fit bod_decay_rate20"}) {
+        // One field from the project's own other value, two from elsewhere.
+        for (const auto& [fit, start_theta] : {std::pair<std::string, double>{"--fit bod_decay_rate20", kTheta},
+                                               {"--fit bod_decay_rate20 --fit theta_bod=1:1.2", 1.02}}) {
+            const double theta = start_theta;
+            const std::string start = SavedWith(dir, "conventional.inp", "start.inp",
+                                                [&](ProjectRecord& r) { AtRates(r, 0.8, theta); });
             const auto outcome = RunStudy("calibrate '" + start + "' '" + dir.File("observed.csv") + "' " + fit);
             ASSERT_EQ(outcome.status, 0) << outcome.err;
             const auto estimates = Estimates(outcome.out);
-            for (const auto& [name, known] : {std::pair{"bod_decay_rate20", kBod}, {"depth", kDepth}}) {
+            for (const auto& [name, known] : {std::pair{"bod_decay_rate20", kBod}, {"theta_bod", kTheta}}) {
                 if (!estimates.contains(name)) continue;
                 const std::vector<double>& e = estimates.at(name);
                 if (noise == 0) {
