@@ -115,6 +115,7 @@ int Calibrate(const CalibrateOptions& o) {
     if (!o.residuals.empty()) WriteResiduals(o, c);
     if (!o.save_project.empty() && c.fit.converged) SaveFittedProject(o.project, c, o.save_project);
     NoteAll(o, c.notes);
+    if (!o.save_project.empty() && !c.fit.converged) Note(o, o.save_project + " was not written: the fit did not settle");
     return EndStatus(o, c.fit.evaluations, c.fit.evaluations, "evaluations", c.fit.converged ? 0 : 1);
 }
 

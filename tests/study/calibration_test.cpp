@@ -2,6 +2,7 @@
 // worked by hand in closed form, Student's t against its closed forms, and bad input by message.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -12,7 +13,6 @@
 #include "project/units.h"
 #include "study/distributions.h"
 #include "study/fields.h"
-#include "study/results.h"
 #include "tests/study/study_runner.h"
 
 namespace velmar {
@@ -21,7 +21,6 @@ namespace {
 using testing::Example;
 using testing::ReadCsv;
 using testing::ReadText;
-using testing::RunEngine;
 using testing::RunStudy;
 using testing::SavedWith;
 using testing::TempDir;
@@ -38,7 +37,7 @@ void AtRates(ProjectRecord& r, double bod, double theta) {
     study::SetInput(r, study::FindInputField("theta_bod"), theta);
 }
 
-// Observations from plain runs at each flow, each outflow times e^(noise z) for a normal z
+// Observations from plain runs (every digit) at each flow and a temperature, each outflow times e^(noise z) for a normal z
 // drawn by Box and Muller from a fixed seed.
 std::string Observed(const TempDir& dir, double noise) {
     std::mt19937_64 random(20261208);
@@ -54,12 +53,13 @@ std::string Observed(const TempDir& dir, double noise) {
                 study::SetInput(r, study::FindInputField("flow"), flow);
                 study::SetInput(r, study::FindInputField("temperature"), temperature);
             });
-            const std::vector<double> results = RunEngine(project);
+            const auto run = ReadCsv(RunStudy("run '" + project + "'").out);
             csv += "2024-05-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + "," +
                    NumberText(flow * 1000) + "," + NumberText(temperature * 9 / 5 + 32);
             for (const char* name : {"BODoutConc", "TSSoutConc"}) {
                 const double z = std::sqrt(-2 * std::log(uniform())) * std::cos(2 * std::numbers::pi * uniform());
-                csv += "," + NumberText(results[study::FindResult(name)] * std::exp(noise * z));
+                const auto column = std::find(run[0].begin(), run[0].end(), name) - run[0].begin();
+                csv += "," + NumberText(std::stod(run[1][static_cast<std::size_t>(column)]) * std::exp(noise * z));
             }
             csv += "\n";
         }
@@ -93,8 +93,7 @@ TEST(Calibration, RecoversTheRatesOfPlainRunsExactlyWithoutNoiseAndWithinItsInte
                 if (!estimates.contains(name)) continue;
                 const std::vector<double>& e = estimates.at(name);
                 if (noise == 0) {
-                    // Results.txt holds six significant digits: the observations carry that rounding.
-                    EXPECT_NEAR(e[0], known, 1e-5 * known) << fit;
+                    EXPECT_NEAR(e[0], known, 1e-6 * known) << fit;
                 } else {
                     EXPECT_LT(e[1], known) << fit << " " << name;
                     EXPECT_GT(e[2], known) << fit << " " << name;
@@ -102,6 +101,32 @@ TEST(Calibration, RecoversTheRatesOfPlainRunsExactlyWithoutNoiseAndWithinItsInte
             }
         }
     }
+}
+
+// The residuals file holds every observed cell with ln(modelled) - ln(observed), and the saved
+// project the estimate as the project file keeps numbers (four significant figures).
+TEST(Calibration, ResidualsAndTheSavedProjectCarryTheFit) {
+    TempDir dir;
+    WriteText(dir.File("observed.csv"), "date,flow,BODoutConc,TSSoutConc\n2024-01-01,0.4,15,\n2024-01-02,0.8,20,60\n");
+    const auto outcome = RunStudy("calibrate '" + Example("conventional.inp") + "' '" + dir.File("observed.csv") +
+                                  "' --fit bod_decay_rate20 --residuals '" + dir.File("residuals.csv") +
+                                  "' --save-project '" + dir.File("fitted.inp") + "'");
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto residuals = ReadCsv(ReadText(dir.File("residuals.csv")));
+    ASSERT_EQ(residuals.size(), 4u);
+    const std::vector<std::string> cells[] = {{"2", "2024-01-01", "BODoutConc", "15"},
+                                              {"3", "2024-01-02", "BODoutConc", "20"},
+                                              {"3", "2024-01-02", "TSSoutConc", "60"}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& row = residuals[i + 1];
+        EXPECT_EQ(std::vector<std::string>(row.begin(), row.begin() + 4), cells[i]);
+        EXPECT_NEAR(std::stod(row[5]), std::log(std::stod(row[4]) / std::stod(row[3])), 1e-12);
+    }
+    ProjectRecord fitted{};
+    ASSERT_EQ(ReadProjectFile(dir.File("fitted.inp"), fitted), 0);
+    const double estimate = Estimates(outcome.out).at("bod_decay_rate20")[0];
+    EXPECT_NEAR(fitted.bod_decay_rate20, estimate, 5e-4 * estimate);
+    EXPECT_EQ(fitted.bod_decay_rate20_temp, fitted.bod_decay_rate20);
 }
 
 // k from one observation: P q [((Ci - C*)/(Co - C*))^(1/P) - 1], and q ln((Ci - C*)/(Co - C*))
@@ -155,6 +180,8 @@ TEST(Calibration, BadInputIsRefusedByItsMessage) {
         {"flow,BODoutConc\n0.5,10\n", "--pkc TSS", "--pkc TSS: the design method's constituents are"},
         {"flow,BODoutConc\n0.5,10\n", "--pkc BOD --save-project x.inp",
          "--save-project: a P-k-C* fit gives no value of the project's own fields to save"},
+        {"flow,BODoutConc\n0.5,10\n", "--fit bod_decay_rate20 --save-project '" + project + "'",
+         "the same file as the input"},
     };
     for (const auto& c : cases) {
         WriteText(dir.File("observed.csv"), c.csv);
