@@ -20,9 +20,10 @@ constexpr int kRows = 1000;
 // The observations: the model at a rate of 0.3 /day and a factor of 1.06 at each row's flow
 // and temperature, times a spread of ±5 % that repeats every seven rows.
 std::string Observations(const ModelState& project) {
-    const study::Study at_known(kProject, project,
-                                {study::FindInputField("flow"), study::FindInputField("temperature"),
-                                 study::FindInputField("bod_decay_rate20"), study::FindInputField("theta_bod")});
+    const study::Study at_known(
+        kProject, project,
+        {study::FindInputField("flow"), study::FindInputField("temperature"),
+         study::FindInputField("bod_decay_rate20"), study::FindInputField("theta_bod")});
     std::string csv = "flow,temperature,BODoutConc\n";
     ModelState s;
     study::ResultValues results;

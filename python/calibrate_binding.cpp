@@ -35,7 +35,8 @@ std::string CellText(py::handle value, const std::string& column) {
 std::unique_ptr<std::istream> ObservationText(py::handle observed) {
     if (IsPath(observed)) return study::OpenRecordFile(PathText(observed));
     py::object columns = py::reinterpret_borrow<py::object>(observed);
-    if (py::hasattr(observed, "to_dict") && py::hasattr(observed, "columns")) columns = observed.attr("to_dict")("list");
+    if (py::hasattr(observed, "to_dict") && py::hasattr(observed, "columns"))
+        columns = observed.attr("to_dict")("list");
     if (!py::isinstance<py::dict>(columns))
         throw py::type_error("observed is a path, a dict of columns or a DataFrame, not " +
                              std::string(py::repr(observed)));
@@ -46,14 +47,15 @@ std::unique_ptr<std::istream> ObservationText(py::handle observed) {
         values.push_back(py::list(py::reinterpret_borrow<py::object>(item.second)));
         if (values.back().size() != values.front().size())
             throw py::value_error("observed: column '" + names.back() + "' has " +
-                                  std::to_string(values.back().size()) + " values and '" + names.front() + "' " +
-                                  std::to_string(values.front().size()));
+                                  std::to_string(values.back().size()) + " values and '" + names.front() +
+                                  "' " + std::to_string(values.front().size()));
     }
     std::ostringstream text;
     for (std::size_t c = 0; c < names.size(); ++c) text << (c ? "," : "") << CellText(py::str(names[c]), "");
     text << "\n";
     for (std::size_t r = 0; !values.empty() && r < values.front().size(); ++r) {
-        for (std::size_t c = 0; c < names.size(); ++c) text << (c ? "," : "") << CellText(values[c][r], names[c]);
+        for (std::size_t c = 0; c < names.size(); ++c)
+            text << (c ? "," : "") << CellText(values[c][r], names[c]);
         text << "\n";
     }
     return std::make_unique<std::istringstream>(text.str());
@@ -74,7 +76,8 @@ std::vector<std::string> FitArguments(py::handle fit) {
             argument += "=" + item.second.cast<std::string>();
         } else if (!item.second.is_none()) {
             const py::tuple bounds(py::reinterpret_borrow<py::object>(item.second));
-            if (bounds.size() != 2) throw py::type_error("fit: bounds are given as (LOW, HIGH), 'LOW:HIGH' or None");
+            if (bounds.size() != 2)
+                throw py::type_error("fit: bounds are given as (LOW, HIGH), 'LOW:HIGH' or None");
             argument += "=" + NumberArgument(bounds[0], "fit") + ":" + NumberArgument(bounds[1], "fit");
         }
         arguments.push_back(argument);
@@ -116,9 +119,12 @@ py::dict CalibrationDict(const study::Calibration& c, const Project& p) {
         residual.append(r.residual);
     }
     py::dict residuals;
-    for (const auto& [name, column] : {std::pair<const char*, py::list>{"row", rows}, {"date", dates},
-                                       {"result", results}, {"observed", observed},
-                                       {"modelled", modelled}, {"residual", residual}})
+    for (const auto& [name, column] : {std::pair<const char*, py::list>{"row", rows},
+                                       {"date", dates},
+                                       {"result", results},
+                                       {"observed", observed},
+                                       {"modelled", modelled},
+                                       {"residual", residual}})
         residuals[name] = column;
     py::dict out;
     out["fields"] = names;
@@ -137,23 +143,26 @@ py::dict CalibrationDict(const study::Calibration& c, const Project& p) {
         out["project"] = py::none();
     } else {
         Project fitted = p;
-        for (std::size_t k = 0; k < n; ++k) study::SetInput(fitted.state, c.fields[k], c.fit.parameters[k].estimate);
+        for (std::size_t k = 0; k < n; ++k)
+            study::SetInput(fitted.state, c.fields[k], c.fit.parameters[k].estimate);
         out["project"] = fitted;
     }
     return out;
 }
 
-py::dict Calibrate(py::handle project, py::handle observed, py::handle fit, py::handle pkc, const std::string& scale,
-                   bool fit_cstar, const std::string& type, py::handle tanks) {
+py::dict Calibrate(py::handle project, py::handle observed, py::handle fit, py::handle pkc,
+                   const std::string& scale, bool fit_cstar, const std::string& type, py::handle tanks) {
     study::CalibrationArguments arguments;
     arguments.fit = FitArguments(fit);
     if (!pkc.is_none()) arguments.pkc = py::str(pkc);
-    if (scale != "log" && scale != "linear") throw py::value_error("scale is 'log' or 'linear', not '" + scale + "'");
+    if (scale != "log" && scale != "linear")
+        throw py::value_error("scale is 'log' or 'linear', not '" + scale + "'");
     arguments.scale = scale == "log" ? study::ResidualScale::Log : study::ResidualScale::Linear;
     arguments.fit_cstar = fit_cstar;
     arguments.type = WetlandTypeFrom(type);
-    if (!tanks.is_none()) arguments.tanks = py::isinstance<py::str>(tanks) ? tanks.cast<std::string>()
-                                                                           : NumberArgument(tanks, "tanks");
+    if (!tanks.is_none())
+        arguments.tanks =
+            py::isinstance<py::str>(tanks) ? tanks.cast<std::string>() : NumberArgument(tanks, "tanks");
     const std::unique_ptr<std::istream> in = ObservationText(observed);
     const study::Observations observations = study::ReadObservations(*in, arguments.scale);
     const Project p = ProjectFrom(project);

@@ -36,8 +36,9 @@ std::optional<ObservedColumn> ObservedColumnOf(const std::string& name, const st
                                     [&](const ResultsEntry& e) { return name == e.value; });
     if (entry == kResultsEntries.end()) return std::nullopt;
     if (entry->kind != ResultsKind::Outflow || entry->of == ResultsOf::Workings)
-        throw StudyError(where + ": " + name + " is a result but not an outflow concentration: only outflows can "
-                                               "be observed");
+        throw StudyError(where + ": " + name +
+                         " is a result but not an outflow concentration: only outflows can "
+                         "be observed");
     double ProjectRecord::*inflow = entry->of == ResultsOf::Conventional ? kConventional[entry->index].inflow
                                     : entry->of == ResultsOf::Organic    ? kOrganicSlots[entry->index].inflow
                                                                          : kMetalSlots[entry->index].inflow;
@@ -83,13 +84,14 @@ Header ReadHeader(const RecordTable& table, Observations& o) {
         header.roles.push_back(ColumnRole::Condition);
     }
     if (o.columns.empty())
-        throw StudyError(table.Where(0) + ": no column holds an observed outflow (TSSoutConc, TPoutConc, "
-                                          "ContamOutConc[0], ...)");
+        throw StudyError(table.Where(0) +
+                         ": no column holds an observed outflow (TSSoutConc, TPoutConc, "
+                         "ContamOutConc[0], ...)");
     return header;
 }
 
-double ConditionValue(const RecordTable& table, std::size_t c, const std::string& cell, const InputField& field,
-                      const UnitConversion& unit) {
+double ConditionValue(const RecordTable& table, std::size_t c, const std::string& cell,
+                      const InputField& field, const UnitConversion& unit) {
     const std::string where = table.Where(c);
     if (cell.empty()) throw StudyError(where + ": the cell is empty");
     const double value = unit.ToField(ParseNumber(cell, where));
@@ -100,20 +102,22 @@ double ConditionValue(const RecordTable& table, std::size_t c, const std::string
     return value;
 }
 
-double ObservedValue(const RecordTable& table, std::size_t c, const std::string& cell, const UnitConversion& unit,
-                     ResidualScale scale) {
+double ObservedValue(const RecordTable& table, std::size_t c, const std::string& cell,
+                     const UnitConversion& unit, ResidualScale scale) {
     const std::string where = table.Where(c);
     const double value = unit.ToField(ParseNumber(cell, where));
     if (!std::isfinite(value)) throw StudyError(where + ": '" + cell + "' is past the largest number");
     if (value < 0) throw StudyError(where + ": an outflow concentration cannot be below 0");
     if (scale == ResidualScale::Log && value <= 0)
-        throw StudyError(where + ": " + cell + " has no logarithm: observations must be above 0 in the log "
-                                               "scale (--scale linear takes 0)");
+        throw StudyError(where + ": " + cell +
+                         " has no logarithm: observations must be above 0 in the log "
+                         "scale (--scale linear takes 0)");
     return value;
 }
 
 // A bounded value's bounds from "LOW:HIGH", or the field's sign alone.
-FitParameter ParameterOf(const InputField& field, const std::string& bounds, double start, const std::string& what) {
+FitParameter ParameterOf(const InputField& field, const std::string& bounds, double start,
+                         const std::string& what) {
     FitParameter p{field.name, start, field.not_negative ? 0 : -kInfinity, kInfinity};
     if (!bounds.empty()) {
         const std::size_t colon = bounds.find(':');
@@ -126,7 +130,8 @@ FitParameter ParameterOf(const InputField& field, const std::string& bounds, dou
     }
     if (!(p.start > p.low && p.start < p.high))
         throw StudyError(what + ": the project's value " + ShortNumber(start) +
-                         " is on the field's bound 0: give bounds, " + field.name + "=LOW:HIGH, to start between");
+                         " is on the field's bound 0: give bounds, " + field.name +
+                         "=LOW:HIGH, to start between");
     return p;
 }
 
@@ -139,12 +144,15 @@ std::vector<FitParameter> ModelParameters(const ModelState& project, const Obser
         const std::string what = "--fit " + argument;
         const std::size_t equals = argument.find('=');
         InputField field = FindInputField(argument.substr(0, equals));
-        if (field.whole) throw StudyError(what + ": " + field.name + " takes whole numbers: it cannot be fitted");
+        if (field.whole)
+            throw StudyError(what + ": " + field.name + " takes whole numbers: it cannot be fitted");
         for (const InputField& other : o.conditions) {
-            if (other.value == field.value) throw StudyError(what + ": " + field.name + " is a column of the observations");
+            if (other.value == field.value)
+                throw StudyError(what + ": " + field.name + " is a column of the observations");
         }
         for (const InputField& other : fields) {
-            if (other.value == field.value) throw StudyError(what + ": " + field.name + " is fitted more than once");
+            if (other.value == field.value)
+                throw StudyError(what + ": " + field.name + " is fitted more than once");
         }
         const std::string bounds = equals == std::string::npos ? "" : argument.substr(equals + 1);
         parameters.push_back(ParameterOf(field, bounds, RealAt(project, *field.value), what));
@@ -173,13 +181,18 @@ class ModelAtRows {
 public:
     ModelAtRows(const std::string& name, const ModelState& project, const Observations& o,
                 const std::vector<InputField>& fitted)
-        : o_(o), rows_(ObservedRows(o)), study_(name, project, Fields(o, fitted)), values_(study_.inputs().fields().size()) {}
+        : o_(o),
+          rows_(ObservedRows(o)),
+          study_(name, project, Fields(o, fitted)),
+          values_(study_.inputs().fields().size()) {}
 
     void operator()(std::span<const double> parameters, std::span<double> modelled) {
         const std::size_t conditions = o_.conditions.size();
-        std::copy(parameters.begin(), parameters.end(), values_.begin() + static_cast<std::ptrdiff_t>(conditions));
+        std::copy(parameters.begin(), parameters.end(),
+                  values_.begin() + static_cast<std::ptrdiff_t>(conditions));
         for (const ObservedRow& r : rows_) {
-            std::copy_n(o_.values.begin() + static_cast<std::ptrdiff_t>(r.row * conditions), conditions, values_.begin());
+            std::copy_n(o_.values.begin() + static_cast<std::ptrdiff_t>(r.row * conditions), conditions,
+                        values_.begin());
             ++runs_;
             if (!study_.inputs().Admit(values_)) {
                 std::fill(modelled.begin() + static_cast<std::ptrdiff_t>(r.first),
@@ -222,7 +235,8 @@ struct PkcAtRows {
 
     void operator()(std::span<const double> parameters, std::span<double> modelled) const {
         const double k = parameters[0], c = fit_cstar ? parameters[1] : cstar;
-        for (std::size_t i = 0; i < modelled.size(); ++i) modelled[i] = pkc::Outflow(inflow[i], loading[i], k, c, tanks);
+        for (std::size_t i = 0; i < modelled.size(); ++i)
+            modelled[i] = pkc::Outflow(inflow[i], loading[i], k, c, tanks);
     }
 };
 
@@ -237,23 +251,27 @@ double Tanks(const std::string& text, const pkc::Constants& published) {
 // Keeps only the observations of the constituent's outflow, and gives each its row's inflow
 // and hydraulic loading.
 PkcAtRows PreparePkc(const std::string& name, const ModelState& project, Observations& o,
-                     const CalibrationArguments& a, pkc::Constants& published, std::vector<std::string>& notes) {
+                     const CalibrationArguments& a, pkc::Constants& published,
+                     std::vector<std::string>& notes) {
     const auto constituent = PkcConstituentOf(a.pkc);
     if (!constituent) {
         std::string names;
-        for (std::string_view n : PkcConstituentNames()) names += (names.empty() ? "" : ", ") + std::string(n);
+        for (std::string_view n : PkcConstituentNames())
+            names += (names.empty() ? "" : ", ") + std::string(n);
         throw StudyError("--pkc " + a.pkc + ": the design method's constituents are " + names,
                          StudyErrorKind::UnknownName);
     }
-    const std::string outflow = ResultName(*FindResultsEntry(ResultsOf::Conventional, constituent->second,
-                                                             ResultsKind::Outflow));
+    const std::string outflow =
+        ResultName(*FindResultsEntry(ResultsOf::Conventional, constituent->second, ResultsKind::Outflow));
     const auto column = std::find_if(o.columns.begin(), o.columns.end(),
                                      [&](const ObservedColumn& c) { return c.result == outflow; });
-    if (column == o.columns.end()) throw StudyError("--pkc " + a.pkc + ": the observations have no " + outflow + " column");
+    if (column == o.columns.end())
+        throw StudyError("--pkc " + a.pkc + ": the observations have no " + outflow + " column");
     const std::size_t kept = static_cast<std::size_t>(column - o.columns.begin());
     if (o.columns.size() > 1) notes.push_back("the P-k-C* fit of " + a.pkc + " uses " + outflow + " alone");
     std::erase_if(o.observed, [&](const Observations::Cell& c) { return c.column != kept; });
-    const auto table = pkc::PublishedConstants(a.type, constituent->first, project.*kConventional[constituent->second].inflow);
+    const auto table = pkc::PublishedConstants(a.type, constituent->first,
+                                               project.*kConventional[constituent->second].inflow);
     if (!table)
         throw StudyError("--pkc " + a.pkc + ": no P-k-C* constants are published for " + a.pkc + " in " +
                          pkc::WetlandTypeAbbreviation(a.type) + " wetlands, to start from");
@@ -262,7 +280,8 @@ PkcAtRows PreparePkc(const std::string& name, const ModelState& project, Observa
     const Study study(name, project, o.conditions);
     ModelState s;
     for (const Observations::Cell& cell : o.observed) {
-        const std::span<const double> values(o.values.data() + cell.row * o.conditions.size(), o.conditions.size());
+        const std::span<const double> values(o.values.data() + cell.row * o.conditions.size(),
+                                             o.conditions.size());
         s = study.base();
         study.inputs().Apply(s, values);
         m.inflow.push_back(s.*column->inflow);
@@ -303,8 +322,9 @@ void AddAgreement(const Observations& o, ResidualScale scale, Calibration& c) {
     }
     for (std::size_t i = 0; i < o.observed.size(); ++i) {
         const Observations::Cell& cell = o.observed[i];
-        c.residuals.push_back({o.rows[cell.row], o.dated ? o.dates[cell.row] : "", o.columns[cell.column].result,
-                               cell.value, modelled[i], Residual(modelled[i], cell.value, scale)});
+        c.residuals.push_back({o.rows[cell.row], o.dated ? o.dates[cell.row] : "",
+                               o.columns[cell.column].result, cell.value, modelled[i],
+                               Residual(modelled[i], cell.value, scale)});
     }
 }
 
@@ -315,20 +335,21 @@ void AddNotes(const std::vector<FitParameter>& parameters, Calibration& c) {
         const FittedParameter& p = fit.parameters[k];
         if (!p.bound.empty()) {
             const double bound = p.bound == "low" ? parameters[k].low : parameters[k].high;
-            c.notes.push_back(p.name + ": the estimate lies on its " + p.bound + " bound " + ShortNumber(bound) +
-                              ": the observations would take it further");
+            c.notes.push_back(p.name + ": the estimate lies on its " + p.bound + " bound " +
+                              ShortNumber(bound) + ": the observations would take it further");
         }
     }
-    const bool determined = std::all_of(fit.parameters.begin(), fit.parameters.end(),
-                                        [](const FittedParameter& p) {
-                                            return std::isfinite(p.standard_error) || !p.bound.empty();
-                                        });
+    const bool determined = std::all_of(
+        fit.parameters.begin(), fit.parameters.end(),
+        [](const FittedParameter& p) { return std::isfinite(p.standard_error) || !p.bound.empty(); });
     if (fit.degrees_of_freedom == 0)
-        c.notes.push_back("there are as many observations as fitted values: the estimates fit them exactly and "
-                          "their standard errors are not defined");
+        c.notes.push_back(
+            "there are as many observations as fitted values: the estimates fit them exactly and "
+            "their standard errors are not defined");
     else if (!determined && fit.converged)
-        c.notes.push_back("the observations do not determine the fitted values apart: their standard errors "
-                          "are not defined");
+        c.notes.push_back(
+            "the observations do not determine the fitted values apart: their standard errors "
+            "are not defined");
 }
 
 }  // namespace
@@ -350,11 +371,13 @@ Observations ReadObservations(std::istream& in, ResidualScale scale) {
                     o.dates.push_back(cells[c]);
                     break;
                 case ColumnRole::Condition:
-                    o.values.push_back(ConditionValue(table, c, cells[c], o.conditions[condition++], header.units[c]));
+                    o.values.push_back(
+                        ConditionValue(table, c, cells[c], o.conditions[condition++], header.units[c]));
                     break;
                 case ColumnRole::Observation:
                     if (!cells[c].empty()) {
-                        o.observed.push_back({row, observed, ObservedValue(table, c, cells[c], header.units[c], scale)});
+                        o.observed.push_back(
+                            {row, observed, ObservedValue(table, c, cells[c], header.units[c], scale)});
                         ++counts[observed];
                     }
                     ++observed;
@@ -380,7 +403,8 @@ Calibration Calibrate(const std::string& name, const ModelState& project, const 
         at_rows = std::make_unique<ModelAtRows>(name, project, o, c.fields);
         model = [&](std::span<const double> p, std::span<double> m) { (*at_rows)(p, m); };
     } else {
-        if (!arguments.fit.empty()) throw StudyError("--fit: a P-k-C* fit (--pkc) fits k and C*, not project fields");
+        if (!arguments.fit.empty())
+            throw StudyError("--fit: a P-k-C* fit (--pkc) fits k and C*, not project fields");
         pkc::Constants published{};
         const PkcAtRows pkc_rows = PreparePkc(name, project, o, arguments, published, c.notes);
         parameters.push_back({"k", published.k50, 0, kInfinity});
@@ -399,11 +423,13 @@ Calibration Calibrate(const std::string& name, const ModelState& project, const 
     return c;
 }
 
-void SaveFittedProject(const std::string& project, const Calibration& calibration, const std::string& output) {
+void SaveFittedProject(const std::string& project, const Calibration& calibration,
+                       const std::string& output) {
     if (calibration.fields.empty())
         throw StudyError("--save-project: a P-k-C* fit gives no value of the project's own fields to save");
     ProjectRecord r{};
-    if (ReadProjectFile(project, r) != 0) throw StudyError(project + ": the project cannot be read", StudyErrorKind::File);
+    if (ReadProjectFile(project, r) != 0)
+        throw StudyError(project + ": the project cannot be read", StudyErrorKind::File);
     for (std::size_t k = 0; k < calibration.fields.size(); ++k)
         SetInput(r, calibration.fields[k], calibration.fit.parameters[k].estimate);
     std::error_code reason;

@@ -20,7 +20,7 @@ namespace velmar::study {
 // An observed outflow: a column headed by a results name, TSSoutConc or ContamOutConc[0].
 struct ObservedColumn {
     std::string result;
-    std::size_t efficiency;        // the constituent's removal efficiency in the results
+    std::size_t efficiency;  // the constituent's removal efficiency in the results
     double ProjectRecord::*inflow;
 };
 

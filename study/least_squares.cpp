@@ -55,8 +55,14 @@ class ResidualFunctor {
 public:
     ResidualFunctor(const std::vector<BoundMap>& maps, const Vector& shift, std::span<const double> observed,
                     ResidualScale scale, const FitModel& model, Progress& progress)
-        : maps_(maps), shift_(shift), observed_(observed), scale_(scale), model_(model), progress_(progress),
-          values_(maps.size()), modelled_(observed.size()) {}
+        : maps_(maps),
+          shift_(shift),
+          observed_(observed),
+          scale_(scale),
+          model_(model),
+          progress_(progress),
+          values_(maps.size()),
+          modelled_(observed.size()) {}
 
     // The value of parameter k at the search's point w.
     double Value(const Vector& w, std::size_t k) const {
@@ -89,7 +95,8 @@ public:
         Vector stepped(observed_.size());
         for (Eigen::Index j = 0; j < u.size(); ++j) {
             Vector v = u;
-            const double h = std::sqrt(std::numeric_limits<double>::epsilon()) * std::max(std::abs(u(j)), 1.0);
+            const double h =
+                std::sqrt(std::numeric_limits<double>::epsilon()) * std::max(std::abs(u(j)), 1.0);
             v(j) += h;
             if ((*this)(v, stepped) < 0) return -1;
             jacobian.col(j) = (stepped - at) / (v(j) - u(j));
@@ -113,7 +120,8 @@ private:
 std::string StopReason(Eigen::LevenbergMarquardtSpace::Status status) {
     using namespace Eigen::LevenbergMarquardtSpace;
     switch (status) {
-        case RelativeReductionTooSmall: return "the sum of squares no longer fell by more than 1e-10 of itself";
+        case RelativeReductionTooSmall:
+            return "the sum of squares no longer fell by more than 1e-10 of itself";
         case RelativeErrorTooSmall: return "the estimates no longer moved by more than 1e-10 of themselves";
         case RelativeErrorAndReductionTooSmall:
             return "neither the sum of squares nor the estimates changed by more than 1e-10 of themselves";
@@ -154,9 +162,9 @@ void AddStatistics(const std::vector<FitParameter>& parameters, const std::vecto
     const Matrix information = j.transpose() * j;
     const Eigen::FullPivLU<Matrix> lu(information);
     const bool determined = fit.degrees_of_freedom > 0 && lu.isInvertible() && information.allFinite();
-    const Matrix covariance = determined
-                                  ? Matrix(lu.inverse() * (fit.sum_of_squares / fit.degrees_of_freedom))
-                                  : Matrix::Constant(static_cast<Eigen::Index>(p), static_cast<Eigen::Index>(p), kNoValue);
+    const Matrix covariance =
+        determined ? Matrix(lu.inverse() * (fit.sum_of_squares / fit.degrees_of_freedom))
+                   : Matrix::Constant(static_cast<Eigen::Index>(p), static_cast<Eigen::Index>(p), kNoValue);
     const double t = fit.degrees_of_freedom > 0 ? StudentTQuantile(0.975, fit.degrees_of_freedom) : kNoValue;
     for (std::size_t k = 0; k < p; ++k) {
         const auto kk = static_cast<Eigen::Index>(k);
@@ -166,14 +174,16 @@ void AddStatistics(const std::vector<FitParameter>& parameters, const std::vecto
         f.high95 = f.estimate + t * f.standard_error;
         for (std::size_t l = 0; l < p; ++l) {
             const auto ll = static_cast<Eigen::Index>(l);
-            fit.correlation.push_back(covariance(kk, ll) / std::sqrt(covariance(kk, kk) * covariance(ll, ll)));
+            fit.correlation.push_back(covariance(kk, ll) /
+                                      std::sqrt(covariance(kk, kk) * covariance(ll, ll)));
         }
     }
 }
 
 // Refuses a parameter that changes no modelled value a unit either side of its start on the line
 // (a factor of e in its distance from a lone bound; a quarter of the way to a bound between two).
-void RefuseWithoutEffect(const std::vector<FitParameter>& parameters, const Vector& start, ResidualFunctor& functor) {
+void RefuseWithoutEffect(const std::vector<FitParameter>& parameters, const Vector& start,
+                         ResidualFunctor& functor) {
     Vector at(functor.values()), moved(functor.values());
     functor(start, at);
     const std::vector<double> modelled = functor.modelled();
@@ -229,7 +239,8 @@ LeastSquaresFit FitLeastSquares(const std::vector<FitParameter>& parameters, std
     fit.stop = StopReason(status);
     for (std::size_t k = 0; k < parameters.size(); ++k) {
         const double x = functor.Value(u, k);
-        fit.parameters.push_back({parameters[k].name, x, kNoValue, kNoValue, kNoValue, BoundHit(parameters[k], x)});
+        fit.parameters.push_back(
+            {parameters[k].name, x, kNoValue, kNoValue, kNoValue, BoundHit(parameters[k], x)});
     }
     Vector residuals(static_cast<Eigen::Index>(observed.size()));
     Matrix jacobian(residuals.size(), u.size());

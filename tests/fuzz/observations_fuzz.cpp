@@ -20,12 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const study::Observations o = study::ReadObservations(in, scale);
             Require(o.values.size() == o.rows.size() * o.conditions.size(), "conditions out of step", text);
             for (const study::Observations::Cell& cell : o.observed) {
-                Require(cell.row < o.rows.size() && cell.column < o.columns.size(), "cell out of range", text);
+                Require(cell.row < o.rows.size() && cell.column < o.columns.size(), "cell out of range",
+                        text);
                 Require(std::isfinite(cell.value) && cell.value >= 0, "observation not usable", text);
                 Require(scale == study::ResidualScale::Linear || cell.value > 0, "no logarithm", text);
             }
             for (std::size_t i = 0; i < o.values.size(); ++i)
-                Require(study::Admits(o.conditions[i % o.conditions.size()], o.values[i]), "condition refused", text);
+                Require(study::Admits(o.conditions[i % o.conditions.size()], o.values[i]),
+                        "condition refused", text);
         } catch (const study::StudyError&) {
         }
     }

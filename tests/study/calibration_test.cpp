@@ -37,8 +37,8 @@ void AtRates(ProjectRecord& r, double bod, double theta) {
     study::SetInput(r, study::FindInputField("theta_bod"), theta);
 }
 
-// Observations from plain runs (every digit) at each flow and a temperature, each outflow times e^(noise z) for a normal z
-// drawn by Box and Muller from a fixed seed.
+// Observations from plain runs (every digit) at each flow and a temperature, each outflow times e^(noise z)
+// for a normal z drawn by Box and Muller from a fixed seed.
 std::string Observed(const TempDir& dir, double noise) {
     std::mt19937_64 random(20261208);
     const auto uniform = [&] { return (static_cast<double>(random() >> 11) + 0.5) / 9007199254740992.0; };
@@ -57,9 +57,11 @@ std::string Observed(const TempDir& dir, double noise) {
             csv += "2024-05-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + "," +
                    NumberText(flow * 1000) + "," + NumberText(temperature * 9 / 5 + 32);
             for (const char* name : {"BODoutConc", "TSSoutConc"}) {
-                const double z = std::sqrt(-2 * std::log(uniform())) * std::cos(2 * std::numbers::pi * uniform());
+                const double z =
+                    std::sqrt(-2 * std::log(uniform())) * std::cos(2 * std::numbers::pi * uniform());
                 const auto column = std::find(run[0].begin(), run[0].end(), name) - run[0].begin();
-                csv += "," + NumberText(std::stod(run[1][static_cast<std::size_t>(column)]) * std::exp(noise * z));
+                csv += "," +
+                       NumberText(std::stod(run[1][static_cast<std::size_t>(column)]) * std::exp(noise * z));
             }
             csv += "\n";
         }
@@ -81,12 +83,14 @@ TEST(Calibration, RecoversTheRatesOfPlainRunsExactlyWithoutNoiseAndWithinItsInte
         TempDir dir;
         WriteText(dir.File("observed.csv"), Observed(dir, noise));
         // One field from the project's own other value, two from elsewhere.
-        for (const auto& [fit, start_theta] : {std::pair<std::string, double>{"--fit bod_decay_rate20", kTheta},
-                                               {"--fit bod_decay_rate20 --fit theta_bod=1:1.2", 1.02}}) {
+        for (const auto& [fit, start_theta] :
+             {std::pair<std::string, double>{"--fit bod_decay_rate20", kTheta},
+              {"--fit bod_decay_rate20 --fit theta_bod=1:1.2", 1.02}}) {
             const double theta = start_theta;
             const std::string start = SavedWith(dir, "conventional.inp", "start.inp",
                                                 [&](ProjectRecord& r) { AtRates(r, 0.8, theta); });
-            const auto outcome = RunStudy("calibrate '" + start + "' '" + dir.File("observed.csv") + "' " + fit);
+            const auto outcome =
+                RunStudy("calibrate '" + start + "' '" + dir.File("observed.csv") + "' " + fit);
             ASSERT_EQ(outcome.status, 0) << outcome.err;
             const auto estimates = Estimates(outcome.out);
             for (const auto& [name, known] : {std::pair{"bod_decay_rate20", kBod}, {"theta_bod", kTheta}}) {
@@ -107,10 +111,12 @@ TEST(Calibration, RecoversTheRatesOfPlainRunsExactlyWithoutNoiseAndWithinItsInte
 // project the estimate as the project file keeps numbers (four significant figures).
 TEST(Calibration, ResidualsAndTheSavedProjectCarryTheFit) {
     TempDir dir;
-    WriteText(dir.File("observed.csv"), "date,flow,BODoutConc,TSSoutConc\n2024-01-01,0.4,15,\n2024-01-02,0.8,20,60\n");
-    const auto outcome = RunStudy("calibrate '" + Example("conventional.inp") + "' '" + dir.File("observed.csv") +
-                                  "' --fit bod_decay_rate20 --residuals '" + dir.File("residuals.csv") +
-                                  "' --save-project '" + dir.File("fitted.inp") + "'");
+    WriteText(dir.File("observed.csv"),
+              "date,flow,BODoutConc,TSSoutConc\n2024-01-01,0.4,15,\n2024-01-02,0.8,20,60\n");
+    const auto outcome =
+        RunStudy("calibrate '" + Example("conventional.inp") + "' '" + dir.File("observed.csv") +
+                 "' --fit bod_decay_rate20 --residuals '" + dir.File("residuals.csv") + "' --save-project '" +
+                 dir.File("fitted.inp") + "'");
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     const auto residuals = ReadCsv(ReadText(dir.File("residuals.csv")));
     ASSERT_EQ(residuals.size(), 4u);
@@ -135,7 +141,8 @@ TEST(Calibration, PkcRateFromOneObservationIsTheClosedFormInverse) {
     ProjectRecord r{};
     ReadProjectFile(Example("conventional.inp"), r);
     const double q = r.flow * units::kSecondsPerYear / r.area, ci = r.BODinConc, co = 12;
-    const double cstar = pkc::PublishedConstants(pkc::WetlandType::FreeWaterSurface, pkc::Constituent::Bod, ci)->cstar;
+    const double cstar =
+        pkc::PublishedConstants(pkc::WetlandType::FreeWaterSurface, pkc::Constituent::Bod, ci)->cstar;
     const double ratio = (ci - cstar) / (co - cstar);
     TempDir dir;
     WriteText(dir.File("observed.csv"), "BODoutConc\n12\n");
@@ -167,14 +174,17 @@ TEST(Calibration, BadInputIsRefusedByItsMessage) {
     } cases[] = {
         {"flow,BODoutConc\n0.5,10\n", "--fit TSS_removal_rate=0.1:10",
          "TSS_removal_rate does not change any observed result: it cannot be fitted"},
-        {"flow,BODoutConc\n0.5,10\n", "--fit bod_decay_rate20=0:-1", "--fit bod_decay_rate20=0:-1: LOW must be below HIGH"},
+        {"flow,BODoutConc\n0.5,10\n", "--fit bod_decay_rate20=0:-1",
+         "--fit bod_decay_rate20=0:-1: LOW must be below HIGH"},
         {"flow,BODoutConc\n,10\n", "--fit bod_decay_rate20", "row 2, column 1 (flow): the cell is empty"},
         {"flow,BODoutConc\n0.5,0\n", "--fit bod_decay_rate20",
          "row 2, column 2 (BODoutConc): 0 has no logarithm: observations must be above 0 in the log scale "
          "(--scale linear takes 0)"},
-        {"flow,BODoutConc,TNoutConc\n0.5,10,\n", "--fit bod_decay_rate20", "TNoutConc: no row holds an observation"},
+        {"flow,BODoutConc,TNoutConc\n0.5,10,\n", "--fit bod_decay_rate20",
+         "TNoutConc: no row holds an observation"},
         {"flow,RE_BOD\n0.5,10\n", "--fit bod_decay_rate20",
-         "row 1, column 2 (RE_BOD): RE_BOD is a result but not an outflow concentration: only outflows can be "
+         "row 1, column 2 (RE_BOD): RE_BOD is a result but not an outflow concentration: only outflows can "
+         "be "
          "observed"},
         {"flow [furlong/s],BODoutConc\n0.5,10\n", "--fit bod_decay_rate20", "unknown unit 'furlong/s'"},
         {"flow,BODoutConc\n0.5,10\n", "--pkc TSS", "--pkc TSS: the design method's constituents are"},
@@ -185,14 +195,17 @@ TEST(Calibration, BadInputIsRefusedByItsMessage) {
     };
     for (const auto& c : cases) {
         WriteText(dir.File("observed.csv"), c.csv);
-        const auto outcome = RunStudy("calibrate '" + project + "' '" + dir.File("observed.csv") + "' " + c.options);
+        const auto outcome =
+            RunStudy("calibrate '" + project + "' '" + dir.File("observed.csv") + "' " + c.options);
         EXPECT_EQ(outcome.status, 1) << c.options;
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
         EXPECT_TRUE(outcome.out.empty()) << c.options;
     }
     WriteText(dir.File("observed.csv"), "flow,BODoutConc\n0.4,10\n0.6,10\n");
-    const auto constant = RunStudy("calibrate '" + project + "' '" + dir.File("observed.csv") + "' --fit bod_decay_rate20");
-    EXPECT_NE(constant.err.find("BODoutConc: every observation is 10: its Nash-Sutcliffe efficiency is not defined"),
+    const auto constant =
+        RunStudy("calibrate '" + project + "' '" + dir.File("observed.csv") + "' --fit bod_decay_rate20");
+    EXPECT_NE(constant.err.find(
+                  "BODoutConc: every observation is 10: its Nash-Sutcliffe efficiency is not defined"),
               std::string::npos)
         << constant.err;
 }
