@@ -290,6 +290,17 @@ PkcAtRows PreparePkc(const std::string& name, const ModelState& project, Observa
     return m;
 }
 
+// The published C*, or where the table gives 0 (the fit's lower bound, where its search cannot
+// start) a thousandth of the smallest observation above 0.
+double CstarStart(const pkc::Constants& published, const Observations& o) {
+    if (published.cstar > 0) return published.cstar;
+    double smallest = kInfinity;
+    for (const Observations::Cell& cell : o.observed) {
+        if (cell.value > 0) smallest = std::min(smallest, cell.value);
+    }
+    return std::isfinite(smallest) ? smallest / 1000 : 1e-3;
+}
+
 void AddAgreement(const Observations& o, ResidualScale scale, Calibration& c) {
     const std::vector<double>& modelled = c.fit.modelled;
     for (std::size_t column = 0; column < o.columns.size(); ++column) {
@@ -408,7 +419,7 @@ Calibration Calibrate(const std::string& name, const ModelState& project, const 
         pkc::Constants published{};
         const PkcAtRows pkc_rows = PreparePkc(name, project, o, arguments, published, c.notes);
         parameters.push_back({"k", published.k50, 0, kInfinity});
-        if (arguments.fit_cstar) parameters.push_back({"cstar", published.cstar, 0, kInfinity});
+        if (arguments.fit_cstar) parameters.push_back({"cstar", CstarStart(published, o), 0, kInfinity});
         model = pkc_rows;
     }
     if (o.observed.size() < parameters.size())

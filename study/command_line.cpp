@@ -71,7 +71,8 @@ void DescribeCalibrate(CLI::App& app, CalibrateOptions& o, std::string& threads)
         ->required();
     calibrate->add_option("--fit", o.arguments.fit,
                           "FIELD[=LOW:HIGH], repeatable: a field to fit, the same for every row, between LOW and "
-                          "HIGH (default: above 0 for a field with a sign). Bounds are kept by fitting a smooth "
+                          "HIGH (default: above 0 for a field with a sign), from the project's value (the "
+                          "middle of the bounds when it lies outside them). Bounds are kept by fitting a smooth "
                           "map of the value (logistic between two bounds, logarithm above 0); an estimate within "
                           "1e-4 of the bounds' width of one is said to lie on it");
     calibrate->add_option("--scale", o.arguments.scale, "residuals of log (the default) or linear values")

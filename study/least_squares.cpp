@@ -148,40 +148,50 @@ std::string BoundHit(const FitParameter& p, double x) {
     return "";
 }
 
+Eigen::Index At(std::size_t i) {
+    return static_cast<Eigen::Index>(i);
+}
+
 // The statistics of the estimates: s² = SSR / (n - p), covariance s² (JᵀJ)⁻¹ with J the
-// Jacobian of the residuals with respect to the values (the one on the line times the map's
-// slope, whose inverse scales the covariance back), intervals with Student's t.
-void AddStatistics(const std::vector<FitParameter>& parameters, const std::vector<BoundMap>& maps,
-                   const Matrix& jacobian, LeastSquaresFit& fit) {
-    const std::size_t p = parameters.size();
-    Matrix j = jacobian;
+// Jacobian of the residuals with respect to the values (the one on the line over the map's
+// slope), intervals with Student's t. An estimate on a bound is held there: it has no
+// statistics, and the others are those of the fit with it fixed.
+void AddStatistics(const std::vector<BoundMap>& maps, const Matrix& jacobian, LeastSquaresFit& fit) {
+    const std::size_t p = fit.parameters.size();
+    std::vector<std::size_t> free;
     for (std::size_t k = 0; k < p; ++k) {
-        const double slope = maps[k].Slope(fit.parameters[k].estimate);
-        j.col(static_cast<Eigen::Index>(k)) /= slope;
+        if (fit.parameters[k].bound.empty()) free.push_back(k);
     }
+    Matrix j(jacobian.rows(), At(free.size()));
+    for (std::size_t c = 0; c < free.size(); ++c)
+        j.col(At(c)) = jacobian.col(At(free[c])) / maps[free[c]].Slope(fit.parameters[free[c]].estimate);
     const Matrix information = j.transpose() * j;
     const Eigen::FullPivLU<Matrix> lu(information);
-    const bool determined = fit.degrees_of_freedom > 0 && lu.isInvertible() && information.allFinite();
-    const Matrix covariance =
-        determined ? Matrix(lu.inverse() * (fit.sum_of_squares / fit.degrees_of_freedom))
-                   : Matrix::Constant(static_cast<Eigen::Index>(p), static_cast<Eigen::Index>(p), kNoValue);
+    const bool determined = fit.degrees_of_freedom > 0 && information.allFinite() && lu.isInvertible();
+    Matrix covariance = Matrix::Constant(At(p), At(p), kNoValue);
+    if (determined) {
+        const Matrix inverse =
+            lu.inverse() * (fit.sum_of_squares / static_cast<double>(fit.degrees_of_freedom));
+        for (std::size_t a = 0; a < free.size(); ++a) {
+            for (std::size_t b = 0; b < free.size(); ++b)
+                covariance(At(free[a]), At(free[b])) = inverse(At(a), At(b));
+        }
+    }
     const double t = fit.degrees_of_freedom > 0 ? StudentTQuantile(0.975, fit.degrees_of_freedom) : kNoValue;
     for (std::size_t k = 0; k < p; ++k) {
-        const auto kk = static_cast<Eigen::Index>(k);
-        FittedParameter& f = fit.parameters[k];
-        f.standard_error = covariance(kk, kk) >= 0 ? std::sqrt(covariance(kk, kk)) : kNoValue;
-        f.low95 = f.estimate - t * f.standard_error;
-        f.high95 = f.estimate + t * f.standard_error;
-        for (std::size_t l = 0; l < p; ++l) {
-            const auto ll = static_cast<Eigen::Index>(l);
-            fit.correlation.push_back(covariance(kk, ll) /
-                                      std::sqrt(covariance(kk, kk) * covariance(ll, ll)));
-        }
+        FittedParameter& e = fit.parameters[k];
+        const double variance = covariance(At(k), At(k));
+        e.standard_error = variance >= 0 ? std::sqrt(variance) : kNoValue;
+        e.low95 = e.estimate - t * e.standard_error;
+        e.high95 = e.estimate + t * e.standard_error;
+        for (std::size_t l = 0; l < p; ++l)
+            fit.correlation.push_back(covariance(At(k), At(l)) /
+                                      std::sqrt(variance * covariance(At(l), At(l))));
     }
 }
 
 // Refuses a parameter that changes no modelled value a unit either side of its start on the line
-// (a factor of e in its distance from a lone bound; a quarter of the way to a bound between two).
+// (a factor of e in its distance from a lone bound, or in the odds of its place between two).
 void RefuseWithoutEffect(const std::vector<FitParameter>& parameters, const Vector& start,
                          ResidualFunctor& functor) {
     Vector at(functor.values()), moved(functor.values());
@@ -248,7 +258,7 @@ LeastSquaresFit FitLeastSquares(const std::vector<FitParameter>& parameters, std
         fit.modelled = functor.modelled();
         fit.sum_of_squares = residuals.squaredNorm();
         fit.degrees_of_freedom = observed.size() - parameters.size();
-        if (functor.Jacobian(u, residuals, jacobian) == 0) AddStatistics(parameters, maps, jacobian, fit);
+        if (functor.Jacobian(u, residuals, jacobian) == 0) AddStatistics(maps, jacobian, fit);
     }
     fit.evaluations = functor.evaluations();
     return fit;

@@ -201,13 +201,20 @@ TEST(Calibration, BadInputIsRefusedByItsMessage) {
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
         EXPECT_TRUE(outcome.out.empty()) << c.options;
     }
+    // Notes, not refusals: a constant observation column, and an estimate held on its bound.
     WriteText(dir.File("observed.csv"), "flow,BODoutConc\n0.4,10\n0.6,10\n");
-    const auto constant =
-        RunStudy("calibrate '" + project + "' '" + dir.File("observed.csv") + "' --fit bod_decay_rate20");
-    EXPECT_NE(constant.err.find(
-                  "BODoutConc: every observation is 10: its Nash-Sutcliffe efficiency is not defined"),
-              std::string::npos)
-        << constant.err;
+    for (const auto& [fit, note] :
+         {std::pair<std::string, std::string>{"bod_decay_rate20",
+                                              "BODoutConc: every observation is 10: its Nash-Sutcliffe "
+                                              "efficiency is not defined"},
+          {"bod_decay_rate20=0.01:0.05",
+           "bod_decay_rate20: the estimate lies on its high bound 0.05: the observations would take it "
+           "further"}}) {
+        const auto outcome =
+            RunStudy("calibrate '" + project + "' '" + dir.File("observed.csv") + "' --fit " + fit);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_NE(outcome.err.find(note), std::string::npos) << outcome.err;
+    }
 }
 
 }  // namespace
