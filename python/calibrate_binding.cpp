@@ -151,7 +151,8 @@ py::dict CalibrationDict(const study::Calibration& c, const Project& p) {
 }
 
 py::dict Calibrate(py::handle project, py::handle observed, py::handle fit, py::handle pkc,
-                   const std::string& scale, bool fit_cstar, const std::string& type, py::handle tanks) {
+                   const std::string& scale, bool fit_cstar, const std::string& type, py::handle tanks,
+                   py::handle threads) {
     study::CalibrationArguments arguments;
     arguments.fit = FitArguments(fit);
     if (!pkc.is_none()) arguments.pkc = py::str(pkc);
@@ -160,6 +161,7 @@ py::dict Calibrate(py::handle project, py::handle observed, py::handle fit, py::
     arguments.scale = scale == "log" ? study::ResidualScale::Log : study::ResidualScale::Linear;
     arguments.fit_cstar = fit_cstar;
     arguments.type = WetlandTypeFrom(type);
+    arguments.threads = ThreadsFrom(threads);
     if (!tanks.is_none())
         arguments.tanks =
             py::isinstance<py::str>(tanks) ? tanks.cast<std::string>() : NumberArgument(tanks, "tanks");
@@ -179,7 +181,7 @@ py::dict Calibrate(py::handle project, py::handle observed, py::handle fit, py::
 void BindCalibrate(py::module_& m) {
     m.def("calibrate", &Calibrate, py::arg("project"), py::arg("observed"), py::arg("fit") = py::none(),
           py::arg("pkc") = py::none(), py::kw_only(), py::arg("scale") = "log", py::arg("fit_cstar") = false,
-          py::arg("type") = "fws", py::arg("tanks") = py::none(),
+          py::arg("type") = "fws", py::arg("tanks") = py::none(), py::arg("threads") = py::none(),
           R"doc(Input fields fitted to observations by least squares, as velmar-study calibrate.
 
 observed: the path of a CSV file, or its columns as a dict or a pandas DataFrame: input fields
@@ -188,6 +190,7 @@ results ("TPoutConc") are the observations (None or nan: not sampled), "date" is
 fit: {"Ktn": (0.01, 1), "theta_bod": None} (None: bounded by the field's sign alone), or
 ["Ktn=0.01:1"]. pkc: "BOD", "TN", "TP" or "TCB" to fit the P-k-C* k instead (fit_cstar=True: C*
 too), with type "fws" or "hssf" and tanks (P, or "plug"). scale: "log" or "linear" residuals.
+threads: the rows are run on this many (all cores for None); the numbers do not depend on it.
 
 Returns a dict: fields, estimates, standard_errors, intervals (95 %), bounds ("low"/"high" for
 an estimate on a bound), correlation (a list of rows), statistics {result: {n, rmse, bias,

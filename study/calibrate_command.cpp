@@ -108,7 +108,9 @@ int Calibrate(const CalibrateOptions& o) {
     ReadStudyProject(o.project, project);
     Progress progress("calibrate", MostEvaluations(o.arguments.pkc.empty() ? o.arguments.fit.size() : 2),
                       o.watch);
-    const Calibration c = Calibrate(o.project, project, observations, o.arguments, progress);
+    CalibrationArguments arguments = o.arguments;
+    arguments.threads = o.threads;
+    const Calibration c = Calibrate(o.project, project, observations, arguments, progress);
 
     OutputTarget target(o.output);
     if (o.format == Format::Table) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
+#include <thread>
 
 #include "project/pkc_comparison.h"
 #include "project/project_file.h"
@@ -180,48 +182,70 @@ std::vector<ObservedRow> ObservedRows(const Observations& o) {
 class ModelAtRows {
 public:
     ModelAtRows(const std::string& name, const ModelState& project, const Observations& o,
-                const std::vector<InputField>& fitted)
+                const std::vector<InputField>& fitted, int threads)
         : o_(o),
           rows_(ObservedRows(o)),
           study_(name, project, Fields(o, fitted)),
-          values_(study_.inputs().fields().size()) {}
+          threads_(std::clamp<std::size_t>(static_cast<std::size_t>(threads), 1,
+                                           std::max<std::size_t>(1, rows_.size() / kRowsPerThread))) {}
 
+    // The rows in as many consecutive parts as there are threads: each observation's value is
+    // the same on any number of them.
     void operator()(std::span<const double> parameters, std::span<double> modelled) {
-        const std::size_t conditions = o_.conditions.size();
-        std::copy(parameters.begin(), parameters.end(),
-                  values_.begin() + static_cast<std::ptrdiff_t>(conditions));
-        for (const ObservedRow& r : rows_) {
-            std::copy_n(o_.values.begin() + static_cast<std::ptrdiff_t>(r.row * conditions), conditions,
-                        values_.begin());
-            ++runs_;
-            if (!study_.inputs().Admit(values_)) {
-                std::fill(modelled.begin() + static_cast<std::ptrdiff_t>(r.first),
-                          modelled.begin() + static_cast<std::ptrdiff_t>(r.end), kNoValue);
-                continue;
-            }
-            study_.Evaluate(values_, state_, results_);
-            for (std::size_t i = r.first; i < r.end; ++i) {
-                const ObservedColumn& c = o_.columns[o_.observed[i].column];
-                modelled[i] = state_.*c.inflow * (1 - results_[c.efficiency] / 100);
-            }
+        std::vector<std::exception_ptr> failures(threads_);
+        std::vector<std::thread> workers;
+        for (std::size_t t = 1; t < threads_; ++t)
+            workers.emplace_back([&, t] { RunPart(t, parameters, modelled, failures[t]); });
+        RunPart(0, parameters, modelled, failures[0]);
+        for (std::thread& worker : workers) worker.join();
+        for (const std::exception_ptr& failure : failures) {
+            if (failure) std::rethrow_exception(failure);
         }
+        runs_ += rows_.size();
     }
 
     std::size_t runs() const { return runs_; }
 
 private:
+    // Rows a thread is given at the least: fewer are quicker run than a thread is started.
+    static constexpr std::size_t kRowsPerThread = 16;
+
     static std::vector<InputField> Fields(const Observations& o, const std::vector<InputField>& fitted) {
         std::vector<InputField> fields = o.conditions;
         fields.insert(fields.end(), fitted.begin(), fitted.end());
         return fields;
     }
 
+    void RunPart(std::size_t part, std::span<const double> parameters, std::span<double> modelled,
+                 std::exception_ptr& failure) const {
+        try {
+            const std::size_t conditions = o_.conditions.size();
+            std::vector<double> values(conditions);
+            values.insert(values.end(), parameters.begin(), parameters.end());
+            ModelState state;
+            ResultValues results;
+            const std::size_t first = rows_.size() * part / threads_,
+                              end = rows_.size() * (part + 1) / threads_;
+            for (std::size_t k = first; k < end; ++k) {
+                const ObservedRow& r = rows_[k];
+                std::copy_n(o_.values.begin() + static_cast<std::ptrdiff_t>(r.row * conditions), conditions,
+                            values.begin());
+                const bool admitted = study_.inputs().Admit(values);
+                if (admitted) study_.Evaluate(values, state, results);
+                for (std::size_t i = r.first; i < r.end; ++i) {
+                    const ObservedColumn& c = o_.columns[o_.observed[i].column];
+                    modelled[i] = admitted ? state.*c.inflow * (1 - results[c.efficiency] / 100) : kNoValue;
+                }
+            }
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+
     const Observations& o_;
     std::vector<ObservedRow> rows_;
     Study study_;
-    std::vector<double> values_;
-    ModelState state_;
-    ResultValues results_;
+    std::size_t threads_;
     std::size_t runs_ = 0;
 };
 
@@ -411,7 +435,7 @@ Calibration Calibrate(const std::string& name, const ModelState& project, const 
     std::unique_ptr<ModelAtRows> at_rows;
     if (arguments.pkc.empty()) {
         parameters = ModelParameters(project, o, arguments, c.fields);
-        at_rows = std::make_unique<ModelAtRows>(name, project, o, c.fields);
+        at_rows = std::make_unique<ModelAtRows>(name, project, o, c.fields, arguments.threads);
         model = [&](std::span<const double> p, std::span<double> m) { (*at_rows)(p, m); };
     } else {
         if (!arguments.fit.empty())

@@ -55,6 +55,7 @@ struct CalibrationArguments {
     bool fit_cstar = false;
     pkc::WetlandType type = pkc::WetlandType::FreeWaterSurface;
     std::string tanks;  // P, "plug" for plug flow, or empty: the published P of the type
+    int threads = 1;    // the model's rows are run on
 };
 
 // One observed result's agreement at the estimates, in its own units.

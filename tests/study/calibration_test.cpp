@@ -38,14 +38,14 @@ void AtRates(ProjectRecord& r, double bod, double theta) {
 }
 
 // Observations from plain runs (every digit) at each flow and a temperature, each outflow times e^(noise z)
-// for a normal z drawn by Box and Muller from a fixed seed.
+// for a normal z drawn by Box and Muller from a fixed seed; with noise, rows enough for two threads.
 std::string Observed(const TempDir& dir, double noise) {
     std::mt19937_64 random(20261208);
     const auto uniform = [&] { return (static_cast<double>(random() >> 11) + 0.5) / 9007199254740992.0; };
     std::string csv = "date,flow [L/s],temperature [F],BODoutConc,TSSoutConc\n";
     int day = 1;
     for (const double flow : kFlows) {
-        for (int repeat = 0; repeat < (noise > 0 ? 4 : 1); ++repeat, ++day) {
+        for (int repeat = 0; repeat < (noise > 0 ? 6 : 1); ++repeat, ++day) {
             const double temperature = kTemperatures[day % 3];
             const std::string project = SavedWith(dir, "conventional.inp", "run.inp", [&](ProjectRecord& r) {
                 AtRates(r, kBod, kTheta);
@@ -54,8 +54,9 @@ std::string Observed(const TempDir& dir, double noise) {
                 study::SetInput(r, study::FindInputField("temperature"), temperature);
             });
             const auto run = ReadCsv(RunStudy("run '" + project + "'").out);
-            csv += "2024-05-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + "," +
-                   NumberText(flow * 1000) + "," + NumberText(temperature * 9 / 5 + 32);
+            csv += "2024-0" + std::to_string(1 + day / 28) + "-" + (day % 28 < 9 ? "0" : "") +
+                   std::to_string(1 + day % 28) + "," + NumberText(flow * 1000) + "," +
+                   NumberText(temperature * 9 / 5 + 32);
             for (const char* name : {"BODoutConc", "TSSoutConc"}) {
                 const double z =
                     std::sqrt(-2 * std::log(uniform())) * std::cos(2 * std::numbers::pi * uniform());
@@ -89,9 +90,10 @@ TEST(Calibration, RecoversTheRatesOfPlainRunsExactlyWithoutNoiseAndWithinItsInte
             const double theta = start_theta;
             const std::string start = SavedWith(dir, "conventional.inp", "start.inp",
                                                 [&](ProjectRecord& r) { AtRates(r, 0.8, theta); });
-            const auto outcome =
-                RunStudy("calibrate '" + start + "' '" + dir.File("observed.csv") + "' " + fit);
+            const std::string command = "calibrate '" + start + "' '" + dir.File("observed.csv") + "' " + fit;
+            const auto outcome = RunStudy(command + " --threads 2");
             ASSERT_EQ(outcome.status, 0) << outcome.err;
+            EXPECT_EQ(RunStudy(command + " --threads 1").out, outcome.out) << fit;
             const auto estimates = Estimates(outcome.out);
             for (const auto& [name, known] : {std::pair{"bod_decay_rate20", kBod}, {"theta_bod", kTheta}}) {
                 if (!estimates.contains(name)) continue;
