@@ -1,6 +1,5 @@
 // velmar-study calibrate: fits input fields, or the P-k-C* k and C*, to observations; the
 // estimates with their statistics, and on request the residuals and the fitted project.
-#include <cmath>
 #include <string>
 
 #include "study/calibration.h"
@@ -22,7 +21,8 @@ std::vector<std::string> CalibrationColumns(const Calibration& c) {
     return columns;
 }
 
-// A row per fitted value, then per observed result, then one for the search.
+// A row per fitted value, then per observed result, then one for the search: all the
+// observations, the evaluations and runs it took, why it stopped.
 std::vector<std::vector<Cell>> CalibrationRows(const Calibration& c) {
     const std::size_t p = c.fit.parameters.size();
     const std::vector<Cell> blank(p, std::string());
@@ -47,9 +47,9 @@ std::vector<std::vector<Cell>> CalibrationRows(const Calibration& c) {
     std::vector<Cell> search = {"search", c.fit.converged ? "converged" : "not converged", "", "", "", "",
                                 ""};
     search.insert(search.end(), blank.begin(), blank.end());
-    for (Cell x : {Cell(static_cast<double>(c.residuals.size())), Cell(std::sqrt(c.fit.sum_of_squares)),
-                   Cell(""), Cell(""), Cell(static_cast<double>(c.fit.evaluations)),
-                   Cell(static_cast<double>(c.runs)), Cell(c.fit.stop)})
+    for (Cell x :
+         {Cell(static_cast<double>(c.residuals.size())), Cell(""), Cell(""), Cell(""),
+          Cell(static_cast<double>(c.fit.evaluations)), Cell(static_cast<double>(c.runs)), Cell(c.fit.stop)})
         search.push_back(x);
     rows.push_back(std::move(search));
     return rows;
