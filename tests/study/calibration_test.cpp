@@ -189,6 +189,8 @@ TEST(Calibration, BadInputIsRefusedByItsMessage) {
          "be "
          "observed"},
         {"flow [furlong/s],BODoutConc\n0.5,10\n", "--fit bod_decay_rate20", "unknown unit 'furlong/s'"},
+        {"flo,BODoutConc\n0.5,10\n", "--fit bod_decay_rate20",
+         "row 1, column 1 (flo): unknown input field 'flo'; nearest: flow"},
         {"flow,BODoutConc\n0.5,10\n", "--pkc TSS", "--pkc TSS: the design method's constituents are"},
         {"flow,BODoutConc\n0.5,10\n", "--pkc BOD --save-project x.inp",
          "--save-project: a P-k-C* fit gives no value of the project's own fields to save"},
