@@ -152,6 +152,22 @@ Eigen::Index At(std::size_t i) {
     return static_cast<Eigen::Index>(i);
 }
 
+// Each estimate's standard error and 95 % interval, and the correlations, from the covariance.
+void SetIntervals(const Matrix& covariance, LeastSquaresFit& fit) {
+    const std::size_t p = fit.parameters.size();
+    const double t = fit.degrees_of_freedom > 0 ? StudentTQuantile(0.975, fit.degrees_of_freedom) : kNoValue;
+    for (std::size_t k = 0; k < p; ++k) {
+        FittedParameter& e = fit.parameters[k];
+        const double variance = covariance(At(k), At(k));
+        e.standard_error = variance >= 0 ? std::sqrt(variance) : kNoValue;
+        e.low95 = e.estimate - t * e.standard_error;
+        e.high95 = e.estimate + t * e.standard_error;
+        for (std::size_t l = 0; l < p; ++l)
+            fit.correlation.push_back(covariance(At(k), At(l)) /
+                                      std::sqrt(variance * covariance(At(l), At(l))));
+    }
+}
+
 // The statistics of the estimates: s² = SSR / (n - p), covariance s² (JᵀJ)⁻¹ with J the
 // Jacobian of the residuals with respect to the values (the one on the line over the map's
 // slope), intervals with Student's t. An estimate on a bound is held there: it has no
@@ -166,28 +182,18 @@ void AddStatistics(const std::vector<BoundMap>& maps, const Matrix& jacobian, Le
     for (std::size_t c = 0; c < free.size(); ++c)
         j.col(At(c)) = jacobian.col(At(free[c])) / maps[free[c]].Slope(fit.parameters[free[c]].estimate);
     const Matrix information = j.transpose() * j;
-    const Eigen::FullPivLU<Matrix> lu(information);
-    const bool determined = fit.degrees_of_freedom > 0 && information.allFinite() && lu.isInvertible();
     Matrix covariance = Matrix::Constant(At(p), At(p), kNoValue);
-    if (determined) {
+    if (!free.empty() && fit.degrees_of_freedom > 0 && information.allFinite()) {
+        const Eigen::FullPivLU<Matrix> lu(information);
         const Matrix inverse =
-            lu.inverse() * (fit.sum_of_squares / static_cast<double>(fit.degrees_of_freedom));
+            lu.isInvertible() ? Matrix(lu.inverse()) : Matrix::Constant(j.cols(), j.cols(), kNoValue);
+        const double s2 = fit.sum_of_squares / static_cast<double>(fit.degrees_of_freedom);
         for (std::size_t a = 0; a < free.size(); ++a) {
             for (std::size_t b = 0; b < free.size(); ++b)
-                covariance(At(free[a]), At(free[b])) = inverse(At(a), At(b));
+                covariance(At(free[a]), At(free[b])) = s2 * inverse(At(a), At(b));
         }
     }
-    const double t = fit.degrees_of_freedom > 0 ? StudentTQuantile(0.975, fit.degrees_of_freedom) : kNoValue;
-    for (std::size_t k = 0; k < p; ++k) {
-        FittedParameter& e = fit.parameters[k];
-        const double variance = covariance(At(k), At(k));
-        e.standard_error = variance >= 0 ? std::sqrt(variance) : kNoValue;
-        e.low95 = e.estimate - t * e.standard_error;
-        e.high95 = e.estimate + t * e.standard_error;
-        for (std::size_t l = 0; l < p; ++l)
-            fit.correlation.push_back(covariance(At(k), At(l)) /
-                                      std::sqrt(variance * covariance(At(l), At(l))));
-    }
+    SetIntervals(covariance, fit);
 }
 
 // Refuses a parameter that changes no modelled value a unit either side of its start on the line
