@@ -128,6 +128,13 @@ const std::vector<std::string_view>& PkcConstituentNames() {
     return names;
 }
 
+std::optional<std::pair<pkc::Constituent, int>> PkcConstituentOf(std::string_view name) {
+    for (int c = 0; c < kConventionalCount; ++c) {
+        if (kPkcViews[c].pkc && name == kConventional[c].name) return std::pair(*kPkcViews[c].pkc, c);
+    }
+    return std::nullopt;
+}
+
 bool DesignMethodApplies(const R& r, std::string_view constituent, const PkcSettings& settings) {
     for (int i = 0; i < kConventionalCount; ++i) {
         const ConventionalFields& c = kConventional[i];

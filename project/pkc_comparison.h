@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "project/pkc.h"
@@ -34,6 +35,10 @@ struct PkcSettings {
 // The names of the model's constituents that the design method has constants for, in the
 // order of the results: TCB, BOD, TN, TP.
 const std::vector<std::string_view>& PkcConstituentNames();
+
+// The design method's constituent of a name of PkcConstituentNames(), with the position of the
+// model's constituent in kConventional; none for another name.
+std::optional<std::pair<pkc::Constituent, int>> PkcConstituentOf(std::string_view name);
 
 // What the design method gives for one constituent.
 struct PkcValues {

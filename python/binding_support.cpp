@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "study/commands.h"
+#include "study/compare.h"
 #include "study/parse_number.h"
 #include "study/project_input.h"
 
@@ -150,6 +151,15 @@ py::dict ColumnTable::Columns() const {
         columns[py::str(names_[c])] = column;
     }
     return columns;
+}
+
+pkc::WetlandType WetlandTypeFrom(const std::string& type) {
+    const auto& types = study::WetlandTypesByName();
+    const auto found = types.find(type);
+    if (found != types.end()) return found->second;
+    std::string names;
+    for (const auto& [name, _] : types) names += (names.empty() ? "'" : " or '") + name + "'";
+    throw py::value_error("type is " + names + ", not '" + type + "'");
 }
 
 }  // namespace velmar::python

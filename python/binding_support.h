@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/model_state.h"
+#include "project/pkc.h"
 #include "study/progress.h"
 #include "study/results.h"
 
@@ -49,6 +50,9 @@ std::uint64_t WholeNumberFrom(py::handle number, const char* what, std::uint64_t
 // A number as the studies read it from their arguments: text as it stands, an integer in
 // whole digits, any other number in the shortest form that reads back exactly.
 std::string NumberArgument(py::handle number, const char* what);
+
+// The wetland type named as the commands take it, "fws" or "hssf"; ValueError for another.
+pkc::WetlandType WetlandTypeFrom(const std::string& type);
 
 // Warns with a RuntimeWarning (raised, when warnings are made errors).
 void Warn(const std::string& message);
@@ -90,5 +94,6 @@ private:
 
 void BindProject(py::module_& m);
 void BindStudies(py::module_& m);
+void BindCalibrate(py::module_& m);
 
 }  // namespace velmar::python

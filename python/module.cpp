@@ -22,8 +22,8 @@ PyObject* ExceptionFor(study::StudyErrorKind kind) {
 PYBIND11_MODULE(velmar, m) {
     using namespace velmar::python;
     m.doc() = R"doc(The wetland removal model and its studies: read a project, change its inputs by
-their record names, run it, sweep it, give it uncertain inputs, size it for a target or
-compare it with the P-k-C* design method.
+their record names, run it, sweep it, give it uncertain inputs, size it for a target,
+compare it with the P-k-C* design method or fit its inputs to observations.
 
     import velmar
     project = velmar.Project.read("typical.inp")
@@ -40,4 +40,5 @@ compare it with the P-k-C* design method.
     });
     BindProject(m);
     BindStudies(m);
+    BindCalibrate(m);
 }

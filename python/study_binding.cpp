@@ -252,15 +252,6 @@ std::vector<Project> ProjectsFrom(py::handle projects) {
     return read;
 }
 
-pkc::WetlandType WetlandTypeFrom(const std::string& type) {
-    const auto& types = study::WetlandTypesByName();
-    const auto found = types.find(type);
-    if (found != types.end()) return found->second;
-    std::string names;
-    for (const auto& [name, _] : types) names += (names.empty() ? "'" : " or '") + name + "'";
-    throw py::value_error("type is " + names + ", not '" + type + "'");
-}
-
 // The outflows over a range of areas as columns: the constituent as text, numbers for the
 // rest, not a number where the command leaves a cell empty.
 py::dict CompareCurves(const Project& p, py::handle areas, bool log, const study::CompareSettings& settings) {

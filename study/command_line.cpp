@@ -35,6 +35,7 @@ struct Arguments {
     SizeOptions size;
     CompareOptions compare;
     SeriesOptions series;
+    CalibrateOptions calibrate;
     std::string threads;  // empty: all cores
     std::string samples;
     std::string seed = "1";
@@ -49,6 +50,48 @@ void AddCommonOptions(CLI::App& command, CommonOptions& o, std::string& threads)
                        "write to this file instead of standard output; an earlier file of that name is "
                        "replaced only once the output is complete");
     command.add_option("--threads", threads, "threads to run on, 1 to 4096 (default: all cores)");
+}
+
+void DescribeCalibrate(CLI::App& app, CalibrateOptions& o, std::string& threads) {
+    static const std::map<std::string, ResidualScale> kScales = {{"log", ResidualScale::Log},
+                                                                 {"linear", ResidualScale::Linear}};
+    CLI::App* calibrate = app.add_subcommand(
+        "calibrate",
+        "Fit input fields (or the P-k-C* k and C*) to observed outflows by least squares (Levenberg-Marquardt); "
+        "the estimates with standard errors from the Jacobian at the optimum, 95 % intervals (Student's t), "
+        "their correlation, and per observed result n, RMSE, bias and Nash-Sutcliffe efficiency.");
+    calibrate->add_option("project", o.project, "project file (.inp): the fit starts from its values")->required();
+    calibrate
+        ->add_option("observed", o.observed,
+                     "CSV: a header row, then a row per sampled condition. Columns headed by input fields "
+                     "(flow [cfs], temperature, TPinConc [ug/L], as series takes them) set each row's "
+                     "conditions; columns headed by outflow results (TSSoutConc, TPoutConc, ContamOutConc[0], "
+                     "in the inflow's units) are the observations, an empty cell meaning not sampled; an "
+                     "optional 'date' column is carried into the residuals")
+        ->required();
+    calibrate->add_option("--fit", o.arguments.fit,
+                          "FIELD[=LOW:HIGH], repeatable: a field to fit, the same for every row, between LOW and "
+                          "HIGH (default: above 0 for a field with a sign), from the project's value (the "
+                          "middle of the bounds when it lies outside them). Bounds are kept by fitting a smooth "
+                          "map of the value (logistic between two bounds, logarithm above 0); an estimate within "
+                          "1e-4 of the bounds' width of one is said to lie on it");
+    calibrate->add_option("--scale", o.arguments.scale, "residuals of log (the default) or linear values")
+        ->transform(CLI::CheckedTransformer(kScales));
+    calibrate->add_option("--pkc", o.arguments.pkc,
+                          "BOD, TN, TP or TCB: instead, fit the P-k-C* rate constant k (m/yr) of its outflow, from "
+                          "each row's inflow and hydraulic loading q = Q/A");
+    calibrate->add_flag("--fit-cstar", o.arguments.fit_cstar, "with --pkc, fit the background C* too");
+    calibrate
+        ->add_option("--type", o.arguments.type,
+                     "with --pkc: fws (the default) or hssf, whose published P, C* and starting k to use")
+        ->transform(CLI::CheckedTransformer(WetlandTypesByName()));
+    calibrate->add_option("--tanks", o.arguments.tanks,
+                          "with --pkc: the apparent number of tanks in series P, or 'plug' for plug flow");
+    calibrate->add_option("--residuals", o.residuals,
+                          "also write each observation with its modelled value and residual to this file");
+    calibrate->add_option("--save-project", o.save_project,
+                          "also write the project with the fitted values to this file (never the input)");
+    AddCommonOptions(*calibrate, o, threads);
 }
 
 // The program's options and commands, bound to `a`.
@@ -166,6 +209,7 @@ void DescribeCommands(CLI::App& app, Arguments& a) {
                        "RESULT=VALUE, repeatable: an outflow limit by the outflow's results name, e.g. "
                        "TPoutConc=0.1; the summary counts the steps above it");
 
+    DescribeCalibrate(app, a.calibrate, a.threads);
     for (auto [command, options] : {std::pair<CLI::App*, CommonOptions*>{run, &a.run},
                                     {sweep, &a.sweep},
                                     {uncertainty, &a.uncertainty},
@@ -194,8 +238,8 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
     const int threads = a->threads.empty()
                             ? static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))
                             : static_cast<int>(ParseWholeNumber(a->threads, "--threads", 1, kMostThreads));
-    for (CommonOptions* o : std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty,
-                                                                  &a->size, &a->compare, &a->series})
+    for (CommonOptions* o : std::initializer_list<CommonOptions*>{&a->run, &a->sweep, &a->uncertainty, &a->size,
+                                                                  &a->compare, &a->series, &a->calibrate})
         o->threads = threads;
 
     const auto output = [](const CommonOptions& o) { return NamedFile("-o", o.output); };
@@ -224,6 +268,12 @@ std::function<int()> CheckedStudy(const CLI::App& app, const std::shared_ptr<Arg
         CheckOutputsApart({t.project, t.record}, {output(t), {"--summary", t.summary}});
         return [a] { return Series(a->series); };
     }
+    if (name == "calibrate") {
+        const CalibrateOptions& o = a->calibrate;
+        CheckOutputsApart({o.project, o.observed},
+                          {output(o), {"--residuals", o.residuals}, {"--save-project", o.save_project}});
+        return [a] { return Calibrate(a->calibrate); };
+    }
     CheckOutputsApart(a->compare.projects, {output(a->compare)});
     return [a] { return Compare(a->compare); };
 }
@@ -234,7 +284,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments, st
                                    std::ostream& err) {
     CLI::App app{
         "Studies on the wetland removal model: many projects, sweeps, uncertainty, sizing, the "
-        "P-k-C* comparison and runs over a dated record.",
+        "P-k-C* comparison, runs over a dated record and fits to observations.",
         "velmar-study"};
     const auto a = std::make_shared<Arguments>();
     DescribeCommands(app, *a);

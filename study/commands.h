@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "study/calibration.h"
 #include "study/compare.h"
 #include "study/progress.h"
 #include "study/row_writer.h"
@@ -70,6 +71,15 @@ struct SeriesOptions : CommonOptions {
     std::vector<std::string> limits;  // "RESULT=VALUE" by an outflow's results name
 };
 int Series(const SeriesOptions& o);
+
+struct CalibrateOptions : CommonOptions {
+    std::string project;
+    std::string observed;      // CSV: conditions by input field, observed outflows by results name
+    CalibrationArguments arguments;
+    std::string residuals;     // each observation with its modelled value and residual, when given
+    std::string save_project;  // the project with the fitted values, when given
+};
+int Calibrate(const CalibrateOptions& o);
 
 struct CompareOptions : CommonOptions, CompareArguments {
     std::vector<std::string> projects;

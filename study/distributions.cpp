@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,39 @@ double NormalQuantile(double u) {
     const double r = q * q;
     return (((((a[0] * r + a[1]) * r + a[2]) * r + a[3]) * r + a[4]) * r + a[5]) * q /
            (((((b[0] * r + b[1]) * r + b[2]) * r + b[3]) * r + b[4]) * r + 1);
+}
+
+namespace {
+
+// The chance that |T| <= t (t >= 0) for Student's t with whole degrees of freedom: with
+// θ = atan(t / sqrt(ν)), for odd ν (2/π)[θ + sin θ cos θ Σ a_k cos^2k θ], a_k = a_(k-1) 2k/(2k+1),
+// k below (ν-1)/2; for even ν sin θ Σ b_k cos^2k θ, b_k = b_(k-1) (2k-1)/(2k), k below ν/2.
+double StudentTCentralChance(double t, std::uint64_t degrees) {
+    const double theta = std::atan(t / std::sqrt(static_cast<double>(degrees)));
+    const double c2 = std::cos(theta) * std::cos(theta);
+    const bool odd = degrees % 2 == 1;
+    double term = 1, sum = degrees == 1 ? 0 : 1;
+    for (std::uint64_t k = 1; 2 * k + (odd ? 1 : 0) < degrees && term > 1e-18 * sum; ++k) {
+        const double twice_k = 2 * static_cast<double>(k);
+        term *= (odd ? twice_k / (twice_k + 1) : (twice_k - 1) / twice_k) * c2;
+        sum += term;
+    }
+    if (!odd) return std::sin(theta) * sum;
+    return 2 / std::numbers::pi * (theta + std::sin(theta) * std::cos(theta) * sum);
+}
+
+}  // namespace
+
+double StudentTQuantile(double u, std::uint64_t degrees) {
+    if (u < 0.5) return -StudentTQuantile(1 - u, degrees);
+    const double chance = 2 * u - 1;
+    double low = 0, high = 1;
+    while (StudentTCentralChance(high, degrees) < chance) high *= 2;
+    while (high - low > 1e-13 * high) {
+        const double middle = (low + high) / 2;
+        (StudentTCentralChance(middle, degrees) < chance ? low : high) = middle;
+    }
+    return (low + high) / 2;
 }
 
 }  // namespace velmar::study

@@ -3,6 +3,7 @@
 // share one path.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace velmar::study {
@@ -29,5 +30,10 @@ Distribution ParseDistribution(std::string_view text);
 
 // The standard normal quantile, to a relative accuracy of about 1e-9.
 double NormalQuantile(double u);
+
+// Student's t quantile for a whole number of degrees of freedom (1 or more), 0 < u < 1: the
+// inverse of the distribution function, which for whole degrees is a finite series in the
+// angle atan(t / sqrt(degrees)).
+double StudentTQuantile(double u, std::uint64_t degrees);
 
 }  // namespace velmar::study

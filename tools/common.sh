@@ -4,7 +4,7 @@ set -euo pipefail
 VELMAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMAR_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev
                  qt6-svg-dev poppler-utils libcli11-dev nlohmann-json3-dev pandoc desktop-file-utils dpkg-dev file
-                 pybind11-dev python3-dev python3-pytest python3-numpy python3-pandas libfmt-dev)
+                 libeigen3-dev pybind11-dev python3-dev python3-pytest python3-numpy python3-pandas libfmt-dev)
 # The Windows build and its tests: the cross compiler and wine.
 VELMAR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
 VELMAR_WINE=/usr/lib/wine/wine64
