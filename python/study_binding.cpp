@@ -278,6 +278,46 @@ py::dict CompareCurves(const Project& p, py::handle areas, bool log, const study
     return columns;
 }
 
+// Rows of cells as columns: lists of text where `text(c)` says so, numbers otherwise, each
+// cell's number given by `number`.
+template <typename IsText, typename NumberOf>
+py::dict ColumnsOfCells(const std::vector<std::string>& names, const std::vector<std::vector<Cell>>& rows,
+                        IsText text, NumberOf number) {
+    std::vector<std::string> numeric;
+    for (std::size_t c = 0; c < names.size(); ++c)
+        if (!text(c)) numeric.push_back(names[c]);
+    ColumnTable numbers(numeric, rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0, n = 0; c < names.size(); ++c)
+            if (!text(c)) numbers.At(n++, r) = number(rows[r][c]);
+    }
+    const py::dict number_columns = numbers.Columns();
+    py::dict columns;
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        if (!text(c)) {
+            columns[py::str(names[c])] = number_columns[py::str(names[c])];
+            continue;
+        }
+        py::list column;
+        for (const std::vector<Cell>& row : rows) column.append(std::get<std::string>(row[c]));
+        columns[py::str(names[c])] = column;
+    }
+    return columns;
+}
+
+// Rows of cells as columns: text where the first row holds text, numbers otherwise, not a number
+// where the command leaves a cell empty.
+py::dict CellColumns(const std::vector<std::string>& names, const std::vector<std::vector<Cell>>& rows) {
+    const auto text = [&rows](std::size_t c) {
+        return !rows.empty() && std::holds_alternative<std::string>(rows.front()[c]) &&
+               !std::get<std::string>(rows.front()[c]).empty();
+    };
+    return ColumnsOfCells(names, rows, text, [](const Cell& cell) {
+        const double* x = std::get_if<double>(&cell);
+        return x ? *x : std::numeric_limits<double>::quiet_NaN();
+    });
+}
+
 // The comparison as columns: text for the file, constituent and note, numbers for the rest,
 // not a number where the command leaves a cell empty and infinity where it says no area
 // reaches the target. With areas, the outflows over them instead.
@@ -313,31 +353,11 @@ py::dict Compare(py::handle projects, const std::string& type, py::handle k, py:
 
     const std::vector<std::string> names = study::CompareColumns(targets);
     const auto text = [&names](std::size_t c) { return c < 2 || c + 1 == names.size(); };
-    std::vector<std::string> numeric;
-    for (std::size_t c = 0; c < names.size(); ++c)
-        if (!text(c)) numeric.push_back(names[c]);
-    ColumnTable numbers(numeric, rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 2, n = 0; c + 1 < names.size(); ++c, ++n) {
-            const double* x = std::get_if<double>(&rows[r][c]);
-            const bool unreachable = !x && std::get<std::string>(rows[r][c]) == study::kUnreachable;
-            numbers.At(n, r) = x             ? *x
-                               : unreachable ? std::numeric_limits<double>::infinity()
-                                             : std::numeric_limits<double>::quiet_NaN();
-        }
-    }
-    const py::dict number_columns = numbers.Columns();
-    py::dict columns;
-    for (std::size_t c = 0; c < names.size(); ++c) {
-        if (!text(c)) {
-            columns[py::str(names[c])] = number_columns[py::str(names[c])];
-            continue;
-        }
-        py::list column;
-        for (const std::vector<Cell>& row : rows) column.append(std::get<std::string>(row[c]));
-        columns[py::str(names[c])] = column;
-    }
-    return columns;
+    return ColumnsOfCells(names, rows, text, [](const Cell& cell) {
+        if (const double* x = std::get_if<double>(&cell)) return *x;
+        return std::get<std::string>(cell) == study::kUnreachable ? std::numeric_limits<double>::infinity()
+                                                                  : std::numeric_limits<double>::quiet_NaN();
+    });
 }
 
 // A cell of a record as the command reads it: text as it stands, a date or time (a datetime,
@@ -375,37 +395,6 @@ std::string RecordText(py::handle table) {
     return text;
 }
 
-// Rows of cells as columns: text where the first row holds text, numbers otherwise, not a number
-// where the command leaves a cell empty.
-py::dict CellColumns(const std::vector<std::string>& names, const std::vector<std::vector<Cell>>& rows) {
-    const auto text = [&rows](std::size_t c) {
-        return !rows.empty() && std::holds_alternative<std::string>(rows.front()[c]) &&
-               !std::get<std::string>(rows.front()[c]).empty();
-    };
-    std::vector<std::string> numeric;
-    for (std::size_t c = 0; c < names.size(); ++c)
-        if (!text(c)) numeric.push_back(names[c]);
-    ColumnTable numbers(numeric, rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0, n = 0; c < names.size(); ++c) {
-            if (text(c)) continue;
-            const double* x = std::get_if<double>(&rows[r][c]);
-            numbers.At(n++, r) = x ? *x : std::numeric_limits<double>::quiet_NaN();
-        }
-    }
-    const py::dict number_columns = numbers.Columns();
-    py::dict columns;
-    for (std::size_t c = 0; c < names.size(); ++c) {
-        if (!text(c)) {
-            columns[py::str(names[c])] = number_columns[py::str(names[c])];
-            continue;
-        }
-        py::list column;
-        for (const std::vector<Cell>& row : rows) column.append(std::get<std::string>(row[c]));
-        columns[py::str(names[c])] = column;
-    }
-    return columns;
-}
 
 py::dict Series(py::handle project, py::handle table, py::handle year_start, py::handle limits,
                 py::handle threads) {
