@@ -6,7 +6,10 @@
 namespace velmar::units {
 
 inline constexpr double kDaysPerYear = 365.25;  // the Julian year
-inline constexpr double kSecondsPerDay = 86400;
+inline constexpr int kSecondsPerMinute = 60;
+inline constexpr int kSecondsPerHour = 60 * kSecondsPerMinute;
+inline constexpr int kWholeSecondsPerDay = 24 * kSecondsPerHour;
+inline constexpr double kSecondsPerDay = kWholeSecondsPerDay;
 inline constexpr double kSecondsPerYear = kDaysPerYear * kSecondsPerDay;
 
 inline constexpr double kCentimetresPerMetre = 100;

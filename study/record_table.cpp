@@ -248,7 +248,8 @@ RecordDate ParseRecordDate(std::string_view text, const std::string& where) {
         hour > 23 || minute > 59 || second > 59)
         return fail();
     date.seconds =
-        DaysSinceEpoch(date.year, date.month, date.day) * 86400 + hour * 3600 + minute * 60 + second;
+        DaysSinceEpoch(date.year, date.month, date.day) * u::kWholeSecondsPerDay +
+        hour * u::kSecondsPerHour + minute * u::kSecondsPerMinute + second;
     return date;
 }
 
