@@ -2,11 +2,19 @@
 #include "interface/resources/analysis_templates.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "interface/resources/templates.h"
 
 namespace velmar {
 namespace {
+
+// Adds controls at the end. A list of controls by its type: weighed against vector::insert's
+// other forms, an entry of three designated members breaks clang 14 on libc++ 14 (the web
+// build's).
+void Append(DialogTemplate& t, std::initializer_list<Control> controls) {
+    t.controls.insert(t.controls.end(), controls);
+}
 
 using K = ControlKind;
 
@@ -16,7 +24,7 @@ constexpr int kInputWidth = 22;  // characters of a list of inputs
 // `steps`.
 void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int label_base, int row,
               const char* steps = "") {
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = label_base, .kind = K::Label, .text = "Find:", .at = {row, 0, 1, group}},
         {.id = c.search, .kind = K::TextField, .at = {row, 1, 3, group}},
         {.id = c.list, .kind = K::ChoiceList, .at = {row + 1, 0, 4, group}, .width = kInputWidth, .lines = 5,
@@ -27,7 +35,7 @@ void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int lab
         {.id = c.to, .kind = K::NumberField, .at = {row + 2, 3, 1, group}, .width = 5},
     });
     if (c.steps == 0) return;
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = label_base + 3, .kind = K::Label, .text = "Steps:", .at = {row + 3, 0, 1, group}},
         {.id = c.steps, .kind = K::NumberField, .text = steps, .at = {row + 3, 1, 1, group}, .width = 3},
     });
@@ -35,7 +43,7 @@ void AddInput(DialogTemplate& t, int group, const SweepInputControls& c, int lab
 
 // The chart spans the window's three columns, or leaves the last to what goes beside it.
 void AddStrip(DialogTemplate& t, const StudyStrip& b, int chart_span = 3) {
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = b.chart, .kind = K::Chart, .text = t.caption + " chart", .at = {1, 0, chart_span}, .width = 60,
          .lines = 25},
         {.id = b.progress, .kind = K::Progress, .at = {2, 0, 3}},
@@ -66,7 +74,7 @@ DialogTemplate SweepTemplate() {
     for (Control& c : t.controls) {
         if (c.at.group == kSweepSecondGroup && c.id != kSweepFamily) c.flags |= kDisabled;
     }
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = kSweepEfficiency, .kind = K::RadioButton, .text = "Removal &efficiency (%)",
          .at = {0, 0, 1, kSweepChartGroup}},
         {.id = kSweepOutflow, .kind = K::RadioButton, .text = "&Outflow concentration",
@@ -82,7 +90,7 @@ DialogTemplate SweepTemplate() {
 DialogTemplate SizeTemplate() {
     DialogTemplate t{.number = kSizeWindow, .caption = "Size"};
     constexpr int kTargetLabel = 4104;
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = kSizeResultGroup, .kind = K::GroupBox, .text = "Result and target", .at = {0, 0}},
         {.id = kSizeResults, .kind = K::ChoiceList, .at = {0, 0, 2, kSizeResultGroup}, .width = kInputWidth,
          .lines = 5, .label = kSizeResultGroup},
@@ -106,7 +114,7 @@ DialogTemplate SizeTemplate() {
 void AddDistribution(DialogTemplate& t) {
     constexpr int g = kUncertaintyInputGroup;
     constexpr const char* kKinds[] = {"Un&iform", "&Triangular", "&Normal", "L&ognormal"};
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = 4208, .kind = K::Label, .text = "Find:", .at = {0, 0, 1, g}},
         {.id = kUncertaintySearch, .kind = K::TextField, .at = {0, 1, 3, g}},
         {.id = kUncertaintyInputs, .kind = K::ChoiceList, .at = {1, 0, 4, g}, .width = kInputWidth, .lines = 5,
@@ -132,7 +140,7 @@ DialogTemplate UncertaintyTemplate() {
     t.controls.push_back(
         {.id = kUncertaintyInputGroup, .kind = K::GroupBox, .text = "Uncertain input", .at = {0, 0}});
     AddDistribution(t);
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = kUncertaintyAddedGroup, .kind = K::GroupBox, .text = "Uncertain inputs", .at = {0, 1}},
         {.id = kUncertaintyAdded, .kind = K::ChoiceList, .at = {0, 0, 1, kUncertaintyAddedGroup}, .width = 50,
          .lines = 9, .label = kUncertaintyAddedGroup},
@@ -162,7 +170,7 @@ DialogTemplate CompareTemplate() {
     constexpr int kFromLabel = 4302, kToLabel = 4304, kStepsLabel = 4306, kConstituentLabel = 4322,
                   kTargetLabel = 4326;
     constexpr int kArea = kCompareAreaGroup, kType = kCompareTypeGroup, kChart = kCompareChartGroup;
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = kArea, .kind = K::GroupBox, .text = "Wetland areas (m^2)", .at = {0, 0}},
         {.id = kFromLabel, .kind = K::Label, .text = "&From:", .at = {0, 0, 1, kArea}},
         {.id = kCompareFrom, .kind = K::NumberField, .at = {0, 1, 1, kArea}, .width = 8,
@@ -202,7 +210,7 @@ DialogTemplate SeriesTemplate() {
     DialogTemplate t{.number = kSeriesWindow, .caption = "Time Series"};
     constexpr int kRecordLabel = 4402, kYearStartLabel = 4405, kConstituentLabel = 4412, kLimitLabel = 4414;
     constexpr int r = kSeriesRecordGroup, c = kSeriesChartGroup, s = kSeriesSummaryGroup;
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = r, .kind = K::GroupBox, .text = "Record", .at = {0, 0}},
         {.id = kRecordLabel, .kind = K::Label, .text = "CSV file:", .at = {0, 0, 1, r}},
         {.id = kSeriesRecord, .kind = K::ReadOnlyField, .at = {0, 1, 2, r}, .width = 16,

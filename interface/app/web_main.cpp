@@ -1,0 +1,53 @@
+// The front end in a web page: the same shell and screens as the desktop program, on the web
+// host, with the engine run inside the page on the files kept in its memory.
+#include <filesystem>
+
+#include "interface/platform/web/web_ui.h"
+#include "interface/resources/main_menu.h"
+#include "interface/resources/strings.h"
+#include "interface/session/program_files.h"
+#include "interface/shell/menu_commands.h"
+#include "interface/shell/startup.h"
+#include "model/driver.h"
+
+namespace {
+
+// Where the page keeps the files shipped with the program, as if it were installed there.
+constexpr char kProgramFolder[] = "/velmar";
+
+int RunEngineInPage(const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv{velmar::kEngineFile};
+    for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+    // A fresh state for every run, as a started engine would have.
+    const auto state = std::make_unique<velmar::ModelState>();
+    velmar::ResultsFiles files;
+    return velmar::RunEngine(static_cast<int>(argv.size()), argv.data(), *state, files);
+}
+
+}  // namespace
+
+int main() {
+    using namespace velmar;
+    std::filesystem::create_directories(kWebFilesFolder);
+    std::filesystem::current_path(kProgramFolder);
+    SetProgramFolder(kProgramFolder);
+    WebUi ui;
+    ui.AddProgram(kEngineFile, RunEngineInPage);
+    if (!ShowDisclaimer(ui)) {
+        ui.End();
+        return 0;
+    }
+    ui.ShowMainWindow({.title = kMainWindowTitle,
+                       .width = kMainWindowWidth,
+                       .height = kMainWindowHeight,
+                       .background_file = TextFromPath(ProgramFile("back.bmp")),
+                       .menu = kMainMenu,
+                       .accelerators = kMainAccelerators});
+    PrepareSession(ui);
+    for (;;) {
+        RunMenuCommand(ui, ui.NextCommand());
+        if (ui.TakeCloseRequest() && CloseRequest(ui)) break;
+    }
+    ui.End();
+    return 0;
+}

@@ -1,0 +1,142 @@
+// The web page in the system's Chromium, driven as a user would: by keys and clicks. What it
+// shows, saves and computes is compared with the desktop program's texts (from the sources the
+// desktop tests read them from) and with the native engine's results.
+//
+// Environment: VELMAR_PAGE (the page's index.html), VELMAR_SOURCE (the source tree),
+// VELMAR_NATIVE_ENGINE (the engine built for this machine), CHROMIUM (the browser).
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+import { chromium } from "playwright-core";
+
+const source = process.env.VELMAR_SOURCE;
+const pageUrl = pathToFileURL(process.env.VELMAR_PAGE).href;
+
+// A text constant of the program, as the desktop's tests take it: name = "text" in a header.
+function programText(header, name) {
+  const code = fs.readFileSync(path.join(source, header), "utf8");
+  const found = new RegExp(`\\b${name} = ((?:"(?:[^"\\\\]|\\\\.)*"\\s*)+);`).exec(code);
+  assert.ok(found, `${name} in ${header}`);
+  return [...found[1].matchAll(/"((?:[^"\\]|\\.)*)"/g)].map((m) => JSON.parse(`"${m[1]}"`)).join("");
+}
+
+// The engine built for this machine, run on a project in a folder of its own.
+function nativeResults(project) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "velmar-native-"));
+  fs.writeFileSync(path.join(folder, "data.tmp"), project);
+  execFileSync(process.env.VELMAR_NATIVE_ENGINE, ["data.tmp"], { cwd: folder });
+  return fs.readFileSync(path.join(folder, "Results.txt"), "latin1");
+}
+
+async function openPage() {
+  const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || "/usr/bin/chromium" });
+  const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, acceptDownloads: true });
+  const page = await context.newPage();
+  const errors = [];
+  page.on("pageerror", (e) => errors.push(e.message));
+  await page.goto(pageUrl);
+  // Nothing may be fetched once the page has loaded: the user's projects stay on their computer.
+  const requests = [];
+  page.on("request", (r) => { if (!/^(data|blob):/.test(r.url())) requests.push(r.url()); });
+  await dialog(page, 200).waitFor();
+  await page.keyboard.press("Enter");  // ACCEPT
+  await page.locator(".main-window").waitFor();
+  return { browser, page, requests, errors };
+}
+
+const dialog = (page, number) => page.locator(`.dialog[data-template="${number}"]`);
+const control = (page, number, id) => dialog(page, number).locator(`[data-id="${id}"]`);
+
+async function menu(page, menuKey, itemKey) {
+  await page.keyboard.press(`Alt+${menuKey}`);
+  await page.keyboard.press(itemKey);
+}
+
+// The message box on top: its caption and text; answered with the button given.
+async function message(page, button = "OK") {
+  const box = page.locator(".dialog.message").last();
+  await box.waitFor();
+  const said = { caption: await box.locator(".caption").textContent(), text: await box.locator(".message-text").textContent() };
+  await box.getByRole("button", { name: button }).click();
+  return said;
+}
+
+async function openExample(page, name) {
+  await menu(page, "f", "o");
+  const box = page.locator(".dialog", { has: page.locator("select.files") });
+  await box.locator("select.files").selectOption({ label: `examples/${name}` });
+  await box.getByRole("button", { name: "Open" }).click();
+}
+
+async function fitsTheWindow(locator) {
+  const box = await locator.boundingBox();
+  assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= 1024 && box.y + box.height <= 768,
+            `a dialog of ${box.width}×${box.height} at (${box.x}, ${box.y}) leaves the 1024×768 page`);
+}
+
+test("an example opens, runs and saves as on the desktop, and nothing is fetched", async () => {
+  const { browser, page, requests, errors } = await openPage();
+  try {
+    for (const name of ["typical.inp", "organics_metals.inp"]) {
+      await openExample(page, name);
+      await menu(page, "m", "r");
+      const results = dialog(page, 208);
+      await results.waitFor();
+      await fitsTheWindow(results);
+      const shown = await page.evaluate(() => FS.readFile("/velmar/Results.txt", { encoding: "binary" }));
+      const project = fs.readFileSync(path.join(source, "examples", name));
+      assert.equal(Buffer.from(shown, "binary").toString("latin1"), nativeResults(project), name);
+      await page.keyboard.press("Escape");
+      await results.waitFor({ state: "detached" });
+
+      // Save As hands the file over as a download, byte for byte what the program wrote.
+      await menu(page, "f", "a");
+      const name2 = "copy-" + name;
+      await page.locator(".dialog input.field").fill(name2);
+      const download = page.waitForEvent("download");
+      await page.keyboard.press("Enter");
+      const saved = await download;
+      assert.equal(saved.suggestedFilename(), name2);
+      const bytes = fs.readFileSync(await saved.path());
+      const written = await page.evaluate((p) => Array.from(FS.readFile(p)), "/files/" + name2);
+      assert.deepEqual([...bytes], written);
+    }
+    assert.deepEqual(requests, []);
+    assert.deepEqual(errors, []);
+  } finally {
+    await browser.close();
+  }
+});
+
+test("the keyboard alone enters system data, and bad input gets the desktop's message", async () => {
+  const { browser, page } = await openPage();
+  try {
+    await menu(page, "i", "y");
+    const geometry = dialog(page, 138);
+    await geometry.waitFor();
+    await fitsTheWindow(geometry);
+    // Volume and Depth, then Length: Space ticks the current item, Tab moves to the next list.
+    await page.keyboard.press("Space");
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("Space");
+    await page.keyboard.press("Tab");
+    await page.keyboard.press("Space");
+    await page.keyboard.press("Enter");
+    const properties = dialog(page, 139);
+    await properties.waitFor();
+    await fitsTheWindow(properties);
+    const first = properties.locator("input.field:focus");
+    await first.fill("abc");
+    await page.keyboard.press("Tab");
+    assert.deepEqual(await message(page), { caption: programText("interface/resources/screen_strings.h", "kInvalidInputCaption"),
+                                            text: programText("interface/resources/screen_strings.h", "kInvalidInput") });
+    assert.equal(await properties.locator("input.field:focus").count(), 1);
+  } finally {
+    await browser.close();
+  }
+});
