@@ -10,6 +10,8 @@ VELMAR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
 VELMAR_WINE=/usr/lib/wine/wine64
 # The web build: Emscripten, whose tools need Debian's acorn.
 VELMAR_WEB_PACKAGES=(emscripten node-acorn)
+# The web page's tests: Chromium, driven by playwright-core from npm (tests/web/page).
+VELMAR_PAGE_PACKAGES=(chromium npm)
 
 # install_missing_packages [packages...]: by default the packages the build needs.
 install_missing_packages() {
@@ -66,6 +68,22 @@ build_web() {
     emcmake cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMAR_BUILD_INTERFACE=OFF \
         -DVELMAR_BUILD_PYTHON=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON "${compare[@]}" >/dev/null
     cmake --build "$dir"
+}
+
+# build_page BUILD_DIR [NATIVE_BUILD_DIR]: the front end as a web page, in BUILD_DIR/web; its
+# tests (ctest -L web) drive it in Chromium and compare it with NATIVE_BUILD_DIR's engine.
+build_page() {
+    local dir="$1" native="${2:-}"
+    export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+    emcmake cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMAR_WEB_PAGE=ON \
+        -DVELMAR_BUILD_QT=OFF -DVELMAR_BUILD_PYTHON=OFF -DVELMAR_BUILD_TESTS=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
+        ${native:+-DVELMAR_NATIVE_ENGINE="$native/model/velmar"} >/dev/null
+    cmake --build "$dir" --target velmar_page
+}
+
+# install_page_driver: the npm packages the page's tests drive the browser with, as locked.
+install_page_driver() {
+    npm ci --prefix "$VELMAR_ROOT/tests/web/page" --no-audit --no-fund --loglevel=error >/dev/null
 }
 
 # wine_starts BUILD_DIR: whether wine starts, making its prefix in the build folder (the
