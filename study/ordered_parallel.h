@@ -41,6 +41,27 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// One worker: each block made and used in turn on the calling thread, where a system without
+// threads (a web page) runs them too.
+template <typename Produce, typename Consume>
+std::size_t RunBlocksInTurn(std::size_t count, std::size_t block_size, Produce& produce, Consume& consume,
+                            Progress& progress) {
+    constexpr auto kShowEvery = std::chrono::milliseconds(50);
+    auto shown = std::chrono::steady_clock::now();
+    std::size_t done = 0;
+    while (done < count && !Interrupted()) {
+        const std::size_t end = std::min(count, done + block_size);
+        consume(produce(0, done, end));
+        done = end;
+        if (std::chrono::steady_clock::now() - shown >= kShowEvery) {
+            progress.Show(done);
+            shown = std::chrono::steady_clock::now();
+        }
+    }
+    progress.Show(done);
+    return done;
+}
+
 // Calls produce(worker, begin, end) for blocks of `block_size` of the items 0 to count-1 on
 // `threads` workers, and consume(result) on the calling thread for each block in order.
 // Returns the number of items done: all of them unless interrupted. An exception from
@@ -50,6 +71,7 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
                              Consume consume, Progress& progress) {
     using Result = std::invoke_result_t<Produce&, int, std::size_t, std::size_t>;
     const std::size_t blocks = (count + block_size - 1) / block_size;
+    if (threads <= 1) return RunBlocksInTurn(count, block_size, produce, consume, progress);
     // Blocks may run this far ahead of the one awaited, which bounds the memory held.
     const std::size_t window = 4 * static_cast<std::size_t>(threads);
     constexpr auto kTick = std::chrono::milliseconds(100);

@@ -24,6 +24,7 @@ StudyEnd RunStudyInBackground(Dialog& d, int progress_bar, const FileStudy& stud
     const study::ProgressWatch watch = [&](std::size_t now, std::size_t all) {
         done = now;
         total = all;
+        d.ui().WorkProgressed();
     };
     d.ui().RunInBackground(
         [&] {

@@ -97,6 +97,10 @@ public:
     // on this thread about every 50 ms, to show how far the work has come. The work must not
     // throw.
     virtual void RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) = 0;
+    // Called by work run in the background whenever it has come further. A host that runs the
+    // work on the windows' own thread (a web page has but one) shows the progress and hands the
+    // user's clicks to the open dialog here; the others need nothing.
+    virtual void WorkProgressed() {}
 
     // Puts text on the system clipboard.
     virtual void SetClipboardText(const std::string& text) = 0;

@@ -33,6 +33,18 @@ EM_ASYNC_JS(void, velmar_next_event, (int handle, int* event), {
     HEAP32[(event >> 2) + 2] = e.item;
     HEAP32[(event >> 2) + 3] = e.position;
 });
+EM_JS(int, velmar_take_event, (int handle, int* event), {
+    const e = VelmarPage.takeEvent(handle);
+    if (!e) return 0;
+    HEAP32[event >> 2] = e.kind;
+    HEAP32[(event >> 2) + 1] = e.id;
+    HEAP32[(event >> 2) + 2] = e.item;
+    HEAP32[(event >> 2) + 3] = e.position;
+    return 1;
+});
+EM_ASYNC_JS(void, velmar_let_page_draw, (), {
+    await new Promise((resolve) => setTimeout(resolve, 0));
+});
 EM_JS(void, velmar_close_dialog, (int handle), { VelmarPage.closeDialog(handle); });
 EM_JS(char*, velmar_dialog_call_text, (int handle, const char* call), {
     return VelmarPage.newString(VelmarPage.dialogCall(handle, JSON.parse(UTF8ToString(call))));
@@ -150,6 +162,10 @@ json ChartJson(const Chart& chart) {
     return {{"title", chart.title},         {"x", axis(chart.x)},    {"y", axis(chart.y)},
             {"y2", axis(chart.y2)},         {"series", std::move(series)}, {"markers", std::move(markers)},
             {"bands", std::move(bands)}};
+}
+
+DialogEvent EventOf(const int event[4]) {
+    return {static_cast<DialogEvent::Kind>(event[0]), event[1], event[2], event[3]};
 }
 
 std::string TakeString(char* text) {
@@ -326,13 +342,15 @@ void WebUi::End() {
 int WebUi::ShowModal(Owner owner, const DialogTemplate& dialog, const DialogProc& proc) {
     WebDialog live(*this, next_handle++, dialog.number);
     velmar_open_dialog(live.handle(), OwnerHandle(owner), TemplateJson(dialog).dump().c_str());
+    open_.push_back({&live, &proc});
     proc(live, {DialogEvent::Opened});
     if (!live.ended()) velmar_show_dialog(live.handle());
     while (!live.ended()) {
         int event[4];
         velmar_next_event(live.handle(), event);
-        proc(live, {static_cast<DialogEvent::Kind>(event[0]), event[1], event[2], event[3]});
+        proc(live, EventOf(event));
     }
+    open_.pop_back();
     velmar_close_dialog(live.handle());
     return live.result();
 }
@@ -381,11 +399,28 @@ ProgramExit WebUi::RunProgramAndWait(const std::string& program, const std::vect
     return {.status = status};
 }
 
-// The page has one thread: the work runs on it, and the page is drawn again once it ends.
+// The page has one thread: the work runs on it, and lets the page draw and take the user's
+// clicks each time it reports progress.
 void WebUi::RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) {
+    const std::function<void()>* outer = std::exchange(tick_, &tick);
     tick();
+    last_tick_ = emscripten_get_now();
     work();
+    tick_ = outer;
     tick();
+}
+
+void WebUi::WorkProgressed() {
+    constexpr double kTickMilliseconds = 50;
+    if (!tick_ || emscripten_get_now() - last_tick_ < kTickMilliseconds) return;
+    (*tick_)();
+    velmar_let_page_draw();
+    last_tick_ = emscripten_get_now();
+    if (open_.empty()) return;
+    const LiveDialog top = open_.back();
+    auto& live = static_cast<WebDialog&>(*top.dialog);
+    int event[4];
+    while (!live.ended() && velmar_take_event(live.handle(), event)) (*top.proc)(live, EventOf(event));
 }
 
 void WebUi::SetClipboardText(const std::string& text) {

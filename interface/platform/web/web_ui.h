@@ -64,13 +64,21 @@ public:
     ProgramExit RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments,
                                   const std::string& folder) override;
     void RunInBackground(const std::function<void()>& work, const std::function<void()>& tick) override;
+    void WorkProgressed() override;
     void SetClipboardText(const std::string& text) override;
     std::optional<std::int32_t> ReadOption(const std::string& name) override;
     void WriteOption(const std::string& name, std::int32_t value) override;
     void PostCloseRequest() override { close_requested_ = true; }
 
 private:
+    struct LiveDialog {
+        Dialog* dialog;
+        const DialogProc* proc;
+    };
     std::map<std::string, WebProgram> programs_;
+    std::vector<LiveDialog> open_;  // the dialogs shown, the top one last
+    const std::function<void()>* tick_ = nullptr;  // of the work running
+    double last_tick_ = 0;  // when, in milliseconds
     bool close_requested_ = false;
 };
 

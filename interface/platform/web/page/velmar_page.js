@@ -1131,7 +1131,8 @@ var VelmarPage = (() => {
   }
 
   return {showMainWindow, nextCommand, end, openDialog, closeDialog, showDialog: (handle) => showLayer(dialogs.get(handle).layer),
-          nextEvent: (handle) => nextFrom(dialogs.get(handle).layer), dialogCall, saveChart, messageBox,
+          nextEvent: (handle) => nextFrom(dialogs.get(handle).layer),
+          takeEvent: (handle) => dialogs.get(handle).layer.queue.shift(), dialogCall, saveChart, messageBox,
           askFileName, openDocument, setClipboard, readOption, writeOption, printCall, newString,
           remember, lastPrinted: () => lastPrinted};
 })();
