@@ -71,13 +71,14 @@ build_web() {
 }
 
 # build_page BUILD_DIR [NATIVE_BUILD_DIR]: the front end as a web page, in BUILD_DIR/web; its
-# tests (ctest -L web) drive it in Chromium and compare it with NATIVE_BUILD_DIR's engine.
+# tests (ctest -L web) drive it in Chromium and compare it with NATIVE_BUILD_DIR's programs.
 build_page() {
     local dir="$1" native="${2:-}"
     export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
     emcmake cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMAR_WEB_PAGE=ON \
         -DVELMAR_BUILD_QT=OFF -DVELMAR_BUILD_PYTHON=OFF -DVELMAR_BUILD_TESTS=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
-        ${native:+-DVELMAR_NATIVE_ENGINE="$native/model/velmar"} >/dev/null
+        ${native:+-DVELMAR_NATIVE_ENGINE="$native/model/velmar" -DVELMAR_NATIVE_STUDY="$native/study/velmar-study"} \
+        >/dev/null
     cmake --build "$dir" --target velmar_page
 }
 

@@ -3,7 +3,8 @@
 // desktop tests read them from) and with the native engine's results.
 //
 // Environment: VELMAR_PAGE (the page's index.html), VELMAR_SOURCE (the source tree),
-// VELMAR_NATIVE_ENGINE (the engine built for this machine), CHROMIUM (the browser).
+// VELMAR_NATIVE_ENGINE and VELMAR_NATIVE_STUDY (the engine and velmar-study built for this
+// machine), CHROMIUM (the browser).
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
@@ -136,6 +137,48 @@ test("the keyboard alone enters system data, and bad input gets the desktop's me
     assert.deepEqual(await message(page), { caption: programText("interface/resources/screen_strings.h", "kInvalidInputCaption"),
                                             text: programText("interface/resources/screen_strings.h", "kInvalidInput") });
     assert.equal(await properties.locator("input.field:focus").count(), 1);
+  } finally {
+    await browser.close();
+  }
+});
+
+test("the Sweep window runs in the page and exports what velmar-study writes", async () => {
+  const { browser, page, errors } = await openPage();
+  try {
+    await openExample(page, "typical.inp");
+    await page.evaluate(() => {
+      window.copied = null;
+      navigator.clipboard.writeText = async (text) => { window.copied = text; };
+    });
+    await menu(page, "a", "s");
+    const sweep = page.locator(".dialog", { has: page.locator(".caption", { hasText: /^Sweep$/ }) });
+    await sweep.waitFor();
+    await fitsTheWindow(sweep);
+    await page.keyboard.press("Tab");        // from Find to the list of inputs
+    await page.keyboard.press("ArrowDown");  // its first input
+    await page.keyboard.press("Tab");
+    await page.keyboard.type("5");
+    await page.keyboard.press("Tab");
+    await page.keyboard.type("25");
+    await page.keyboard.press("Enter");      // Run
+    const exportCsv = sweep.getByRole("button", { name: "Export CSV..." });
+    await page.waitForFunction(() => !document.querySelector('.dialog button[data-text="Export &CSV..."]').disabled);
+    await exportCsv.click();
+    const download = page.waitForEvent("download");
+    await page.keyboard.press("Enter");
+    const exported = await (await download).path();
+    await sweep.getByRole("button", { name: "Copy Command" }).click();
+    const command = await page.evaluate(() => window.copied);
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "velmar-sweep-"));
+    const project = path.join(folder, "typical.inp");
+    fs.copyFileSync(path.join(source, "examples", "typical.inp"), project);
+    const [program, study, , ...rest] = command.split(" ");
+    assert.deepEqual([program, study], ["velmar-study", "sweep"]);
+    const expected = path.join(folder, "expected.csv");
+    fs.writeFileSync(expected, execFileSync(process.env.VELMAR_NATIVE_STUDY, [study, project, ...rest]));
+    // The page's exp and pow may round a last bit otherwise than the desktop's C library.
+    execFileSync("python3", [path.join(source, "tests", "web", "same_numbers.py"), exported, expected]);
+    assert.deepEqual(errors, []);
   } finally {
     await browser.close();
   }
