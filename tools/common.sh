@@ -79,7 +79,7 @@ build_page() {
         -DVELMAR_BUILD_QT=OFF -DVELMAR_BUILD_PYTHON=OFF -DVELMAR_BUILD_TESTS=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
         ${native:+-DVELMAR_NATIVE_ENGINE="$native/model/velmar" -DVELMAR_NATIVE_STUDY="$native/study/velmar-study"} \
         >/dev/null
-    cmake --build "$dir" --target velmar_page
+    cmake --build "$dir" --target velmar_page velmar_every_dialog_page
 }
 
 # install_page_driver: the npm packages the page's tests drive the browser with, as locked.

@@ -109,7 +109,7 @@ const char* KindName(ControlKind kind) {
     return "label";
 }
 
-json TemplateJson(const DialogTemplate& t) {
+json TemplateDescription(const DialogTemplate& t) {
     json controls = json::array();
     for (const Control& c : t.controls) {
         controls.push_back({{"id", c.id},
@@ -308,6 +308,10 @@ std::optional<std::string> AskFileName(int owner, bool save, const std::vector<F
 
 }  // namespace
 
+std::string WebTemplateDescription(const DialogTemplate& dialog) {
+    return TemplateDescription(dialog).dump();
+}
+
 void WebUi::AddProgram(const std::string& file_name, WebProgram program) {
     programs_[file_name] = std::move(program);
 }
@@ -341,7 +345,7 @@ void WebUi::End() {
 
 int WebUi::ShowModal(Owner owner, const DialogTemplate& dialog, const DialogProc& proc) {
     WebDialog live(*this, next_handle++, dialog.number);
-    velmar_open_dialog(live.handle(), OwnerHandle(owner), TemplateJson(dialog).dump().c_str());
+    velmar_open_dialog(live.handle(), OwnerHandle(owner), TemplateDescription(dialog).dump().c_str());
     open_.push_back({&live, &proc});
     proc(live, {DialogEvent::Opened});
     if (!live.ended()) velmar_show_dialog(live.handle());

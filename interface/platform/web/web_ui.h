@@ -21,6 +21,10 @@ namespace velmar {
 // every file the program writes there, which the page hands over as a download.
 inline constexpr char kWebFilesFolder[] = "/files";
 
+// A dialog as the page is told of it, in JSON: its caption, its controls in the order
+// declared and the keyboard's order of them.
+std::string WebTemplateDescription(const DialogTemplate& dialog);
+
 // What the page shows as the main window.
 struct WebMainWindow {
     std::string title;

@@ -4,7 +4,7 @@
 //
 // Environment: VELMAR_PAGE (the page's index.html), VELMAR_SOURCE (the source tree),
 // VELMAR_NATIVE_ENGINE and VELMAR_NATIVE_STUDY (the engine and velmar-study built for this
-// machine), CHROMIUM (the browser).
+// machine), VELMAR_EVERY_DIALOG_PAGE (a page showing every dialog in turn), CHROMIUM (the browser).
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
@@ -33,8 +33,18 @@ function nativeResults(project) {
   return fs.readFileSync(path.join(folder, "Results.txt"), "latin1");
 }
 
+async function until(condition, milliseconds = 10000) {
+  for (const end = Date.now() + milliseconds; !condition(); await new Promise((r) => setTimeout(r, 20))) {
+    assert.ok(Date.now() < end, "the page did not come to it in time");
+  }
+}
+
+async function launch() {
+  return chromium.launch({ executablePath: process.env.CHROMIUM || "/usr/bin/chromium" });
+}
+
 async function openPage() {
-  const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || "/usr/bin/chromium" });
+  const browser = await launch();
   const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, acceptDownloads: true });
   const page = await context.newPage();
   const errors = [];
@@ -73,11 +83,56 @@ async function openExample(page, name) {
   await box.getByRole("button", { name: "Open" }).click();
 }
 
+// Whole on a 1024×768 page, with nothing of it to be scrolled to.
 async function fitsTheWindow(locator) {
   const box = await locator.boundingBox();
-  assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= 1024 && box.y + box.height <= 768,
-            `a dialog of ${box.width}×${box.height} at (${box.x}, ${box.y}) leaves the 1024×768 page`);
+  const scrolled = await locator.evaluate((frame) =>
+      [...frame.querySelectorAll(".content")].some((c) => c.scrollHeight > c.clientHeight || c.scrollWidth > c.clientWidth));
+  const name = await locator.locator(".caption").textContent();
+  assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= 1024 && box.y + box.height <= 768 && !scrolled,
+            `"${name}" (${Math.round(box.width)}×${Math.round(box.height)}) does not fit a 1024×768 page`);
 }
+
+test("every dialog of the program is built in the page as its template declares it", async () => {
+  const browser = await launch();
+  try {
+    const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
+    const described = [];
+    let allShown = false;
+    page.on("console", (m) => {
+      const text = m.text();
+      if (text.startsWith("dialog ")) described.push(JSON.parse(text.slice("dialog ".length)));
+      if (text === "every dialog shown") allShown = true;
+    });
+    await page.goto(pathToFileURL(process.env.VELMAR_EVERY_DIALOG_PAGE).href);
+    let checked = 0;
+    while (true) {
+      await until(() => allShown || described.length > checked);
+      if (checked === described.length) break;
+      const t = described[checked];
+      const shown = page.locator(`.dialog[data-template="${t.number}"]`);
+      await shown.waitFor();
+      const where = `dialog ${t.number}`;
+      assert.equal(await shown.locator(".caption").textContent(), t.caption, where);
+      const built = await shown.evaluate((frame) => [...frame.querySelectorAll("[data-id]")].map((e) => ({
+        id: Number(e.dataset.id), hidden: e.hidden, disabled: e.classList.contains("disabled"),
+        isDefault: e.classList.contains("default") })));
+      assert.deepEqual(built.map((c) => c.id), t.order, `${where}: the controls in the keyboard's order`);
+      for (const c of t.controls) {
+        const b = built.find((x) => x.id === c.id);
+        assert.deepEqual([b.hidden, b.disabled, b.isDefault], [c.hidden, c.disabled, c.kind === "default"], `${where}/${c.id}`);
+      }
+      await fitsTheWindow(shown);
+      const closing = await shown.elementHandle();  // the next may have the same number
+      await page.keyboard.press("Escape");
+      await page.waitForFunction((e) => !e.isConnected, closing);
+      checked++;
+    }
+    assert.ok(allShown && checked > 60, `${checked} dialogs checked`);
+  } finally {
+    await browser.close();
+  }
+});
 
 test("an example opens, runs and saves as on the desktop, and nothing is fetched", async () => {
   const { browser, page, requests, errors } = await openPage();

@@ -47,6 +47,8 @@ var VelmarPage = (() => {
     }
   };
   const plainText = (text) => text.replace(/&(.)/g, "$1");
+  // A width the program gives in average characters of the dialog's font.
+  const characters = (count) => count * 0.45 + "em";
 
   // ---- Layers: the main window, then each modal dialog or box over it ----
 
@@ -78,9 +80,28 @@ var VelmarPage = (() => {
     }
     frame.appendChild(title);
     overlay.appendChild(frame);
-    const layer = {overlay, frame, captionText, queue: [], waiting: null, lastFocus};
+    const layer = {overlay, frame, captionText, queue: [], waiting: null, lastFocus, onKey: null};
     layers.push(layer);
     return layer;
+  }
+
+  // The keys go to the dialog on top, wherever the focus is, and Tab goes round within it.
+  document.addEventListener("keydown", (event) => {
+    const layer = topLayer();
+    if (!layer) return;
+    if (event.key === "Tab" && !event.defaultPrevented) keepTabInside(layer, event);
+    if (layer.onKey) layer.onKey(event);
+  });
+
+  function keepTabInside(layer, event) {
+    const stops = tabStops(layer.frame);
+    if (!stops.length) return;
+    const at = stops.indexOf(document.activeElement);
+    const last = stops.length - 1;
+    if (at < 0 || (event.shiftKey ? at === 0 : at === last)) {
+      event.preventDefault();
+      stops[event.shiftKey ? last : 0].focus();
+    }
   }
 
   function showLayer(layer) {
@@ -119,10 +140,12 @@ var VelmarPage = (() => {
   }
 
   const focusable = (e) => !e.disabled && e.offsetParent !== null && e.tabIndex >= 0;
+  // What Tab visits in a frame: a radio set once, at its checked button when it has one.
+  const tabStops = (frame) => [...frame.querySelectorAll("input, textarea, select, button, [tabindex], a[href]")]
+      .filter((e) => focusable(e) && !e.classList.contains("close") &&
+                     !(e.type === "radio" && !e.checked && frame.querySelector(`input[type=radio][name="${e.name}"]:checked`)));
   function focusFirst(frame) {
-    const first = [...frame.querySelectorAll("input, textarea, button, [tabindex], a")]
-        .find((e) => focusable(e) && !e.classList.contains("close") && !(e.type === "radio" && !e.checked &&
-            frame.querySelector(`input[type=radio][name="${e.name}"]:checked`)));
+    const first = tabStops(frame)[0];
     if (first) first.focus();
   }
 
@@ -162,7 +185,7 @@ var VelmarPage = (() => {
       if (c.kind === "group") containers.set(c.id, e.querySelector(".grid"));
     }
     for (const c of t.controls) nameControl(d, c);
-    layer.frame.addEventListener("keydown", (event) => dialogKey(d, event));
+    layer.onKey = (event) => dialogKey(d, event);
     return d;
   }
 
@@ -192,7 +215,7 @@ var VelmarPage = (() => {
       case "label": {
         const e = element("span", "label" + (c.centered ? " centered" : ""));
         if (c.width > 0) {
-          e.style.minWidth = c.width + "ch";
+          e.style.minWidth = characters(c.width);
           e.classList.add("wrapped");
         }
         e.dataset.mnemonic = isBuddy ? "1" : "";
@@ -210,7 +233,7 @@ var VelmarPage = (() => {
           e.readOnly = true;
           e.tabIndex = -1;
         }
-        if (c.width > 0) e.style.width = c.width + 2 + "ch";
+        if (c.width > 0) e.style.width = characters(c.width + 2);
         e.addEventListener("focus", () => send(layer, {kind: FieldEntered, id: c.id}));
         e.addEventListener("blur", (event) => {
           layer.focusGoingTo = event.relatedTarget;
@@ -224,7 +247,7 @@ var VelmarPage = (() => {
         e.readOnly = true;
         e.value = c.text;
         e.rows = Math.max(c.lines, 2);
-        e.style.width = (c.width > 0 ? c.width : 40) + 3 + "ch";
+        e.style.width = characters((c.width > 0 ? c.width : 40) + 3);
         if (c.table) e.wrap = "off";
         return e;
       }
@@ -282,8 +305,8 @@ var VelmarPage = (() => {
       }
       case "chart": {
         const e = element("div", "chart");
-        e.style.width = c.width + "ch";
-        e.style.height = c.lines * 1.25 + "em";
+        e.style.width = characters(c.width);
+        e.style.height = c.lines + "em";
         e.setAttribute("role", "img");
         e.setAttribute("aria-label", c.text);
         return e;
@@ -304,7 +327,7 @@ var VelmarPage = (() => {
     const e = element("div", "list");
     e.tabIndex = 0;
     e.setAttribute("role", "listbox");
-    if (c.width > 0) e.style.width = c.width + 3 + "ch";
+    if (c.width > 0) e.style.width = characters(c.width + 3);
     if (c.lines > 0) e.style.height = (c.lines + 1) * 1.25 + "em";
     const list = {control: c, element: e, items: [], current: -1, checks: []};
     d.lists.set(c.id, list);
@@ -520,7 +543,7 @@ var VelmarPage = (() => {
         strip.appendChild(b);
       });
       layer.frame.append(body, strip);
-      layer.frame.addEventListener("keydown", (event) => {
+      layer.onKey = (event) => {
         if (event.key === "Escape") {
           event.preventDefault();
           finish(escape);
@@ -531,7 +554,7 @@ var VelmarPage = (() => {
             finish(shown[i][1]);
           }
         }
-      });
+      };
       showLayer(layer);
       strip.firstChild.focus();
     });
@@ -547,6 +570,7 @@ var VelmarPage = (() => {
 
   function flushDownloads() {
     const folder = "/files";
+    if (!FS.analyzePath(folder).exists) return;
     for (const name of FS.readdir(folder)) {
       const path = folder + "/" + name;
       const stat = FS.stat(path);
@@ -640,7 +664,7 @@ var VelmarPage = (() => {
       });
       content.append(listLabel, list, pick);
       layer.frame.append(content, strip);
-      layer.frame.addEventListener("keydown", (event) => fileBoxKey(event, layer, open, finish, [listLabel, ...strip.children], list));
+      layer.onKey = (event) => fileBoxKey(event, layer, open, finish, [listLabel, ...strip.children], list);
       showLayer(layer);
       (choices.length ? list : strip.children[1]).focus();
     });
@@ -714,14 +738,14 @@ var VelmarPage = (() => {
       content.append(nameLabel, name);
       if (request.filters.length > 1) content.append(typeLabel, type);
       layer.frame.append(content, strip);
-      layer.frame.addEventListener("keydown", (event) => {
+      layer.onKey = (event) => {
         if (event.altKey && mnemonicOf("Save as &type:") === event.key.toLowerCase() && request.filters.length > 1) {
           event.preventDefault();
           type.focus();
           return;
         }
         fileBoxKey(event, layer, save, finish, [nameLabel, ...strip.children], name);
-      });
+      };
       showLayer(layer);
       name.focus();
       name.setSelectionRange(0, name.value.replace(/\.[^.]*$/, "").length);
