@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScatterSeries>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -336,6 +337,7 @@ TEST_F(SweepWindowQt, CalibrateOpensFromTheMenuAndKeyboardRunsTheFit) {
     QtUi ui;
     bool opened_on_browse = false;
     int added = -1, percent = -1, lines = -1;
+    bool samples_marked = false;
     std::string summary;
     ui.OnDialogOpened([&](QtDialog& d) {
         QTimer::singleShot(0, d.window(), [&] {
@@ -354,8 +356,9 @@ TEST_F(SweepWindowQt, CalibrateOpensFromTheMenuAndKeyboardRunsTheFit) {
             added = static_cast<QListWidget*>(d.widget(kCalibrateFitted))->count();
             QTest::keyClick(d.widget(kCalibrateHigh), Qt::Key_Return);  // Run is the default button
             percent = static_cast<QProgressBar*>(d.widget(kCalibrateProgress))->value();
-            lines = static_cast<int>(
-                static_cast<ChartWidget*>(d.widget(kCalibrateChart))->chart()->series().size());
+            const QChart* chart = static_cast<ChartWidget*>(d.widget(kCalibrateChart))->chart();
+            lines = static_cast<int>(chart->series().size());
+            samples_marked = lines > 0 && qobject_cast<QScatterSeries*>(chart->series()[0]) != nullptr;
             summary = d.Text(kCalibrateSummary);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         });
@@ -365,6 +368,7 @@ TEST_F(SweepWindowQt, CalibrateOpensFromTheMenuAndKeyboardRunsTheFit) {
     EXPECT_EQ(added, 2);
     EXPECT_EQ(percent, 100);
     EXPECT_EQ(lines, 2);  // the samples and the line of equality
+    EXPECT_TRUE(samples_marked);  // not joined in the order of the file
     EXPECT_NE(summary.find("theta_bod"), std::string::npos) << summary;
     EXPECT_NE(summary.find("converged"), std::string::npos) << summary;
 }
