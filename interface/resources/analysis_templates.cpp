@@ -261,7 +261,7 @@ DialogTemplate CalibrateTemplate() {
          .radio_set = 1},
         {.id = kTanksLabel, .kind = K::Label, .text = "Tan&ks P:", .at = {4, 2, 1, o}},
         {.id = kCalibrateTanks, .kind = K::TextField, .at = {4, 3, 1, o}, .width = 5, .label = kTanksLabel},
-        {.id = i, .kind = K::GroupBox, .text = "Field to fit", .at = {0, 1}},
+        {.id = i, .kind = K::GroupBox, .text = "Add a field to fit", .at = {0, 1}},
         {.id = kFindLabel, .kind = K::Label, .text = "Find:", .at = {0, 0, 1, i}},
         {.id = kCalibrateSearch, .kind = K::TextField, .at = {0, 1, 3, i}, .label = kFindLabel},
         {.id = kCalibrateInputs, .kind = K::ChoiceList, .at = {1, 0, 4, i}, .width = kInputWidth, .lines = 5,
