@@ -1,6 +1,7 @@
 // Fitting a project's inputs, or the P-k-C* method's k and C*, to monitoring data: a table of
 // sampled conditions and observed outflows. A library function apart from any printing, for the
-// command, the Python module and the front end alike.
+// command, the Python module and the front end alike, and the command's rows and table, which the
+// front end writes and shows as the command does.
 #pragma once
 
 #include <cstddef>
