@@ -11,7 +11,6 @@
 #include "study/summary_table.h"
 
 namespace velmar::study {
-namespace {
 
 std::vector<std::string> CalibrationColumns(const Calibration& c) {
     std::vector<std::string> columns = {"kind",  "name",   "estimate", "standard_error",
@@ -21,8 +20,6 @@ std::vector<std::string> CalibrationColumns(const Calibration& c) {
     return columns;
 }
 
-// A row per fitted value, then per observed result, then one for the search: all the
-// observations, the evaluations and runs it took, why it stopped.
 std::vector<std::vector<Cell>> CalibrationRows(const Calibration& c) {
     const std::size_t p = c.fit.parameters.size();
     const std::vector<Cell> blank(p, std::string());
@@ -85,6 +82,8 @@ void WriteCalibrationTable(std::ostream& out, const std::string& heading, const 
     if (c.runs > 0) out << " (" << c.runs << " model runs)";
     out << "; " << (c.fit.converged ? "converged: " : "not converged: ") << c.fit.stop << "\n";
 }
+
+namespace {
 
 void WriteResiduals(const CalibrateOptions& o, const Calibration& c) {
     OutputTarget target(o.residuals);

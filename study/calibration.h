@@ -1,10 +1,12 @@
 // Fitting a project's inputs, or the P-k-C* method's k and C*, to monitoring data: a table of
 // sampled conditions and observed outflows. A library function apart from any printing, for the
-// command, the Python module and the front end alike.
+// command, the Python module and the front end alike, and the command's rows and table, which the
+// front end writes and shows as the command does.
 #pragma once
 
 #include <cstddef>
 #include <istream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "study/least_squares.h"
 #include "study/progress.h"
 #include "study/record_table.h"
+#include "study/row_writer.h"
 
 namespace velmar::study {
 
@@ -87,6 +90,15 @@ struct Calibration {
 // fitted value that changes no observed result.
 Calibration Calibrate(const std::string& name, const ModelState& project, const Observations& observations,
                       const CalibrationArguments& arguments, Progress& progress);
+
+// The command's CSV and JSON: a row per fitted value, then per observed result, then one for the
+// search: all the observations, the evaluations and runs it took, why it stopped.
+std::vector<std::string> CalibrationColumns(const Calibration& c);
+std::vector<std::vector<Cell>> CalibrationRows(const Calibration& c);
+
+// The estimates, their correlation and the agreement per observed result as aligned tables for
+// people, under `heading`.
+void WriteCalibrationTable(std::ostream& out, const std::string& heading, const Calibration& c);
 
 // Writes the project read from `project` with the fitted fields at their estimates to `output`,
 // as the front end saves a project, each value set as accepting its screen would.

@@ -8,6 +8,7 @@
 #include "study/distributions.h"
 #include "study/interrupt.h"
 #include "study/study_error.h"
+#include "study/summary_table.h"
 
 namespace velmar::study {
 namespace {
@@ -21,6 +22,11 @@ constexpr double kNoValueResidual = 1e6;
 // The smallest modelled value the log scale takes: below it the logarithm is -690.
 constexpr double kSmallestLogValue = 1e-300;
 constexpr double kTolerance = 1e-10;
+
+// The step of a forward difference at u on the line: a square root of the precision.
+double ForwardStep(double u) {
+    return std::sqrt(std::numeric_limits<double>::epsilon()) * std::max(std::abs(u), 1.0);
+}
 
 // A bounded value as a point on the whole line: logistic between two finite bounds, exponential
 // away from one, the value itself with none.
@@ -90,14 +96,12 @@ public:
         return Jacobian(u, at, jacobian);
     }
 
-    // Forward differences from the residuals `at` u, each step a square root of the precision.
+    // Forward differences from the residuals `at` u.
     int Jacobian(const Vector& u, const Vector& at, Matrix& jacobian) {
         Vector stepped(observed_.size());
         for (Eigen::Index j = 0; j < u.size(); ++j) {
             Vector v = u;
-            const double h =
-                std::sqrt(std::numeric_limits<double>::epsilon()) * std::max(std::abs(u(j)), 1.0);
-            v(j) += h;
+            v(j) += ForwardStep(u(j));
             if ((*this)(v, stepped) < 0) return -1;
             jacobian.col(j) = (stepped - at) / (v(j) - u(j));
         }
@@ -116,6 +120,17 @@ private:
     std::vector<double> values_, modelled_;
     std::size_t evaluations_ = 0;
 };
+
+// Whether the modelled values at u differ from `modelled` (no value and no value are the same).
+bool Moves(ResidualFunctor& functor, const Vector& u, const std::vector<double>& modelled) {
+    Vector residuals(functor.values());
+    functor(u, residuals);
+    for (std::size_t i = 0; i < modelled.size(); ++i) {
+        const double m = functor.modelled()[i];
+        if (m != modelled[i] && !(std::isnan(m) && std::isnan(modelled[i]))) return true;
+    }
+    return false;
+}
 
 std::string StopReason(Eigen::LevenbergMarquardtSpace::Status status) {
     using namespace Eigen::LevenbergMarquardtSpace;
@@ -197,26 +212,27 @@ void AddStatistics(const std::vector<BoundMap>& maps, const Matrix& jacobian, Le
 }
 
 // Refuses a parameter that changes no modelled value a unit either side of its start on the line
-// (a factor of e in its distance from a lone bound, or in the odds of its place between two).
+// (a factor of e in its distance from a lone bound, or in the odds of its place between two), and
+// one whose effect comes in steps there (a value the model rounds, or compares with a threshold):
+// the search follows the slopes of forward differences, and where they are flat it would stop at
+// the start and call it settled.
 void RefuseWithoutEffect(const std::vector<FitParameter>& parameters, const Vector& start,
                          ResidualFunctor& functor) {
-    Vector at(functor.values()), moved(functor.values());
+    Vector at(functor.values());
     functor(start, at);
     const std::vector<double> modelled = functor.modelled();
     for (Eigen::Index k = 0; k < start.size(); ++k) {
-        bool changes = false;
-        for (const double step : {-1.0, 1.0}) {
+        const auto moves = [&](double step) {
             Vector u = start;
             u(k) += step;
-            functor(u, moved);
-            for (std::size_t i = 0; i < modelled.size() && !changes; ++i) {
-                const double m = functor.modelled()[i];
-                changes = m != modelled[i] && !(std::isnan(m) && std::isnan(modelled[i]));
-            }
-        }
-        if (!changes)
-            throw StudyError(parameters[static_cast<std::size_t>(k)].name +
-                             " does not change any observed result: it cannot be fitted");
+            return Moves(functor, u, modelled);
+        };
+        const FitParameter& p = parameters[static_cast<std::size_t>(k)];
+        if (!moves(-1) && !moves(1))
+            throw StudyError(p.name + " does not change any observed result: it cannot be fitted");
+        if (!moves(ForwardStep(start(k))))
+            throw StudyError(p.name + " changes the observed results only in steps near its start value " +
+                             ShortNumber(p.start) + ", where the search cannot follow a slope: it cannot be fitted");
     }
 }
 

@@ -9,7 +9,6 @@
 #include "interface/resources/analysis_templates.h"
 #include "interface/resources/templates.h"
 #include "interface/session/state.h"
-#include "study/fields.h"
 
 namespace velmar {
 namespace {
@@ -98,16 +97,11 @@ void CopyCommand(Dialog& d, const SizeWindow& w) {
     CopyCommandFor(d, [&request](const std::string& project) { return SizeCommand(request, project); });
 }
 
-// Writes the value found into the project, once the user agrees, as an edit on a screen would.
+// Writes the value found into the project, once the user agrees.
 void Apply(Dialog& d, SizeWindow& w) {
     if (!Found(w)) return;
-    const std::string& label = w.request->input.label;
-    const std::string question = "Set " + label + " to " + RoundedNumber(*w.outcome->value) +
-                                 " in the project? The values the system screens derive from it follow.";
-    if (d.ui().MessageBox(Owner(d), question, "Apply to Project", Buttons::YesNo) != Answer::Yes) return;
-    study::SetInput(Project(), study::FindInputField(w.request->input.name), *w.outcome->value);
-    Shell().changes = true;
-    ShowOutcome(d, w);  // the present value has moved to the value found
+    if (ApplyToProject(d, {{w.request->input, *w.outcome->value}}))
+        ShowOutcome(d, w);  // the present value has moved to the value found
 }
 
 // The position of the item named `name` in `items`, if there is one.

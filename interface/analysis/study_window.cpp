@@ -9,6 +9,7 @@
 #include "interface/session/help.h"
 #include "interface/session/state.h"
 #include "project/project_file.h"
+#include "study/fields.h"
 #include "study/input_effects.h"
 
 namespace velmar {
@@ -37,6 +38,22 @@ void TellNotes(Dialog& d, const std::vector<std::string>& notes) {
         if (!on_input) note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
         Tell(d, note + (on_input ? ": the study varied it without effect." : ". The chart leaves them out."));
     }
+}
+
+bool ApplyToProject(Dialog& d, const std::vector<AppliedValue>& values) {
+    std::string settings;
+    for (const AppliedValue& v : values)
+        settings += (settings.empty() ? "" : ", ") + v.input.label + " [" + v.input.name + "] to " +
+                    RoundedNumber(v.value);
+    const std::string question = "Set " + settings +
+                                 " in the project? The values the system screens derive from " +
+                                 (values.size() == 1 ? "it" : "them") + " follow.";
+    if (d.ui().MessageBox(Owner(d), question, "Apply to Project", Buttons::YesNo) != Answer::Yes)
+        return false;
+    for (const AppliedValue& v : values)
+        study::SetInput(Project(), study::FindInputField(v.input.name), v.value);
+    Shell().changes = true;
+    return true;
 }
 
 void SaveChartAs(Dialog& d, int chart, const std::string& name) {

@@ -67,6 +67,17 @@ void ListInputs(Dialog& d, int search, int list, const std::vector<StudyInput>& 
 // inputs that change no result.
 void TellNotes(Dialog& d, const std::vector<std::string>& notes);
 
+// An input and the value Apply to Project gives it.
+struct AppliedValue {
+    StudyInput input;
+    double value;
+};
+
+// Asks, then gives each input its value for good, as entering it on its screen and accepting
+// would (the values the system screens derive follow); the project counts as changed. False
+// when the user declines.
+bool ApplyToProject(Dialog& d, const std::vector<AppliedValue>& values);
+
 // Asks where, then writes the chart as PNG or SVG; `name` is the file name offered.
 void SaveChartAs(Dialog& d, int chart, const std::string& name);
 

@@ -12,11 +12,14 @@ struct ChartPoint {
     double y = 0;
 };
 
-// One line, named in the legend, drawn against the left y axis or the chart's second one.
+// One line, named in the legend, drawn against the left y axis or the chart's second one; or,
+// for points that follow no order (observations against what a model gives for them), a mark at
+// each point and no line.
 struct ChartSeries {
     std::string name;
     std::vector<ChartPoint> points;
     bool second_axis = false;
+    bool marks = false;
 };
 
 // Dates: values in seconds since 1970-01-01T00:00, shown as dates.

@@ -57,6 +57,14 @@ void AddStrip(DialogTemplate& t, const StudyStrip& b, int chart_span = 3) {
     });
 }
 
+// Apply to Project, beside the buttons for what was found, before Close.
+void AddApply(DialogTemplate& t, int id) {
+    const auto close = std::find_if(t.controls.begin(), t.controls.end(),
+                                    [](const Control& c) { return c.id == kCancelId; });
+    t.controls.insert(close,
+                      {.id = id, .kind = K::PushButton, .text = "A&pply to Project", .flags = kDisabled});
+}
+
 DialogTemplate SweepTemplate() {
     DialogTemplate t{.number = kSweepWindow, .caption = "Sweep"};
     t.controls.push_back({.id = kSweepFirstGroup, .kind = K::GroupBox, .text = "Input to vary", .at = {0, 0}});
@@ -101,11 +109,7 @@ DialogTemplate SizeTemplate() {
     AddInput(t, kSizeInputGroup, {kSizeSearch, kSizeInputs, kSizeFrom, kSizeTo, 0}, 4116, 0);
     t.controls.push_back({.id = kSizeAnswer, .kind = K::Label, .at = {0, 2}, .width = 24});
     AddStrip(t, kSizeStrip);
-    // Beside the buttons for what was found, before Close.
-    const auto close = std::find_if(t.controls.begin(), t.controls.end(),
-                                    [](const Control& c) { return c.id == kCancelId; });
-    t.controls.insert(close, {.id = kSizeApply, .kind = K::PushButton, .text = "A&pply to Project",
-                              .flags = kDisabled});
+    AddApply(t, kSizeApply);
     return t;
 }
 
@@ -242,11 +246,71 @@ DialogTemplate SeriesTemplate() {
     return t;
 }
 
+DialogTemplate CalibrateTemplate() {
+    DialogTemplate t{.number = kCalibrateWindow, .caption = "Calibrate"};
+    constexpr int kFileLabel = 4502, kMethodLabel = 4505, kTanksLabel = 4513, kFindLabel = 4522,
+                  kLowLabel = 4525, kHighLabel = 4527, kResultLabel = 4544, kAgainstLabel = 4546;
+    constexpr int o = kCalibrateObservedGroup, i = kCalibrateInputGroup, f = kCalibrateFittedGroup,
+                  r = kCalibrateResultGroup;
+    t.controls.insert(t.controls.end(), {
+        {.id = o, .kind = K::GroupBox, .text = "Observations", .at = {0, 0}},
+        {.id = kFileLabel, .kind = K::Label, .text = "CSV file:", .at = {0, 0, 1, o}},
+        {.id = kCalibrateObserved, .kind = K::ReadOnlyField, .at = {0, 1, 2, o}, .width = 10,
+         .label = kFileLabel},
+        {.id = kCalibrateBrowse, .kind = K::PushButton, .text = "&Browse...", .at = {0, 3, 1, o}},
+        {.id = kMethodLabel, .kind = K::Label, .text = "&Fit:", .at = {1, 0, 4, o}},
+        {.id = kCalibrateMethods, .kind = K::ChoiceList, .at = {2, 0, 4, o}, .width = 18, .lines = 3,
+         .label = kMethodLabel},
+        {.id = kCalibrateLog, .kind = K::RadioButton, .text = "Lo&g residuals", .at = {3, 0, 2, o}},
+        {.id = kCalibrateLinear, .kind = K::RadioButton, .text = "Li&near residuals", .at = {3, 2, 2, o}},
+        {.id = kCalibrateFreeWaterSurface, .kind = K::RadioButton, .text = "F&WS", .at = {4, 0, 1, o},
+         .radio_set = 1},
+        {.id = kCalibrateSubsurface, .kind = K::RadioButton, .text = "H&SSF", .at = {4, 1, 1, o},
+         .radio_set = 1},
+        {.id = kTanksLabel, .kind = K::Label, .text = "Tan&ks P:", .at = {4, 2, 1, o}},
+        {.id = kCalibrateTanks, .kind = K::TextField, .at = {4, 3, 1, o}, .width = 5, .label = kTanksLabel},
+        {.id = i, .kind = K::GroupBox, .text = "Add a field to fit", .at = {0, 1}},
+        {.id = kFindLabel, .kind = K::Label, .text = "Find:", .at = {0, 0, 1, i}},
+        {.id = kCalibrateSearch, .kind = K::TextField, .at = {0, 1, 3, i}, .label = kFindLabel},
+        {.id = kCalibrateInputs, .kind = K::ChoiceList, .at = {1, 0, 4, i}, .width = kInputWidth, .lines = 5,
+         .label = i},
+        {.id = kLowLabel, .kind = K::Label, .text = "&Low:", .at = {2, 0, 1, i}},
+        {.id = kCalibrateLow, .kind = K::NumberField, .at = {2, 1, 1, i}, .width = 6, .label = kLowLabel},
+        {.id = kHighLabel, .kind = K::Label, .text = "H&igh:", .at = {2, 2, 1, i}},
+        {.id = kCalibrateHigh, .kind = K::NumberField, .at = {2, 3, 1, i}, .width = 6, .label = kHighLabel},
+        {.id = kCalibrateAdd, .kind = K::PushButton, .text = "&Add", .at = {3, 2, 2, i}},
+        {.id = f, .kind = K::GroupBox, .text = "Fields to fit", .at = {0, 2}},
+        {.id = kCalibrateFitted, .kind = K::ChoiceList, .at = {0, 0, 1, f}, .width = 28, .lines = 6,
+         .label = f},
+        {.id = kCalibrateRemove, .kind = K::PushButton, .text = "Remo&ve", .at = {1, 0, 1, f}},
+        {.id = r, .kind = K::GroupBox, .text = "Results", .at = {1, 2}},
+        {.id = kResultLabel, .kind = K::Label, .text = "R&esult:", .at = {0, 0, 2, r}},
+        {.id = kCalibrateResults, .kind = K::ChoiceList, .at = {1, 0, 2, r}, .width = 16, .lines = 2,
+         .label = kResultLabel},
+        {.id = kCalibrateObservedAgainstModelled, .kind = K::RadioButton,
+         .text = "&Observed against modelled", .at = {2, 0, 2, r}},
+        {.id = kCalibrateResiduals, .kind = K::RadioButton, .text = "Resi&duals", .at = {3, 0, 1, r}},
+        {.id = kAgainstLabel, .kind = K::Label, .text = "agains&t:", .at = {3, 1, 1, r}},
+        {.id = kCalibrateAgainst, .kind = K::ChoiceList, .at = {4, 0, 2, r}, .width = 16, .lines = 3,
+         .label = kAgainstLabel},
+        {.id = kCalibrateSummary, .kind = K::MultilineText, .at = {5, 0, 2, r}, .flags = kTable, .width = 30,
+         .lines = 10, .label = r},
+    });
+    AddStrip(t, kCalibrateStrip, 2);
+    // Narrower than the other windows' charts, beside the estimates and statistics.
+    for (Control& control : t.controls) {
+        if (control.id == kCalibrateChart) control.width = 48;
+    }
+    AddApply(t, kCalibrateApply);
+    return t;
+}
+
 }  // namespace
 
 const std::vector<DialogTemplate>& AnalysisTemplates() {
-    static const std::vector<DialogTemplate> templates{SweepTemplate(), SizeTemplate(), UncertaintyTemplate(),
-                                                       CompareTemplate(), SeriesTemplate()};
+    static const std::vector<DialogTemplate> templates{SweepTemplate(),       SizeTemplate(),
+                                                       UncertaintyTemplate(), CompareTemplate(),
+                                                       SeriesTemplate(),      CalibrateTemplate()};
     return templates;
 }
 

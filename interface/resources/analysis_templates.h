@@ -137,6 +137,45 @@ enum SeriesControl : int {
     kSeriesHelp = 4446,
 };
 
+enum CalibrateControl : int {
+    // The Calibrate window: the observations and what to fit, a field to fit with its bounds,
+    // the fields chosen, what to chart, the estimates and statistics, the chart and the run's
+    // progress.
+    kCalibrateObservedGroup = 4501,
+    kCalibrateObserved = 4503,  // the observations file chosen, shown
+    kCalibrateBrowse = 4504,
+    kCalibrateMethods = 4506,           // the fields of the list, or a P-k-C* fit
+    kCalibrateLog = 4507,               // residuals of logarithms
+    kCalibrateLinear = 4508,            // residuals of the values
+    kCalibrateFreeWaterSurface = 4509,  // P-k-C*: the wetland type whose constants to use
+    kCalibrateSubsurface = 4510,
+    kCalibrateTanks = 4512,
+    kCalibrateInputGroup = 4521,
+    kCalibrateSearch = 4523,
+    kCalibrateInputs = 4524,
+    kCalibrateLow = 4526,
+    kCalibrateHigh = 4528,
+    kCalibrateAdd = 4529,
+    kCalibrateFittedGroup = 4531,
+    kCalibrateFitted = 4532,
+    kCalibrateRemove = 4533,
+    kCalibrateResultGroup = 4541,
+    kCalibrateObservedAgainstModelled = 4542,
+    kCalibrateResiduals = 4543,
+    kCalibrateResults = 4545,  // the observed result charted
+    kCalibrateAgainst = 4547,  // the condition the residuals are drawn against
+    kCalibrateSummary = 4548,
+    kCalibrateChart = 4551,
+    kCalibrateProgress = 4552,
+    kCalibrateRun = 4561,
+    kCalibrateStop = 4562,
+    kCalibrateSaveChart = 4563,
+    kCalibrateExportCsv = 4564,
+    kCalibrateCopyCommand = 4565,
+    kCalibrateHelp = 4566,
+    kCalibrateApply = 4567,  // writes the estimates into the project
+};
+
 // The chart, the progress bar and the strip of buttons every analysis window ends with.
 struct StudyStrip {
     int chart, progress, run, stop, save_chart, export_csv, copy_command, help;
@@ -159,6 +198,10 @@ inline constexpr StudyStrip kCompareStrip = {kCompareChart,       kCompareProgre
 inline constexpr StudyStrip kSeriesStrip = {kSeriesChart,       kSeriesProgress,  kSeriesRun,
                                             kSeriesStop,        kSeriesSaveChart, kSeriesExportCsv,
                                             kSeriesCopyCommand, kSeriesHelp};
+
+inline constexpr StudyStrip kCalibrateStrip = {
+    kCalibrateChart,     kCalibrateProgress,  kCalibrateRun,         kCalibrateStop,
+    kCalibrateSaveChart, kCalibrateExportCsv, kCalibrateCopyCommand, kCalibrateHelp};
 
 // The controls of an input to vary: its search field, list and range (steps 0: none).
 struct SweepInputControls {

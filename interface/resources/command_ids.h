@@ -15,6 +15,7 @@ enum Command : int {
     kCommandUncertainty = 403,
     kCommandCompare = 404,
     kCommandSeries = 405,
+    kCommandCalibrate = 406,
     kCommandSystemData = 134,
     kCommandSelectConstituents = 135,
     kCommandConstituentData = 136,

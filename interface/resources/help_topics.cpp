@@ -2,7 +2,7 @@
 
 namespace velmar {
 
-const std::array<HelpTopic, 47> kHelpTopics{{
+const std::array<HelpTopic, 48> kHelpTopics{{
     {"system_data.txt", "Help for Selection of Volume, Area, Depth, Length, Width"},
     {"sys1_data.txt", "Help for Selecting System Property Options - Page 1"},
     {"sys2_data.txt", "Help for Selecting System Property Options - Page 2"},
@@ -53,6 +53,7 @@ const std::array<HelpTopic, 47> kHelpTopics{{
     {"uncertainty.txt", "Help for the Uncertainty Window"},
     {"compare_curves.txt", "Help for the Compare with P-k-C* Window"},
     {"series.txt", "Help for the Time Series Window"},
+    {"calibrate.txt", "Help for the Calibrate Window"},
 }};
 
 }  // namespace velmar

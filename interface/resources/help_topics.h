@@ -11,6 +11,6 @@ struct HelpTopic {
     const char* caption;
 };
 
-extern const std::array<HelpTopic, 47> kHelpTopics;
+extern const std::array<HelpTopic, 48> kHelpTopics;
 
 }  // namespace velmar

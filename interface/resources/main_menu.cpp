@@ -4,7 +4,7 @@
 
 namespace velmar {
 
-const std::array<MenuItem, 20> kMainMenu{{
+const std::array<MenuItem, 21> kMainMenu{{
     {"&File", "&New", kCommandNew},
     {"&File", "&Open", kCommandOpen},
     {"&File", "&Save", kCommandSave},
@@ -16,6 +16,7 @@ const std::array<MenuItem, 20> kMainMenu{{
     {"&Analysis", "Si&ze...", kCommandSize},
     {"&Analysis", "&Compare with P-k-C*...", kCommandCompare},
     {"&Analysis", "&Time Series...", kCommandSeries},
+    {"&Analysis", "C&alibrate...", kCommandCalibrate},
     {"&Input Data", "S&ystem Data", kCommandSystemData},
     {"&Input Data", "&Select Constituents", kCommandSelectConstituents},
     {"&Input Data", "Constituent D&ata", kCommandConstituentData},

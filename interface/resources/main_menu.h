@@ -7,7 +7,7 @@
 
 namespace velmar {
 
-extern const std::array<MenuItem, 20> kMainMenu;
+extern const std::array<MenuItem, 21> kMainMenu;
 extern const std::array<Accelerator, 2> kMainAccelerators;
 
 }  // namespace velmar

@@ -72,6 +72,7 @@ enum TemplateNumber : int {
     kUncertaintyWindow = 402,
     kCompareWindow = 403,
     kSeriesWindow = 404,
+    kCalibrateWindow = 405,
 };
 
 // Every hand-laid template the program holds, in number order. The data-entry screens

@@ -1,5 +1,6 @@
 #include "interface/shell/menu_commands.h"
 
+#include "interface/analysis/calibrate_window.h"
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
@@ -52,6 +53,7 @@ constexpr CommandEntry kCommands[] = {
     {kCommandUncertainty, [](Ui& ui) { ShowUncertaintyWindow(ui, ScreenInputs()); }},
     {kCommandCompare, ShowCompareWindow},
     {kCommandSeries, ShowSeriesWindow},
+    {kCommandCalibrate, [](Ui& ui) { ShowCalibrateWindow(ui, ScreenInputs()); }},
     {kCommandSystemData, [](Ui& ui) { ShowGeometrySelection(ui, kMainWindow); }},
     {kCommandSelectConstituents, [](Ui& ui) { Show<kConstituentSelection>(ui, kMainWindow); }},
     {kCommandConstituentData, ConstituentData},

@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "interface/analysis/calibrate_window.h"
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
@@ -97,6 +98,15 @@ void ShowWithTypicalExample(Ui& ui) {
     Project() = sample;
 }
 
+// The Calibrate window after the fit of the BOD rate and its temperature factor of the
+// conventional example to the example's year of BOD samples.
+void ShowCalibrationExample(Ui& ui) {
+    const ProjectRecord sample = Project();
+    ReadProjectFile(ProgramFile("examples/conventional.inp").string(), Project());
+    ShowCalibrateWindow(ui, ScreenInputs());
+    Project() = sample;
+}
+
 int InputItem(const std::string& name) {
     const std::vector<StudyInput> inputs = ScreenInputs();
     const auto found =
@@ -116,6 +126,16 @@ void AddUncertainInput(QtDialog& d, const std::string& name, int kind) {
     d.SetChecked(kind, true);
     d.Send({DialogEvent::Clicked, kind});
     d.Send({DialogEvent::Clicked, kUncertaintyAdd});
+}
+
+void AddFittedField(QtDialog& d, const std::string& name, const std::string& low, const std::string& high) {
+    d.SetText(kCalibrateSearch, name);
+    d.Send({DialogEvent::TextEdited, kCalibrateSearch});
+    d.ChooseItem(kCalibrateInputs, 0);
+    d.Send({DialogEvent::ItemChanged, kCalibrateInputs, 0});
+    d.SetText(kCalibrateLow, low);
+    d.SetText(kCalibrateHigh, high);
+    d.Send({DialogEvent::Clicked, kCalibrateAdd});
 }
 
 void RunSampleStudy(QtDialog& d) {
@@ -149,6 +169,12 @@ void RunSampleStudy(QtDialog& d) {
         d.SetText(kSeriesLimit, "0.1");
         d.Send({DialogEvent::Clicked, kSeriesRun});
     }
+    if (d.TemplateNumber() == kCalibrateWindow) {
+        d.SetText(kCalibrateObserved, ProgramFile("examples/calibration/observed.csv").string());
+        AddFittedField(d, "bod_decay_rate20", "", "");
+        AddFittedField(d, "theta_bod", "1", "1.2");
+        d.Send({DialogEvent::Clicked, kCalibrateRun});
+    }
 }
 
 // Hand-laid templates whose windows the shell fills with their real texts; the others show the
@@ -168,6 +194,7 @@ const std::map<int, std::function<void(Ui&)>> kOpeners = {
     {kUncertaintyWindow, ShowWithTypicalExample<ShowWithInputs<ShowUncertaintyWindow>>},
     {kCompareWindow, ShowWithTypicalExample<ShowCompareWindow>},
     {kSeriesWindow, ShowWithTypicalExample<ShowSeriesWindow>},
+    {kCalibrateWindow, ShowCalibrationExample},
 };
 
 // The project the data-entry screens show: the defaults, with volume, depth and width

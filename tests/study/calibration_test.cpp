@@ -176,6 +176,10 @@ TEST(Calibration, BadInputIsRefusedByItsMessage) {
     } cases[] = {
         {"flow,BODoutConc\n0.5,10\n", "--fit TSS_removal_rate=0.1:10",
          "TSS_removal_rate does not change any observed result: it cannot be fitted"},
+        // The detention time is rounded to 0.01 day: a depth changes it only in steps.
+        {"flow,BODoutConc\n0.5,10\n", "--fit depth",
+         "depth changes the observed results only in steps near its start value 0.5, where the search cannot "
+         "follow a slope: it cannot be fitted"},
         {"flow,BODoutConc\n0.5,10\n", "--fit bod_decay_rate20=0:-1",
          "--fit bod_decay_rate20=0:-1: LOW must be below HIGH"},
         {"flow,BODoutConc\n,10\n", "--fit bod_decay_rate20", "row 2, column 1 (flow): the cell is empty"},

@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
+#include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <algorithm>
@@ -95,8 +96,9 @@ void ReadBack(const QAbstractAxis* axis, Range& range) {
     }
 }
 
-QLineSeries* Line(const QString& name, const std::vector<ChartPoint>& points, AxisScale x_scale) {
-    auto* line = new QLineSeries;
+template <typename Series = QLineSeries>
+Series* Line(const QString& name, const std::vector<ChartPoint>& points, AxisScale x_scale) {
+    auto* line = new Series;
     line->setName(name);
     for (const ChartPoint& p : points) {
         if (std::isfinite(p.x) && std::isfinite(p.y)) line->append(AxisValue(x_scale, p.x), p.y);
@@ -175,6 +177,12 @@ void ChartWidget::Draw(const Chart& data) {
         attach(area);
     }
     for (const ChartSeries& s : data.series) {
+        if (s.marks) {
+            auto* marks = Line<QScatterSeries>(Text(s.name), s.points, x_scale);
+            marks->setMarkerSize(8);
+            attach(marks, s.second_axis);
+            continue;
+        }
         QLineSeries* line = Line(Text(s.name), s.points, x_scale);
         attach(line, s.second_axis);
         // Wider than the theme's lines, in the theme's colour, so that they print well.

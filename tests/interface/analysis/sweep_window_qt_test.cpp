@@ -8,11 +8,13 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScatterSeries>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
 
+#include "interface/analysis/calibrate_window.h"
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
@@ -51,7 +53,7 @@ TEST_F(SweepWindowQt, EveryAnalysisWindowFitsA1024By768Display) {
         EXPECT_LE(size.width(), 1024);
         EXPECT_LE(size.height(), 768 - 40);  // a title bar and a task bar beside it
     };
-    for (const auto show : {ShowSweepWindow, ShowSizeWindow, ShowUncertaintyWindow}) {
+    for (const auto show : {ShowSweepWindow, ShowSizeWindow, ShowUncertaintyWindow, ShowCalibrateWindow}) {
         size = {};
         show(ui, ScreenInputs());
         fits();
@@ -326,6 +328,49 @@ TEST_F(SweepWindowQt, AnInputThatChangesNoResultIsNamedAfterTheRun) {
     EXPECT_EQ(answerer.messages[0],
               "Ktn changes no modelled result of this project: the study varied it without effect.");
     EXPECT_EQ(lines, 3);  // TSS, TP and the present value
+}
+
+// The example's BOD samples, the rate and its temperature factor chosen and added by the
+// keyboard: Return fits them, and the chart and the estimates are shown.
+TEST_F(SweepWindowQt, CalibrateOpensFromTheMenuAndKeyboardRunsTheFit) {
+    ReadProjectFile(VELMAR_SOURCE_DIR "/examples/conventional.inp", Project());
+    QtUi ui;
+    bool opened_on_browse = false;
+    int added = -1, percent = -1, lines = -1;
+    bool samples_marked = false;
+    std::string summary;
+    ui.OnDialogOpened([&](QtDialog& d) {
+        QTimer::singleShot(0, d.window(), [&] {
+            QWidget* window = d.window();
+            QApplication::setActiveWindow(window);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            opened_on_browse = QApplication::focusWidget() == d.widget(kCalibrateBrowse);
+            static_cast<QLineEdit*>(d.widget(kCalibrateObserved))
+                ->setText(VELMAR_SOURCE_DIR "/examples/calibration/observed.csv");
+            for (const char* name : {"bod_decay_rate20", "theta_bod"}) {
+                static_cast<QLineEdit*>(d.widget(kCalibrateSearch))->clear();
+                ChooseInput(d, kCalibrateSearch, kCalibrateInputs, name);
+                QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);  // Add
+                QTest::qWait(300);  // a mnemonic clicks its button after a short animation
+            }
+            added = static_cast<QListWidget*>(d.widget(kCalibrateFitted))->count();
+            QTest::keyClick(d.widget(kCalibrateHigh), Qt::Key_Return);  // Run is the default button
+            percent = static_cast<QProgressBar*>(d.widget(kCalibrateProgress))->value();
+            const QChart* chart = static_cast<ChartWidget*>(d.widget(kCalibrateChart))->chart();
+            lines = static_cast<int>(chart->series().size());
+            samples_marked = lines > 0 && qobject_cast<QScatterSeries*>(chart->series()[0]) != nullptr;
+            summary = d.Text(kCalibrateSummary);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+    });
+    ASSERT_TRUE(RunMenuCommand(ui, kCommandCalibrate));
+    EXPECT_TRUE(opened_on_browse);
+    EXPECT_EQ(added, 2);
+    EXPECT_EQ(percent, 100);
+    EXPECT_EQ(lines, 2);  // the samples and the line of equality
+    EXPECT_TRUE(samples_marked);  // not joined in the order of the file
+    EXPECT_NE(summary.find("theta_bod"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("converged"), std::string::npos) << summary;
 }
 
 }  // namespace

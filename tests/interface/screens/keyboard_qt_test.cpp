@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "interface/analysis/calibrate_window.h"
 #include "interface/analysis/compare_window.h"
 #include "interface/analysis/series_window.h"
 #include "interface/analysis/size_window.h"
@@ -405,6 +406,7 @@ const HandLaid kHandLaid[] = {
     {"Uncertainty", kUncertaintyWindow, [](QtUi& ui) { ShowUncertaintyWindow(ui, ScreenInputs()); }},
     {"Compare", kCompareWindow, [](QtUi& ui) { ShowCompareWindow(ui); }},
     {"TimeSeries", kSeriesWindow, [](QtUi& ui) { ShowSeriesWindow(ui); }},
+    {"Calibrate", kCalibrateWindow, [](QtUi& ui) { ShowCalibrateWindow(ui, ScreenInputs()); }},
 };
 
 // Every input is named for a screen reader, and no two controls take the same Alt+letter.
