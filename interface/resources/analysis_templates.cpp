@@ -252,7 +252,7 @@ DialogTemplate CalibrateTemplate() {
                   kLowLabel = 4525, kHighLabel = 4527, kResultLabel = 4544, kAgainstLabel = 4546;
     constexpr int o = kCalibrateObservedGroup, i = kCalibrateInputGroup, f = kCalibrateFittedGroup,
                   r = kCalibrateResultGroup;
-    t.controls.insert(t.controls.end(), {
+    Append(t, {
         {.id = o, .kind = K::GroupBox, .text = "Observations", .at = {0, 0}},
         {.id = kFileLabel, .kind = K::Label, .text = "CSV file:", .at = {0, 0, 1, o}},
         {.id = kCalibrateObserved, .kind = K::ReadOnlyField, .at = {0, 1, 2, o}, .width = 10,

@@ -151,7 +151,10 @@ json ChartJson(const Chart& chart) {
     for (const ChartSeries& s : chart.series) {
         json points = json::array();
         for (const ChartPoint& p : s.points) points.push_back({p.x, p.y});
-        series.push_back({{"name", s.name}, {"points", std::move(points)}, {"secondAxis", s.second_axis}});
+        series.push_back({{"name", s.name},
+                          {"points", std::move(points)},
+                          {"secondAxis", s.second_axis},
+                          {"marks", s.marks}});
     }
     json markers = json::array();
     for (const ChartMarker& m : chart.markers)

@@ -887,9 +887,11 @@ var VelmarPage = (() => {
     chart.series.forEach((s, i) => {
       const colour = colours[i % colours.length];
       const line = path(s);
-      if (line.length === 1) {
-        const [cx, cy] = line[0].split(",");
-        plot.appendChild(svg("circle", {cx, cy, r: 3, fill: colour}));
+      if (s.marks || line.length === 1) {
+        for (const point of line) {
+          const [cx, cy] = point.split(",");
+          plot.appendChild(svg("circle", {cx, cy, r: 3, fill: colour}));
+        }
       } else {
         plot.appendChild(svg("polyline", {points: line.join(" "), fill: "none", stroke: colour, "stroke-width": 1.5,
                                           "stroke-dasharray": inBand.has(i) ? "4 3" : "none"}));
