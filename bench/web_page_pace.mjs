@@ -1,0 +1,74 @@
+// The web page's pace in headless Chromium: loading from disk to the disclaimer, opening a
+// screen, Run Model on the typical example, and a 100-point sweep in the Sweep window. Each is
+// timed from the user's key to what the page shows; the fastest of ROUNDS counts.
+// Usage: node bench/web_page_pace.mjs PAGE_INDEX_HTML [ROUNDS]
+// (playwright-core from tests/web/page: npm ci --prefix tests/web/page)
+import { createRequire } from "node:module";
+import path from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const require = createRequire(path.join(here, "..", "tests", "web", "page", "package.json"));
+const { chromium } = require("playwright-core");
+const page_url = pathToFileURL(path.resolve(process.argv[2])).href;
+const rounds = Number(process.argv[3] || 3);
+
+async function timed(action) {
+  const start = performance.now();
+  await action();
+  return performance.now() - start;
+}
+
+async function round(browser) {
+  const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
+  const figures = {};
+  figures["load to disclaimer"] = await timed(async () => {
+    await page.goto(page_url);
+    await page.locator('.dialog[data-template="200"]').waitFor();
+  });
+  await page.keyboard.press("Enter");
+  await page.locator(".main-window").waitFor();
+  figures["open System Data"] = await timed(async () => {
+    await page.keyboard.press("Alt+i");
+    await page.keyboard.press("y");
+    await page.locator('.dialog[data-template="138"]').waitFor();
+  });
+  await page.keyboard.press("Escape");
+  await page.locator(".dialog").waitFor({ state: "detached" });
+  await page.keyboard.press("Alt+f");
+  await page.keyboard.press("o");
+  await page.locator("select.files").selectOption({ label: "examples/typical.inp" });
+  await page.getByRole("button", { name: "Open" }).click();
+  figures["Run Model"] = await timed(async () => {
+    await page.keyboard.press("Alt+m");
+    await page.keyboard.press("r");
+    await page.locator('.dialog[data-template="208"]').waitFor();
+  });
+  await page.keyboard.press("Escape");
+  await page.locator(".dialog").waitFor({ state: "detached" });
+  await page.keyboard.press("Alt+a");
+  await page.keyboard.press("s");
+  const sweep = page.locator(".dialog", { has: page.locator(".caption", { hasText: /^Sweep$/ }) });
+  await sweep.waitFor();
+  for (const key of ["Tab", "ArrowDown", "Tab"]) await page.keyboard.press(key);
+  await page.keyboard.type("5");
+  await page.keyboard.press("Tab");
+  await page.keyboard.type("25");
+  await page.keyboard.press("Tab");
+  await page.keyboard.press("Control+a");
+  await page.keyboard.type("100");
+  figures["100-point sweep"] = await timed(async () => {
+    await page.keyboard.press("Enter");
+    await page.waitForFunction(() => !document.querySelector('.dialog button[data-text="Export &CSV..."]').disabled);
+  });
+  await page.close();
+  return figures;
+}
+
+const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || "/usr/bin/chromium" });
+const best = {};
+for (let r = 0; r < rounds; r++) {
+  for (const [name, ms] of Object.entries(await round(browser))) best[name] = Math.min(best[name] ?? Infinity, ms);
+}
+await browser.close();
+for (const [name, ms] of Object.entries(best)) console.log(`${name}: ${ms.toFixed(0)} ms`);
