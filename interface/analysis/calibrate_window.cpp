@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 
 #include "interface/analysis/background_study.h"
@@ -100,15 +99,9 @@ void ShowOutcome(Dialog& d, const CalibrateWindow& w) {
     ShowChart(d, w);
 }
 
-// The first choice starts in the project's folder, a later one in the folder of the last.
 void Browse(Dialog& d) {
-    const std::string start =
-        last_observed.empty()
-            ? std::filesystem::path(OfferedFile(kKind.name, "")).parent_path().string() + "/"
-            : last_observed;
-    const auto chosen = d.ui().AskOpenFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, start);
+    const auto chosen = AskCsvFile(d, kKind.name, last_observed);
     if (!chosen) return;
-    last_observed = *chosen;
     d.SetText(kCalibrateObserved, *chosen);
     d.SetFocus(kCalibrateRun);  // so that Return runs it
 }

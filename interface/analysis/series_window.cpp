@@ -48,14 +48,9 @@ void SetRunning(Dialog& d, SeriesWindow& w, bool running) {
     d.Enable(kSeriesBrowse, !running);
 }
 
-// The first choice starts in the project's folder, a later one in the folder of the last.
 void Browse(Dialog& d) {
-    const std::string start =
-        last_record.empty() ? std::filesystem::path(OfferedFile(kKind.name, "")).parent_path().string() + "/"
-                            : last_record;
-    const auto chosen = d.ui().AskOpenFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, start);
+    const auto chosen = AskCsvFile(d, kKind.name, last_record);
     if (!chosen) return;
-    last_record = *chosen;
     d.SetText(kSeriesRecord, *chosen);
     d.SetFocus(kSeriesRun);  // so that Return runs it
 }

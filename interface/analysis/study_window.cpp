@@ -88,6 +88,14 @@ std::string OfferedFile(const std::string& window, const std::string& extension)
     return (path.parent_path() / (path.stem().string() + "_" + window + extension)).string();
 }
 
+std::optional<std::string> AskCsvFile(Dialog& d, const std::string& window, std::string& last) {
+    const std::string start =
+        last.empty() ? std::filesystem::path(OfferedFile(window, "")).parent_path().string() + "/" : last;
+    const auto chosen = d.ui().AskOpenFileName(Owner(d), FileFilter{"CSV Files (*.csv)", "*.csv"}, start);
+    if (chosen) last = *chosen;
+    return chosen;
+}
+
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions) {
     const StudyStrip& s = kind.strip;
     if (id == s.run)

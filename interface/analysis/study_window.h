@@ -45,6 +45,10 @@ void ShowStudyWindow(Ui& ui, int number, Window window, void (*event)(Dialog&, W
 // and the window ("typical_sweep.png"); for a project never saved, the window's name alone.
 std::string OfferedFile(const std::string& window, const std::string& extension);
 
+// Asks for a CSV file to read: the first time in the project's folder, later in the folder of
+// the file chosen last (`last`, which the window keeps while the program runs).
+std::optional<std::string> AskCsvFile(Dialog& d, const std::string& window, std::string& last);
+
 // Carries out a click on one of the strip's buttons; false when the click was on another control.
 bool StripClicked(Dialog& d, const StudyWindowKind& kind, int id, const StudyActions& actions);
 

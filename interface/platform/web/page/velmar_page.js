@@ -520,6 +520,19 @@ var VelmarPage = (() => {
     closeLayer(d.layer);
   }
 
+  // A box's row of buttons, each [caption, action, class name].
+  function buttonStrip(buttons) {
+    const strip = element("div", "strip");
+    buttons.forEach(([label, action, className]) => {
+      const b = element("button", className || "");
+      b.type = "button";
+      setMnemonicText(b, label, true);
+      b.addEventListener("click", action);
+      strip.appendChild(b);
+    });
+    return strip;
+  }
+
   // ---- Message boxes ----
 
   function messageBox(owner, message, caption, buttons) {
@@ -534,14 +547,7 @@ var VelmarPage = (() => {
         resolve(answer);
       };
       const body = element("div", "message-text", message);
-      const strip = element("div", "strip");
-      shown.forEach(([label, answer]) => {
-        const b = element("button");
-        b.type = "button";
-        setMnemonicText(b, label, true);
-        b.addEventListener("click", () => finish(answer));
-        strip.appendChild(b);
-      });
+      const strip = buttonStrip(shown.map(([label, answer]) => [label, () => finish(answer)]));
       layer.frame.append(body, strip);
       layer.onKey = (event) => {
         if (event.key === "Escape") {
@@ -652,16 +658,8 @@ var VelmarPage = (() => {
         finish(path);
       };
       list.addEventListener("dblclick", open);
-      const strip = element("div", "strip");
-      const buttons = [["&Open", open, "default"], ["&Browse this computer...", () => pick.click(), ""],
-                       ["Cancel", () => finish(null), ""]];
-      buttons.forEach(([label, action, className]) => {
-        const b = element("button", className);
-        b.type = "button";
-        setMnemonicText(b, label, true);
-        b.addEventListener("click", action);
-        strip.appendChild(b);
-      });
+      const strip = buttonStrip([["&Open", open, "default"], ["&Browse this computer...", () => pick.click()],
+                                 ["Cancel", () => finish(null)]]);
       content.append(listLabel, list, pick);
       layer.frame.append(content, strip);
       layer.onKey = (event) => fileBoxKey(event, layer, open, finish, [listLabel, ...strip.children], list);
@@ -727,14 +725,7 @@ var VelmarPage = (() => {
         }
         finish(path);
       };
-      const strip = element("div", "strip");
-      [["&Save", save, "default"], ["Cancel", () => finish(null), ""]].forEach(([label, action, className]) => {
-        const b = element("button", className);
-        b.type = "button";
-        setMnemonicText(b, label, true);
-        b.addEventListener("click", action);
-        strip.appendChild(b);
-      });
+      const strip = buttonStrip([["&Save", save, "default"], ["Cancel", () => finish(null)]]);
       content.append(nameLabel, name);
       if (request.filters.length > 1) content.append(typeLabel, type);
       layer.frame.append(content, strip);
