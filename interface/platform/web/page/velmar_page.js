@@ -982,12 +982,10 @@ var VelmarPage = (() => {
       }
       doc.body.appendChild(p);
     }
-    lastPrinted = doc;
     frame.contentWindow.print();
     setTimeout(() => frame.remove(), 1000);
     return 1;
   }
-  let lastPrinted = null;
 
   // ---- The main window ----
 
@@ -1150,6 +1148,5 @@ var VelmarPage = (() => {
   return {showMainWindow, nextCommand, end, openDialog, closeDialog, showDialog: (handle) => showLayer(dialogs.get(handle).layer),
           nextEvent: (handle) => nextFrom(dialogs.get(handle).layer),
           takeEvent: (handle) => dialogs.get(handle).layer.queue.shift(), dialogCall, saveChart, messageBox,
-          askFileName, openDocument, setClipboard, readOption, writeOption, printCall, newString,
-          remember, lastPrinted: () => lastPrinted};
+          askFileName, openDocument, setClipboard, readOption, writeOption, printCall, newString};
 })();
