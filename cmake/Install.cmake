@@ -3,6 +3,7 @@
 #   bin/velmar, bin/velmarui, bin/velmar-study   the engine, the front end and the studies
 #   share/velmar/                                what the front end looks for beside itself:
 #                                                Help/, back.bmp, velmar.png, info.doc, readme.doc
+#   share/velmar/web/                            the web page, when the build is given one
 #   share/applications/velmar.desktop            the desktop menu entry
 #   share/icons/hicolor/64x64/apps/velmar.png    its icon
 #   share/doc/velmar/html/                       the HTML manual and its pictures
@@ -68,3 +69,9 @@ if(VELMAR_BUILD_INTERFACE AND VELMAR_BUILD_QT)
 endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)
+
+# The front end as a web page, built apart with Emscripten (./run --web): its folder, to ship.
+set(VELMAR_WEB_PAGE_DIR "" CACHE PATH "A built web page's folder (build-page/web) for the package to ship")
+if(VELMAR_WEB_PAGE_DIR)
+  install(DIRECTORY ${VELMAR_WEB_PAGE_DIR}/ DESTINATION ${VELMAR_DATA_DIR}/web)
+endif()

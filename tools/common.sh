@@ -11,7 +11,7 @@ VELMAR_WINE=/usr/lib/wine/wine64
 # The web build: Emscripten, whose tools need Debian's acorn.
 VELMAR_WEB_PACKAGES=(emscripten node-acorn)
 # The web page's tests: Chromium, driven by playwright-core from npm (tests/web/page).
-VELMAR_PAGE_PACKAGES=(chromium npm)
+VELMAR_PAGE_PACKAGES=(chromium)
 
 # install_missing_packages [packages...]: by default the packages the build needs.
 install_missing_packages() {
@@ -70,20 +70,24 @@ build_web() {
     cmake --build "$dir"
 }
 
-# build_page BUILD_DIR [NATIVE_BUILD_DIR]: the front end as a web page, in BUILD_DIR/web; its
-# tests (ctest -L web) drive it in Chromium and compare it with NATIVE_BUILD_DIR's programs.
+# build_page BUILD_DIR [NATIVE_BUILD_DIR]: the front end as a web page, in BUILD_DIR/web, with
+# NATIVE_BUILD_DIR's manual beside it; its tests (ctest -L web) drive it in Chromium and compare
+# it with NATIVE_BUILD_DIR's programs.
 build_page() {
     local dir="$1" native="${2:-}"
     export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
     emcmake cmake -S "$VELMAR_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMAR_WEB_PAGE=ON \
         -DVELMAR_BUILD_QT=OFF -DVELMAR_BUILD_PYTHON=OFF -DVELMAR_BUILD_TESTS=OFF -DVELMAR_WARNINGS_AS_ERRORS=ON \
         ${native:+-DVELMAR_NATIVE_ENGINE="$native/model/velmar" -DVELMAR_NATIVE_STUDY="$native/study/velmar-study"} \
+        ${native:+-DVELMAR_WEB_MANUAL="$native/dist/manual"} \
         >/dev/null
     cmake --build "$dir" --target velmar_page velmar_every_dialog_page
 }
 
 # install_page_driver: the npm packages the page's tests drive the browser with, as locked.
 install_page_driver() {
+    # The npm that comes with node, or Debian's where node came without one.
+    command -v npm >/dev/null || install_missing_packages npm
     npm ci --prefix "$VELMAR_ROOT/tests/web/page" --no-audit --no-fund --loglevel=error >/dev/null
 }
 

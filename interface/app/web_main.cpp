@@ -7,6 +7,7 @@
 #include "interface/resources/strings.h"
 #include "interface/session/program_files.h"
 #include "interface/shell/menu_commands.h"
+#include "interface/shell/options.h"
 #include "interface/shell/startup.h"
 #include "model/driver.h"
 
@@ -33,6 +34,11 @@ int main() {
     SetProgramFolder(kProgramFolder);
     WebUi ui;
     ui.AddProgram(kEngineFile, RunEngineInPage);
+#ifdef VELMAR_WEB_MANUAL
+    // The documents the desktop opens as RTF, at their chapters of the manual beside the page.
+    ui.AddDocument(kModelOverviewDocument, "manual/index.html#velmar-model-overview-and-technical-basis");
+    ui.AddDocument(kGeneralInstructionsDocument, "manual/index.html#velmar-general-instructions");
+#endif
     if (!ShowDisclaimer(ui)) {
         ui.End();
         return 0;
@@ -46,6 +52,8 @@ int main() {
     PrepareSession(ui);
     for (;;) {
         RunMenuCommand(ui, ui.NextCommand());
+        // A page is closed without a word to the program: the options are kept at once.
+        SaveProgramOptions(ui);
         if (ui.TakeCloseRequest() && CloseRequest(ui)) break;
     }
     ui.End();

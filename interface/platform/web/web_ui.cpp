@@ -63,6 +63,7 @@ EM_ASYNC_JS(char*, velmar_ask_file_name, (int owner, const char* request), {
     return name === null ? 0 : VelmarPage.newString(name);
 });
 EM_JS(void, velmar_open_document, (const char* path), { VelmarPage.openDocument(UTF8ToString(path)); });
+EM_JS(void, velmar_open_address, (const char* address), { VelmarPage.openAddress(UTF8ToString(address)); });
 EM_JS(void, velmar_set_clipboard, (const char* text), { VelmarPage.setClipboard(UTF8ToString(text)); });
 EM_JS(char*, velmar_read_option, (const char* name), {
     const text = VelmarPage.readOption(UTF8ToString(name));
@@ -389,8 +390,16 @@ std::unique_ptr<PrintSurface> WebUi::BeginPdf(const std::string&, const std::str
     return nullptr;
 }
 
+void WebUi::AddDocument(const std::string& file_name, const std::string& address) {
+    documents_[file_name] = address;
+}
+
 void WebUi::OpenDocument(const std::string& path_or_address) {
-    velmar_open_document(path_or_address.c_str());
+    const auto shown = documents_.find(TextFromPath(PathFromText(path_or_address).filename()));
+    if (shown != documents_.end())
+        velmar_open_address(shown->second.c_str());
+    else
+        velmar_open_document(path_or_address.c_str());
 }
 
 ProgramExit WebUi::RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments,

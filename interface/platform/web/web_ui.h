@@ -44,6 +44,10 @@ public:
     // Programs the page runs itself, by the file name RunProgramAndWait is given ("velmar").
     void AddProgram(const std::string& file_name, WebProgram program);
 
+    // A document the page shows from an address of its own, relative to the page, instead of
+    // the file OpenDocument is given (by its name): the browser shows no RTF.
+    void AddDocument(const std::string& file_name, const std::string& address);
+
     // Puts up the main window with its menu.
     void ShowMainWindow(const WebMainWindow& window);
     // Waits for the user's next menu command (or accelerator).
@@ -80,6 +84,7 @@ private:
         const DialogProc* proc;
     };
     std::map<std::string, WebProgram> programs_;
+    std::map<std::string, std::string> documents_;
     std::vector<LiveDialog> open_;  // the dialogs shown, the top one last
     const std::function<void()>* tick_ = nullptr;  // of the work running
     double last_tick_ = 0;  // when, in milliseconds

@@ -62,9 +62,10 @@ async function openPage() {
 const dialog = (page, number) => page.locator(`.dialog[data-template="${number}"]`);
 const control = (page, number, id) => dialog(page, number).locator(`[data-id="${id}"]`);
 
+// A menu's command by its accelerators; a command of the menu bar itself has no item key.
 async function menu(page, menuKey, itemKey) {
   await page.keyboard.press(`Alt+${menuKey}`);
-  await page.keyboard.press(itemKey);
+  if (itemKey) await page.keyboard.press(itemKey);
 }
 
 // The message box on top: its caption and text; answered with the button given.
@@ -197,42 +198,127 @@ test("the keyboard alone enters system data, and bad input gets the desktop's me
   }
 });
 
-test("the Sweep window runs in the page and exports what velmar-study writes", async () => {
+test("the documents open at their chapters of the manual, and the options outlive a reload", async () => {
+  const { browser, page } = await openPage();
+  try {
+    if (fs.existsSync(path.join(path.dirname(process.env.VELMAR_PAGE), "manual"))) {
+      for (const [key, chapter] of [["w", "velmar-model-overview-and-technical-basis"], ["g", "velmar-general-instructions"]]) {
+        const opened = page.waitForEvent("popup");
+        await menu(page, "h", key);
+        const document = await opened;
+        await document.waitForLoadState();
+        assert.ok(document.url().endsWith(`manual/index.html#${chapter}`), document.url());
+        assert.equal(await document.locator(`[id="${chapter}"]`).count(), 1);
+        await document.close();
+      }
+    }
+    const chooseLastOption = async (choose) => {
+      await menu(page, "o", "");
+      const options = dialog(page, 198);
+      await options.waitFor();
+      const last = options.locator("input[type=radio]").last();
+      if (choose) await last.check();
+      const checked = await last.isChecked();
+      await page.keyboard.press(choose ? "Enter" : "Escape");
+      await options.waitFor({ state: "detached" });
+      return checked;
+    };
+    assert.equal(await chooseLastOption(true), true);
+    await page.reload();
+    await dialog(page, 200).waitFor();
+    await page.keyboard.press("Enter");
+    await page.locator(".main-window").waitFor();
+    assert.equal(await chooseLastOption(false), true);
+  } finally {
+    await browser.close();
+  }
+});
+
+// Each analysis window, worked in the page as the desktop tests work it: its Export CSV must be
+// what velmar-study writes for the command Copy Command gives, run on the same files.
+const studies = [
+  { menu: "s", caption: "Sweep", project: "typical.inp", export: 4044,
+    steps: [["type", 4002, "Annual Temp"], ["choose", 4003], ["type", 4004, "5"], ["type", 4005, "25"]] },
+  { menu: "u", caption: "Uncertainty", project: "typical.inp", export: 4264,
+    steps: [["type", 4202, "Annual Area"], ["choose", 4203], ["click", 4205], ["click", 4217], ["type", 4232, "2000"]] },
+  { menu: "z", caption: "Size", project: "typical.inp", export: 4144,
+    steps: [["choose", 4102], ["type", 4103, "80"], ["type", 4112, "Annual Area"], ["choose", 4113]] },
+  { menu: "c", caption: "Compare with P-k-C*", project: "conventional.inp", export: 4344,
+    steps: [["type", 4305, "2e5"], ["click", 4313]] },
+  // Its export asks for the per-step file, then for the summary, which is declined here.
+  { menu: "t", caption: "Time Series", project: "typical.inp", export: 4444, declineSecond: true,
+    steps: [["file", 4404, "examples/series/record.csv"]] },
+  // A fit stops once the sum of squares falls by less than 1e-10 of itself, which leaves its
+  // estimates settled only to about the square root of that: a last bit can move them so far.
+  { menu: "a", caption: "Calibrate", project: "conventional.inp", export: 4564, relative: 1e-5,
+    steps: [["file", 4504, "examples/calibration/observed.csv"], ["type", 4523, "bod_decay_rate20"], ["choose", 4524],
+            ["click", 4529], ["type", 4523, "theta_bod"], ["choose", 4524], ["click", 4529]] },
+];
+
+// The words of a copied command, as a shell splits them.
+const words = (command) => [...command.matchAll(/'([^']*)'|(\S+)/g)].map((m) => m[1] ?? m[2]);
+
+test("each analysis window runs in the page and exports what velmar-study writes", async () => {
   const { browser, page, errors } = await openPage();
   try {
-    await openExample(page, "typical.inp");
     await page.evaluate(() => {
-      window.copied = null;
       navigator.clipboard.writeText = async (text) => { window.copied = text; };
     });
-    await menu(page, "a", "s");
-    const sweep = page.locator(".dialog", { has: page.locator(".caption", { hasText: /^Sweep$/ }) });
-    await sweep.waitFor();
-    await fitsTheWindow(sweep);
-    await page.keyboard.press("Tab");        // from Find to the list of inputs
-    await page.keyboard.press("ArrowDown");  // its first input
-    await page.keyboard.press("Tab");
-    await page.keyboard.type("5");
-    await page.keyboard.press("Tab");
-    await page.keyboard.type("25");
-    await page.keyboard.press("Enter");      // Run
-    const exportCsv = sweep.getByRole("button", { name: "Export CSV..." });
-    await page.waitForFunction(() => !document.querySelector('.dialog button[data-text="Export &CSV..."]').disabled);
-    await exportCsv.click();
-    const download = page.waitForEvent("download");
-    await page.keyboard.press("Enter");
-    const exported = await (await download).path();
-    await sweep.getByRole("button", { name: "Copy Command" }).click();
-    const command = await page.evaluate(() => window.copied);
-    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "velmar-sweep-"));
-    const project = path.join(folder, "typical.inp");
-    fs.copyFileSync(path.join(source, "examples", "typical.inp"), project);
-    const [program, study, , ...rest] = command.split(" ");
-    assert.deepEqual([program, study], ["velmar-study", "sweep"]);
-    const expected = path.join(folder, "expected.csv");
-    fs.writeFileSync(expected, execFileSync(process.env.VELMAR_NATIVE_STUDY, [study, project, ...rest]));
-    // The page's exp and pow may round a last bit otherwise than the desktop's C library.
-    execFileSync("python3", [path.join(source, "tests", "web", "same_numbers.py"), exported, expected]);
+    for (const study of studies) {
+      await openExample(page, study.project);
+      await menu(page, "a", study.menu);
+      const window = page.locator(".dialog", { has: page.locator(".caption", { hasText: new RegExp(`^${study.caption.replace(/[*]/g, "\\*")}$`) }) });
+      await window.waitFor();
+      const at = (id) => window.locator(`[data-id="${id}"]`);
+      for (const [action, id, value] of study.steps) {
+        if (action === "type") {
+          await at(id).fill(value);
+        } else if (action === "choose") {  // the list's first item, by the keyboard
+          await at(id).focus();
+          await page.keyboard.press("ArrowDown");
+        } else if (action === "click") {
+          await at(id).click();
+        } else if (action === "file") {
+          await at(id).click();
+          const chooser = page.waitForEvent("filechooser");
+          await page.getByRole("button", { name: "Browse this computer..." }).click();
+          await (await chooser).setFiles(path.join(source, value));
+        }
+      }
+      await window.getByRole("button", { name: "Run", exact: true }).click();
+      await page.waitForFunction((id) => !document.querySelector(`.dialog [data-id="${id}"]`).disabled, study.export);
+      await at(study.export).click();
+      const download = page.waitForEvent("download");
+      await page.keyboard.press("Enter");
+      const exported = await (await download).path();
+      if (study.declineSecond) await page.keyboard.press("Escape");
+      await window.getByRole("button", { name: "Copy Command" }).click();
+      const [program, name, ...rest] = words(await page.evaluate(() => window.copied));
+      assert.equal(program, "velmar-study", study.caption);
+      // The files the command names are the page's own: the same bytes, on this computer.
+      const folder = fs.mkdtempSync(path.join(os.tmpdir(), "velmar-page-study-"));
+      const local = [];
+      for (const word of rest) {
+        if (!word.startsWith("/files/")) {
+          local.push(word);
+          continue;
+        }
+        const copy = path.join(folder, path.basename(word));
+        fs.writeFileSync(copy, Buffer.from(await page.evaluate((p) => Array.from(FS.readFile(p)), word)));
+        local.push(copy);
+      }
+      const expected = path.join(folder, "expected.csv");
+      fs.writeFileSync(expected, execFileSync(process.env.VELMAR_NATIVE_STUDY, [name, ...local]));
+      // The page's exp and pow may round a last bit otherwise than the desktop's C library.
+      try {
+        execFileSync("python3", [path.join(source, "tests", "web", "same_numbers.py"), exported, expected,
+                                 String(study.relative ?? 1e-13)]);
+      } catch (e) {
+        assert.fail(`${study.caption}: ${e.stdout}${e.stderr}`);
+      }
+      await page.keyboard.press("Escape");
+      await window.waitFor({ state: "detached" });
+    }
     assert.deepEqual(errors, []);
   } finally {
     await browser.close();

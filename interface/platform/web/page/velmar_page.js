@@ -56,6 +56,7 @@ var VelmarPage = (() => {
   const topLayer = () => layers[layers.length - 1];
 
   function openLayer(caption, closeBox, onClose) {
+    flushDownloads();  // what was written before the program asks anything more
     const owner = topLayer();
     if (owner) owner.queue.length = 0;  // what the user did before this opened is not acted on
     // A dialog opened while the focus moves between fields (by the procedure of the field left)
@@ -743,11 +744,13 @@ var VelmarPage = (() => {
     });
   }
 
+  // An address of the web, or of a file beside the page.
+  function openAddress(address) {
+    window.open(address, "_blank", "noopener");
+  }
+
   function openDocument(path) {
-    if (path.includes("://")) {
-      window.open(path, "_blank", "noopener");
-      return;
-    }
+    if (path.includes("://")) return openAddress(path);
     const full = path.startsWith("/") ? path : FS.cwd() + "/" + path;
     if (!FS.analyzePath(full).exists) return;
     const url = URL.createObjectURL(new Blob([FS.readFile(full)], {type: mimeOf(full)}));
@@ -1148,5 +1151,5 @@ var VelmarPage = (() => {
   return {showMainWindow, nextCommand, end, openDialog, closeDialog, showDialog: (handle) => showLayer(dialogs.get(handle).layer),
           nextEvent: (handle) => nextFrom(dialogs.get(handle).layer),
           takeEvent: (handle) => dialogs.get(handle).layer.queue.shift(), dialogCall, saveChart, messageBox,
-          askFileName, openDocument, setClipboard, readOption, writeOption, printCall, newString};
+          askFileName, openDocument, openAddress, setClipboard, readOption, writeOption, printCall, newString};
 })();
