@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
+#include "interface/platform/pdf_surface.h"
 #include "project/file_names.h"
 
 // The page's script (velmar_page.js) keeps every element; these calls reach it. Strings come
@@ -385,9 +386,8 @@ std::unique_ptr<PrintSurface> WebUi::BeginPrint(Owner, const std::string& docume
     return std::make_unique<WebPrintSurface>(document_name);
 }
 
-// The browser makes a PDF through its print dialog; the page has no way of writing one itself.
-std::unique_ptr<PrintSurface> WebUi::BeginPdf(const std::string&, const std::string&) {
-    return nullptr;
+std::unique_ptr<PrintSurface> WebUi::BeginPdf(const std::string& path, const std::string& document_name) {
+    return std::make_unique<PdfSurface>(path, document_name);
 }
 
 void WebUi::AddDocument(const std::string& file_name, const std::string& address) {

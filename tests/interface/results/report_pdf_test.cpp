@@ -1,10 +1,13 @@
-// The printed report as a PDF file through the Qt host, read back as text.
+// The printed report as a PDF file, through the Qt host's printer and through the program's own
+// writer (which the web page uses), read back as text.
 #include <gtest/gtest.h>
 
 #include <QSettings>
 #include <cstdlib>
+#include <functional>
 #include <regex>
 
+#include "interface/platform/pdf_surface.h"
 #include "interface/platform/qt/qt_ui.h"
 #include "interface/results/report_lines.h"
 #include "interface/results/results_print.h"
@@ -56,17 +59,9 @@ ProjectRecord LongProject() {
     return r;
 }
 
-TEST_F(ReportPdf, AMultiPageReportReadsBack) {
-    ModelResults m{};
-    m.RE_TSS = 68.6514;
-    m.HMSedConc[0] = 42.5;
-    const std::string pdf = folder.File("report.pdf");
-    auto surface = ui.BeginPdf(pdf, kReportTitle);
-    ASSERT_NE(surface, nullptr);
-    ASSERT_TRUE(PrintReportOn(*surface, ReportLines(LongProject(), m), "/data/site.inp", "07-March-2024"));
-    surface.reset();
-
-    const std::vector<std::string> pages = Pages(pdf);
+// The long report's pages as the text extractor reads them: the footer on each, and values of
+// every kind where they belong.
+void CheckLongReport(const std::vector<std::string>& pages) {
     ASSERT_GE(pages.size(), 3u);
     for (std::size_t n = 0; n < pages.size(); ++n) {
         SCOPED_TRACE(n + 1);
@@ -87,8 +82,28 @@ TEST_F(ReportPdf, AMultiPageReportReadsBack) {
     EXPECT_TRUE(std::regex_search(whole, std::regex("Henry's Constant: +5\\.8e-05 +\\(atm m\\^3 / mole\\)")));
 }
 
-TEST_F(ReportPdf, AFileThatCannotBeCreatedGivesNoSurface) {
+TEST_F(ReportPdf, AMultiPageReportReadsBack) {
+    ModelResults m{};
+    m.RE_TSS = 68.6514;
+    m.HMSedConc[0] = 42.5;
+    using Begin = std::function<std::unique_ptr<PrintSurface>(const std::string&)>;
+    const std::pair<const char*, Begin> writers[] = {
+        {"qt", [this](const std::string& pdf) { return ui.BeginPdf(pdf, kReportTitle); }},
+        {"own", [](const std::string& pdf) { return std::make_unique<PdfSurface>(pdf, kReportTitle); }}};
+    for (const auto& [writer, begin] : writers) {
+        SCOPED_TRACE(writer);
+        const std::string pdf = folder.File(std::string(writer) + ".pdf");
+        auto surface = begin(pdf);
+        ASSERT_NE(surface, nullptr);
+        ASSERT_TRUE(PrintReportOn(*surface, ReportLines(LongProject(), m), "/data/site.inp", "07-March-2024"));
+        surface.reset();
+        CheckLongReport(Pages(pdf));
+    }
+}
+
+TEST_F(ReportPdf, AFileThatCannotBeCreatedIsNotReportedWritten) {
     EXPECT_EQ(ui.BeginPdf(folder.File("gone/report.pdf"), kReportTitle), nullptr);
+    EXPECT_FALSE(PdfSurface(folder.File("gone/report.pdf"), kReportTitle).Finish());
 }
 
 }  // namespace

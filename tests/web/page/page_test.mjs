@@ -147,6 +147,13 @@ test("an example opens, runs and saves as on the desktop, and nothing is fetched
       const shown = await page.evaluate(() => FS.readFile("/velmar/Results.txt", { encoding: "binary" }));
       const project = fs.readFileSync(path.join(source, "examples", name));
       assert.equal(Buffer.from(shown, "binary").toString("latin1"), nativeResults(project), name);
+      // The report saved as a PDF, which the page writes itself.
+      await results.getByRole("button", { name: "Save" }).click();
+      await page.locator(".dialog select").last().selectOption({ index: 1 });
+      const pdfDownload = page.waitForEvent("download");
+      await page.keyboard.press("Enter");
+      const pdf = await (await pdfDownload).path();
+      assert.match(execFileSync("pdftotext", [pdf, "-"]).toString(), /Velmar Model Results/);
       await page.keyboard.press("Escape");
       await results.waitFor({ state: "detached" });
 
