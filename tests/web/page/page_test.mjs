@@ -176,27 +176,40 @@ test("an example opens, runs and saves as on the desktop, and nothing is fetched
   }
 });
 
+// As the desktop's keyboard test: area, depth and length known; 20 °C, 400 m long, 40 000 m²,
+// 0.5 m deep, 0.1 m³/s, fully mixed.
 test("the keyboard alone enters system data, and bad input gets the desktop's message", async () => {
   const { browser, page } = await openPage();
+  const keys = async (...pressed) => { for (const key of pressed) await page.keyboard.press(key); };
   try {
     await menu(page, "i", "y");
     const geometry = dialog(page, 138);
     await geometry.waitFor();
-    await fitsTheWindow(geometry);
-    // Volume and Depth, then Length: Space ticks the current item, Tab moves to the next list.
-    await page.keyboard.press("Space");
-    await page.keyboard.press("ArrowDown");
-    await page.keyboard.press("ArrowDown");
-    await page.keyboard.press("Space");
-    await page.keyboard.press("Tab");
-    await page.keyboard.press("Space");
-    await page.keyboard.press("Enter");
+    // Space ticks the current item, Tab moves to the next list.
+    await keys("ArrowDown", "Space", "ArrowDown", "Space", "Tab", "Space", "Enter");
     const properties = dialog(page, 139);
     await properties.waitFor();
-    await fitsTheWindow(properties);
-    const first = properties.locator("input.field:focus");
-    await first.fill("abc");
-    await page.keyboard.press("Tab");
+    for (const value of ["20", "400", "40000", "0.5"]) {
+      await page.keyboard.type(value);
+      await keys("Tab");
+    }
+    await page.keyboard.type("0.1");
+    await keys("Enter");
+    await dialog(page, 140).waitFor();
+    await keys("Tab", "Tab", "ArrowRight", "Enter");  // fully mixed
+    await dialog(page, 140).waitFor({ state: "detached" });
+
+    await menu(page, "i", "y");
+    await geometry.waitFor();
+    await keys("Enter");
+    await properties.waitFor();
+    const shown = await properties.evaluate((d) =>
+        Object.fromEntries([...d.querySelectorAll("input.field")].map((e) => [e.getAttribute("aria-label"), e.value])));
+    assert.deepEqual(shown, { "Avg. Annual Temp (Deg. C)": "20", "Avg. Annual Width (m)": "100", "Avg. Length (m)": "400",
+                              "Avg. Annual Volume (m^3)": "20000", "Avg. Annual Area (m^2)": "40000",
+                              "Avg. Annual Depth (m)": "0.5", "Avg. Annual Flow (cms)": "0.1" });
+    await page.keyboard.type("abc");
+    await keys("Tab");
     assert.deepEqual(await message(page), { caption: programText("interface/resources/screen_strings.h", "kInvalidInputCaption"),
                                             text: programText("interface/resources/screen_strings.h", "kInvalidInput") });
     assert.equal(await properties.locator("input.field:focus").count(), 1);

@@ -145,9 +145,14 @@ var VelmarPage = (() => {
   const tabStops = (frame) => [...frame.querySelectorAll("input, textarea, select, button, [tabindex], a[href]")]
       .filter((e) => focusable(e) && !e.classList.contains("close") &&
                      !(e.type === "radio" && !e.checked && frame.querySelector(`input[type=radio][name="${e.name}"]:checked`)));
+  // As on the desktop: the first input Tab stops at (a field, list, check box or radio button),
+  // else the first button; a field's text selected, so that typing replaces it.
   function focusFirst(frame) {
-    const first = tabStops(frame)[0];
-    if (first) first.focus();
+    const stops = tabStops(frame);
+    const first = stops.find((e) => e.matches("input, .list")) || stops.find((e) => e.tagName === "BUTTON");
+    if (!first) return;
+    first.focus();
+    if (first.type === "text") first.select();
   }
 
   // ---- Dialogs built from the program's templates ----
