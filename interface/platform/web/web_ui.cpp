@@ -28,19 +28,12 @@ EM_JS(void, velmar_open_dialog, (int handle, int owner, const char* dialog), {
 });
 EM_JS(void, velmar_show_dialog, (int handle), { VelmarPage.showDialog(handle); });
 EM_ASYNC_JS(void, velmar_next_event, (int handle, int* event), {
-    const e = await VelmarPage.nextEvent(handle);
-    HEAP32[event >> 2] = e.kind;
-    HEAP32[(event >> 2) + 1] = e.id;
-    HEAP32[(event >> 2) + 2] = e.item;
-    HEAP32[(event >> 2) + 3] = e.position;
+    VelmarPage.writeEvent(await VelmarPage.nextEvent(handle), event);
 });
 EM_JS(int, velmar_take_event, (int handle, int* event), {
     const e = VelmarPage.takeEvent(handle);
     if (!e) return 0;
-    HEAP32[event >> 2] = e.kind;
-    HEAP32[(event >> 2) + 1] = e.id;
-    HEAP32[(event >> 2) + 2] = e.item;
-    HEAP32[(event >> 2) + 3] = e.position;
+    VelmarPage.writeEvent(e, event);
     return 1;
 });
 EM_ASYNC_JS(void, velmar_let_page_draw, (), {

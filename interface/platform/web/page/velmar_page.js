@@ -1145,6 +1145,15 @@ var VelmarPage = (() => {
     document.getElementById("velmar").replaceChildren(element("p", "ended", "The program has ended. Reload the page to start it again."));
   }
 
+  // An event for the program, as four integers at the address given: kind, id, item, position.
+  function writeEvent(e, address) {
+    const at = address >> 2;
+    HEAP32[at] = e.kind;
+    HEAP32[at + 1] = e.id || 0;
+    HEAP32[at + 2] = e.item === undefined ? -1 : e.item;
+    HEAP32[at + 3] = e.position || 0;
+  }
+
   // Text for the program, in memory it frees.
   function newString(value) {
     const size = lengthBytesUTF8(value) + 1;
@@ -1156,5 +1165,6 @@ var VelmarPage = (() => {
   return {showMainWindow, nextCommand, end, openDialog, closeDialog, showDialog: (handle) => showLayer(dialogs.get(handle).layer),
           nextEvent: (handle) => nextFrom(dialogs.get(handle).layer),
           takeEvent: (handle) => dialogs.get(handle).layer.queue.shift(), dialogCall, saveChart, messageBox,
-          askFileName, openDocument, openAddress, setClipboard, readOption, writeOption, printCall, newString};
+          askFileName, openDocument, openAddress, setClipboard, readOption, writeOption, printCall, newString,
+          writeEvent};
 })();
