@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an already built tree, unpacks it into a scratch root and
 # checks what it installs: the programs, the files the front end looks for, the documents,
-# the examples, the desktop entry and its icon; then runs the installed engine and, when the
+# the examples, the web page when the build was given one, the desktop entry and its icon; then runs the installed engine and, when the
 # Python module is built, runs a project through the installed module with that Python.
 # Usage: package_test.sh CPACK BUILD_DIR [PYTHON]
 set -euo pipefail
@@ -40,6 +40,12 @@ grep -o 'src="screenshots/[^"]*"' "$root/usr/share/doc/velmar/html/index.html" |
     while read -r picture; do
         [ -s "$root/usr/share/doc/velmar/html/$picture" ] || fail "manual picture $picture missing"
     done
+
+# A build given the web page ships it whole.
+page="$(sed -n 's/^VELMAR_WEB_PAGE_DIR:PATH=//p' "$build/CMakeCache.txt")"
+if [ -n "$page" ]; then
+    diff -r "$page" "$root/usr/share/velmar/web" >/dev/null || fail "the web page installed differs from $page"
+fi
 
 entry="$root/usr/share/applications/velmar.desktop"
 report="$(desktop-file-validate "$entry" 2>&1)" || fail "desktop entry invalid: $report"
