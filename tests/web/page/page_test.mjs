@@ -77,6 +77,14 @@ async function message(page, button = "OK") {
   return said;
 }
 
+// Escape until no dialog is open: a chain of screens closes one at a time.
+async function closeAll(page) {
+  while (await page.locator(".dialog").count()) {
+    await page.keyboard.press("Escape");
+    await new Promise((r) => setTimeout(r, 50));
+  }
+}
+
 async function openExample(page, name) {
   await menu(page, "f", "o");
   const box = page.locator(".dialog", { has: page.locator("select.files") });
@@ -177,8 +185,8 @@ test("an example opens, runs and saves as on the desktop, and nothing is fetched
 });
 
 // As the desktop's keyboard test: area, depth and length known; 20 °C, 400 m long, 40 000 m²,
-// 0.5 m deep, 0.1 m³/s, fully mixed.
-test("the keyboard alone enters system data, and bad input gets the desktop's message", async () => {
+// 0.5 m deep, 0.1 m³/s, fully mixed; then the contaminants' counts.
+test("the keyboard alone enters system data and a contaminant screen, and bad input gets the desktop's message", async () => {
   const { browser, page } = await openPage();
   const keys = async (...pressed) => { for (const key of pressed) await page.keyboard.press(key); };
   try {
@@ -208,6 +216,41 @@ test("the keyboard alone enters system data, and bad input gets the desktop's me
     assert.deepEqual(shown, { "Avg. Annual Temp (Deg. C)": "20", "Avg. Annual Width (m)": "100", "Avg. Length (m)": "400",
                               "Avg. Annual Volume (m^3)": "20000", "Avg. Annual Area (m^2)": "40000",
                               "Avg. Annual Depth (m)": "0.5", "Avg. Annual Flow (cms)": "0.1" });
+    await closeAll(page);
+
+    // Contaminants too; the TSS data taken as they stand; then two organic chemicals and one
+    // heavy metal with their overall half-lives, which are left for later.
+    await menu(page, "i", "s");
+    await keys("End", "Space", "Enter");
+    await menu(page, "i", "a");
+    const selection = dialog(page, 144);
+    await selection.waitFor();
+    await keys("Enter");  // TSS Data
+    for (const screen of [145, 146, 147]) {
+      await dialog(page, screen).waitFor();
+      await keys("Enter");
+    }
+    await selection.locator('button[data-text="TSS Data"]:focus').waitFor();
+    await keys("Tab", "Enter");  // Contaminant Data
+    const contaminants = dialog(page, 165);
+    await contaminants.waitFor();
+    await keys("ArrowUp", "ArrowUp", "Tab", "ArrowUp", "Tab", "Space", "Enter");
+    await dialog(page, 166).waitFor();
+    await keys("Escape");
+    await dialog(page, 166).waitFor({ state: "detached" });
+    const counts = () => contaminants.evaluate((d) => [...d.querySelectorAll("input.field")].map((e) => e.value));
+    assert.deepEqual(await counts(), ["2", "1"]);
+    await keys("Escape");
+    await contaminants.waitFor({ state: "detached" });
+    await keys("Enter");  // Contaminant Data again, where the focus went back to
+    await contaminants.waitFor();
+    assert.deepEqual(await counts(), ["2", "1"]);
+    await closeAll(page);
+
+    await menu(page, "i", "y");
+    await geometry.waitFor();
+    await keys("Enter");
+    await properties.waitFor();
     await page.keyboard.type("abc");
     await keys("Tab");
     assert.deepEqual(await message(page), { caption: programText("interface/resources/screen_strings.h", "kInvalidInputCaption"),

@@ -191,6 +191,11 @@ var VelmarPage = (() => {
       if (c.kind === "group") containers.set(c.id, e.querySelector(".grid"));
     }
     for (const c of t.controls) nameControl(d, c);
+    // The field a spin control steps is a Tab stop whose arrow keys move it, as on the desktop.
+    t.controls.forEach((c, i) => {
+      const field = c.kind === "spin" && i > 0 ? d.elements.get(t.controls[i - 1].id) : null;
+      if (field && field.matches("input.field")) field.tabIndex = 0;
+    });
     layer.onKey = (event) => dialogKey(d, event);
     return d;
   }
