@@ -9,6 +9,7 @@ import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
+import http from "node:http";
 import os from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
@@ -43,13 +44,13 @@ async function launch() {
   return chromium.launch({ executablePath: process.env.CHROMIUM || "/usr/bin/chromium" });
 }
 
-async function openPage() {
+async function openPage(address = pageUrl) {
   const browser = await launch();
   const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, acceptDownloads: true });
   const page = await context.newPage();
   const errors = [];
   page.on("pageerror", (e) => errors.push(e.message));
-  await page.goto(pageUrl);
+  await page.goto(address);
   // Nothing may be fetched once the page has loaded: the user's projects stay on their computer.
   const requests = [];
   page.on("request", (r) => { if (!/^(data|blob):/.test(r.url())) requests.push(r.url()); });
@@ -186,6 +187,31 @@ test("an example opens, runs and saves as on the desktop, and nothing is fetched
 
 // As the desktop's keyboard test: area, depth and length known; 20 °C, 400 m long, 40 000 m²,
 // 0.5 m deep, 0.1 m³/s, fully mixed; then the contaminants' counts.
+test("the page served by a plain static web server runs as from disk", async () => {
+  const folder = path.dirname(process.env.VELMAR_PAGE);
+  const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript" };
+  const server = http.createServer((request, response) => {
+    const file = path.join(folder, path.normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)));
+    if (!file.startsWith(folder) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
+    fs.createReadStream(file).pipe(response);
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  const { browser, page, errors } = await openPage(`http://127.0.0.1:${server.address().port}/index.html`);
+  try {
+    await openExample(page, "typical.inp");
+    await menu(page, "m", "r");
+    await dialog(page, 208).waitFor();
+    assert.deepEqual(errors, []);
+  } finally {
+    await browser.close();
+    server.close();
+  }
+});
+
 test("the keyboard alone enters system data and a contaminant screen, and bad input gets the desktop's message", async () => {
   const { browser, page } = await openPage();
   const keys = async (...pressed) => { for (const key of pressed) await page.keyboard.press(key); };
@@ -300,7 +326,7 @@ test("the documents open at their chapters of the manual, and the options outliv
 // Each analysis window, worked in the page as the desktop tests work it: its Export CSV must be
 // what velmar-study writes for the command Copy Command gives, run on the same files.
 const studies = [
-  { menu: "s", caption: "Sweep", project: "typical.inp", export: 4044,
+  { menu: "s", caption: "Sweep", project: "typical.inp", export: 4044, saveChart: 4043,
     steps: [["type", 4002, "Annual Temp"], ["choose", 4003], ["type", 4004, "5"], ["type", 4005, "25"]] },
   { menu: "u", caption: "Uncertainty", project: "typical.inp", export: 4264,
     steps: [["type", 4202, "Annual Area"], ["choose", 4203], ["click", 4205], ["click", 4217], ["type", 4232, "2000"]] },
@@ -355,6 +381,17 @@ test("each analysis window runs in the page and exports what velmar-study writes
       await page.keyboard.press("Enter");
       const exported = await (await download).path();
       if (study.declineSecond) await page.keyboard.press("Escape");
+      if (study.saveChart) {
+        // The chart as a picture of each type the save box offers.
+        for (const [type, start] of [[0, "\x89PNG"], [1, "<svg"]]) {
+          await at(study.saveChart).click();
+          await page.locator(".dialog select").last().selectOption({ index: type });
+          const picture = page.waitForEvent("download");
+          await page.keyboard.press("Enter");
+          const bytes = fs.readFileSync(await (await picture).path(), "latin1");
+          assert.ok(bytes.startsWith(start), `${study.caption}: the chart saved as ${start}`);
+        }
+      }
       await window.getByRole("button", { name: "Copy Command" }).click();
       const [program, name, ...rest] = words(await page.evaluate(() => window.copied));
       assert.equal(program, "velmar-study", study.caption);
