@@ -47,6 +47,9 @@ async function launch() {
 async function openPage(address = pageUrl) {
   const browser = await launch();
   const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, acceptDownloads: true });
+  // The browser's own save dialog cannot be driven: files come as downloads, unless a test
+  // puts a save dialog of its own in its place.
+  await context.addInitScript(() => { window.showSaveFilePicker = undefined; });
   const page = await context.newPage();
   const errors = [];
   page.on("pageerror", (e) => errors.push(e.message));
@@ -187,6 +190,41 @@ test("an example opens, runs and saves as on the desktop, and nothing is fetched
 
 // As the desktop's keyboard test: area, depth and length known; 20 °C, 400 m long, 40 000 m²,
 // 0.5 m deep, 0.1 m³/s, fully mixed; then the contaminants' counts.
+test("where the browser has a save dialog, Save As and then Save write to the file chosen there", async () => {
+  const { browser, page } = await openPage();
+  try {
+    await openExample(page, "typical.inp");
+    // A save dialog that chooses a name and keeps what is written to its file.
+    await page.evaluate(() => {
+      window.written = [];
+      window.showSaveFilePicker = async (options) => ({
+        name: "chosen-" + options.suggestedName,
+        createWritable: async () => {
+          const parts = [];
+          return { write: async (bytes) => parts.push(...bytes), close: async () => window.written.push(parts) };
+        },
+      });
+    });
+    await menu(page, "f", "a");
+    await page.waitForFunction(() => window.written.length === 1);
+    await menu(page, "i", "y");  // an edit: 21 degrees
+    await dialog(page, 138).waitFor();
+    await page.keyboard.press("Enter");
+    await dialog(page, 139).waitFor();
+    await page.keyboard.type("21");
+    await page.keyboard.press("Enter");
+    await closeAll(page);
+    await menu(page, "f", "s");
+    await page.waitForFunction(() => window.written.length === 2);
+    const [first, second] = await page.evaluate(() => window.written.map((w) => String.fromCharCode(...w)));
+    assert.equal(first, fs.readFileSync(path.join(source, "examples", "typical.inp"), "latin1"));
+    assert.notEqual(second, first);
+    assert.equal(second, await page.evaluate(() => String.fromCharCode(...FS.readFile("/files/chosen-typical.inp"))));
+  } finally {
+    await browser.close();
+  }
+});
+
 test("the page served by a plain static web server runs as from disk", async () => {
   const folder = path.dirname(process.env.VELMAR_PAGE);
   const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript" };

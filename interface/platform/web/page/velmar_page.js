@@ -593,8 +593,24 @@ var VelmarPage = (() => {
       const stat = FS.stat(path);
       if (!FS.isFile(stat.mode) || known.get(path) === stat.mtime.getTime()) continue;
       known.set(path, stat.mtime.getTime());
-      download(name, FS.readFile(path));
+      handOver(path, FS.readFile(path));
     }
+  }
+
+  const handles = new Map();  // file in the user's folder -> where the browser's save dialog put it
+  const writes = new Map();   // place -> its latest write, so that writes to it keep their order
+
+  // Into the place the user chose in the browser's save dialog, or as a download where there
+  // is none, or where writing there fails.
+  function handOver(path, bytes) {
+    const handle = handles.get(path);
+    if (!handle) return download(baseName(path), bytes);
+    const previous = writes.get(handle) || Promise.resolve();
+    writes.set(handle, previous.then(async () => {
+      const writable = await handle.createWritable();
+      await writable.write(bytes);
+      await writable.close();
+    }).catch(() => download(baseName(path), bytes)));
   }
 
   const mimeTypes = {pdf: "application/pdf", png: "image/png", svg: "image/svg+xml", csv: "text/csv",
@@ -698,9 +714,28 @@ var VelmarPage = (() => {
     }
   }
 
-  // The save box: a name for the file the browser will be given; a bare name takes the
-  // extension of the type chosen.
-  function askSaveName(request) {
+  // The browser's own save dialog where it has one, which also asks before replacing a file;
+  // else the page's box.
+  async function askSaveName(request) {
+    if (window.showSaveFilePicker) {
+      const pickerType = (f) => ({description: f.description,
+                                  accept: {[mimeOf(f.pattern)]: ["." + f.pattern.split(".").pop()]}});
+      try {
+        const handle = await window.showSaveFilePicker({suggestedName: baseName(request.initial),
+                                                        types: request.filters.map(pickerType)});
+        const path = request.folder + "/" + handle.name;
+        handles.set(path, handle);
+        return path;
+      } catch (e) {
+        if (e.name === "AbortError") return null;  // cancelled; any other refusal leaves the page's box
+      }
+    }
+    return askSaveNameInPage(request);
+  }
+
+  // The page's save box: a name for the file the browser will be given as a download; a bare
+  // name takes the extension of the type chosen.
+  function askSaveNameInPage(request) {
     return new Promise((resolve) => {
       const layer = openLayer("Save As", true, () => finish(null));
       const finish = (path) => {
