@@ -1,6 +1,9 @@
 // The front end in a web page: the same shell and screens as the desktop program, on the web
 // host, with the engine run inside the page on the files kept in its memory.
 #include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "interface/platform/web/web_ui.h"
 #include "interface/resources/main_menu.h"

@@ -1,6 +1,7 @@
 // The web host: dialogs built as elements of the page by its script (page/velmar_page.js), the
 // page's own message and file boxes, files kept in the browser's memory and handed to the user
-// as downloads, and the program options in the browser's storage. The program runs on the
+// through the browser's save dialog or as downloads, and the program options in the browser's
+// storage. The program runs on the
 // page's one thread: a modal dialog waits for the user's next action without holding the
 // browser (the program's stack is set aside meanwhile), so the screens run unchanged.
 #pragma once
@@ -18,7 +19,7 @@
 namespace velmar {
 
 // The folder the user's files live in while the page is open: the projects they open, and
-// every file the program writes there, which the page hands over as a download.
+// every file the program writes there, which the page hands over to the user.
 inline constexpr char kWebFilesFolder[] = "/files";
 
 // A dialog as the page is told of it, in JSON: its caption, its controls in the order
