@@ -9,6 +9,7 @@
 #include "interface/resources/main_menu.h"
 #include "interface/resources/strings.h"
 #include "interface/session/program_files.h"
+#include "interface/session/state.h"
 #include "interface/shell/menu_commands.h"
 #include "interface/shell/options.h"
 #include "interface/shell/startup.h"
@@ -53,12 +54,15 @@ int main() {
                        .menu = kMainMenu,
                        .accelerators = kMainAccelerators});
     PrepareSession(ui);
+    // A page is closed without a word to the program: the options are kept at once, and the
+    // browser is asked to warn before unsaved changes are lost.
     for (;;) {
         RunMenuCommand(ui, ui.NextCommand());
-        // A page is closed without a word to the program: the options are kept at once.
         SaveProgramOptions(ui);
+        ui.AskBeforeLeaving(Shell().changes);
         if (ui.TakeCloseRequest() && CloseRequest(ui)) break;
     }
+    ui.AskBeforeLeaving(false);
     ui.End();
     return 0;
 }

@@ -23,6 +23,7 @@ EM_ASYNC_JS(int, velmar_next_command, (), {
     return await VelmarPage.nextCommand();
 });
 EM_JS(void, velmar_end, (), { VelmarPage.end(); });
+EM_JS(void, velmar_ask_before_leaving, (int ask), { VelmarPage.askBeforeLeaving(ask !== 0); });
 EM_JS(void, velmar_open_dialog, (int handle, int owner, const char* dialog), {
     VelmarPage.openDialog(handle, owner, JSON.parse(UTF8ToString(dialog)));
 });
@@ -331,6 +332,10 @@ void WebUi::ShowMainWindow(const WebMainWindow& window) {
                            {"menu", std::move(menu)},
                            {"accelerators", std::move(accelerators)}};
     velmar_show_main_window(description.dump().c_str());
+}
+
+void WebUi::AskBeforeLeaving(bool ask) {
+    velmar_ask_before_leaving(ask);
 }
 
 int WebUi::NextCommand() {

@@ -53,6 +53,9 @@ public:
     void ShowMainWindow(const WebMainWindow& window);
     // Waits for the user's next menu command (or accelerator).
     int NextCommand();
+    // Whether the browser asks before the page is closed or left: while there are changes that
+    // were not saved.
+    void AskBeforeLeaving(bool ask);
     // Whether the program has been asked to close since the last call.
     bool TakeCloseRequest() { return std::exchange(close_requested_, false); }
     // Takes the main window away, telling the user the program has ended.

@@ -190,7 +190,7 @@ test("an example opens, runs and saves as on the desktop, and nothing is fetched
 
 // As the desktop's keyboard test: area, depth and length known; 20 °C, 400 m long, 40 000 m²,
 // 0.5 m deep, 0.1 m³/s, fully mixed; then the contaminants' counts.
-test("where the browser has a save dialog, Save As and then Save write to the file chosen there", async () => {
+test("where the browser has a save dialog, Save As and then Save write to the file chosen there, and closing asks only before an edit is lost", async () => {
   const { browser, page } = await openPage();
   try {
     await openExample(page, "typical.inp");
@@ -214,12 +214,24 @@ test("where the browser has a save dialog, Save As and then Save write to the fi
     await page.keyboard.type("21");
     await page.keyboard.press("Enter");
     await closeAll(page);
+    // The browser asks before an edit is lost, and not once it is saved.
+    const asked = [];
+    page.on("dialog", (box) => {
+      asked.push(box.type());
+      box.dismiss();
+    });
+    await page.close({ runBeforeUnload: true });
+    await until(() => asked.length === 1);
+    assert.deepEqual(asked, ["beforeunload"]);
     await menu(page, "f", "s");
     await page.waitForFunction(() => window.written.length === 2);
     const [first, second] = await page.evaluate(() => window.written.map((w) => String.fromCharCode(...w)));
     assert.equal(first, fs.readFileSync(path.join(source, "examples", "typical.inp"), "latin1"));
     assert.notEqual(second, first);
     assert.equal(second, await page.evaluate(() => String.fromCharCode(...FS.readFile("/files/chosen-typical.inp"))));
+    await page.close({ runBeforeUnload: true });
+    await until(() => page.isClosed());
+    assert.deepEqual(asked, ["beforeunload"]);
   } finally {
     await browser.close();
   }

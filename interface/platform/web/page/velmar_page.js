@@ -1054,6 +1054,16 @@ var VelmarPage = (() => {
            event.ctrlKey === parts.includes("Ctrl") && (key.length === 1 || event.shiftKey === parts.includes("Shift"));
   }
 
+  // While the project has unsaved changes, or a screen is open with entries not yet taken, the
+  // browser asks before the page is closed or left.
+  let unsaved = false;
+  window.addEventListener("beforeunload", (event) => {
+    if (!unsaved && !layers.length) return;
+    event.preventDefault();
+    event.returnValue = "";
+  });
+  const askBeforeLeaving = (ask) => { unsaved = ask; };
+
   function end() {
     flushDownloads();
     document.getElementById("velmar").replaceChildren(element("p", "ended", "The program has ended. Reload the page to start it again."));
@@ -1080,5 +1090,5 @@ var VelmarPage = (() => {
           nextEvent: (handle) => nextFrom(dialogs.get(handle).layer),
           takeEvent: (handle) => dialogs.get(handle).layer.queue.shift(), dialogCall, saveChart, messageBox,
           askFileName, openDocument, openAddress, setClipboard, readOption, writeOption, printCall, newString,
-          writeEvent};
+          writeEvent, askBeforeLeaving};
 })();
