@@ -1,4 +1,4 @@
-// The web host: dialogs built as elements of the page by its script (page/velmar_page.js), the
+// The web host: dialogs built as elements of the page by its script (web/velmar_page.js), the
 // page's own message and file boxes, files kept in the browser's memory and handed to the user
 // through the browser's save dialog or as downloads, and the program options in the browser's
 // storage. The program runs on the
