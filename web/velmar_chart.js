@@ -118,7 +118,7 @@ var VelmarChart = (() => {
         plot.appendChild(svg("polyline", {points: line.join(" "), fill: "none", stroke: colour, "stroke-width": 1.5,
                                           "stroke-dasharray": inBand.has(i) ? "4 3" : "none"}));
       }
-      if (s.name) legend.push([s.name, colour, "line"]);
+      if (s.name) legend.push([s.name, colour, s.marks ? "marks" : "line"]);
     });
     for (const m of chart.markers) {
       const at = m.vertical ? px(m.at) : py(m.at);
@@ -129,8 +129,12 @@ var VelmarChart = (() => {
     root.appendChild(plot);
     let lx = left;
     legend.forEach(([name, colour, kind]) => {
-      root.appendChild(kind === "band" ? svg("rect", {x: lx, y: height - 20, width: 14, height: 8, fill: colour, "fill-opacity": 0.3})
-                                       : svg("line", {x1: lx, x2: lx + 14, y1: height - 16, y2: height - 16, stroke: colour, "stroke-width": 2}));
+      const key = {
+        band: () => svg("rect", {x: lx, y: height - 20, width: 14, height: 8, fill: colour, "fill-opacity": 0.3}),
+        marks: () => svg("circle", {cx: lx + 7, cy: height - 16, r: 3, fill: colour}),
+        line: () => svg("line", {x1: lx, x2: lx + 14, y1: height - 16, y2: height - 16, stroke: colour, "stroke-width": 2}),
+      };
+      root.appendChild(key[kind]());
       root.appendChild(svg("text", {x: lx + 18, y: height - 12}, name));
       lx += 30 + name.length * 6.5;
     });
