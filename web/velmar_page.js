@@ -159,7 +159,7 @@ var VelmarPage = (() => {
 
   const dialogs = new Map();  // handle -> dialog
 
-  function openDialog(handle, owner, t) {
+  function openDialog(handle, t) {
     const layer = openLayer(t.caption, t.systemMenu, () => send(layer, {kind: Cancel}));
     const d = {layer, t, controls: new Map(), elements: new Map(), lists: new Map()};
     dialogs.set(handle, d);
@@ -546,7 +546,7 @@ var VelmarPage = (() => {
 
   // ---- Message boxes ----
 
-  function messageBox(owner, message, caption, buttons) {
+  function messageBox(message, caption, buttons) {
     // Answers: 0 OK, 1 Cancel, 2 Yes, 3 No; Escape gives Cancel where there is one, else No.
     const shown = [[["OK", 0]], [["&Yes", 2], ["&No", 3]], [["&Yes", 2], ["&No", 3], ["Cancel", 1]]][buttons];
     const escape = buttons === 1 ? 3 : buttons === 2 ? 1 : 0;
@@ -633,7 +633,7 @@ var VelmarPage = (() => {
       pattern.split(";").some((p) => new RegExp("^" + p.trim().replace(/[.+^${}()|[\]\\]/g, "\\$&")
                                                     .replace(/\*/g, ".*").replace(/\?/g, ".") + "$", "i").test(name));
 
-  function askFileName(owner, request) {
+  function askFileName(request) {
     return request.save ? askSaveName(request) : askOpenName(request);
   }
 
@@ -765,8 +765,8 @@ var VelmarPage = (() => {
         if (!/\.[^.]+$/.test(chosen)) chosen += "." + extension();
         const path = request.folder + "/" + chosen;
         if (FS.analyzePath(path).exists) {
-          const replace = await messageBox(0, chosen + " already exists.\nDo you want to replace it?",
-                                           "Confirm Save As", 1);
+          const replace = await messageBox(chosen + " already exists.\nDo you want to replace it?",
+                                           "Save As", 1);
           if (replace !== 2) return;
         }
         finish(path);

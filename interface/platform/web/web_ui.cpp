@@ -24,8 +24,8 @@ EM_ASYNC_JS(int, velmar_next_command, (), {
 });
 EM_JS(void, velmar_end, (), { VelmarPage.end(); });
 EM_JS(void, velmar_ask_before_leaving, (int ask), { VelmarPage.askBeforeLeaving(ask !== 0); });
-EM_JS(void, velmar_open_dialog, (int handle, int owner, const char* dialog), {
-    VelmarPage.openDialog(handle, owner, JSON.parse(UTF8ToString(dialog)));
+EM_JS(void, velmar_open_dialog, (int handle, const char* dialog), {
+    VelmarPage.openDialog(handle, JSON.parse(UTF8ToString(dialog)));
 });
 EM_JS(void, velmar_show_dialog, (int handle), { VelmarPage.showDialog(handle); });
 EM_ASYNC_JS(void, velmar_next_event, (int handle, int* event), {
@@ -50,11 +50,11 @@ EM_JS(int, velmar_dialog_call_number, (int handle, const char* call), {
 EM_ASYNC_JS(int, velmar_save_chart, (int handle, int id, const char* path), {
     return await VelmarPage.saveChart(handle, id, UTF8ToString(path));
 });
-EM_ASYNC_JS(int, velmar_message_box, (int owner, const char* text, const char* caption, int buttons), {
-    return await VelmarPage.messageBox(owner, UTF8ToString(text), UTF8ToString(caption), buttons);
+EM_ASYNC_JS(int, velmar_message_box, (const char* text, const char* caption, int buttons), {
+    return await VelmarPage.messageBox(UTF8ToString(text), UTF8ToString(caption), buttons);
 });
-EM_ASYNC_JS(char*, velmar_ask_file_name, (int owner, const char* request), {
-    const name = await VelmarPage.askFileName(owner, JSON.parse(UTF8ToString(request)));
+EM_ASYNC_JS(char*, velmar_ask_file_name, (const char* request), {
+    const name = await VelmarPage.askFileName(JSON.parse(UTF8ToString(request)));
     return name === null ? 0 : VelmarPage.newString(name);
 });
 EM_JS(void, velmar_open_document, (const char* path), { VelmarPage.openDocument(UTF8ToString(path)); });
@@ -244,15 +244,6 @@ private:
     int result_ = 0;
 };
 
-// The page's name for a dialog's owner: -1 none, 0 the main window, else the dialog's handle.
-int OwnerHandle(Owner owner) {
-    switch (owner.kind()) {
-        case Owner::MainWindow: return 0;
-        case Owner::OfDialog: return static_cast<WebDialog*>(owner.dialog())->handle();
-        default: return -1;
-    }
-}
-
 int next_handle = 1;
 
 // A document printed through the browser: pages of text placed as on paper, which the page
@@ -294,13 +285,13 @@ json FiltersJson(const std::vector<FileFilter>& filters) {
     return list;
 }
 
-std::optional<std::string> AskFileName(int owner, bool save, const std::vector<FileFilter>& filters,
+std::optional<std::string> AskFileName(bool save, const std::vector<FileFilter>& filters,
                                        const std::string& initial_name) {
     const json request{{"save", save},
                        {"filters", FiltersJson(filters)},
                        {"initial", initial_name},
                        {"folder", kWebFilesFolder}};
-    char* chosen = velmar_ask_file_name(owner, request.dump().c_str());
+    char* chosen = velmar_ask_file_name(request.dump().c_str());
     if (!chosen) return std::nullopt;
     return TakeString(chosen);
 }
@@ -346,9 +337,10 @@ void WebUi::End() {
     velmar_end();
 }
 
-int WebUi::ShowModal(Owner owner, const DialogTemplate& dialog, const DialogProc& proc) {
+// Every dialog and box stands over all the page shows until it closes, whatever its owner.
+int WebUi::ShowModal(Owner, const DialogTemplate& dialog, const DialogProc& proc) {
     WebDialog live(*this, next_handle++, dialog.number);
-    velmar_open_dialog(live.handle(), OwnerHandle(owner), TemplateDescription(dialog).dump().c_str());
+    velmar_open_dialog(live.handle(), TemplateDescription(dialog).dump().c_str());
     open_.push_back({&live, &proc});
     proc(live, {DialogEvent::Opened});
     if (!live.ended()) velmar_show_dialog(live.handle());
@@ -362,22 +354,22 @@ int WebUi::ShowModal(Owner owner, const DialogTemplate& dialog, const DialogProc
     return live.result();
 }
 
-Answer WebUi::MessageBox(Owner owner, const std::string& text, const std::string& caption, Buttons buttons) {
+Answer WebUi::MessageBox(Owner, const std::string& text, const std::string& caption, Buttons buttons) {
     // The page answers with the button pressed: 0 OK, 1 Cancel, 2 Yes, 3 No.
     constexpr Answer kAnswers[] = {Answer::Ok, Answer::Cancel, Answer::Yes, Answer::No};
     const int shown = buttons == Buttons::Ok ? 0 : buttons == Buttons::YesNo ? 1 : 2;
-    const int answer = velmar_message_box(OwnerHandle(owner), text.c_str(), caption.c_str(), shown);
+    const int answer = velmar_message_box(text.c_str(), caption.c_str(), shown);
     return kAnswers[answer];
 }
 
-std::optional<std::string> WebUi::AskOpenFileName(Owner owner, const FileFilter& filter,
+std::optional<std::string> WebUi::AskOpenFileName(Owner, const FileFilter& filter,
                                                   const std::string& initial_name) {
-    return AskFileName(OwnerHandle(owner), false, {filter}, initial_name);
+    return AskFileName(false, {filter}, initial_name);
 }
 
-std::optional<std::string> WebUi::AskSaveFileName(Owner owner, const std::vector<FileFilter>& filters,
+std::optional<std::string> WebUi::AskSaveFileName(Owner, const std::vector<FileFilter>& filters,
                                                   const std::string& initial_name) {
-    return AskFileName(OwnerHandle(owner), true, filters, initial_name);
+    return AskFileName(true, filters, initial_name);
 }
 
 std::unique_ptr<PrintSurface> WebUi::BeginPrint(Owner, const std::string& document_name) {
