@@ -373,6 +373,31 @@ test("the documents open at their chapters of the manual, and the options outliv
   }
 });
 
+test("a long study in the page moves its bar and stops on Cancel", async () => {
+  const { browser, page } = await openPage();
+  try {
+    await openExample(page, "typical.inp");
+    await menu(page, "a", "u");
+    const at = (id) => dialog(page, 402).locator(`[data-id="${id}"]`);
+    await at(4202).fill("Annual Area");
+    await at(4203).focus();
+    await page.keyboard.press("ArrowDown");
+    await at(4217).click();  // Add
+    await at(4232).fill("1000000");
+    await at(4261).click();  // Run
+    await page.waitForFunction(() => {  // part way
+      const bar = document.querySelector('.dialog [data-id="4252"]');
+      return bar.value > 0 && bar.value < 100;
+    });
+    await at(4262).click();  // Cancel Run
+    await page.waitForFunction(() => !document.querySelector('.dialog [data-id="4261"]').disabled);
+    assert.equal(await at(4252).evaluate((bar) => bar.value), 0);
+    assert.equal(await at(4264).isDisabled(), true);  // nothing to export
+  } finally {
+    await browser.close();
+  }
+});
+
 // Each analysis window, worked in the page as the desktop tests work it: its Export CSV must be
 // what velmar-study writes for the command Copy Command gives, run on the same files.
 const studies = [
