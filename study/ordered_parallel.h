@@ -41,19 +41,22 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// The progress is shown at least this often while blocks keep coming, so that a bar following
+// it moves smoothly even when the calling thread never has to wait.
+inline constexpr auto kShowProgressEvery = std::chrono::milliseconds(50);
+
 // One worker: each block made and used in turn on the calling thread, where a system without
 // threads (a web page) runs them too.
 template <typename Produce, typename Consume>
 std::size_t RunBlocksInTurn(std::size_t count, std::size_t block_size, Produce& produce, Consume& consume,
                             Progress& progress) {
-    constexpr auto kShowEvery = std::chrono::milliseconds(50);
     auto shown = std::chrono::steady_clock::now();
     std::size_t done = 0;
     while (done < count && !Interrupted()) {
         const std::size_t end = std::min(count, done + block_size);
         consume(produce(0, done, end));
         done = end;
-        if (std::chrono::steady_clock::now() - shown >= kShowEvery) {
+        if (std::chrono::steady_clock::now() - shown >= kShowProgressEvery) {
             progress.Show(done);
             shown = std::chrono::steady_clock::now();
         }
@@ -75,9 +78,6 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
     // Blocks may run this far ahead of the one awaited, which bounds the memory held.
     const std::size_t window = 4 * static_cast<std::size_t>(threads);
     constexpr auto kTick = std::chrono::milliseconds(100);
-    // The progress is shown at least this often while blocks keep coming, so that a bar
-    // following it moves smoothly even when the calling thread never has to wait.
-    constexpr auto kShowEvery = std::chrono::milliseconds(50);
 
     std::mutex mutex;
     std::condition_variable ready, room;
@@ -138,7 +138,7 @@ std::size_t RunBlocksInOrder(std::size_t count, std::size_t block_size, int thre
                     lock.unlock();
                     consume(std::move(result));
                     lock.lock();
-                    if (std::chrono::steady_clock::now() - shown >= kShowEvery) show();
+                    if (std::chrono::steady_clock::now() - shown >= kShowProgressEvery) show();
                 }
                 show();
                 if (running == 0) break;

@@ -531,6 +531,18 @@ var VelmarPage = (() => {
     closeLayer(d.layer);
   }
 
+  // A box of the page's own over all else, answered once: finish closes it and gives the answer;
+  // its close box gives `cancelled`.
+  function openBox(caption, closeBox, resolve, cancelled) {
+    const box = {};
+    box.layer = openLayer(caption, closeBox, () => box.finish(cancelled));
+    box.finish = (answer) => {
+      closeLayer(box.layer);
+      resolve(answer);
+    };
+    return box;
+  }
+
   // A box's row of buttons, each [caption, action, class name].
   function buttonStrip(buttons) {
     const strip = element("div", "strip");
@@ -551,12 +563,8 @@ var VelmarPage = (() => {
     const shown = [[["OK", 0]], [["&Yes", 2], ["&No", 3]], [["&Yes", 2], ["&No", 3], ["Cancel", 1]]][buttons];
     const escape = buttons === 1 ? 3 : buttons === 2 ? 1 : 0;
     return new Promise((resolve) => {
-      const layer = openLayer(caption, buttons !== 1, () => finish(escape));
+      const {layer, finish} = openBox(caption, buttons !== 1, resolve, escape);
       layer.frame.classList.add("message");
-      const finish = (answer) => {
-        closeLayer(layer);
-        resolve(answer);
-      };
       const body = element("div", "message-text", message);
       const strip = buttonStrip(shown.map(([label, answer]) => [label, () => finish(answer)]));
       layer.frame.append(body, strip);
@@ -649,11 +657,7 @@ var VelmarPage = (() => {
       }
     });
     return new Promise((resolve) => {
-      const layer = openLayer("Open", true, () => finish(null));
-      const finish = (path) => {
-        closeLayer(layer);
-        resolve(path);
-      };
+      const {layer, finish} = openBox("Open", true, resolve, null);
       const content = element("div", "file-box");
       const listLabel = element("label", "label");
       setMnemonicText(listLabel, "&Files:", true);
@@ -737,11 +741,7 @@ var VelmarPage = (() => {
   // name takes the extension of the type chosen.
   function askSaveNameInPage(request) {
     return new Promise((resolve) => {
-      const layer = openLayer("Save As", true, () => finish(null));
-      const finish = (path) => {
-        closeLayer(layer);
-        resolve(path);
-      };
+      const {layer, finish} = openBox("Save As", true, resolve, null);
       const content = element("div", "file-box");
       const nameLabel = element("label", "label");
       setMnemonicText(nameLabel, "File &name:", true);
