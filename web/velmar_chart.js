@@ -5,6 +5,7 @@
 
 var VelmarChart = (() => {
   const svgNamespace = "http://www.w3.org/2000/svg";
+  const markerColours = ["#333333", "#8b0000", "#006400", "#4b0082"];
   const colours = ["#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "#9467bd", "#8c564b", "#e377c2", "#17becf"];
 
   function svg(tag, attributes, content) {
@@ -31,7 +32,7 @@ var VelmarChart = (() => {
 
   const formatTick = (v) => {
     const a = Math.abs(v);
-    return a !== 0 && (a >= 1e6 || a < 1e-3) ? v.toExponential(1) : String(Number(v.toPrecision(6)));
+    return a !== 0 && (a >= 1e9 || a < 1e-3) ? v.toExponential(1) : String(Number(v.toPrecision(6)));
   };
 
   function axis(values, scale) {
@@ -59,12 +60,32 @@ var VelmarChart = (() => {
     return {low, high, marks: ticks(low, high, 6), at: span, label: formatTick};
   }
 
+  // The legend's entries laid out in rows from `left`, a row ending before `right`.
+  const kLegendRow = 16;
+  function legendPlaces(names, left, right) {
+    const places = [];
+    let x = left, row = 0;
+    for (const name of names) {
+      const wide = 30 + name.length * 6.5;
+      if (x > left && x + wide > right) {
+        x = left;
+        row++;
+      }
+      places.push({x, row});
+      x += wide;
+    }
+    return {places, rows: row + 1};
+  }
+
   function chartSvg(chart, width, height) {
     const root = svg("svg", {xmlns: svgNamespace, width, height, viewBox: `0 0 ${width} ${height}`,
                              "font-family": "sans-serif", "font-size": 11});
     root.appendChild(svg("rect", {width, height, fill: "white"}));
     const hasSecond = chart.series.some((s) => s.secondAxis);
-    const left = 70, right = hasSecond ? 70 : 20, top = chart.title ? 28 : 12, bottom = 62;
+    const left = 70, right = hasSecond ? 70 : 36, top = chart.title ? 28 : 12;  // room for the last tick's label
+    const names = chart.bands.map((b) => b.name).concat(chart.series.map((s) => s.name), chart.markers.map((m) => m.label));
+    const rows = legendPlaces(names.filter((name) => name), left, width - 10).rows;
+    const bottom = 46 + kLegendRow * rows;
     const plotW = width - left - right, plotH = height - top - bottom;
     const points = (second) => chart.series.filter((s) => !!s.secondAxis === second).flatMap((s) => s.points);
     const xs = chart.series.flatMap((s) => s.points.map((p) => p[0]))
@@ -120,23 +141,28 @@ var VelmarChart = (() => {
       }
       if (s.name) legend.push([s.name, colour, s.marks ? "marks" : "line"]);
     });
-    for (const m of chart.markers) {
+    // Marker lines are named in the legend, as the desktop's are: labels on the plot would
+    // overlap where two lie close.
+    chart.markers.forEach((m, i) => {
+      const colour = markerColours[i % markerColours.length];
       const at = m.vertical ? px(m.at) : py(m.at);
       const line = m.vertical ? {x1: at, x2: at, y1: top, y2: top + plotH} : {x1: left, x2: left + plotW, y1: at, y2: at};
-      plot.appendChild(svg("line", Object.assign(line, {stroke: "#555", "stroke-dasharray": "6 4"})));
-      plot.appendChild(svg("text", m.vertical ? {x: at + 3, y: top + 12} : {x: left + 4, y: at - 3}, m.label));
-    }
+      plot.appendChild(svg("line", Object.assign(line, {stroke: colour, "stroke-width": 1.5, "stroke-dasharray": "6 4"})));
+      if (m.label) legend.push([m.label, colour, "marker"]);
+    });
     root.appendChild(plot);
-    let lx = left;
-    legend.forEach(([name, colour, kind]) => {
+    const places = legendPlaces(legend.map(([name]) => name), left, width - 10).places;
+    legend.forEach(([name, colour, kind], i) => {
+      const lx = places[i].x, ly = height - 16 - kLegendRow * (rows - 1 - places[i].row);
       const key = {
-        band: () => svg("rect", {x: lx, y: height - 20, width: 14, height: 8, fill: colour, "fill-opacity": 0.3}),
-        marks: () => svg("circle", {cx: lx + 7, cy: height - 16, r: 3, fill: colour}),
-        line: () => svg("line", {x1: lx, x2: lx + 14, y1: height - 16, y2: height - 16, stroke: colour, "stroke-width": 2}),
+        band: () => svg("rect", {x: lx, y: ly - 4, width: 14, height: 8, fill: colour, "fill-opacity": 0.3}),
+        marks: () => svg("circle", {cx: lx + 7, cy: ly, r: 3, fill: colour}),
+        line: () => svg("line", {x1: lx, x2: lx + 14, y1: ly, y2: ly, stroke: colour, "stroke-width": 2}),
+        marker: () => svg("line", {x1: lx, x2: lx + 14, y1: ly, y2: ly, stroke: colour, "stroke-width": 2,
+                                   "stroke-dasharray": "4 2"}),
       };
       root.appendChild(key[kind]());
-      root.appendChild(svg("text", {x: lx + 18, y: height - 12}, name));
-      lx += 30 + name.length * 6.5;
+      root.appendChild(svg("text", {x: lx + 18, y: ly + 4}, name));
     });
     return root;
   }

@@ -443,9 +443,14 @@ var VelmarPage = (() => {
     return e && !e.hidden && e.offsetParent !== null && !inputOf(d, id).disabled;
   };
 
+  // A label's mnemonic moves to the input it names; a field's text is selected, as when tabbed
+  // into, so that typing replaces it.
   function focusBuddy(d, labelId) {
     const named = d.t.order.map((id) => d.controls.get(id)).find((c) => c.label === labelId && isLive(d, c.id));
-    if (named) inputOf(d, named.id).focus();
+    if (!named) return;
+    const input = inputOf(d, named.id);
+    input.focus();
+    if (input.type === "text") input.select();
   }
 
   // ---- What the program asks of a dialog ----
