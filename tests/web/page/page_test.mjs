@@ -440,6 +440,7 @@ test("each analysis window runs in the page and exports what velmar-study writes
         } else if (action === "mnemonic") {  // a label's accelerator, then typing
           await page.keyboard.press(`Alt+${id}`);
           await page.keyboard.type(value);
+          assert.equal(await page.evaluate(() => document.activeElement.value), value, "typed over what was shown");
         } else if (action === "choose") {  // the list's first item, by the keyboard
           await at(id).focus();
           await page.keyboard.press("ArrowDown");
